@@ -1,0 +1,8 @@
+# The asan preset builds everything with AddressSanitizer and UndefinedBehaviorSanitizer.
+option(RUZAV_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+
+if(RUZAV_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
+                        -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()

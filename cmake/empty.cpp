@@ -1,0 +1,1 @@
+// Placeholder so a target without sources yet still builds.

@@ -1,0 +1,4 @@
+// Declared by its layer as it grows.
+#pragma once
+
+#include "windef.h"
