@@ -1,4 +1,276 @@
-// Declared by its layer as it grows.
+// The kernel part of the Win32 API: strings, modules, resources, files, profiles, version, time.
+//
+// Contents: records (SYSTEMTIME, FILETIME, OSVERSIONINFOA, WIN32_FIND_DATAA) - error codes -
+// strings (lstr*A, wsprintfA, MulDiv) - modules and resources - files and searches -
+// profiles - version - time - last error.
+//
+// Paths are DOS paths ("C:\APPS\MAIN.INI"); the platform maps drive letters to host folders and
+// resolves each name case-insensitively, so a file written as main.ini is found as MAIN.INI.
 #pragma once
 
 #include "windef.h"
+
+#include <cstdarg>
+#include <cstring>
+
+// ---- Records ---------------------------------------------------------------------------------
+
+typedef struct _SYSTEMTIME {
+    WORD wYear;
+    WORD wMonth;
+    WORD wDayOfWeek; // 0 is Sunday
+    WORD wDay;
+    WORD wHour;
+    WORD wMinute;
+    WORD wSecond;
+    WORD wMilliseconds;
+} SYSTEMTIME, *PSYSTEMTIME, *LPSYSTEMTIME;
+
+typedef struct _FILETIME {
+    DWORD dwLowDateTime;
+    DWORD dwHighDateTime;
+} FILETIME, *PFILETIME, *LPFILETIME;
+
+typedef struct _OSVERSIONINFOA {
+    DWORD dwOSVersionInfoSize; // the caller sets it to sizeof(OSVERSIONINFOA)
+    DWORD dwMajorVersion;
+    DWORD dwMinorVersion;
+    DWORD dwBuildNumber;
+    DWORD dwPlatformId;
+    CHAR szCSDVersion[128];
+} OSVERSIONINFOA, *POSVERSIONINFOA, *LPOSVERSIONINFOA;
+typedef OSVERSIONINFOA OSVERSIONINFO;
+typedef LPOSVERSIONINFOA LPOSVERSIONINFO;
+
+typedef struct _WIN32_FIND_DATAA {
+    DWORD dwFileAttributes;
+    FILETIME ftCreationTime;
+    FILETIME ftLastAccessTime;
+    FILETIME ftLastWriteTime;
+    DWORD nFileSizeHigh;
+    DWORD nFileSizeLow;
+    DWORD dwReserved0;
+    DWORD dwReserved1;
+    CHAR cFileName[MAX_PATH];
+    CHAR cAlternateFileName[14];
+} WIN32_FIND_DATAA, *PWIN32_FIND_DATAA, *LPWIN32_FIND_DATAA;
+typedef WIN32_FIND_DATAA WIN32_FIND_DATA;
+typedef LPWIN32_FIND_DATAA LPWIN32_FIND_DATA;
+
+static_assert(sizeof(SYSTEMTIME) == 16, "SYSTEMTIME layout");
+static_assert(sizeof(FILETIME) == 8, "FILETIME layout");
+static_assert(sizeof(OSVERSIONINFOA) == 148, "OSVERSIONINFOA layout");
+static_assert(offsetof(OSVERSIONINFOA, szCSDVersion) == 20, "OSVERSIONINFOA layout");
+static_assert(sizeof(WIN32_FIND_DATAA) == 320, "WIN32_FIND_DATAA layout");
+static_assert(offsetof(WIN32_FIND_DATAA, cFileName) == 44, "WIN32_FIND_DATAA layout");
+
+#define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
+#define INVALID_FILE_ATTRIBUTES ((DWORD)-1)
+
+#define FILE_ATTRIBUTE_READONLY 0x00000001
+#define FILE_ATTRIBUTE_HIDDEN 0x00000002
+#define FILE_ATTRIBUTE_SYSTEM 0x00000004
+#define FILE_ATTRIBUTE_DIRECTORY 0x00000010
+#define FILE_ATTRIBUTE_ARCHIVE 0x00000020
+#define FILE_ATTRIBUTE_NORMAL 0x00000080
+
+#define VER_PLATFORM_WIN32s 0
+#define VER_PLATFORM_WIN32_WINDOWS 1
+#define VER_PLATFORM_WIN32_NT 2
+
+#define DLL_PROCESS_DETACH 0
+#define DLL_PROCESS_ATTACH 1
+#define DLL_THREAD_ATTACH 2
+#define DLL_THREAD_DETACH 3
+
+// Resource types: integer identifiers, as MAKEINTRESOURCE makes them.
+#define RT_CURSOR MAKEINTRESOURCEA(1)
+#define RT_BITMAP MAKEINTRESOURCEA(2)
+#define RT_ICON MAKEINTRESOURCEA(3)
+#define RT_MENU MAKEINTRESOURCEA(4)
+#define RT_DIALOG MAKEINTRESOURCEA(5)
+#define RT_STRING MAKEINTRESOURCEA(6)
+#define RT_RCDATA MAKEINTRESOURCEA(10)
+
+// CreateFileA
+#define GENERIC_READ 0x80000000u
+#define GENERIC_WRITE 0x40000000u
+#define FILE_SHARE_READ 0x00000001
+#define FILE_SHARE_WRITE 0x00000002
+#define CREATE_NEW 1
+#define CREATE_ALWAYS 2
+#define OPEN_EXISTING 3
+#define OPEN_ALWAYS 4
+#define TRUNCATE_EXISTING 5
+
+// ---- Error codes (GetLastError) ----------------------------------------------------------------
+
+#define ERROR_SUCCESS 0L
+#define NO_ERROR 0L
+#define ERROR_INVALID_FUNCTION 1L
+#define ERROR_FILE_NOT_FOUND 2L
+#define ERROR_PATH_NOT_FOUND 3L
+#define ERROR_ACCESS_DENIED 5L
+#define ERROR_INVALID_HANDLE 6L
+#define ERROR_NOT_ENOUGH_MEMORY 8L
+#define ERROR_INVALID_DRIVE 15L
+#define ERROR_NO_MORE_FILES 18L
+#define ERROR_WRITE_FAULT 29L
+#define ERROR_READ_FAULT 30L
+#define ERROR_FILE_EXISTS 80L
+#define ERROR_INVALID_PARAMETER 87L
+#define ERROR_INSUFFICIENT_BUFFER 122L
+#define ERROR_INVALID_NAME 123L
+#define ERROR_MOD_NOT_FOUND 126L
+#define ERROR_DIR_NOT_EMPTY 145L
+#define ERROR_ALREADY_EXISTS 183L
+#define ERROR_FILENAME_EXCED_RANGE 206L
+#define ERROR_MORE_DATA 234L
+#define ERROR_RESOURCE_DATA_NOT_FOUND 1812L
+#define ERROR_RESOURCE_TYPE_NOT_FOUND 1813L
+#define ERROR_RESOURCE_NAME_NOT_FOUND 1814L
+
+// ---- Memory helpers ----------------------------------------------------------------------------
+
+#define ZeroMemory(dest, len) std::memset((dest), 0, (len))
+#define FillMemory(dest, len, fill) std::memset((dest), (fill), (len))
+#define CopyMemory(dest, src, len) std::memcpy((dest), (src), (len))
+#define MoveMemory(dest, src, len) std::memmove((dest), (src), (len))
+
+// ---- Strings -----------------------------------------------------------------------------------
+// A null string counts as empty and a null destination is refused (0 or NULL), as on Windows;
+// no call crashes on it.
+
+int WINAPI lstrlenA(LPCSTR s);
+LPSTR WINAPI lstrcpyA(LPSTR dest, LPCSTR src);
+// Copies at most count - 1 characters and always terminates (when count > 0).
+LPSTR WINAPI lstrcpynA(LPSTR dest, LPCSTR src, int count);
+LPSTR WINAPI lstrcatA(LPSTR dest, LPCSTR src);
+// Word-sort comparisons as the system's; return < 0, 0 or > 0.
+int WINAPI lstrcmpA(LPCSTR a, LPCSTR b);
+int WINAPI lstrcmpiA(LPCSTR a, LPCSTR b);
+#define lstrlen lstrlenA
+#define lstrcpy lstrcpyA
+#define lstrcpyn lstrcpynA
+#define lstrcat lstrcatA
+#define lstrcmp lstrcmpA
+#define lstrcmpi lstrcmpiA
+
+// Formats as the system's wsprintf: %c %d %i %u %x %X %s %ld %lu %lx %% with flags "-", "0", "#",
+// a width and a precision (no floating point, no "*"). The output is cut at 1024 characters,
+// the buffer size Windows promises, and the count written (terminating zero not counted) is
+// returned.
+int WINAPIV wsprintfA(LPSTR dest, LPCSTR format, ...) __attribute__((format(printf, 2, 3)));
+int WINAPI wvsprintfA(LPSTR dest, LPCSTR format, va_list args);
+#define wsprintf wsprintfA
+#define wvsprintf wvsprintfA
+
+// number * numerator / denominator with a 64-bit intermediate, rounded half away from zero;
+// -1 when denominator is 0 or the result does not fit.
+int WINAPI MulDiv(int number, int numerator, int denominator);
+
+// ---- Modules and resources ---------------------------------------------------------------------
+
+// The module's file as a DOS path, cut to size - 1 characters and terminated. Returns the number
+// of characters copied (size when cut, with ERROR_INSUFFICIENT_BUFFER), 0 for an unknown module.
+DWORD WINAPI GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size);
+// NULL gives the host executable; a name matches with or without ".DLL", in any case.
+HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName);
+#define GetModuleFileName GetModuleFileNameA
+#define GetModuleHandle GetModuleHandleA
+
+HRSRC WINAPI FindResourceA(HMODULE module, LPCSTR name, LPCSTR type);
+HGLOBAL WINAPI LoadResource(HMODULE module, HRSRC resource);
+// RT_DIALOG gives a const resources::DialogTemplate*, RT_BITMAP the bytes of the whole BMP file
+// (file header included, so they can be handed on as they are).
+LPVOID WINAPI LockResource(HGLOBAL data);
+DWORD WINAPI SizeofResource(HMODULE module, HRSRC resource);
+BOOL WINAPI FreeResource(HGLOBAL data);
+#define FindResource FindResourceA
+
+// ---- Files and searches ------------------------------------------------------------------------
+
+// '*' and '?' match case-insensitively. INVALID_HANDLE_VALUE when nothing matches or the folder
+// is missing (ERROR_FILE_NOT_FOUND / ERROR_PATH_NOT_FOUND).
+HANDLE WINAPI FindFirstFileA(LPCSTR pattern, LPWIN32_FIND_DATAA findData);
+BOOL WINAPI FindNextFileA(HANDLE search, LPWIN32_FIND_DATAA findData);
+BOOL WINAPI FindClose(HANDLE search);
+#define FindFirstFile FindFirstFileA
+#define FindNextFile FindNextFileA
+
+DWORD WINAPI GetFileAttributesA(LPCSTR path);
+BOOL WINAPI DeleteFileA(LPCSTR path);
+BOOL WINAPI CreateDirectoryA(LPCSTR path, LPVOID securityAttributes);
+BOOL WINAPI RemoveDirectoryA(LPCSTR path);
+// The temporary folder with its trailing backslash; the length, or the size needed when the
+// buffer is too small.
+DWORD WINAPI GetTempPathA(DWORD size, LPSTR buffer);
+#define GetFileAttributes GetFileAttributesA
+#define DeleteFile DeleteFileA
+#define CreateDirectory CreateDirectoryA
+#define RemoveDirectory RemoveDirectoryA
+#define GetTempPath GetTempPathA
+
+// Plain whole-file access, enough for a host or a test to write and read its own files.
+HANDLE WINAPI CreateFileA(LPCSTR path, DWORD access, DWORD shareMode, LPVOID securityAttributes,
+                          DWORD creation, DWORD flags, HANDLE templateFile);
+BOOL WINAPI ReadFile(HANDLE file, LPVOID buffer, DWORD toRead, LPDWORD read, LPVOID overlapped);
+BOOL WINAPI WriteFile(HANDLE file, LPCVOID buffer, DWORD toWrite, LPDWORD written,
+                      LPVOID overlapped);
+BOOL WINAPI CloseHandle(HANDLE object);
+#define CreateFile CreateFileA
+
+// The Windows folder without a trailing backslash; the length, or the size needed when the
+// buffer is too small.
+UINT WINAPI GetWindowsDirectoryA(LPSTR buffer, UINT size);
+#define GetWindowsDirectory GetWindowsDirectoryA
+
+// ---- Profiles ----------------------------------------------------------------------------------
+// INI files: section and key names case-insensitive, blanks around names and values trimmed, one
+// pair of surrounding quotes stripped, ';' starts a comment line. A missing or unreadable file,
+// section or key gives the default. The result is cut to size - 1 characters and the count
+// copied is returned (terminating zero not counted); a null or zero-size buffer returns 0.
+// A null section lists the section names, a null key the keys of the section, each terminated,
+// the list ended by a second zero.
+
+DWORD WINAPI GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue,
+                                      LPSTR returned, DWORD size, LPCSTR fileName);
+// The leading decimal digits of the value (with a sign), else the default.
+UINT WINAPI GetPrivateProfileIntA(LPCSTR section, LPCSTR key, INT defaultValue, LPCSTR fileName);
+// A null value deletes the key, a null key the whole section.
+BOOL WINAPI WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR fileName);
+
+// The user profile, WIN.INI in the Windows folder. Keys of section "Intl" that the file lacks
+// are answered from the regional settings of the user's locale.
+DWORD WINAPI GetProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, LPSTR returned,
+                               DWORD size);
+UINT WINAPI GetProfileIntA(LPCSTR section, LPCSTR key, INT defaultValue);
+BOOL WINAPI WriteProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value);
+
+#define GetPrivateProfileString GetPrivateProfileStringA
+#define GetPrivateProfileInt GetPrivateProfileIntA
+#define WritePrivateProfileString WritePrivateProfileStringA
+#define GetProfileString GetProfileStringA
+#define GetProfileInt GetProfileIntA
+#define WriteProfileString WriteProfileStringA
+
+// ---- Version -----------------------------------------------------------------------------------
+
+// FALSE (ERROR_INSUFFICIENT_BUFFER) unless dwOSVersionInfoSize is sizeof(OSVERSIONINFOA).
+BOOL WINAPI GetVersionExA(LPOSVERSIONINFOA info);
+// Major version in the low byte, minor in the next; bit 31 set on the non-NT platforms.
+DWORD WINAPI GetVersion();
+#define GetVersionEx GetVersionExA
+
+// ---- Time --------------------------------------------------------------------------------------
+
+// Milliseconds since the platform started, wrapping after 49.7 days.
+DWORD WINAPI GetTickCount();
+void WINAPI GetLocalTime(LPSYSTEMTIME time);
+void WINAPI GetSystemTime(LPSYSTEMTIME time);
+void WINAPI Sleep(DWORD milliseconds);
+
+// ---- Last error --------------------------------------------------------------------------------
+
+DWORD WINAPI GetLastError();
+void WINAPI SetLastError(DWORD error);

@@ -1,0 +1,18 @@
+// The platform's module registry: every module (the host executable, each shared library of the
+// project) gets an instance handle here, the way the system loader hands one to each image.
+#pragma once
+
+#include "windef.h"
+
+namespace platform {
+
+// A new, distinct handle for each name; the same handle again when the name is registered a
+// second time. The module's file defaults to the shared object that holds anyAddressInModule
+// (found with dladdr), given as a DOS path. GetModuleHandleA(name) then finds the module by its
+// name, with or without ".DLL", in any case.
+HMODULE RegisterModule(const char* name, const void* anyAddressInModule);
+
+// The host executable (also what GetModuleHandleA(NULL) returns).
+HMODULE HostModule();
+
+} // namespace platform
