@@ -167,5 +167,12 @@ protected:
     // The digit rules of a day, month or year field.
     BOOL IsDigitValid(int nField, UINT nChar, eDateFocus eFocus);
 
+    // Tab and Shift+Tab: to the next or previous field, or out of the control at either end.
+    void MoveFocus(CKSpin* pOwner, bool bBackwards);
+
+    // Shared by every field of every spin control in the process: set by a Tab character, it
+    // lets the next digit in without the digit rules (the field's text was selected by Tab).
+    static BOOL s_bAfterTab;
+
     DECLARE_MESSAGE_MAP()
 };
