@@ -114,6 +114,7 @@ static_assert(offsetof(WIN32_FIND_DATAA, cFileName) == 44, "WIN32_FIND_DATAA lay
 #define ERROR_INVALID_HANDLE 6L
 #define ERROR_NOT_ENOUGH_MEMORY 8L
 #define ERROR_INVALID_DRIVE 15L
+#define ERROR_BAD_NETPATH 53L
 #define ERROR_NO_MORE_FILES 18L
 #define ERROR_WRITE_FAULT 29L
 #define ERROR_READ_FAULT 30L
@@ -156,11 +157,12 @@ int WINAPI lstrcmpiA(LPCSTR a, LPCSTR b);
 #define lstrcmp lstrcmpA
 #define lstrcmpi lstrcmpiA
 
-// Formats as the system's wsprintf: %c %d %i %u %x %X %s %ld %lu %lx %% with flags "-", "0", "#",
-// a width and a precision (no floating point, no "*"). The output is cut at 1024 characters,
-// the buffer size Windows promises, and the count written (terminating zero not counted) is
-// returned.
-int WINAPIV wsprintfA(LPSTR dest, LPCSTR format, ...) __attribute__((format(printf, 2, 3)));
+// Formats as the system's wsprintf: %c %d %i %u %x %X %s %p %% with the prefixes l (32 bits, as
+// LONG and DWORD are), h and I64, flags "-", "0", "#", a width and a precision (no floating
+// point, no "*"); a null %s prints "(null)". At most 1024 bytes are written (1023
+// characters and the terminating zero), the limit Windows documents; the count of characters
+// written is returned.
+int WINAPIV wsprintfA(LPSTR dest, LPCSTR format, ...);
 int WINAPI wvsprintfA(LPSTR dest, LPCSTR format, va_list args);
 #define wsprintf wsprintfA
 #define wvsprintf wvsprintfA

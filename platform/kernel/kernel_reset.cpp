@@ -1,5 +1,31 @@
 #include "desktop/layer_reset.h"
 
+#include "kernel/handle_table.h"
+#include "kernel/kernel_config.h"
+
+#include <resources.h>
+
+#include <sys/stat.h>
+
 namespace platform_reset {
-void kernel() {}
+
+// The kernel's start state under the driver: a manual clock, version 4.0 on platform 2, Z: for
+// the host's root and C: for a fresh temporary drive whose WINDOWS folder holds an empty user
+// profile that answers no "Intl" key, no resources, no open handles.
+void kernel() {
+    kernel::RemoveAllHandles();
+    kernel::RemoveTempFolders();
+    resources::ClearAll();
+    kernel::ResetDrives();
+    kernel::ClearModuleFileOverrides();
+    kernel::ResetVersion();
+    kernel::UseManualClock();
+    std::string drive = kernel::MakeTempFolder();
+    mkdir((drive + "/WINDOWS").c_str(), 0755);
+    kernel::MapDrive('C', drive);
+    kernel::SetWindowsFolder(drive + "/WINDOWS");
+    kernel::SetProfileFile("");
+    kernel::SetIntlNone();
+}
+
 } // namespace platform_reset

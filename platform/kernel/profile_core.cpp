@@ -1,0 +1,158 @@
+// The profile core: one INI file read per call (profiles are small, and a file changed behind
+// the platform's back is seen at once), results copied into the caller's buffer with the
+// system's cutting rules.
+#include "kernel/profile_core.h"
+
+#include "kernel/host_files.h"
+#include "kernel/ini_file.h"
+#include "kernel/kernel_config.h"
+#include "kernel/kernel_internal.h"
+
+#include <strings.h>
+
+#include <cstring>
+
+namespace kernel {
+namespace {
+
+IniFile Load(const std::string& hostPath) {
+    std::string text;
+    if (!ReadWholeFile(hostPath, &text))
+        return IniFile::Parse(""); // a file that cannot be read is a missing file
+    return IniFile::Parse(text);
+}
+
+// Copies text cut to size - 1 characters; returns the count copied.
+DWORD CopyCut(const std::string& text, LPSTR returned, DWORD size) {
+    size_t n = text.size() < size - 1 ? text.size() : size - 1;
+    std::memcpy(returned, text.data(), n);
+    returned[n] = '\0';
+    return static_cast<DWORD>(n);
+}
+
+// A list of names, each terminated and the list ended by a second zero. When it does not fit,
+// the system keeps what fits, still double-terminated, and returns size - 2.
+DWORD CopyList(const std::vector<std::string>& names, LPSTR returned, DWORD size) {
+    std::string list;
+    for (const std::string& name : names) {
+        list += name;
+        list += '\0';
+    }
+    if (list.size() + 1 <= size) {
+        std::memcpy(returned, list.data(), list.size());
+        returned[list.size()] = '\0';
+        if (list.empty() && size > 1)
+            returned[1] = '\0';
+        return static_cast<DWORD>(list.empty() ? 0 : list.size());
+    }
+    if (size < 2) {
+        returned[0] = '\0';
+        return 0;
+    }
+    std::memcpy(returned, list.data(), size - 2);
+    returned[size - 2] = '\0';
+    returned[size - 1] = '\0';
+    return size - 2;
+}
+
+bool IsIntl(LPCSTR section) {
+    return section && strcasecmp(Trim(section).c_str(), "Intl") == 0;
+}
+
+} // namespace
+
+bool ProfileHostPath(const char* fileName, std::string* hostPath) {
+    if (!fileName || !*fileName)
+        return false;
+    if (!std::strpbrk(fileName, "\\/:")) {
+        std::string folder = WindowsFolder();
+        std::string dosFolder = DosPathFromHost(folder);
+        if (dosFolder.empty()) {
+            *hostPath = folder + "/" + fileName;
+            return true;
+        }
+        if (dosFolder.back() != '\\')
+            dosFolder += '\\';
+        return HostPathFromDos((dosFolder + fileName).c_str(), hostPath);
+    }
+    return HostPathFromDos(fileName, hostPath);
+}
+
+DWORD ReadProfileString(const std::string& hostPath, LPCSTR section, LPCSTR key,
+                        LPCSTR defaultValue, LPSTR returned, DWORD size,
+                        const IntlKeys* keysMissingFromFile) {
+    if (!returned || size == 0)
+        return 0;
+    IniFile file = Load(hostPath);
+    const IntlKeys* fallback = IsIntl(section) ? keysMissingFromFile : nullptr;
+    if (!section)
+        return CopyList(file.SectionNames(), returned, size);
+    if (!key) {
+        std::vector<std::string> names = file.KeyNames(section);
+        if (fallback) {
+            for (const auto& [name, value] : *fallback) {
+                bool inFile = false;
+                for (const std::string& existing : names)
+                    inFile = inFile || strcasecmp(existing.c_str(), name.c_str()) == 0;
+                if (!inFile)
+                    names.push_back(name);
+            }
+        }
+        return CopyList(names, returned, size);
+    }
+    if (std::optional<std::string> value = file.Find(section, key))
+        return CopyCut(StripQuotes(*value), returned, size);
+    if (fallback) {
+        std::string wanted = Trim(key);
+        for (const auto& [name, value] : *fallback)
+            if (strcasecmp(name.c_str(), wanted.c_str()) == 0)
+                return CopyCut(value, returned, size);
+    }
+    // The system drops trailing blanks from the default as it does from values.
+    std::string fallbackText = defaultValue ? defaultValue : "";
+    while (!fallbackText.empty() && (fallbackText.back() == ' ' || fallbackText.back() == '\t'))
+        fallbackText.pop_back();
+    return CopyCut(fallbackText, returned, size);
+}
+
+UINT ProfileIntFromText(const char* text, INT defaultValue) {
+    if (!text || !*text)
+        return static_cast<UINT>(defaultValue);
+    const char* p = text;
+    while (*p == ' ' || *p == '\t')
+        ++p;
+    bool negative = false;
+    if (*p == '-' || *p == '+')
+        negative = *p++ == '-';
+    UINT value = 0;
+    while (*p >= '0' && *p <= '9')
+        value = value * 10 + static_cast<UINT>(*p++ - '0'); // wraps as 32-bit arithmetic does
+    return negative ? 0u - value : value;
+}
+
+BOOL WriteProfileValue(const std::string& hostPath, LPCSTR section, LPCSTR key, LPCSTR value) {
+    if (!section) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE; // also the "flush the cache" call, which the system answers with FALSE
+    }
+    std::string text;
+    bool exists = ReadWholeFile(hostPath, &text);
+    IniFile file = IniFile::Parse(exists ? text : "");
+    if (!key || !value) {
+        // Deleting from a file that is not there leaves nothing to do.
+        if (!exists)
+            return TRUE;
+        if (!key)
+            file.DeleteSection(section);
+        else
+            file.DeleteKey(section, key);
+    } else {
+        file.Set(section, key, value);
+    }
+    std::string updated = file.Text();
+    if (exists && updated == text)
+        return TRUE;
+    return WriteWholeFile(hostPath, updated) ? TRUE : FALSE;
+}
+
+} // namespace kernel

@@ -1,0 +1,30 @@
+// The profile calls' shared core: reading and writing one INI file with the system's rules for
+// defaults, buffers, lists and numbers. GetPrivateProfile*A and GetProfile*A both run on it.
+#pragma once
+
+#include "kernel/intl_from_locale.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace kernel {
+
+// Where a profile call's file name leads: a bare name ("MAIN.INI") lies in the Windows folder,
+// as on the system; anything else is a DOS path. False when it cannot be mapped.
+bool ProfileHostPath(const char* fileName, std::string* hostPath);
+
+// GetPrivateProfileStringA on a host file. keysMissingFromFile, when given, answers keys of
+// section "Intl" that the file does not hold.
+DWORD ReadProfileString(const std::string& hostPath, LPCSTR section, LPCSTR key,
+                        LPCSTR defaultValue, LPSTR returned, DWORD size,
+                        const IntlKeys* keysMissingFromFile);
+
+// GetPrivateProfileIntA's reading of a value: optional sign and leading decimal digits ("12ab"
+// is 12, "-3" is (UINT)-3, "ab" is 0); an empty value gives the default.
+UINT ProfileIntFromText(const char* text, INT defaultValue);
+
+// WritePrivateProfileStringA on a host file.
+BOOL WriteProfileValue(const std::string& hostPath, LPCSTR section, LPCSTR key, LPCSTR value);
+
+} // namespace kernel

@@ -1,0 +1,122 @@
+// The user profile (WIN.INI in the Windows folder) and where its "Intl" keys come from when the
+// file lacks them: nowhere (after desktop::reset), the user's locale (a live host), a named
+// locale or fixed formats (pinned by the driver).
+#include "kernel/host_files.h"
+#include "kernel/kernel_config.h"
+#include "kernel/kernel_internal.h"
+#include "kernel/profile_core.h"
+
+#include <cstdlib>
+
+namespace kernel {
+namespace {
+
+enum class IntlSource { None, Environment, Fixed };
+
+struct UserProfile {
+    IntlSource source = IntlSource::Environment;
+    bool environmentRead = false;
+    IntlKeys keys;
+    std::string profileFile; // pinned host path, or empty
+};
+
+UserProfile& Profile() {
+    static UserProfile profile;
+    return profile;
+}
+
+const IntlKeys* IntlFallback() {
+    UserProfile& p = Profile();
+    switch (p.source) {
+    case IntlSource::None:
+        return nullptr;
+    case IntlSource::Environment:
+        if (!p.environmentRead) {
+            LocaleTimeFormats formats;
+            p.keys =
+                ReadLocaleTimeFormats("", &formats) ? IntlKeysFromFormats(formats) : IntlKeys{};
+            p.environmentRead = true;
+        }
+        return &p.keys;
+    case IntlSource::Fixed:
+        return &p.keys;
+    }
+    return nullptr;
+}
+
+bool UserProfilePath(std::string* host) {
+    if (!Profile().profileFile.empty()) {
+        *host = Profile().profileFile;
+        return true;
+    }
+    return ProfileHostPath("WIN.INI", host);
+}
+
+} // namespace
+
+void SetProfileFile(const std::string& hostPath) {
+    Profile().profileFile = hostPath;
+}
+
+std::string ProfileFile() {
+    std::string host;
+    return UserProfilePath(&host) ? host : std::string();
+}
+
+void SetIntlNone() {
+    Profile().source = IntlSource::None;
+    Profile().keys.clear();
+}
+
+void SetIntlFromEnvironment() {
+    Profile().source = IntlSource::Environment;
+    Profile().environmentRead = false;
+}
+
+bool SetIntlFromLocale(const char* localeName) {
+    LocaleTimeFormats formats;
+    if (!localeName || !ReadLocaleTimeFormats(localeName, &formats)) {
+        SetIntlNone();
+        return localeName && (std::string(localeName) == "C" || std::string(localeName) == "POSIX");
+    }
+    SetIntlFromFormats(formats);
+    return true;
+}
+
+void SetIntlFromFormats(const LocaleTimeFormats& formats) {
+    Profile().source = IntlSource::Fixed;
+    Profile().keys = IntlKeysFromFormats(formats);
+}
+
+} // namespace kernel
+
+DWORD WINAPI GetProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, LPSTR returned,
+                               DWORD size) {
+    if (!returned || size == 0)
+        return 0;
+    std::string host;
+    if (!kernel::UserProfilePath(&host))
+        host.clear();
+    return kernel::ReadProfileString(host, section, key, defaultValue, returned, size,
+                                     kernel::IntlFallback());
+}
+
+UINT WINAPI GetProfileIntA(LPCSTR section, LPCSTR key, INT defaultValue) {
+    if (!section || !key)
+        return static_cast<UINT>(defaultValue);
+    char text[256];
+    GetProfileStringA(section, key, "", text, sizeof text);
+    return kernel::ProfileIntFromText(text, defaultValue);
+}
+
+BOOL WINAPI WriteProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value) {
+    std::string host;
+    if (!kernel::UserProfilePath(&host)) {
+        SetLastError(ERROR_PATH_NOT_FOUND);
+        return FALSE;
+    }
+    // A live host's profile folder is made on first use.
+    if (!kernel::IsManualClock() && kernel::Profile().profileFile.empty())
+        kernel::MakeFolders(kernel::WindowsFolder());
+    return kernel::WriteProfileValue(host, section, key, value);
+}

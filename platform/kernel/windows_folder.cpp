@@ -1,0 +1,61 @@
+// The Windows folder and the temporary folder: GetWindowsDirectoryA, GetTempPathA.
+//
+// A live host keeps its profile per user, in $XDG_CONFIG_HOME/ruzav32 (or ~/.config/ruzav32);
+// under the driver the folder is a fresh temporary one, so no test sees another's profile.
+#include "kernel/kernel_config.h"
+#include "kernel/kernel_internal.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace kernel {
+namespace {
+
+std::string& Folder() {
+    static std::string folder;
+    return folder;
+}
+
+std::string LiveHostFolder() {
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    if (config && config[0] == '/')
+        return std::string(config) + "/ruzav32";
+    const char* home = std::getenv("HOME");
+    if (home && home[0] == '/')
+        return std::string(home) + "/.config/ruzav32";
+    return "/tmp/ruzav32";
+}
+
+// Copies a DOS path for the system's "length, or the size needed" convention.
+UINT CopyPath(const std::string& path, LPSTR buffer, UINT size) {
+    if (!buffer || path.size() + 1 > size)
+        return static_cast<UINT>(path.size() + 1);
+    std::memcpy(buffer, path.c_str(), path.size() + 1);
+    return static_cast<UINT>(path.size());
+}
+
+} // namespace
+
+void SetWindowsFolder(const std::string& hostFolder) {
+    Folder() = hostFolder;
+}
+
+std::string WindowsFolder() {
+    return Folder().empty() ? LiveHostFolder() : Folder();
+}
+
+} // namespace kernel
+
+UINT WINAPI GetWindowsDirectoryA(LPSTR buffer, UINT size) {
+    return kernel::CopyPath(kernel::DosPathFromHost(kernel::WindowsFolder()), buffer, size);
+}
+
+DWORD WINAPI GetTempPathA(DWORD size, LPSTR buffer) {
+    std::string host;
+    const char* tmp = std::getenv("TMPDIR");
+    host = tmp && tmp[0] == '/' ? tmp : "/tmp";
+    std::string dos = kernel::DosPathFromHost(host);
+    if (dos.empty() || dos.back() != '\\')
+        dos += '\\';
+    return kernel::CopyPath(dos, buffer, size);
+}
