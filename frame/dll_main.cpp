@@ -1,0 +1,25 @@
+// The library's entry point: runs once when the library is loaded.
+#include "frame/frame_services.h"
+
+#include <afxdllx.h>
+
+namespace {
+
+AFX_EXTENSION_MODULE s_extensionModule = {};
+HINSTANCE s_hInstance = NULL;
+
+} // namespace
+
+HINSTANCE GetLibraryInstance() {
+    return s_hInstance;
+}
+
+// The library registers with the framework but makes no CDynLinkLibrary: it carries no
+// resources, so the framework has nothing of it to search, and it never terminates the module.
+extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID /*lpReserved*/) {
+    if (dwReason == DLL_PROCESS_ATTACH) {
+        s_hInstance = hInstance;
+        AfxInitExtensionModule(s_extensionModule, hInstance);
+    }
+    return TRUE;
+}
