@@ -1,7 +1,32 @@
 #include "user/controls/system_classes.h"
 
-namespace user_controls {
+#include "user/controls/button_control.h"
+#include "user/controls/control_state.h"
+#include "user/controls/edit_control.h"
+#include "user/controls/scrollbar_control.h"
+#include "user/controls/static_control.h"
 
-void RegisterSystemClasses() {}
+namespace user_controls {
+namespace {
+
+void Register(const char* name, WNDPROC procedure, UINT style, LPCSTR cursor) {
+    WNDCLASSA wc{};
+    wc.style = style | CS_GLOBALCLASS;
+    wc.lpfnWndProc = procedure;
+    wc.cbWndExtra = kStateBytes;
+    wc.hCursor = LoadCursorA(nullptr, cursor);
+    wc.lpszClassName = name;
+    RegisterClassA(&wc);
+}
+
+} // namespace
+
+void RegisterSystemClasses() {
+    // No class brush: each control paints its whole client area itself.
+    Register("EDIT", EditWndProc, CS_DBLCLKS, IDC_IBEAM);
+    Register("STATIC", StaticWndProc, CS_DBLCLKS, IDC_ARROW);
+    Register("SCROLLBAR", ScrollBarWndProc, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, IDC_ARROW);
+    Register("BUTTON", ButtonWndProc, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, IDC_ARROW);
+}
 
 } // namespace user_controls

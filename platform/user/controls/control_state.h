@@ -1,0 +1,133 @@
+// What the four standard controls share: per-window state kept behind the first pointer-sized
+// slot of the window's extra bytes, and the notification and colour conversations with the
+// parent.
+//
+// The state lives in the window, never in statics, so that a class registered with one of these
+// window procedures (a superclass) behaves exactly like the original.
+#pragma once
+
+#include <windows.h>
+
+#include <new>
+
+namespace user_controls {
+
+// Extra bytes every standard control class reserves: one pointer to its state.
+constexpr int kStateBytes = static_cast<int>(sizeof(void*));
+
+template <class State> State* StateOf(HWND hwnd) {
+    return reinterpret_cast<State*>(GetWindowLongPtrA(hwnd, 0));
+}
+
+// Makes the window's state unless it has one. Returns null when the window cannot hold it (a
+// superclass that registered fewer extra bytes); the caller then works on defaults.
+template <class State> State* AttachState(HWND hwnd) {
+    if (State* existing = StateOf<State>(hwnd)) {
+        return existing;
+    }
+    State* state = new (std::nothrow) State();
+    if (state == nullptr) {
+        return nullptr;
+    }
+    SetWindowLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(state));
+    if (StateOf<State>(hwnd) != state) {
+        delete state;
+        return nullptr;
+    }
+    return state;
+}
+
+template <class State> void DetachState(HWND hwnd) {
+    State* state = StateOf<State>(hwnd);
+    if (state != nullptr) {
+        SetWindowLongPtrA(hwnd, 0, 0);
+        delete state;
+    }
+}
+
+inline DWORD StyleOf(HWND hwnd) {
+    return static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
+}
+
+// WM_COMMAND to the parent: identifier and code in wParam, the control's handle in lParam.
+inline void NotifyParent(HWND hwnd, UINT code) {
+    HWND parent = GetParent(hwnd);
+    if (parent != nullptr) {
+        const UINT id = static_cast<UINT>(GetWindowLongPtrA(hwnd, GWLP_ID));
+        SendMessageA(parent, WM_COMMAND, MAKEWPARAM(id & 0xFFFF, code),
+                     reinterpret_cast<LPARAM>(hwnd));
+    }
+}
+
+// Prepares the DC with the control's default colours, then lets the parent choose through a
+// WM_CTLCOLOR* message. Returns the parent's brush, or the system brush of defaultBackground
+// when the parent leaves the choice to the control.
+inline HBRUSH ControlColor(HWND hwnd, HDC hdc, UINT message, int defaultBackground,
+                           int defaultText) {
+    SetTextColor(hdc, GetSysColor(defaultText));
+    SetBkColor(hdc, GetSysColor(defaultBackground));
+    HBRUSH brush = nullptr;
+    if (HWND parent = GetParent(hwnd)) {
+        brush = reinterpret_cast<HBRUSH>(SendMessageA(
+            parent, message, reinterpret_cast<WPARAM>(hdc), reinterpret_cast<LPARAM>(hwnd)));
+    }
+    return brush != nullptr ? brush : GetSysColorBrush(defaultBackground);
+}
+
+// The font a control draws with: its own, else the system font, as Win32 controls do.
+inline HFONT FontOrSystem(HFONT font) {
+    return font != nullptr ? font : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+}
+
+// BeginPaint/EndPaint, or the DC a WM_PAINT/WM_PRINTCLIENT caller handed in as wParam.
+class PaintScope {
+public:
+    PaintScope(HWND hwnd, WPARAM wParam) : hwnd_(hwnd) {
+        if (wParam != 0) {
+            hdc_ = reinterpret_cast<HDC>(wParam);
+        } else {
+            hdc_ = BeginPaint(hwnd, &ps_);
+            painting_ = true;
+        }
+    }
+    ~PaintScope() {
+        if (painting_) {
+            EndPaint(hwnd_, &ps_);
+        }
+    }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+    HDC dc() const { return hdc_; }
+
+private:
+    HWND hwnd_;
+    HDC hdc_ = nullptr;
+    PAINTSTRUCT ps_{};
+    bool painting_ = false;
+};
+
+// A DC from GetDC with the control's font selected, for measuring outside WM_PAINT.
+class MeasureScope {
+public:
+    MeasureScope(HWND hwnd, HFONT font) : hwnd_(hwnd), hdc_(GetDC(hwnd)) {
+        if (hdc_ != nullptr) {
+            old_ = SelectObject(hdc_, FontOrSystem(font));
+        }
+    }
+    ~MeasureScope() {
+        if (hdc_ != nullptr) {
+            SelectObject(hdc_, old_);
+            ReleaseDC(hwnd_, hdc_);
+        }
+    }
+    MeasureScope(const MeasureScope&) = delete;
+    MeasureScope& operator=(const MeasureScope&) = delete;
+    HDC dc() const { return hdc_; }
+
+private:
+    HWND hwnd_;
+    HDC hdc_;
+    HGDIOBJ old_ = nullptr;
+};
+
+} // namespace user_controls

@@ -1,0 +1,45 @@
+// The EDIT class: its per-window state and the pieces its message handling and its painting share.
+#pragma once
+
+#include "user/controls/edit_buffer.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace user_controls {
+
+LRESULT CALLBACK EditWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+struct EditState {
+    EditBuffer buffer;
+    std::size_t limit = 30000;
+    bool modified = false;
+    bool focused = false;
+    bool tracking = false; // the left button went down here and the mouse is captured
+    HFONT font = nullptr;
+    char passwordChar = '*';
+    int leftMargin = 1;
+    int rightMargin = 1;
+    int scrollX = 0; // pixels of text scrolled out at the left
+};
+
+// The text as the user sees it: the real text, or password characters.
+std::string EditDisplayText(HWND hwnd, const EditState& state);
+
+// Where the text starts (client x of its first character) and how tall a line is.
+struct EditLine {
+    int originX;
+    int lineHeight;
+};
+EditLine EditLayout(HWND hwnd, const EditState& state, HDC measured);
+
+// Scrolls horizontally, as little as possible, so the caret is inside the visible part.
+void EditScrollToCaret(HWND hwnd, EditState& state);
+
+// The character boundary nearest to client x.
+std::size_t EditCharFromX(HWND hwnd, const EditState& state, int x);
+
+void EditPaint(HWND hwnd, const EditState& state, HDC hdc);
+
+} // namespace user_controls

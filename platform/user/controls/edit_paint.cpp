@@ -1,0 +1,156 @@
+// Edit control geometry and painting: where the text starts given alignment, margins and
+// horizontal scrolling; the character under a point; and the drawing of background, text,
+// highlighted selection and caret.
+#include "user/controls/control_paint.h"
+#include "user/controls/control_state.h"
+#include "user/controls/edit_control.h"
+
+#include <algorithm>
+
+namespace user_controls {
+namespace {
+
+int TextWidth(HDC hdc, const std::string& text, std::size_t count) {
+    if (count == 0 || hdc == nullptr) {
+        return 0;
+    }
+    SIZE size{0, 0};
+    GetTextExtentPoint32A(hdc, text.data(), static_cast<int>(count), &size);
+    return size.cx;
+}
+
+int LineHeight(HDC hdc) {
+    TEXTMETRICA metrics{};
+    if (hdc == nullptr || !GetTextMetricsA(hdc, &metrics)) {
+        return 0;
+    }
+    return metrics.tmHeight;
+}
+
+int VisibleWidth(HWND hwnd, const EditState& state) {
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    return std::max(0, static_cast<int>(client.right - client.left) - state.leftMargin -
+                           state.rightMargin);
+}
+
+} // namespace
+
+std::string EditDisplayText(HWND hwnd, const EditState& state) {
+    if ((StyleOf(hwnd) & ES_PASSWORD) != 0 && state.passwordChar != '\0') {
+        return std::string(state.buffer.length(), state.passwordChar);
+    }
+    return state.buffer.text();
+}
+
+EditLine EditLayout(HWND hwnd, const EditState& state, HDC measured) {
+    const std::string text = EditDisplayText(hwnd, state);
+    const int visible = VisibleWidth(hwnd, state);
+    const int width = TextWidth(measured, text, text.size());
+    int offset = 0;
+    if (width < visible) {
+        // Alignment only matters while the whole text fits; a scrolled text is always left-bound.
+        const DWORD style = StyleOf(hwnd);
+        if ((style & ES_RIGHT) != 0) {
+            offset = visible - width;
+        } else if ((style & ES_CENTER) != 0) {
+            offset = (visible - width) / 2;
+        }
+    }
+    return EditLine{state.leftMargin + offset - state.scrollX, LineHeight(measured)};
+}
+
+void EditScrollToCaret(HWND hwnd, EditState& state) {
+    MeasureScope measure(hwnd, state.font);
+    const std::string text = EditDisplayText(hwnd, state);
+    const int visible = VisibleWidth(hwnd, state);
+    const int width = TextWidth(measure.dc(), text, text.size());
+    const int caretX = TextWidth(measure.dc(), text, state.buffer.caret());
+    int scroll = state.scrollX;
+    if (caretX - scroll > visible) {
+        scroll = caretX - visible;
+    }
+    if (caretX < scroll) {
+        scroll = caretX;
+    }
+    // Never leave blank space at the right while text is hidden at the left.
+    scroll = std::min(scroll, std::max(0, width - visible));
+    state.scrollX = std::max(0, scroll);
+}
+
+std::size_t EditCharFromX(HWND hwnd, const EditState& state, int x) {
+    MeasureScope measure(hwnd, state.font);
+    const std::string text = EditDisplayText(hwnd, state);
+    const int target = x - EditLayout(hwnd, state, measure.dc()).originX;
+    // Prefix widths grow with the prefix: find the first boundary at or right of the target,
+    // then take whichever neighbour is nearer.
+    std::size_t low = 0;
+    std::size_t high = text.size();
+    while (low < high) {
+        const std::size_t mid = (low + high) / 2;
+        if (TextWidth(measure.dc(), text, mid) < target) {
+            low = mid + 1;
+        } else {
+            high = mid;
+        }
+    }
+    if (low > 0) {
+        const int right = TextWidth(measure.dc(), text, low);
+        const int left = TextWidth(measure.dc(), text, low - 1);
+        if (target - left < right - target) {
+            --low;
+        }
+    }
+    return low;
+}
+
+void EditPaint(HWND hwnd, const EditState& state, HDC hdc) {
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    const DWORD style = StyleOf(hwnd);
+    const bool enabled = IsWindowEnabled(hwnd) != FALSE;
+    const bool readOnly = (style & ES_READONLY) != 0;
+
+    // Read-only and disabled edits ask for static colours and default to the dialog face.
+    HBRUSH background =
+        (!enabled || readOnly)
+            ? ControlColor(hwnd, hdc, WM_CTLCOLORSTATIC, COLOR_BTNFACE, COLOR_WINDOWTEXT)
+            : ControlColor(hwnd, hdc, WM_CTLCOLOREDIT, COLOR_WINDOW, COLOR_WINDOWTEXT);
+    FillRect(hdc, &client, background);
+    const COLORREF textColor = enabled ? GetTextColor(hdc) : GetSysColor(COLOR_GRAYTEXT);
+
+    HGDIOBJ oldFont = SelectObject(hdc, FontOrSystem(state.font));
+    const int oldMode = SetBkMode(hdc, TRANSPARENT);
+    const std::string text = EditDisplayText(hwnd, state);
+    const EditLine line = EditLayout(hwnd, state, hdc);
+
+    const int saved = SaveDC(hdc);
+    IntersectClipRect(hdc, client.left + state.leftMargin, client.top,
+                      client.right - state.rightMargin, client.bottom);
+    SetTextColor(hdc, textColor);
+    TextOutA(hdc, line.originX, client.top, text.data(), static_cast<int>(text.size()));
+
+    const bool showSelection = state.focused || (style & ES_NOHIDESEL) != 0;
+    if (showSelection && state.buffer.hasSelection()) {
+        const std::size_t start = state.buffer.selectionStart();
+        const std::size_t end = state.buffer.selectionEnd();
+        const int left = line.originX + TextWidth(hdc, text, start);
+        const int right = line.originX + TextWidth(hdc, text, end);
+        FillSysColor(hdc, left, client.top, right, client.top + line.lineHeight, COLOR_HIGHLIGHT);
+        SetTextColor(hdc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+        TextOutA(hdc, left, client.top, text.data() + start, static_cast<int>(end - start));
+    }
+    RestoreDC(hdc, saved);
+
+    if (state.focused) {
+        // The caret never blinks here: painting stays deterministic.
+        const int x = line.originX + TextWidth(hdc, text, state.buffer.caret());
+        if (x >= client.left && x < client.right) {
+            FillSysColor(hdc, x, client.top, x + 1, client.top + line.lineHeight, COLOR_WINDOWTEXT);
+        }
+    }
+    SetBkMode(hdc, oldMode);
+    SelectObject(hdc, oldFont);
+}
+
+} // namespace user_controls
