@@ -1,0 +1,46 @@
+// A clean desktop with the library installed at C:\APPS\BIN\RUZAV32.DLL (drive C: is a fresh
+// temporary folder), and helpers to put files beside it.
+#pragma once
+
+#include <desktop.h>
+
+#include "frame/frame_services.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <sys/stat.h>
+
+class FrameTest : public ::testing::Test {
+protected:
+    static constexpr const char* kLibraryFile = "C:\\APPS\\BIN\\RUZAV32.DLL";
+    static constexpr const char* kLibraryDirectory = "C:\\APPS\\BIN\\";
+
+    void SetUp() override {
+        desktop::reset();
+        ASSERT_NE(nullptr, GetLibraryInstance()) << "the library's entry point did not run";
+        desktop::SetModuleFileName(GetLibraryInstance(), kLibraryFile);
+        MakeFolder("C:\\APPS");
+        MakeFolder("C:\\APPS\\BIN");
+    }
+
+    // A folder on the platform's drives, given as a DOS path whose parent exists.
+    static void MakeFolder(const char* dosPath) {
+        const std::string host = desktop::HostPath(dosPath);
+        ASSERT_FALSE(host.empty()) << dosPath;
+        ::mkdir(host.c_str(), 0755);
+    }
+
+    static void WriteFile(const std::string& dosPath, const std::string& contents) {
+        const std::string host = desktop::HostPath(dosPath.c_str());
+        ASSERT_FALSE(host.empty()) << dosPath;
+        std::ofstream out(host, std::ios::binary);
+        out << contents;
+        ASSERT_TRUE(out.good()) << host;
+    }
+
+    static void WriteMainIni(const std::string& contents) {
+        WriteFile(std::string(kLibraryDirectory) + "MAIN.INI", contents);
+    }
+};
