@@ -1,0 +1,131 @@
+// Scroll bars: clicks on arrows and shaft notify the parent, the SBM_ messages and the scroll
+// calls keep range, page and position, and the thumb can be dragged.
+#include "controls_fixture.h"
+
+namespace controls_test {
+namespace {
+
+class ScrollBar : public ControlsTest {
+protected:
+    // 16 wide and 100 tall: 16-pixel arrows at both ends, a 68-pixel shaft.
+    HWND Bar(DWORD style = SBS_VERT) {
+        return Create("SCROLLBAR", "", style, 100, 10, 10, 16, 100);
+    }
+};
+
+struct ClickCase {
+    int y;
+    UINT code;
+};
+
+class ScrollBarClicks : public ScrollBar, public ::testing::WithParamInterface<ClickCase> {};
+
+TEST_P(ScrollBarClicks, AClickSendsItsCodeThenEndScrollOnRelease) {
+    HWND bar = Bar();
+    SetScrollRange(bar, SB_CTL, 0, 10, FALSE);
+    SetScrollPos(bar, SB_CTL, 5, FALSE);
+    Post(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, GetParam().y));
+    EXPECT_EQ(notes, std::vector<Note>{VScroll(bar, GetParam().code)});
+    Post(bar, WM_LBUTTONUP, 0, MAKELPARAM(8, GetParam().y));
+    const std::vector<Note> expected{VScroll(bar, GetParam().code), VScroll(bar, SB_ENDSCROLL)};
+    EXPECT_EQ(notes, expected);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(GetScrollPos(bar, SB_CTL), 5) << "the parent moves the thumb, not the bar";
+}
+
+// With range 0..10 at position 5 the 16-pixel thumb spans y 42..57.
+INSTANTIATE_TEST_SUITE_P(Parts, ScrollBarClicks,
+                         ::testing::Values(ClickCase{0, SB_LINEUP}, ClickCase{15, SB_LINEUP},
+                                           ClickCase{20, SB_PAGEUP}, ClickCase{70, SB_PAGEDOWN},
+                                           ClickCase{84, SB_LINEDOWN}, ClickCase{99, SB_LINEDOWN}));
+
+TEST_F(ScrollBar, AShortBarSplitsItsHeightBetweenTheArrows) {
+    // The spin control's arrows: 12 wide, 20 tall: two 10-pixel arrows, no shaft.
+    HWND bar = Create("SCROLLBAR", "", SBS_VERT, 100, 10, 10, 12, 20);
+    Click(bar, 6, 9);
+    Click(bar, 6, 10);
+    const std::vector<Note> expected{VScroll(bar, SB_LINEUP), VScroll(bar, SB_ENDSCROLL),
+                                     VScroll(bar, SB_LINEDOWN), VScroll(bar, SB_ENDSCROLL)};
+    EXPECT_EQ(notes, expected);
+}
+
+TEST_F(ScrollBar, AClickTakesTheFocusOnlyWithTabStop) {
+    HWND edit = Create("EDIT", "", 0, 101, 50, 10);
+    SetFocus(edit);
+    HWND plain = Bar();
+    Click(plain, 8, 5);
+    EXPECT_EQ(GetFocus(), edit) << "the spin control's arrows leave the focus in its field";
+    HWND tab = Create("SCROLLBAR", "", SBS_VERT | WS_TABSTOP, 102, 40, 10, 16, 100);
+    Click(tab, 8, 5);
+    EXPECT_EQ(GetFocus(), tab);
+}
+
+TEST_F(ScrollBar, HorizontalBarsSendHScroll) {
+    HWND bar = Create("SCROLLBAR", "", SBS_HORZ, 100, 10, 10, 100, 16);
+    Click(bar, 95, 8);
+    ASSERT_EQ(notes.size(), 2u);
+    EXPECT_EQ(notes[0].message, static_cast<UINT>(WM_HSCROLL));
+    EXPECT_EQ(notes[0].code, static_cast<UINT>(SB_LINERIGHT));
+}
+
+TEST_F(ScrollBar, PositionIsClampedToTheRangeLessThePage) {
+    HWND bar = Bar();
+    EXPECT_TRUE(SetScrollRange(bar, SB_CTL, 10, 20, TRUE));
+    int min = 0;
+    int max = 0;
+    EXPECT_TRUE(GetScrollRange(bar, SB_CTL, &min, &max));
+    EXPECT_EQ(min, 10);
+    EXPECT_EQ(max, 20);
+    EXPECT_EQ(GetScrollPos(bar, SB_CTL), 10) << "the position moved into the range";
+    EXPECT_EQ(SetScrollPos(bar, SB_CTL, 99, TRUE), 10) << "returns the previous position";
+    EXPECT_EQ(GetScrollPos(bar, SB_CTL), 20);
+
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_PAGE | SIF_POS;
+    info.nPage = 4;
+    info.nPos = 20;
+    EXPECT_EQ(SetScrollInfo(bar, SB_CTL, &info, TRUE), 17) << "20 - (4 - 1)";
+    SCROLLINFO read{};
+    read.cbSize = sizeof(read);
+    read.fMask = SIF_ALL;
+    EXPECT_TRUE(GetScrollInfo(bar, SB_CTL, &read));
+    EXPECT_EQ(read.nMin, 10);
+    EXPECT_EQ(read.nMax, 20);
+    EXPECT_EQ(read.nPage, 4u);
+    EXPECT_EQ(read.nPos, 17);
+    EXPECT_EQ(read.nTrackPos, 17);
+}
+
+TEST_F(ScrollBar, ScrollCallsFailCleanlyOnBadArguments) {
+    HWND bar = Bar();
+    EXPECT_EQ(SetScrollPos(bar, SB_VERT, 3, TRUE), 0) << "no standard scroll bars here";
+    EXPECT_FALSE(GetScrollRange(bar, SB_CTL, nullptr, nullptr));
+    EXPECT_FALSE(GetScrollInfo(bar, SB_CTL, nullptr));
+    EXPECT_EQ(SetScrollInfo(bar, SB_CTL, nullptr, TRUE), 0);
+    EXPECT_EQ(GetScrollPos(nullptr, SB_CTL), 0);
+}
+
+TEST_F(ScrollBar, DraggingTheThumbTracksThenSetsThePosition) {
+    HWND bar = Bar();
+    SetScrollRange(bar, SB_CTL, 0, 10, FALSE);
+    // Thumb 16 pixels at position 0 spans y 16..31; dragging it 26 pixels down is position 5.
+    Post(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 20));
+    Post(bar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(8, 46));
+    Post(bar, WM_LBUTTONUP, 0, MAKELPARAM(8, 46));
+    const std::vector<Note> expected{VScroll(bar, SB_THUMBTRACK, 5),
+                                     VScroll(bar, SB_THUMBPOSITION, 5), VScroll(bar, SB_ENDSCROLL)};
+    EXPECT_EQ(notes, expected);
+}
+
+TEST_F(ScrollBar, DisabledArrowsIgnoreClicks) {
+    HWND bar = Bar();
+    EXPECT_TRUE(EnableScrollBar(bar, SB_CTL, ESB_DISABLE_UP));
+    Click(bar, 8, 5);
+    EXPECT_TRUE(notes.empty());
+    Click(bar, 8, 95);
+    EXPECT_EQ(notes.size(), 2u);
+}
+
+} // namespace
+} // namespace controls_test

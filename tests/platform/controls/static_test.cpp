@@ -1,0 +1,64 @@
+// Static controls: text through the window, superclassing, click transparency and images.
+#include "controls_fixture.h"
+
+namespace controls_test {
+namespace {
+
+using Static = ControlsTest;
+
+TEST_F(Static, KeepsItsTextAndFontAndPassesClicksThrough) {
+    HWND label = Create("STATIC", "Hello", SS_LEFT, 104);
+    EXPECT_EQ(Text(label), "Hello");
+    SetWindowTextA(label, "World");
+    EXPECT_EQ(Text(label), "World");
+    HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)), font);
+    EXPECT_EQ(SendMessageA(label, WM_NCHITTEST, 0, MAKELPARAM(15, 15)), HTTRANSPARENT);
+    EXPECT_EQ(SendMessageA(label, WM_GETDLGCODE, 0, 0), DLGC_STATIC);
+}
+
+TEST_F(Static, NotifyStyleReportsClicks) {
+    HWND label = Create("STATIC", "Hello", SS_NOTIFY, 104);
+    EXPECT_EQ(SendMessageA(label, WM_NCHITTEST, 0, MAKELPARAM(15, 15)), HTCLIENT);
+    Click(label, 2, 2);
+    EXPECT_EQ(notes, std::vector<Note>{Command(label, STN_CLICKED)});
+}
+
+TEST_F(Static, ASuperclassOfStaticBehavesAsAStatic) {
+    WNDCLASSA wc{};
+    ASSERT_TRUE(GetClassInfoA(nullptr, "static", &wc));
+    ASSERT_NE(wc.lpfnWndProc, nullptr);
+    EXPECT_GE(wc.cbWndExtra, static_cast<int>(sizeof(void*)));
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "SuperStatic";
+    wc.style &= ~static_cast<UINT>(CS_GLOBALCLASS);
+    ASSERT_NE(RegisterClassA(&wc), 0);
+
+    HWND one = Create("SuperStatic", "one", SS_CENTER, 1);
+    HWND two = Create("SuperStatic", "two", SS_CENTER, 2);
+    HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    SendMessageA(one, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(one, WM_GETFONT, 0, 0)), font);
+    EXPECT_EQ(SendMessageA(two, WM_GETFONT, 0, 0), 0) << "state is per window";
+    EXPECT_EQ(Text(two), "two");
+    DestroyWindow(one);
+    DestroyWindow(two);
+    EXPECT_TRUE(UnregisterClassA("SuperStatic", GetModuleHandleA(nullptr)));
+}
+
+TEST_F(Static, BitmapStyleKeepsTheImageItIsGiven) {
+    HWND picture = Create("STATIC", "", SS_BITMAP, 105, 10, 10, 32, 32);
+    HBITMAP bitmap = CreateBitmap(8, 8, 1, 32, nullptr);
+    ASSERT_NE(bitmap, nullptr);
+    EXPECT_EQ(SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)),
+              0);
+    EXPECT_EQ(reinterpret_cast<HBITMAP>(SendMessageA(picture, STM_GETIMAGE, IMAGE_BITMAP, 0)),
+              bitmap);
+    UpdateWindow(picture);
+    DestroyWindow(picture);
+    EXPECT_TRUE(DeleteObject(bitmap)) << "the static borrowed the bitmap";
+}
+
+} // namespace
+} // namespace controls_test
