@@ -137,6 +137,7 @@ void Click(HWND hwnd, ButtonState& state) {
     default:
         break;
     }
+    // The state may be gone from here on: the parent can destroy the button on the click.
     NotifyParent(hwnd, BN_CLICKED);
 }
 
@@ -151,6 +152,9 @@ bool PointInClient(HWND hwnd, LPARAM point) {
 void OnButtonDown(HWND hwnd, ButtonState& state) {
     if (ButtonKind(hwnd) != BS_GROUPBOX && GetFocus() != hwnd) {
         SetFocus(hwnd);
+        if (!StillAttached(hwnd, &state)) {
+            return;
+        }
     }
     state.tracking = true;
     SetCapture(hwnd);
@@ -167,7 +171,7 @@ void OnButtonUp(HWND hwnd, ButtonState& state, LPARAM point) {
     if (GetCapture() == hwnd) {
         ReleaseCapture();
     }
-    if (clicked) {
+    if (clicked && StillAttached(hwnd, &state)) {
         Click(hwnd, state);
     }
 }
@@ -255,7 +259,9 @@ LRESULT ButtonMessage(HWND hwnd, ButtonState& state, UINT message, WPARAM wParam
             if (state.spaceDown) {
                 state.spaceDown = false;
                 SetPushed(hwnd, state, false);
-                Click(hwnd, state);
+                if (StillAttached(hwnd, &state)) {
+                    Click(hwnd, state);
+                }
             }
             return 0;
         }

@@ -45,6 +45,12 @@ template <class State> void DetachState(HWND hwnd) {
     }
 }
 
+// False once the window lost this state: a parent that destroys a control from inside one of its
+// notifications. Code that goes on after notifying the parent checks this first.
+template <class State> bool StillAttached(HWND hwnd, const State* state) {
+    return IsWindow(hwnd) && StateOf<State>(hwnd) == state;
+}
+
 inline DWORD StyleOf(HWND hwnd) {
     return static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
 }

@@ -43,6 +43,9 @@ void Replace(HWND hwnd, EditState& state, const std::string& text) {
     const EditBuffer::ReplaceResult result = state.buffer.ReplaceSelection(text, state.limit);
     if (result.truncated) {
         NotifyParent(hwnd, EN_MAXTEXT);
+        if (!StillAttached(hwnd, &state)) {
+            return;
+        }
     }
     if (result.changed) {
         TextChanged(hwnd, state);
@@ -113,6 +116,9 @@ bool OnKeyDown(HWND hwnd, EditState& state, WPARAM key) {
 void OnButtonDown(HWND hwnd, EditState& state, WPARAM keys, LPARAM point) {
     if (GetFocus() != hwnd) {
         SetFocus(hwnd);
+        if (!StillAttached(hwnd, &state)) {
+            return;
+        }
     }
     const std::size_t position = EditCharFromX(hwnd, state, GET_X_LPARAM(point));
     state.buffer.MoveCaret(position, (keys & MK_SHIFT) != 0);

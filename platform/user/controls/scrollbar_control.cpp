@@ -102,6 +102,9 @@ UINT CodeOf(ScrollPart part) {
 void OnButtonDown(HWND hwnd, ScrollBarState& state, LPARAM point) {
     if ((StyleOf(hwnd) & WS_TABSTOP) != 0 && GetFocus() != hwnd) {
         SetFocus(hwnd);
+        if (!StillAttached(hwnd, &state)) {
+            return;
+        }
     }
     const ScrollGeometry geometry = Geometry(hwnd, state);
     state.along = Along(hwnd, point);

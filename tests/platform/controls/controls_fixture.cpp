@@ -92,6 +92,15 @@ std::pair<DWORD, DWORD> ControlsTest::Selection(HWND hwnd) {
 }
 
 LRESULT CALLBACK ControlsTest::ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    const std::size_t logged = current != nullptr ? current->notes.size() : 0;
+    const LRESULT result = Handle(hwnd, message, wParam, lParam);
+    if (current != nullptr && current->notes.size() > logged && current->onNote) {
+        current->onNote(current->notes.back());
+    }
+    return result;
+}
+
+LRESULT ControlsTest::Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (current != nullptr) {
         switch (message) {
         case WM_COMMAND:

@@ -5,6 +5,7 @@
 #include <desktop.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -61,9 +62,12 @@ protected:
 
     std::vector<Note> notes;
     HBRUSH staticBrush = nullptr; // answered to WM_CTLCOLORSTATIC when set
+    // Runs inside the parent's handler after a notification is logged.
+    std::function<void(const Note&)> onNote;
 
 private:
     static LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND parent_ = nullptr;
 };
 
