@@ -1,5 +1,26 @@
 #include "desktop/layer_reset.h"
 
+#include "gdi/gdi_internal.h"
+#include "gdi/gdi_objects.h"
+
 namespace platform_reset {
-void gdi() {}
+
+// Deletes every object of the host and the layers above (DCs first, so nothing is left
+// selected), except stock and permanent ones, and restores the default screen.
+void gdi() {
+    using namespace ::gdi;
+    for (void* handle : AllHandles())
+        if (LookupDc(handle))
+            DeleteDC(static_cast<HDC>(handle));
+    for (void* handle : AllHandles()) {
+        Object* o = Lookup(handle);
+        if (o && !o->stock && !o->permanent) {
+            o->selections = 0;
+            Destroy(handle);
+        }
+    }
+    gdi_internal::SetScreenSize(1024, 768);
+    gdi_internal::ClearScreen(gdi_internal::SysColor(1));
+}
+
 } // namespace platform_reset

@@ -1,0 +1,197 @@
+// DrawTextA: text laid out in a rectangle, with line breaks, word wrapping, alignment, tab
+// expansion and '&' prefixes.
+//
+// A prefix '&' underlines the character after it and is not drawn; "&&" draws one '&'. So
+// "&Save && Exit" draws "Save & Exit" with the S underlined.
+#include "gdi/text_render.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+using namespace gdi;
+
+namespace {
+
+struct Line {
+    std::string text;
+    int underline = -1; // index in text of the prefixed character
+};
+
+// Removes prefixes; the first prefixed character is the one underlined.
+Line StripPrefixes(const std::string& raw, bool prefixes) {
+    Line line;
+    if (!prefixes) {
+        line.text = raw;
+        return line;
+    }
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        if (raw[i] == '&' && i + 1 < raw.size()) {
+            ++i;
+            if (raw[i] != '&' && line.underline < 0)
+                line.underline = static_cast<int>(line.text.size());
+        } else if (raw[i] == '&') {
+            continue; // a trailing '&' prefixes nothing and draws nothing
+        }
+        line.text += raw[i];
+    }
+    return line;
+}
+
+class Layout {
+public:
+    Layout(FontFace* face, UINT format) : face_(face), format_(format) {
+        tabWidth_ = 8 * std::max(1, face->averageWidth);
+    }
+
+    // Width of text[0, n) from the line's start, with tabs expanded when asked.
+    int Width(const std::string& text, std::size_t n) const {
+        int x = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            if (text[i] == '\t' && (format_ & DT_EXPANDTABS))
+                x = (x / tabWidth_ + 1) * tabWidth_;
+            else
+                x += face_->Advance(static_cast<unsigned char>(text[i]));
+        }
+        return x;
+    }
+    int Width(const std::string& text) const { return Width(text, text.size()); }
+
+    // Breaks one paragraph into lines no wider than `width` where spaces allow. A word wider
+    // than the line stands alone on its line and is clipped, not split.
+    void Wrap(const Line& paragraph, int width, std::vector<Line>& out) const {
+        const std::string& s = paragraph.text;
+        std::size_t start = 0;
+        while (true) {
+            std::size_t end = start, lastBreak = std::string::npos;
+            while (end < s.size()) {
+                if (s[end] == ' ')
+                    lastBreak = end;
+                if (Width(s.substr(start, end + 1 - start)) > width && s[end] != ' ')
+                    break;
+                ++end;
+            }
+            if (end >= s.size()) {
+                out.push_back(Slice(paragraph, start, s.size()));
+                return;
+            }
+            std::size_t cut = lastBreak != std::string::npos && lastBreak > start ? lastBreak : end;
+            if (cut == start) { // a word longer than the line: keep it whole
+                cut = s.find(' ', start);
+                if (cut == std::string::npos) {
+                    out.push_back(Slice(paragraph, start, s.size()));
+                    return;
+                }
+            }
+            out.push_back(Slice(paragraph, start, cut));
+            start = cut;
+            while (start < s.size() && s[start] == ' ')
+                ++start;
+            if (start >= s.size())
+                return;
+        }
+    }
+
+private:
+    static Line Slice(const Line& from, std::size_t begin, std::size_t end) {
+        Line line;
+        std::size_t stop = end;
+        while (stop > begin && from.text[stop - 1] == ' ')
+            --stop; // spaces at a break belong to neither line
+        line.text = from.text.substr(begin, stop - begin);
+        if (from.underline >= static_cast<int>(begin) && from.underline < static_cast<int>(stop))
+            line.underline = from.underline - static_cast<int>(begin);
+        return line;
+    }
+
+    FontFace* face_;
+    UINT format_;
+    int tabWidth_;
+};
+
+} // namespace
+
+int WINAPI DrawTextA(HDC hdc, LPCSTR text, int count, LPRECT rect, UINT format) {
+    Dc* dc = LookupDc(hdc);
+    if (!dc || !rect || (!text && count != 0))
+        return 0;
+    const std::string raw = count < 0 ? std::string(text) : std::string(text, text ? count : 0);
+    FontFace* face = FaceOf(dc->state.font);
+    const Layout layout(face, format);
+    const int lineHeight = face->height;
+    const int rectWidth = rect->right - rect->left;
+    const bool single = (format & DT_SINGLELINE) != 0;
+
+    std::vector<Line> lines;
+    if (single) {
+        lines.push_back(StripPrefixes(raw, !(format & DT_NOPREFIX)));
+    } else {
+        std::size_t start = 0;
+        while (true) {
+            std::size_t nl = raw.find('\n', start);
+            std::string part = raw.substr(start, nl == std::string::npos ? nl : nl - start);
+            if (!part.empty() && part.back() == '\r')
+                part.pop_back();
+            Line paragraph = StripPrefixes(part, !(format & DT_NOPREFIX));
+            if (format & DT_WORDBREAK)
+                layout.Wrap(paragraph, rectWidth, lines);
+            else
+                lines.push_back(paragraph);
+            if (nl == std::string::npos)
+                break;
+            start = nl + 1;
+        }
+    }
+
+    int widest = 0;
+    for (const Line& line : lines)
+        widest = std::max(widest, layout.Width(line.text));
+    const int height = lineHeight * static_cast<int>(lines.size());
+
+    if (format & DT_CALCRECT) {
+        if (single || !(format & DT_WORDBREAK) || widest > rectWidth)
+            rect->right = rect->left + widest;
+        rect->bottom = rect->top + height;
+        return height;
+    }
+
+    int top = rect->top;
+    if (single && (format & DT_VCENTER))
+        top = rect->top + (rect->bottom - rect->top - lineHeight) / 2;
+    else if (single && (format & DT_BOTTOM))
+        top = rect->bottom - lineHeight;
+
+    const UINT options = (format & DT_NOCLIP) ? 0 : ETO_CLIPPED;
+    int y = top;
+    for (const Line& line : lines) {
+        const int width = layout.Width(line.text);
+        int x = rect->left;
+        if (format & DT_CENTER)
+            x = rect->left + (rectWidth - width) / 2;
+        else if (format & DT_RIGHT)
+            x = rect->right - width;
+        // Draw tab-separated pieces at their expanded positions.
+        std::size_t start = 0;
+        while (start <= line.text.size()) {
+            std::size_t tab =
+                (format & DT_EXPANDTABS) ? line.text.find('\t', start) : std::string::npos;
+            std::size_t end = tab == std::string::npos ? line.text.size() : tab;
+            int underline =
+                line.underline >= static_cast<int>(start) && line.underline < static_cast<int>(end)
+                    ? line.underline - static_cast<int>(start)
+                    : -1;
+            if (end > start)
+                OutputText(hdc, x + layout.Width(line.text, start), y, options, rect,
+                           line.text.data() + start, static_cast<int>(end - start), nullptr,
+                           underline, true);
+            if (tab == std::string::npos)
+                break;
+            start = tab + 1;
+        }
+        y += lineHeight;
+    }
+    if (single && (format & (DT_VCENTER | DT_BOTTOM)))
+        return top - rect->top + lineHeight;
+    return height;
+}

@@ -1,0 +1,48 @@
+// Fonts as they are measured and drawn: a matched face at one pixel size with its metrics and a
+// cache of one-bit glyph images. Each distinct description is resolved once and kept for the
+// life of the process, so a text draw costs only the copying of cached pixels.
+#pragma once
+
+#include "gdi/gdi_objects.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace gdi {
+
+struct Glyph {
+    bool loaded = false;
+    int advance = 0; // pixels to the next character's origin
+    int left = 0;    // bitmap position relative to the origin on the baseline
+    int top = 0;     // rows above the baseline to the bitmap's first row
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> bits; // one byte per pixel, 1 = ink
+};
+
+struct FontFace {
+    int ascent = 0;
+    int descent = 0;
+    int height = 0; // ascent + descent: the cell height, tmHeight
+    int internalLeading = 0;
+    int averageWidth = 0;
+    int maxWidth = 0;
+    int weight = FW_NORMAL;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+    bool fixedPitch = false;
+    std::string faceName;   // as GetTextFaceA reports it
+    void* ftFace = nullptr; // FT_Face, or nullptr when no font file could be loaded
+    bool syntheticBold = false;
+    Glyph glyphs[256];
+
+    const Glyph& GetGlyph(unsigned char c);
+    int Advance(unsigned char c) { return GetGlyph(c).advance; }
+};
+
+// The face for a font handle's description, or the system font's for a bad handle. Never null.
+FontFace* FaceOf(HFONT font);
+
+} // namespace gdi

@@ -1,0 +1,162 @@
+// The drawing layer's objects behind their handles, and the handle table.
+//
+// Index: Kind, Object and its kinds (Pen, Brush, Font, Bitmap, Region), DcState and Dc, the
+// table (Lookup, Insert, Destroy), stock objects.
+//
+// Handles are never reused: each new object takes the next serial number, so a stale or foreign
+// handle simply finds nothing and the call fails as Win32 fails, instead of reaching another
+// object.
+#pragma once
+
+#include "gdi/gdi_internal.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <new>
+#include <vector>
+
+namespace gdi {
+
+enum class Kind { Pen, Brush, Font, Bitmap, Region, Dc };
+
+struct FontFace; // font_cache.h
+
+struct Object {
+    explicit Object(Kind k) : kind(k) {}
+    virtual ~Object() = default;
+    Kind kind;
+    bool stock = false;     // GetStockObject: never deleted, not counted
+    bool permanent = false; // gdi_internal::MakePermanent: same, for objects of other layers
+    int selections = 0;     // DC states (current and saved) holding this object
+};
+
+struct Pen : Object {
+    Pen() : Object(Kind::Pen) {}
+    UINT style = PS_SOLID;
+    int width = 1;
+    COLORREF color = 0;
+};
+
+struct Brush : Object {
+    Brush() : Object(Kind::Brush) {}
+    UINT style = BS_SOLID;
+    COLORREF color = 0;
+};
+
+struct Font : Object {
+    Font() : Object(Kind::Font) {}
+    LOGFONTA logfont{};
+    FontFace* face = nullptr; // resolved on first use, owned by the font cache
+};
+
+struct Bitmap : Object {
+    Bitmap() : Object(Kind::Bitmap) {}
+    int width = 0;
+    int height = 0;
+    int bitsPerPixel = 32; // as reported; monochrome bitmaps hold only black and white pixels
+    std::vector<std::uint32_t> pixels; // 0x00RRGGBB, top-down
+    HDC selectedInto = nullptr;
+    bool monochrome() const { return bitsPerPixel == 1; }
+};
+
+struct Region : Object {
+    Region() : Object(Kind::Region) {}
+    std::vector<RECT> rects; // disjoint, non-empty, sorted by top then left
+};
+
+// The attributes a DC saves and restores.
+struct DcState {
+    HPEN pen = nullptr;
+    HBRUSH brush = nullptr;
+    HFONT font = nullptr;
+    HBITMAP bitmap = nullptr; // memory DCs only
+    COLORREF textColor = RGB(0, 0, 0);
+    COLORREF bkColor = RGB(255, 255, 255);
+    int bkMode = OPAQUE;
+    UINT textAlign = TA_LEFT | TA_TOP;
+    int rop2 = R2_COPYPEN;
+    int stretchMode = BLACKONWHITE;
+    POINT windowOrg{0, 0};
+    POINT viewportOrg{0, 0};
+    POINT brushOrg{0, 0};
+    POINT position{0, 0};
+    bool hasClip = false;
+    std::vector<RECT> clip; // device coordinates, when hasClip
+};
+
+struct Dc : Object {
+    Dc() : Object(Kind::Dc) {}
+    bool memory = false;       // draws into the selected bitmap
+    bool screen = false;       // draws into the screen framebuffer
+    POINT surfaceOrigin{0, 0}; // device (0,0) on the screen, for screen DCs
+    std::vector<RECT> visible; // screen rectangles a screen DC may touch
+    DcState state;
+    std::vector<DcState> saved;
+    // The clip in surface coordinates, recomputed when invalidated or the bitmap changes.
+    bool clipValid = false;
+    HBITMAP clipBitmap = nullptr;
+    std::vector<RECT> clipCache;
+};
+
+// ---- The table -----------------------------------------------------------------------------
+
+Object* Lookup(const void* handle);
+template <class T> T* LookupAs(const void* handle, Kind kind) {
+    Object* o = Lookup(handle);
+    return o && o->kind == kind ? static_cast<T*>(o) : nullptr;
+}
+inline Pen* LookupPen(const void* h) {
+    return LookupAs<Pen>(h, Kind::Pen);
+}
+inline Brush* LookupBrush(const void* h) {
+    return LookupAs<Brush>(h, Kind::Brush);
+}
+inline Font* LookupFont(const void* h) {
+    return LookupAs<Font>(h, Kind::Font);
+}
+inline Bitmap* LookupBitmap(const void* h) {
+    return LookupAs<Bitmap>(h, Kind::Bitmap);
+}
+inline Region* LookupRegion(const void* h) {
+    return LookupAs<Region>(h, Kind::Region);
+}
+inline Dc* LookupDc(const void* h) {
+    return LookupAs<Dc>(h, Kind::Dc);
+}
+
+// Takes ownership and hands out a fresh handle; nullptr if the object is null.
+void* Insert(std::unique_ptr<Object> object);
+template <class H> H InsertAs(std::unique_ptr<Object> object) {
+    return static_cast<H>(Insert(std::move(object)));
+}
+// Removes and frees the object, telling the deletion hook first.
+void Destroy(const void* handle);
+// Every live handle, for reset.
+std::vector<void*> AllHandles();
+
+// Allocates without throwing: nullptr when memory runs out or the size is absurd.
+template <class T> std::unique_ptr<T> MakeObject() {
+    return std::unique_ptr<T>(new (std::nothrow) T());
+}
+
+// The object a stock index names (created on first use), or nullptr.
+HGDIOBJ Stock(int index);
+// The 1x1 monochrome bitmap every fresh memory DC holds.
+HBITMAP StockBitmap();
+
+// Selection bookkeeping shared by SelectObject, SaveDC and DeleteDC.
+void AddSelection(const void* handle);
+void RemoveSelection(const void* handle);
+void ReleaseState(DcState& state); // drops the selections a state holds
+
+// Bitmap helpers (bitmap.cpp).
+// A new bitmap; nullptr for sizes that are negative or too large to allocate.
+std::unique_ptr<Bitmap> NewBitmap(int width, int height, int bitsPerPixel);
+// The colour a monochrome surface stores for a colour drawn onto it.
+std::uint32_t ToMonochrome(COLORREF color);
+
+void SetDeletedHook(gdi_internal::ObjectDeletedHook hook);
+
+} // namespace gdi

@@ -1,0 +1,25 @@
+// Set operations on lists of rectangles: the arithmetic under regions and DC clipping.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+namespace gdi {
+
+// Combines two rectangle lists (each may hold overlapping or empty rectangles) with RGN_AND,
+// RGN_OR, RGN_XOR or RGN_DIFF. The result is disjoint, free of empty rectangles, sorted by top
+// then left, and merges vertically adjacent rows of equal extent.
+std::vector<RECT> CombineRects(const std::vector<RECT>& a, const std::vector<RECT>& b, int mode);
+// The same list in that canonical form.
+std::vector<RECT> NormalizeRects(const std::vector<RECT>& rects);
+// The smallest rectangle holding them all; the null rectangle for an empty list.
+RECT BoundingBox(const std::vector<RECT>& rects);
+// NULLREGION, SIMPLEREGION or COMPLEXREGION for a canonical list.
+int RegionType(const std::vector<RECT>& rects);
+void OffsetRects(std::vector<RECT>& rects, int dx, int dy);
+bool RectEmpty(const RECT& r);
+// The common part of two rectangles; false (and an empty result) when they do not meet.
+bool IntersectRects(const RECT& a, const RECT& b, RECT* out);
+
+} // namespace gdi

@@ -1,0 +1,147 @@
+// Drawing targets of DCs and the pixel operations shared by all primitives.
+#include "gdi/surface.h"
+
+#include "gdi/gdi_internal.h"
+#include "gdi/region_ops.h"
+
+#include <algorithm>
+
+namespace gdi {
+namespace {
+
+std::vector<RECT> ComputeClip(const Dc& dc, int surfaceWidth, int surfaceHeight) {
+    const RECT bounds{0, 0, surfaceWidth, surfaceHeight};
+    std::vector<RECT> base;
+    if (dc.screen) {
+        RECT r;
+        for (const RECT& v : dc.visible)
+            if (IntersectRects(v, bounds, &r))
+                base.push_back(r);
+        base = NormalizeRects(base);
+    } else {
+        base.push_back(bounds);
+    }
+    if (!dc.state.hasClip)
+        return base;
+    std::vector<RECT> user = dc.state.clip;
+    OffsetRects(user, dc.surfaceOrigin.x, dc.surfaceOrigin.y);
+    return CombineRects(base, user, RGN_AND);
+}
+
+} // namespace
+
+void InvalidateClip(Dc* dc) {
+    dc->clipValid = false;
+}
+
+POINT LogicalToDevice(const DcState& state) {
+    return POINT{state.viewportOrg.x - state.windowOrg.x, state.viewportOrg.y - state.windowOrg.y};
+}
+
+bool GetTarget(HDC hdc, Target* t) {
+    Dc* dc = LookupDc(hdc);
+    if (!dc)
+        return false;
+    t->dc = dc;
+    if (dc->memory) {
+        Bitmap* bitmap = LookupBitmap(dc->state.bitmap);
+        if (!bitmap || bitmap->pixels.empty())
+            return false;
+        t->pixels = bitmap->pixels.data();
+        t->width = bitmap->width;
+        t->height = bitmap->height;
+        t->mono = bitmap->monochrome();
+    } else {
+        Screen& screen = TheScreen();
+        if (screen.pixels.empty())
+            return false;
+        t->pixels = screen.pixels.data();
+        t->width = screen.width;
+        t->height = screen.height;
+        t->mono = false;
+    }
+    POINT device = LogicalToDevice(dc->state);
+    t->offsetX = device.x + dc->surfaceOrigin.x;
+    t->offsetY = device.y + dc->surfaceOrigin.y;
+    if (!dc->clipValid || dc->clipBitmap != dc->state.bitmap) {
+        dc->clipCache = ComputeClip(*dc, t->width, t->height);
+        dc->clipValid = true;
+        dc->clipBitmap = dc->state.bitmap;
+    }
+    t->clip = &dc->clipCache;
+    return true;
+}
+
+std::uint32_t ToMonochrome(COLORREF color) {
+    int sum = GetRValue(color) + GetGValue(color) + GetBValue(color);
+    return sum > 382 ? 0xFFFFFF : 0;
+}
+
+std::uint32_t SurfaceColor(const Target& t, COLORREF color) {
+    color &= 0x00FFFFFF;
+    return t.mono ? ToMonochrome(color) : ToPixel(color);
+}
+
+std::uint32_t ApplyRop2(int rop2, std::uint32_t pen, std::uint32_t dst) {
+    // The operation's number less one is its truth table over (pen bit, destination bit):
+    // bit (2 * pen + dst) of it is the result. R2_COPYPEN = 13: 1100b, the pen.
+    unsigned table = static_cast<unsigned>(rop2 - 1) & 15u;
+    std::uint32_t out = 0;
+    if (table & 1u)
+        out |= ~pen & ~dst;
+    if (table & 2u)
+        out |= ~pen & dst;
+    if (table & 4u)
+        out |= pen & ~dst;
+    if (table & 8u)
+        out |= pen & dst;
+    return out & 0x00FFFFFF;
+}
+
+void FillSurfaceRect(const Target& t, RECT r, std::uint32_t pixel, int rop2) {
+    if (rop2 == R2_NOP)
+        return;
+    for (const RECT& c : *t.clip) {
+        RECT part;
+        if (!IntersectRects(r, c, &part))
+            continue;
+        for (LONG y = part.top; y < part.bottom; ++y) {
+            std::uint32_t* row = t.pixels + static_cast<std::size_t>(y) * t.width;
+            if (rop2 == R2_COPYPEN) {
+                std::fill(row + part.left, row + part.right, pixel);
+            } else {
+                for (LONG x = part.left; x < part.right; ++x)
+                    row[x] = ApplyRop2(rop2, pixel, row[x]);
+            }
+        }
+    }
+}
+
+bool SurfacePointVisible(const Target& t, int x, int y) {
+    for (const RECT& c : *t.clip)
+        if (x >= c.left && x < c.right && y >= c.top && y < c.bottom)
+            return true;
+    return false;
+}
+
+void PlotSurfacePixel(const Target& t, int x, int y, std::uint32_t pixel, int rop2) {
+    if (!SurfacePointVisible(t, x, y))
+        return;
+    std::uint32_t& p = t.pixels[static_cast<std::size_t>(y) * t.width + x];
+    p = rop2 == R2_COPYPEN ? pixel : ApplyRop2(rop2, pixel, p);
+}
+
+bool BrushColor(HBRUSH handle, COLORREF* color) {
+    auto value = reinterpret_cast<std::uintptr_t>(handle);
+    if (value >= 1 && value <= 31) {
+        *color = gdi_internal::SysColor(static_cast<int>(value) - 1);
+        return true;
+    }
+    Brush* brush = LookupBrush(handle);
+    if (!brush || brush->style == BS_NULL)
+        return false;
+    *color = brush->color;
+    return true;
+}
+
+} // namespace gdi

@@ -1,0 +1,61 @@
+// Where a DC draws: its pixels, the offset from logical to surface coordinates and the clip,
+// plus the pixel operations every primitive shares (spans, single pixels, raster operations).
+#pragma once
+
+#include "gdi/gdi_objects.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace gdi {
+
+// COLORREF is 0x00BBGGRR; surface pixels are 0x00RRGGBB.
+inline std::uint32_t ToPixel(COLORREF c) {
+    return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+}
+inline COLORREF ToColorRef(std::uint32_t p) {
+    return ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
+}
+
+struct Target {
+    Dc* dc = nullptr;
+    std::uint32_t* pixels = nullptr; // rows of `width` pixels
+    int width = 0;
+    int height = 0;
+    bool mono = false;
+    int offsetX = 0; // logical x + offsetX = surface x
+    int offsetY = 0;
+    const std::vector<RECT>* clip = nullptr; // surface coordinates, inside the surface
+};
+
+// The DC's drawing target; false when the handle is no DC or the DC has nothing to draw on.
+bool GetTarget(HDC hdc, Target* target);
+// The clip of a DC changed (clip calls, origin changes, a new bitmap, a moved window).
+void InvalidateClip(Dc* dc);
+// Device coordinates = logical + (viewport origin - window origin).
+POINT LogicalToDevice(const DcState& state);
+
+// The pixel value a colour takes on this target (black or white on monochrome surfaces).
+std::uint32_t SurfaceColor(const Target& t, COLORREF color);
+std::uint32_t ApplyRop2(int rop2, std::uint32_t pen, std::uint32_t dst);
+
+// Fills a rectangle given in surface coordinates, clipped, with a binary raster operation.
+void FillSurfaceRect(const Target& t, RECT r, std::uint32_t pixel, int rop2 = R2_COPYPEN);
+// Sets one pixel in surface coordinates if the clip allows it.
+void PlotSurfacePixel(const Target& t, int x, int y, std::uint32_t pixel, int rop2 = R2_COPYPEN);
+bool SurfacePointVisible(const Target& t, int x, int y);
+
+// The colour a brush handle paints with: a solid brush's colour, or for a small integer the
+// system colour it names (Win32 accepts COLOR_WINDOW + 1 as a brush). False for a null brush or
+// an invalid handle.
+bool BrushColor(HBRUSH brush, COLORREF* color);
+
+// The screen framebuffer (framebuffer.cpp).
+struct Screen {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+};
+Screen& TheScreen();
+
+} // namespace gdi
