@@ -91,9 +91,9 @@ protected:
     // ---- Window side (the spin window engineer adjusts the declarations of this section) -----
 
     static WNDPROC m_pfnSuperWndProc;
-    virtual WNDPROC* GetSuperWndProcAddr();
-    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-    virtual void PostNcDestroy();
+    WNDPROC* GetSuperWndProcAddr() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void PostNcDestroy() override;
     static LRESULT CALLBACK FirstMsgOnlyWndProc(HWND hWnd, UINT message, WPARAM wParam,
                                                 LPARAM lParam);
 

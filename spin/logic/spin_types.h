@@ -7,8 +7,11 @@
 #include <cstddef>
 #include <cstdint>
 
+// The enumerations are 32-bit ints, so a value outside the named ones (a host's bad kind, say)
+// is still a value the control can hold and judge.
+
 // The kind of value a CKSpin edits. A control made with any other value is laid out as a time.
-enum eSpinValueTypes {
+enum eSpinValueTypes : int {
     eSpinInt = 0,   // one field: a whole number
     eSpinFloat = 1, // one field: a number shown with two decimals
     eSpinTime = 2,  // hour, minute, morning/afternoon designator
@@ -16,7 +19,7 @@ enum eSpinValueTypes {
 };
 
 // The kind of one piece of the regional short-date pattern.
-enum eDatePos {
+enum eDatePos : int {
     ePosUnknown = 0, // anything not recognised
     ePosD = 1,       // d: day without leading zero
     ePosDD = 2,      // dd: day with leading zero
@@ -34,13 +37,13 @@ enum eDatePos {
 //  24 dd M y  28 dd y M  32 yy d M  36 yy M d   40 yyyy d M  44 yyyy M d
 //
 // Order 0 (M, d, yy) is also what an unreadable pattern gives.
-enum eDateOrder {
+enum eDateOrder : int {
     eDateOrderFirst = 0,
     eDateOrderLast = 47,
 };
 
 // The date component that a field holds.
-enum eDateFocus {
+enum eDateFocus : int {
     eFocusNone = 0, // no date component (field number not 1..3)
     eFocusDay = 1,
     eFocusMonth = 2,
