@@ -138,11 +138,11 @@ void AppendLiteral(std::string* picture, const std::string& text) {
 }
 
 void AddDateKeys(const std::vector<Token>& tokens, IntlKeys* keys) {
-    std::string picture, separator;
+    std::string picture, separator, pending;
     int fields = 0;
     for (const Token& t : tokens) {
         if (t.literal) {
-            AppendLiteral(&picture, t.text);
+            pending += t.text;
             if (fields == 1)
                 separator += t.text;
             continue;
@@ -150,9 +150,12 @@ void AddDateKeys(const std::vector<Token>& tokens, IntlKeys* keys) {
         std::string piece = DatePiece(t);
         if (piece.empty())
             return; // a date format this picture language cannot say
+        AppendLiteral(&picture, pending);
+        pending.clear();
         picture += piece;
         ++fields;
     }
+    AppendLiteral(&picture, pending);
     if (fields == 0)
         return;
     keys->emplace_back("sShortDate", picture);

@@ -3,7 +3,9 @@
 //
 // After desktop::reset(): Z: is the host's root, C: a fresh temporary folder holding the Windows
 // folder C:\WINDOWS with an empty WIN.INI that answers no "Intl" key; version 4.0, platform 2;
-// the manual clock at tick 1,000,000 on Monday 2 March 2026, 09:00:00.
+// the manual clock at tick 1,000,000 on Monday 2 March 2026, 09:00:00. HostPath("C:\\") is the
+// temporary folder behind C:; a test that maps C: elsewhere leaves the Windows folder where it
+// was (it then shows as a Z: path).
 #pragma once
 
 #include <windows.h>

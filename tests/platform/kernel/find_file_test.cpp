@@ -1,0 +1,114 @@
+// FindFirstFileA / FindNextFileA / FindClose: wildcards, order, missing folders, bad handles.
+#include "kernel_fixture.h"
+
+#include <set>
+#include <vector>
+
+using FindFileTest = KernelTest;
+
+namespace {
+
+// Every name a search returns, in order; empty when FindFirstFileA fails.
+std::vector<std::string> Search(const char* pattern) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA data;
+    HANDLE handle = FindFirstFileA(pattern, &data);
+    if (handle == INVALID_HANDLE_VALUE)
+        return names;
+    do
+        names.push_back(data.cFileName);
+    while (FindNextFileA(handle, &data));
+    EXPECT_EQ(DWORD(ERROR_NO_MORE_FILES), GetLastError());
+    EXPECT_TRUE(FindClose(handle));
+    return names;
+}
+
+} // namespace
+
+TEST_F(FindFileTest, WildcardsMatchIgnoringCase) {
+    MakeFolder("help");
+    for (const char* name : {"Guide.HLP", "apps.hlp", "readme.txt", "a1.hlpx", "b.hl"})
+        WriteFile(std::string("help/") + name, "x");
+    using Names = std::vector<std::string>;
+    struct Row {
+        const char* pattern;
+        Names expected;
+    } rows[] = {
+        {"C:\\HELP\\*.hlp", {"apps.hlp", "Guide.HLP"}},
+        {"c:/help/*.HLP", {"apps.hlp", "Guide.HLP"}},
+        {"C:\\HELP\\?????.hlp", {"Guide.HLP"}},
+        {"C:\\HELP\\*.hl?", {"apps.hlp", "Guide.HLP"}},
+        {"C:\\HELP\\README.TXT", {"readme.txt"}},
+        {"C:\\HELP\\*.*", {".", "..", "a1.hlpx", "apps.hlp", "b.hl", "Guide.HLP", "readme.txt"}},
+        {"C:\\HELP\\*X", {"a1.hlpx"}},
+        {"C:\\HELP\\*.doc", {}},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(row.expected, Search(row.pattern)) << row.pattern;
+}
+
+TEST_F(FindFileTest, FillsTheRecord) {
+    WriteFile("data.bin", std::string(1234, 'z'));
+    MakeFolder("sub");
+    WIN32_FIND_DATAA data;
+    HANDLE handle = FindFirstFileA("C:\\DATA.BIN", &data);
+    ASSERT_NE(INVALID_HANDLE_VALUE, handle);
+    EXPECT_STREQ("data.bin", data.cFileName);
+    EXPECT_EQ(1234u, data.nFileSizeLow);
+    EXPECT_EQ(0u, data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    EXPECT_NE(0u, data.ftLastWriteTime.dwHighDateTime);
+    FindClose(handle);
+    handle = FindFirstFileA("C:\\SUB", &data);
+    ASSERT_NE(INVALID_HANDLE_VALUE, handle);
+    EXPECT_NE(0u, data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    FindClose(handle);
+}
+
+TEST_F(FindFileTest, NothingFoundGivesInvalidHandle) {
+    struct Row {
+        const char* pattern;
+        DWORD error;
+    } rows[] = {
+        {"C:\\*.hlp", ERROR_FILE_NOT_FOUND},
+        {"C:\\NOFOLDER\\*.hlp", ERROR_PATH_NOT_FOUND},
+        {"Q:\\*.*", ERROR_PATH_NOT_FOUND},
+        {"C:\\", ERROR_FILE_NOT_FOUND},
+    };
+    for (const Row& row : rows) {
+        WIN32_FIND_DATAA data;
+        SetLastError(0);
+        EXPECT_EQ(INVALID_HANDLE_VALUE, FindFirstFileA(row.pattern, &data)) << row.pattern;
+        EXPECT_EQ(row.error, GetLastError()) << row.pattern;
+    }
+    WIN32_FIND_DATAA data;
+    EXPECT_EQ(INVALID_HANDLE_VALUE, FindFirstFileA(nullptr, &data));
+    WriteFile("x.txt", "");
+    EXPECT_EQ(INVALID_HANDLE_VALUE, FindFirstFileA("C:\\*.txt", nullptr));
+    std::string tooLong = "C:\\" + std::string(400, 'x') + "\\*.*";
+    EXPECT_EQ(INVALID_HANDLE_VALUE, FindFirstFileA(tooLong.c_str(), &data));
+}
+
+TEST_F(FindFileTest, BadHandlesFailWithoutCrashing) {
+    WriteFile("one.txt", "");
+    WIN32_FIND_DATAA data;
+    HANDLE handle = FindFirstFileA("C:\\*.txt", &data);
+    ASSERT_NE(INVALID_HANDLE_VALUE, handle);
+    EXPECT_TRUE(FindClose(handle));
+    for (HANDLE bad : {handle, INVALID_HANDLE_VALUE, static_cast<HANDLE>(nullptr),
+                       reinterpret_cast<HANDLE>(0x12345)}) {
+        SetLastError(0);
+        EXPECT_FALSE(FindClose(bad));
+        EXPECT_EQ(DWORD(ERROR_INVALID_HANDLE), GetLastError());
+        EXPECT_FALSE(FindNextFileA(bad, &data));
+    }
+}
+
+TEST_F(FindFileTest, ResetForgetsOpenSearches) {
+    WriteFile("one.txt", "");
+    WIN32_FIND_DATAA data;
+    HANDLE handle = FindFirstFileA("C:\\*.txt", &data);
+    ASSERT_NE(INVALID_HANDLE_VALUE, handle);
+    desktop::reset();
+    EXPECT_FALSE(FindNextFileA(handle, &data));
+    EXPECT_FALSE(FindClose(handle));
+}

@@ -1,0 +1,39 @@
+// Every kernel test starts from a reset platform and may write files on its temporary C: drive.
+#pragma once
+
+#include <desktop.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+class KernelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        desktop::reset();
+        drive_ = desktop::HostPath("C:\\");
+    }
+
+    // Writes a host file below the temporary C: drive ("apps/main.ini").
+    std::string WriteFile(const std::string& relative, const std::string& contents) {
+        std::string path = drive_ + "/" + relative;
+        std::ofstream(path, std::ios::binary) << contents;
+        return path;
+    }
+
+    std::string ReadFile(const std::string& relative) {
+        std::ifstream in(drive_ + "/" + relative, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    void MakeFolder(const std::string& relative);
+
+    std::string drive_;
+};
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+inline void KernelTest::MakeFolder(const std::string& relative) {
+    mkdir((drive_ + "/" + relative).c_str(), 0755);
+}

@@ -1,0 +1,67 @@
+// Module handles and file names.
+#include "kernel_fixture.h"
+
+#include <platform_modules.h>
+
+#include <unistd.h>
+
+#include <cstring>
+
+namespace {
+int anchor; // an address inside this test program
+}
+
+using ModulesTest = KernelTest;
+
+TEST_F(ModulesTest, HostModuleIsTheExecutable) {
+    HMODULE host = GetModuleHandleA(nullptr);
+    ASSERT_NE(nullptr, host);
+    EXPECT_EQ(platform::HostModule(), host);
+    char name[MAX_PATH];
+    DWORD n = GetModuleFileNameA(nullptr, name, sizeof name);
+    ASSERT_GT(n, 0u);
+    EXPECT_EQ(std::strlen(name), n);
+    char exe[4096];
+    ssize_t length = readlink("/proc/self/exe", exe, sizeof exe - 1);
+    ASSERT_GT(length, 0);
+    exe[length] = '\0';
+    EXPECT_EQ(desktop::DosPath(exe), name);
+    EXPECT_EQ(exe, desktop::HostPath(name));
+}
+
+TEST_F(ModulesTest, RegisteredModulesAreFoundByName) {
+    HMODULE module = platform::RegisterModule("TESTMOD", &anchor);
+    ASSERT_NE(nullptr, module);
+    EXPECT_NE(GetModuleHandleA(nullptr), module);
+    EXPECT_EQ(module, platform::RegisterModule("TESTMOD", &anchor));
+    EXPECT_NE(module, platform::RegisterModule("OTHERMOD", &anchor));
+    for (const char* name : {"TESTMOD", "testmod", "TestMod.DLL", "testmod.dll"})
+        EXPECT_EQ(module, GetModuleHandleA(name)) << name;
+    EXPECT_EQ(nullptr, GetModuleHandleA("NOSUCH.DLL"));
+    EXPECT_EQ(DWORD(ERROR_MOD_NOT_FOUND), GetLastError());
+}
+
+TEST_F(ModulesTest, DriverRenamesTheModuleFile) {
+    HMODULE module = platform::RegisterModule("RENAMED", &anchor);
+    desktop::SetModuleFileName(module, "C:\\APPS\\BIN\\RUZAV32.DLL");
+    char name[MAX_PATH];
+    EXPECT_EQ(23u, GetModuleFileNameA(module, name, sizeof name));
+    EXPECT_STREQ("C:\\APPS\\BIN\\RUZAV32.DLL", name);
+    desktop::reset(); // names given by the driver do not outlive it
+    GetModuleFileNameA(module, name, sizeof name);
+    EXPECT_STRNE("C:\\APPS\\BIN\\RUZAV32.DLL", name);
+}
+
+TEST_F(ModulesTest, FileNameIsCutToTheBuffer) {
+    HMODULE module = platform::RegisterModule("CUT", &anchor);
+    desktop::SetModuleFileName(module, "C:\\APPS\\BIN\\RUZAV32.DLL");
+    char name[16];
+    std::memset(name, '#', sizeof name);
+    EXPECT_EQ(10u, GetModuleFileNameA(module, name, 10));
+    EXPECT_STREQ("C:\\APPS\\B", name);
+    EXPECT_EQ('#', name[10]);
+    EXPECT_EQ(DWORD(ERROR_INSUFFICIENT_BUFFER), GetLastError());
+    EXPECT_EQ(0u, GetModuleFileNameA(module, name, 0));
+    EXPECT_EQ(0u, GetModuleFileNameA(module, nullptr, 10));
+    EXPECT_EQ(0u, GetModuleFileNameA(reinterpret_cast<HMODULE>(0x1234), name, sizeof name));
+}

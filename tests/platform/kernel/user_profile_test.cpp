@@ -1,0 +1,103 @@
+// The user profile: WIN.INI in the Windows folder, and the "Intl" keys the driver pins.
+#include "kernel_fixture.h"
+
+#include <cstring>
+
+namespace {
+
+std::string Profile(const char* section, const char* key, const char* def = "DEF") {
+    char buffer[64];
+    GetProfileStringA(section, key, def, buffer, sizeof buffer);
+    return buffer;
+}
+
+} // namespace
+
+using UserProfileTest = KernelTest;
+
+TEST_F(UserProfileTest, StartsEmptyWithoutIntlKeys) {
+    for (const char* key : {"sDate", "sTime", "s1159", "s2359", "sShortDate", "iTime", "iTLZero"})
+        EXPECT_EQ("DEF", Profile("Intl", key)) << key;
+    EXPECT_EQ(7u, GetProfileIntA("Intl", "iTime", 7));
+    char folder[MAX_PATH];
+    UINT n = GetWindowsDirectoryA(folder, sizeof folder);
+    EXPECT_EQ(std::strlen(folder), n);
+    EXPECT_STREQ("C:\\WINDOWS", folder);
+}
+
+TEST_F(UserProfileTest, WritesAndReadsWinIni) {
+    EXPECT_TRUE(WriteProfileStringA("Intl", "sDate", "."));
+    EXPECT_EQ(".", Profile("intl", "SDATE"));
+    EXPECT_EQ(".", Profile("Intl", "sDate"));
+    char path[MAX_PATH];
+    GetWindowsDirectoryA(path, sizeof path);
+    char buffer[8];
+    GetPrivateProfileStringA("Intl", "sDate", "", buffer, sizeof buffer,
+                             (std::string(path) + "\\WIN.INI").c_str());
+    EXPECT_STREQ(".", buffer);
+    EXPECT_TRUE(WriteProfileStringA("Intl", "iTime", "1"));
+    EXPECT_EQ(1u, GetProfileIntA("Intl", "iTime", 0));
+}
+
+TEST_F(UserProfileTest, PinnedProfileText) {
+    ASSERT_TRUE(desktop::SetProfileText("[Intl]\r\nsShortDate=dd.MM.yyyy\r\niTLZero=0\r\n"));
+    EXPECT_EQ("dd.MM.yyyy", Profile("Intl", "sShortDate"));
+    EXPECT_EQ(0u, GetProfileIntA("Intl", "iTLZero", 1));
+}
+
+TEST_F(UserProfileTest, PinnedProfileFile) {
+    std::string file = WriteFile("my.ini", "[Intl]\nsTime=.\n");
+    desktop::SetProfileFile(file);
+    EXPECT_EQ(".", Profile("Intl", "sTime"));
+    EXPECT_TRUE(WriteProfileStringA("Intl", "s1159", "vorm."));
+    EXPECT_EQ("[Intl]\nsTime=.\ns1159=vorm.\n", ReadFile("my.ini"));
+}
+
+TEST_F(UserProfileTest, FileKeysWinOverLocaleKeys) {
+    desktop::SetProfileIntlFromFormats({"%d.%m.%Y", "%H:%M:%S", "", "", ""});
+    EXPECT_EQ("dd.MM.yyyy", Profile("Intl", "sShortDate"));
+    EXPECT_TRUE(WriteProfileStringA("Intl", "sShortDate", "yyyy-MM-dd"));
+    EXPECT_EQ("yyyy-MM-dd", Profile("Intl", "sShortDate"));
+    EXPECT_EQ(".", Profile("Intl", "sDate"));
+    // Other sections are never answered from the locale.
+    EXPECT_EQ("DEF", Profile("Other", "sDate"));
+    desktop::SetProfileIntlNone();
+    EXPECT_EQ("DEF", Profile("Intl", "sDate"));
+}
+
+TEST_F(UserProfileTest, LocaleKeysAppearInTheKeyList) {
+    desktop::SetProfileIntlFromFormats({"%m/%d/%Y", "%r", "%I:%M:%S %p", "AM", "PM"});
+    WriteProfileStringA("Intl", "iCountry", "1");
+    char buffer[256];
+    DWORD n = GetProfileStringA("Intl", nullptr, "", buffer, sizeof buffer);
+    std::string list(buffer, n);
+    for (const char* key :
+         {"iCountry", "sShortDate", "sDate", "iTime", "sTime", "iTLZero", "s1159", "s2359"})
+        EXPECT_NE(std::string::npos, list.find(std::string(key) + '\0')) << key;
+}
+
+TEST_F(UserProfileTest, IntlAnswersAreCutToTheBuffer) {
+    desktop::SetProfileIntlFromFormats({"%d.%m.%Y", "%H:%M", "", "", ""});
+    char buffer[8];
+    std::memset(buffer, '#', sizeof buffer);
+    EXPECT_EQ(4u, GetProfileStringA("Intl", "sShortDate", "", buffer, 5));
+    EXPECT_STREQ("dd.M", buffer);
+    EXPECT_EQ('#', buffer[5]);
+    EXPECT_EQ(0u, GetProfileStringA("Intl", "sShortDate", "", buffer, 0));
+}
+
+TEST_F(UserProfileTest, NamedLocaleWhenInstalled) {
+    if (!desktop::SetProfileIntlFromLocale("de_DE.UTF-8"))
+        GTEST_SKIP() << "locale de_DE.UTF-8 is not installed here";
+    EXPECT_EQ("dd.MM.yyyy", Profile("Intl", "sShortDate"));
+    EXPECT_EQ(".", Profile("Intl", "sDate"));
+    EXPECT_EQ(1u, GetProfileIntA("Intl", "iTime", 0));
+}
+
+TEST_F(UserProfileTest, MissingLocaleAndCLocaleAnswerNothing) {
+    EXPECT_FALSE(desktop::SetProfileIntlFromLocale("xx_NOWHERE.UTF-8"));
+    EXPECT_EQ("DEF", Profile("Intl", "sShortDate"));
+    EXPECT_TRUE(desktop::SetProfileIntlFromLocale("C"));
+    EXPECT_EQ("DEF", Profile("Intl", "sShortDate"));
+    EXPECT_FALSE(desktop::SetProfileIntlFromLocale(nullptr));
+}
