@@ -1,6 +1,44 @@
 // What the framework's own source files share and nothing outside platform/afx may use.
 #pragma once
 
+#include <afxwin.h>
+#include <afxpriv.h>
+
+#include <cstddef>
+
 namespace afx_internal {
+
+// Diagnostics (object.cpp)
 void ResetAssertFailureCount();
+
+// Module state (module_state.cpp)
+void ResetModuleState();
+void SetInstanceHandle(HINSTANCE hInstance);
+
+// Handle maps (wnd_handle_map.cpp)
+size_t PermanentWindowCount();
+size_t TemporaryWindowCount();
+// Lets go of every permanent object without deleting it (after their windows are gone).
+void ForgetPermanentMap();
+// The windows that have permanent objects.
+void CollectPermanentWindows(HWND* pOut, size_t nMax, size_t* pnCount);
+
+// Creation (wnd_create.cpp)
+// The object CreateEx is making a window for, attached to hWnd; NULL when none waits.
+CWnd* AdoptPendingWindow(HWND hWnd);
+void ForgetPendingWindow(CWnd* pWnd);
+// After WM_NCDESTROY: detaches an object that is still attached to the dead window.
+void ForgetDestroyedWindow(HWND hWnd);
+
+// Message pump (wnd_modal.cpp)
+BOOL PumpMessage(MSG& msg);
+BOOL PreTranslateThroughFramework(MSG* pMsg);
+BOOL IsIdleMessage(const MSG& msg);
+
+// Window classes (register_class.cpp)
+void ForgetRegisteredClassNames();
+
+// Drawing objects (wnd_gdi.cpp)
+CFont* FontFromHandle(HFONT hFont);
+
 } // namespace afx_internal

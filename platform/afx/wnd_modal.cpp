@@ -1,0 +1,104 @@
+// Modal loops: CWnd::RunModalLoop and the message pump they share with CWinThread.
+#include <afxwin.h>
+#include <afxpriv.h>
+
+#include "afx/afx_internal.h"
+
+namespace afx_internal {
+
+BOOL PumpMessage(MSG& msg) {
+    if (!::GetMessageA(&msg, NULL, 0, 0))
+        return FALSE;
+    if (!PreTranslateThroughFramework(&msg)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    return TRUE;
+}
+
+BOOL PreTranslateThroughFramework(MSG* pMsg) {
+    // From the window the message is for, up through its parents: each framework object may
+    // take the message (a dialog runs its keyboard navigation this way).
+    for (HWND hWnd = pMsg->hwnd; hWnd != NULL; hWnd = ::GetParent(hWnd)) {
+        CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+        if (pWnd != NULL && pWnd->PreTranslateMessage(pMsg))
+            return TRUE;
+        if (!::IsWindow(hWnd))
+            break;
+    }
+    return FALSE;
+}
+
+BOOL IsIdleMessage(const MSG& msg) {
+    // Messages that come by the thousand or say nothing new do not restart idle processing.
+    return msg.message != WM_MOUSEMOVE && msg.message != WM_NCMOUSEMOVE &&
+           msg.message != WM_PAINT && msg.message != 0x0118 /* system timer tick */;
+}
+
+} // namespace afx_internal
+
+BOOL CWnd::ContinueModal() {
+    return (m_nFlags & WF_CONTINUEMODAL) != 0;
+}
+
+void CWnd::EndModalLoop(int nResult) {
+    m_nModalResult = nResult;
+    if (m_nFlags & WF_CONTINUEMODAL) {
+        m_nFlags &= ~WF_CONTINUEMODAL;
+        // Wake the loop in case it waits for a message.
+        ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
+    }
+}
+
+int CWnd::RunModalLoop(DWORD dwFlags) {
+    BOOL bIdle = TRUE;
+    LONG lIdleCount = 0;
+    BOOL bShowIdle = (dwFlags & MLF_SHOWONIDLE) && !(GetStyle() & WS_VISIBLE);
+    HWND hWndParent = ::GetParent(m_hWnd);
+    HWND hWndSelf = m_hWnd;
+    m_nFlags |= (WF_MODALLOOP | WF_CONTINUEMODAL);
+    MSG msg = {};
+
+    for (;;) {
+        // Idle: show the window, tell the owner, delete temporary objects.
+        while (bIdle && !::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE)) {
+            if (bShowIdle) {
+                ShowWindow(SW_SHOWNORMAL);
+                UpdateWindow();
+                bShowIdle = FALSE;
+            }
+            if (!(dwFlags & MLF_NOIDLEMSG) && hWndParent != NULL && lIdleCount == 0)
+                ::SendMessageA(hWndParent, WM_ENTERIDLE, MSGF_DIALOGBOX,
+                               reinterpret_cast<LPARAM>(m_hWnd));
+            if (lIdleCount == 0)
+                AfxDeleteTempMaps();
+            if ((dwFlags & MLF_NOKICKIDLE) ||
+                !::SendMessageA(m_hWnd, WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount++))
+                bIdle = FALSE;
+        }
+
+        // Pump: GetMessage runs the driver's scripted steps when the queue is empty.
+        do {
+            if (!afx_internal::PumpMessage(msg)) {
+                AfxPostQuitMessage(static_cast<int>(msg.wParam));
+                m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
+                return -1;
+            }
+            if (!::IsWindow(hWndSelf) || !ContinueModal())
+                goto ExitModal;
+            if (bShowIdle && (msg.message == 0x0118 || msg.message == WM_SYSKEYDOWN)) {
+                ShowWindow(SW_SHOWNORMAL);
+                UpdateWindow();
+                bShowIdle = FALSE;
+            }
+            if (afx_internal::IsIdleMessage(msg)) {
+                bIdle = TRUE;
+                lIdleCount = 0;
+            }
+        } while (::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE));
+    }
+
+ExitModal:
+    m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
+    return m_nModalResult;
+}

@@ -1,0 +1,214 @@
+// The framework window procedure and message routing: AfxWndProc, WindowProc, OnWndMsg,
+// commands, notifications, reflection and the default handling of unhandled messages.
+#include <afxwin.h>
+#include <afxpriv.h>
+
+#include "afx/afx_internal.h"
+
+namespace {
+thread_local AFX_THREAD_STATE t_threadState = {};
+} // namespace
+
+AFX_THREAD_STATE* AFXAPI AfxGetThreadState() {
+    return &t_threadState;
+}
+
+WNDPROC AFXAPI AfxGetAfxWndProc() {
+    return &AfxWndProc;
+}
+
+LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (pWnd == NULL) {
+        // A window of a class that uses this procedure, made while CreateEx waits for it,
+        // is adopted on its first message; any other window without an object gets the
+        // system's default handling.
+        pWnd = afx_internal::AdoptPendingWindow(hWnd);
+        if (pWnd == NULL)
+            return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
+    }
+    return AfxCallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
+}
+
+LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
+    AFX_THREAD_STATE* pState = &t_threadState;
+    // Messages nest (a handler sends another message); each level restores its caller's
+    // current message, so Default() always means the message of the handler that calls it.
+    MSG oldState = pState->m_lastSentMsg;
+    pState->m_lastSentMsg.hwnd = hWnd;
+    pState->m_lastSentMsg.message = nMsg;
+    pState->m_lastSentMsg.wParam = wParam;
+    pState->m_lastSentMsg.lParam = lParam;
+    ++pState->m_nMsgDepth;
+
+    LRESULT lResult = pWnd->WindowProc(nMsg, wParam, lParam);
+    // pWnd may be gone now (a handler destroyed the window and the object deleted itself).
+
+    if (nMsg == WM_NCDESTROY)
+        afx_internal::ForgetDestroyedWindow(hWnd);
+
+    --pState->m_nMsgDepth;
+    pState->m_lastSentMsg = oldState;
+    return lResult;
+}
+
+const MSG* PASCAL CWnd::GetCurrentMessage() {
+    return &t_threadState.m_lastSentMsg;
+}
+
+LRESULT CWnd::Default() {
+    const MSG& msg = t_threadState.m_lastSentMsg;
+    return DefWindowProc(msg.message, msg.wParam, msg.lParam);
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT lResult = 0;
+    if (!OnWndMsg(message, wParam, lParam, &lResult))
+        lResult = DefWindowProc(message, wParam, lParam);
+    return lResult;
+}
+
+WNDPROC* CWnd::GetSuperWndProcAddr() {
+    return &m_pfnSuper;
+}
+
+LRESULT CWnd::DefWindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
+    if (m_pfnSuper != NULL)
+        return ::CallWindowProcA(m_pfnSuper, m_hWnd, nMsg, wParam, lParam);
+    WNDPROC pfnWndProc = *GetSuperWndProcAddr();
+    // A class-wide procedure that is the framework's own would send the message round again.
+    if (pfnWndProc == NULL || pfnWndProc == &AfxWndProc)
+        return ::DefWindowProcA(m_hWnd, nMsg, wParam, lParam);
+    return ::CallWindowProcA(pfnWndProc, m_hWnd, nMsg, wParam, lParam);
+}
+
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    if (message == WM_COMMAND) {
+        if (!OnCommand(wParam, lParam))
+            return FALSE;
+        if (pResult != NULL)
+            *pResult = 1;
+        return TRUE;
+    }
+    if (message == WM_NOTIFY) {
+        NMHDR* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
+        LRESULT lResult = 0;
+        if (pNMHDR == NULL || pNMHDR->hwndFrom == NULL || !OnNotify(wParam, lParam, &lResult))
+            return FALSE;
+        if (pResult != NULL)
+            *pResult = lResult;
+        return TRUE;
+    }
+
+    AFX_MSGCALL call = {message, wParam, lParam, 0, 0, 0, TRUE};
+    UINT nLookup = message;
+    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
+        nLookup = WM_CTLCOLOR;
+        call.nID = message - WM_CTLCOLORMSGBOX;
+    }
+    const AFX_MSGMAP_ENTRY* pEntry = AfxFindMessageEntry(GetMessageMap(), nLookup, 0, 0);
+    if (pEntry == NULL)
+        return FALSE;
+    pEntry->pfn(this, call);
+    // Nothing of this object is touched after the handler: it may have deleted itself.
+    if (pResult != NULL)
+        *pResult = call.lResult;
+    return TRUE;
+}
+
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
+    UINT nID = LOWORD(wParam);
+    HWND hWndCtrl = reinterpret_cast<HWND>(lParam);
+    int nCode = HIWORD(wParam);
+    if (hWndCtrl == NULL) {
+        if (nID == 0)
+            return FALSE;
+        nCode = CN_COMMAND; // menus and accelerators alike
+    } else {
+        if (t_threadState.m_hLockoutNotifyWindow == m_hWnd)
+            return TRUE; // notifications are locked out while this window changes its children
+        if (ReflectLastMsg(hWndCtrl))
+            return TRUE; // the control handled its own notification
+        if (nID == 0)
+            return FALSE;
+    }
+    return OnCmdMsg(nID, nCode, NULL, NULL);
+}
+
+BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult) {
+    NMHDR* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
+    HWND hWndCtrl = pNMHDR->hwndFrom;
+    UINT nID = static_cast<UINT>(pNMHDR->idFrom);
+    int nCode = static_cast<int>(pNMHDR->code);
+    if (t_threadState.m_hLockoutNotifyWindow == m_hWnd)
+        return TRUE;
+    if (ReflectLastMsg(hWndCtrl, pResult))
+        return TRUE;
+    AFX_NOTIFY notify = {pResult, pNMHDR};
+    return OnCmdMsg(nID, static_cast<int>(MAKELONG(nCode, WM_NOTIFY)), &notify, NULL);
+}
+
+// ---- Reflection ------------------------------------------------------------------------------
+
+BOOL PASCAL CWnd::ReflectLastMsg(HWND hWndChild, LRESULT* pResult) {
+    CWnd* pWnd = FromHandlePermanent(hWndChild);
+    if (pWnd == NULL)
+        return FALSE;
+    return pWnd->SendChildNotifyLastMsg(pResult);
+}
+
+BOOL CWnd::SendChildNotifyLastMsg(LRESULT* pResult) {
+    const MSG& msg = t_threadState.m_lastSentMsg;
+    return OnChildNotify(msg.message, msg.wParam, msg.lParam, pResult);
+}
+
+BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    return ReflectChildNotify(message, wParam, lParam, pResult);
+}
+
+BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    switch (message) {
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_PARENTNOTIFY:
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_DELETEITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_COMPAREITEM:
+        return CWnd::OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, pResult);
+    case WM_COMMAND: {
+        int nCode = HIWORD(wParam);
+        if (CCmdTarget::OnCmdMsg(0, static_cast<int>(MAKELONG(nCode, WM_REFLECT_BASE + WM_COMMAND)),
+                                 NULL, NULL)) {
+            if (pResult != NULL)
+                *pResult = 1;
+            return TRUE;
+        }
+        return FALSE;
+    }
+    case WM_NOTIFY: {
+        NMHDR* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
+        LRESULT lDummy = 0;
+        AFX_NOTIFY notify = {pResult != NULL ? pResult : &lDummy, pNMHDR};
+        int nCode = static_cast<int>(pNMHDR->code);
+        return CCmdTarget::OnCmdMsg(
+            0, static_cast<int>(MAKELONG(nCode, WM_REFLECT_BASE + WM_NOTIFY)), &notify, NULL);
+    }
+    default:
+        if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
+            AFX_CTLCOLOR ctl = {m_hWnd, reinterpret_cast<HDC>(wParam), message - WM_CTLCOLORMSGBOX};
+            LRESULT lResult = 0;
+            BOOL bResult = CWnd::OnWndMsg(WM_REFLECT_BASE + WM_CTLCOLOR, 0,
+                                          reinterpret_cast<LPARAM>(&ctl), &lResult);
+            // A control that gives no brush leaves the colours to its parent.
+            if (lResult == 0)
+                return FALSE;
+            if (pResult != NULL)
+                *pResult = lResult;
+            return bResult;
+        }
+        return FALSE;
+    }
+}
