@@ -272,6 +272,10 @@ void WINAPI GetLocalTime(LPSYSTEMTIME time);
 void WINAPI GetSystemTime(LPSYSTEMTIME time);
 void WINAPI Sleep(DWORD milliseconds);
 
+// ---- Process -----------------------------------------------------------------------------------
+
+DWORD WINAPI GetCurrentProcessId();
+
 // ---- Last error --------------------------------------------------------------------------------
 
 DWORD WINAPI GetLastError();

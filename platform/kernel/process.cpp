@@ -1,0 +1,8 @@
+// The calling process's identity.
+#include <windows.h>
+
+#include <unistd.h>
+
+DWORD WINAPI GetCurrentProcessId() {
+    return static_cast<DWORD>(getpid());
+}
