@@ -25,7 +25,7 @@ AFX_CLASSINIT::~AFX_CLASSINIT() {
     }
 }
 
-CObject* CRuntimeClass::CreateObject() {
+CObject* CRuntimeClass::CreateObject() const {
     if (m_pfnCreateObject == NULL)
         return NULL;
     return (*m_pfnCreateObject)();

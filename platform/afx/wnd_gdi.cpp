@@ -3,8 +3,6 @@
 
 #include "afx/afx_internal.h"
 
-#if __has_include(<afxgdi.h>)
-
 CDC* CWnd::GetDC() {
     return CDC::FromHandle(::GetDC(m_hWnd));
 }
@@ -24,7 +22,7 @@ CDC* CWnd::BeginPaint(LPPAINTSTRUCT lpPaint) {
 }
 
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
-    HFONT hFont = pFont != NULL ? static_cast<HFONT>(pFont->GetSafeHandle()) : NULL;
+    HFONT hFont = pFont != NULL ? static_cast<HFONT>(pFont->m_hObject) : NULL;
     ::SendMessageA(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), bRedraw);
 }
 
@@ -34,7 +32,7 @@ CFont* CWnd::GetFont() const {
 }
 
 BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn* prgnUpdate, UINT flags) {
-    HRGN hRgn = prgnUpdate != NULL ? static_cast<HRGN>(prgnUpdate->GetSafeHandle()) : NULL;
+    HRGN hRgn = prgnUpdate != NULL ? static_cast<HRGN>(prgnUpdate->m_hObject) : NULL;
     return ::RedrawWindow(m_hWnd, lpRectUpdate, hRgn, flags);
 }
 
@@ -43,5 +41,3 @@ CFont* FontFromHandle(HFONT hFont) {
     return hFont != NULL ? CFont::FromHandle(hFont) : NULL;
 }
 } // namespace afx_internal
-
-#endif

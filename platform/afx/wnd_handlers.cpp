@@ -6,9 +6,7 @@
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 ON_WM_DRAWITEM()
 ON_WM_MEASUREITEM()
-#if __has_include(<afxgdi.h>)
 ON_WM_CTLCOLOR()
-#endif
 ON_WM_HSCROLL()
 ON_WM_VSCROLL()
 ON_WM_NCDESTROY()

@@ -90,7 +90,7 @@ struct AFX_API CRuntimeClass {
     CRuntimeClass* m_pBaseClass;           // NULL only for CObject
 
     // A new object of this class, or NULL when the class was not declared DYNCREATE.
-    CObject* CreateObject();
+    CObject* CreateObject() const;
     // TRUE when this class is pBaseClass or derives from it.
     BOOL IsDerivedFrom(const CRuntimeClass* pBaseClass) const;
 

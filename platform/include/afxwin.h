@@ -21,13 +21,7 @@
 #include "afxcoll.h"
 #include "afxmod.h"
 #include "afxtypes.h"
-#if __has_include("afxgdi.h")
 #include "afxgdi.h"
-#else
-class CDC;
-class CFont;
-class CGdiObject;
-#endif
 #include "afxmsg.h"
 
 class CWnd;
