@@ -2,6 +2,12 @@
 // A null file name means the user profile, as on the system.
 #include "kernel/profile_core.h"
 
+#include "kernel/host_files.h"
+#include "kernel/kernel_config.h"
+#include "kernel/kernel_internal.h"
+
+#include <cstring>
+
 DWORD WINAPI GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue,
                                       LPSTR returned, DWORD size, LPCSTR fileName) {
     if (!fileName)
@@ -30,5 +36,8 @@ BOOL WINAPI WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value,
         SetLastError(ERROR_PATH_NOT_FOUND);
         return FALSE;
     }
+    // A bare name goes to the Windows folder, which a live host makes on first use.
+    if (!std::strpbrk(fileName, "\\/:") && !kernel::IsManualClock())
+        kernel::MakeFolders(kernel::WindowsFolder());
     return kernel::WriteProfileValue(host, section, key, value);
 }

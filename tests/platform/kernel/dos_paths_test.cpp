@@ -6,7 +6,7 @@ using DosPathsTest = KernelTest;
 TEST_F(DosPathsTest, ResolvesNamesWhateverTheirCase) {
     MakeFolder("apps");
     MakeFolder("apps/Bin");
-    WriteFile("apps/Bin/main.ini", "");
+    WriteHostFile("apps/Bin/main.ini", "");
     struct Row {
         const char* dos;
         std::string host;
@@ -55,7 +55,7 @@ TEST_F(DosPathsTest, HostPathsTurnBackIntoDosPaths) {
 
 TEST_F(DosPathsTest, PathsWithoutDriveFollowTheCurrentFolder) {
     MakeFolder("work");
-    WriteFile("work/data.TXT", "");
+    WriteHostFile("work/data.TXT", "");
     char saved[4096];
     ASSERT_NE(nullptr, getcwd(saved, sizeof saved));
     ASSERT_EQ(0, chdir((drive_ + "/work").c_str()));

@@ -28,7 +28,7 @@ std::vector<std::string> Search(const char* pattern) {
 TEST_F(FindFileTest, WildcardsMatchIgnoringCase) {
     MakeFolder("help");
     for (const char* name : {"Guide.HLP", "apps.hlp", "readme.txt", "a1.hlpx", "b.hl"})
-        WriteFile(std::string("help/") + name, "x");
+        WriteHostFile(std::string("help/") + name, "x");
     using Names = std::vector<std::string>;
     struct Row {
         const char* pattern;
@@ -48,7 +48,7 @@ TEST_F(FindFileTest, WildcardsMatchIgnoringCase) {
 }
 
 TEST_F(FindFileTest, FillsTheRecord) {
-    WriteFile("data.bin", std::string(1234, 'z'));
+    WriteHostFile("data.bin", std::string(1234, 'z'));
     MakeFolder("sub");
     WIN32_FIND_DATAA data;
     HANDLE handle = FindFirstFileA("C:\\DATA.BIN", &data);
@@ -82,14 +82,14 @@ TEST_F(FindFileTest, NothingFoundGivesInvalidHandle) {
     }
     WIN32_FIND_DATAA data;
     EXPECT_EQ(INVALID_HANDLE_VALUE, FindFirstFileA(nullptr, &data));
-    WriteFile("x.txt", "");
+    WriteHostFile("x.txt", "");
     EXPECT_EQ(INVALID_HANDLE_VALUE, FindFirstFileA("C:\\*.txt", nullptr));
     std::string tooLong = "C:\\" + std::string(400, 'x') + "\\*.*";
     EXPECT_EQ(INVALID_HANDLE_VALUE, FindFirstFileA(tooLong.c_str(), &data));
 }
 
 TEST_F(FindFileTest, BadHandlesFailWithoutCrashing) {
-    WriteFile("one.txt", "");
+    WriteHostFile("one.txt", "");
     WIN32_FIND_DATAA data;
     HANDLE handle = FindFirstFileA("C:\\*.txt", &data);
     ASSERT_NE(INVALID_HANDLE_VALUE, handle);
@@ -104,7 +104,7 @@ TEST_F(FindFileTest, BadHandlesFailWithoutCrashing) {
 }
 
 TEST_F(FindFileTest, ResetForgetsOpenSearches) {
-    WriteFile("one.txt", "");
+    WriteHostFile("one.txt", "");
     WIN32_FIND_DATAA data;
     HANDLE handle = FindFirstFileA("C:\\*.txt", &data);
     ASSERT_NE(INVALID_HANDLE_VALUE, handle);

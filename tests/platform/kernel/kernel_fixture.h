@@ -15,13 +15,13 @@ protected:
     }
 
     // Writes a host file below the temporary C: drive ("apps/main.ini").
-    std::string WriteFile(const std::string& relative, const std::string& contents) {
+    std::string WriteHostFile(const std::string& relative, const std::string& contents) {
         std::string path = drive_ + "/" + relative;
         std::ofstream(path, std::ios::binary) << contents;
         return path;
     }
 
-    std::string ReadFile(const std::string& relative) {
+    std::string ReadHostFile(const std::string& relative) {
         std::ifstream in(drive_ + "/" + relative, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }

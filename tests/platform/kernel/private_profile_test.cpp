@@ -28,7 +28,7 @@ protected:
     void SetUp() override {
         KernelTest::SetUp();
         MakeFolder("apps");
-        WriteFile("apps/main.ini", kIni);
+        WriteHostFile("apps/main.ini", kIni);
     }
 
     std::string Read(const char* section, const char* key, const char* def = "DEF",
@@ -150,7 +150,7 @@ TEST_F(PrivateProfileTest, WritesKeepTheRestOfTheFile) {
     EXPECT_EQ("new.hlp", Read("General", "HelpFile"));
     EXPECT_EQ("1", Read("General", "Added"));
     EXPECT_EQ("value", Read("Fresh", "key"));
-    std::string text = ReadFile("apps/main.ini");
+    std::string text = ReadHostFile("apps/main.ini");
     EXPECT_NE(std::string::npos, text.find("; settings of the test\r\n"));
     EXPECT_NE(std::string::npos, text.find("HelpFile=new.hlp\r\n")); // the file's spelling
     EXPECT_NE(std::string::npos, text.find("Text=abc\r\nAdded=1\r\n;HelpFile=commented.hlp\r\n"
@@ -170,7 +170,7 @@ TEST_F(PrivateProfileTest, DeletesKeysAndSections) {
 
 TEST_F(PrivateProfileTest, WritingCreatesTheFileButNotItsFolder) {
     EXPECT_TRUE(WritePrivateProfileStringA("S", "K", "V", "C:\\APPS\\NEW.INI"));
-    EXPECT_EQ("[S]\r\nK=V\r\n", ReadFile("apps/NEW.INI"));
+    EXPECT_EQ("[S]\r\nK=V\r\n", ReadHostFile("apps/NEW.INI"));
     EXPECT_FALSE(WritePrivateProfileStringA("S", "K", "V", "C:\\NOFOLDER\\NEW.INI"));
     EXPECT_EQ(DWORD(ERROR_PATH_NOT_FOUND), GetLastError());
     // Deleting from a missing file creates nothing.
@@ -186,10 +186,10 @@ TEST_F(PrivateProfileTest, ValuesCannotBreakTheFileApart) {
 }
 
 TEST_F(PrivateProfileTest, LinuxLineEndingsReadAndStay) {
-    WriteFile("apps/unix.ini", "[A]\nk=v\n");
+    WriteHostFile("apps/unix.ini", "[A]\nk=v\n");
     EXPECT_EQ("v", Read("A", "K", "DEF", "C:\\APPS\\UNIX.INI"));
     EXPECT_TRUE(WritePrivateProfileStringA("A", "k2", "w", "C:\\APPS\\UNIX.INI"));
-    EXPECT_EQ("[A]\nk=v\nk2=w\n", ReadFile("apps/unix.ini"));
+    EXPECT_EQ("[A]\nk=v\nk2=w\n", ReadHostFile("apps/unix.ini"));
 }
 
 TEST_F(PrivateProfileTest, BareNamesLiveInTheWindowsFolder) {

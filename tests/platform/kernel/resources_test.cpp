@@ -55,8 +55,8 @@ TEST_F(ResourcesTest, BitmapsLockToTheFileBytes) {
 }
 
 TEST_F(ResourcesTest, BitmapFilesAreReadAndChecked) {
-    std::string good = WriteFile("good.bmp", std::string("BM") + std::string(60, 'x'));
-    std::string bad = WriteFile("bad.bmp", "not a bitmap");
+    std::string good = WriteHostFile("good.bmp", std::string("BM") + std::string(60, 'x'));
+    std::string bad = WriteHostFile("bad.bmp", "not a bitmap");
     EXPECT_TRUE(resources::AddBitmapFile(nullptr, "GOOD", good.c_str()));
     EXPECT_FALSE(resources::AddBitmapFile(nullptr, "BAD", bad.c_str()));
     EXPECT_FALSE(resources::AddBitmapFile(nullptr, "NONE", (drive_ + "/none.bmp").c_str()));

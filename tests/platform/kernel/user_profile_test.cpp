@@ -46,11 +46,11 @@ TEST_F(UserProfileTest, PinnedProfileText) {
 }
 
 TEST_F(UserProfileTest, PinnedProfileFile) {
-    std::string file = WriteFile("my.ini", "[Intl]\nsTime=.\n");
+    std::string file = WriteHostFile("my.ini", "[Intl]\nsTime=.\n");
     desktop::SetProfileFile(file);
     EXPECT_EQ(".", Profile("Intl", "sTime"));
     EXPECT_TRUE(WriteProfileStringA("Intl", "s1159", "vorm."));
-    EXPECT_EQ("[Intl]\nsTime=.\ns1159=vorm.\n", ReadFile("my.ini"));
+    EXPECT_EQ("[Intl]\nsTime=.\ns1159=vorm.\n", ReadHostFile("my.ini"));
 }
 
 TEST_F(UserProfileTest, FileKeysWinOverLocaleKeys) {
