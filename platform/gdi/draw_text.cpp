@@ -48,13 +48,15 @@ public:
     // Width of text[0, n) from the line's start, with tabs expanded when asked.
     int Width(const std::string& text, std::size_t n) const {
         int x = 0;
-        for (std::size_t i = 0; i < n; ++i) {
-            if (text[i] == '\t' && (format_ & DT_EXPANDTABS))
-                x = (x / tabWidth_ + 1) * tabWidth_;
-            else
-                x += face_->Advance(static_cast<unsigned char>(text[i]));
-        }
+        for (std::size_t i = 0; i < n; ++i)
+            x += Advance(text[i], x);
         return x;
+    }
+    // How far character c moves the pen from x.
+    int Advance(char c, int x) const {
+        if (c == '\t' && (format_ & DT_EXPANDTABS))
+            return (x / tabWidth_ + 1) * tabWidth_ - x;
+        return face_->Advance(static_cast<unsigned char>(c));
     }
     int Width(const std::string& text) const { return Width(text, text.size()); }
 
@@ -62,23 +64,29 @@ public:
     // than the line stands alone on its line and is clipped, not split.
     void Wrap(const Line& paragraph, int width, std::vector<Line>& out) const {
         const std::string& s = paragraph.text;
+        if (s.empty()) {
+            out.push_back(paragraph);
+            return;
+        }
         std::size_t start = 0;
-        while (true) {
-            std::size_t end = start, lastBreak = std::string::npos;
-            while (end < s.size()) {
-                if (s[end] == ' ')
-                    lastBreak = end;
-                if (Width(s.substr(start, end + 1 - start)) > width && s[end] != ' ')
+        while (start < s.size()) {
+            int x = 0;
+            std::size_t i = start, lastBreak = std::string::npos;
+            for (; i < s.size(); ++i) {
+                const int advance = Advance(s[i], x);
+                if (s[i] != ' ' && x + advance > width && i > start)
                     break;
-                ++end;
+                if (s[i] == ' ')
+                    lastBreak = i;
+                x += advance;
             }
-            if (end >= s.size()) {
+            if (i >= s.size()) {
                 out.push_back(Slice(paragraph, start, s.size()));
                 return;
             }
-            std::size_t cut = lastBreak != std::string::npos && lastBreak > start ? lastBreak : end;
-            if (cut == start) { // a word longer than the line: keep it whole
-                cut = s.find(' ', start);
+            std::size_t cut = lastBreak;
+            if (cut == std::string::npos || cut <= start) {
+                cut = s.find(' ', i); // the word runs on to its end
                 if (cut == std::string::npos) {
                     out.push_back(Slice(paragraph, start, s.size()));
                     return;
@@ -88,8 +96,6 @@ public:
             start = cut;
             while (start < s.size() && s[start] == ' ')
                 ++start;
-            if (start >= s.size())
-                return;
         }
     }
 

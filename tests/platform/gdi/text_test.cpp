@@ -1,0 +1,236 @@
+// Text measurement, metrics, alignment points, clipping and colours of TextOutA/ExtTextOutA.
+#include "gdi_fixture.h"
+
+#include <cstring>
+#include <set>
+#include <string>
+
+namespace {
+
+class TextTest : public GdiTest {
+protected:
+    // Box of every pixel that is not the white background.
+    RECT DrawnBox() const {
+        RECT box{width_, height_, 0, 0};
+        for (int y = 0; y < height_; ++y)
+            for (int x = 0; x < width_; ++x)
+                if (GetPixel(dc_, x, y) != kWhite) {
+                    box.left = std::min<LONG>(box.left, x);
+                    box.top = std::min<LONG>(box.top, y);
+                    box.right = std::max<LONG>(box.right, x + 1);
+                    box.bottom = std::max<LONG>(box.bottom, y + 1);
+                }
+        return box.right ? box : RECT{0, 0, 0, 0};
+    }
+
+    HDC GuiCanvas(int w, int h) {
+        HDC dc = Canvas(w, h);
+        SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+        SetTextColor(dc, kRed);
+        SetBkColor(dc, kBlue);
+        return dc;
+    }
+};
+
+TEST_F(TextTest, GuiFontMetricsAreConsistent) {
+    HDC dc = GuiCanvas(4, 4);
+    TEXTMETRICA tm;
+    ASSERT_TRUE(GetTextMetricsA(dc, &tm));
+    EXPECT_EQ(tm.tmHeight, tm.tmAscent + tm.tmDescent);
+    EXPECT_GE(tm.tmHeight, 12);
+    EXPECT_LE(tm.tmHeight, 15);
+    EXPECT_EQ(tm.tmHeight - tm.tmInternalLeading, 11); // lfHeight -11: the character height
+    EXPECT_GT(tm.tmAveCharWidth, 0);
+    EXPECT_GE(tm.tmMaxCharWidth, tm.tmAveCharWidth);
+    char face[LF_FACESIZE];
+    EXPECT_GT(GetTextFaceA(dc, sizeof face, face), 0);
+    EXPECT_STREQ(face, "MS Sans Serif");
+}
+
+TEST_F(TextTest, PositiveHeightIsTheCellHeight) {
+    HDC dc = Canvas(4, 4);
+    for (int height : {10, 13, 16, 20, 32}) {
+        HFONT font = CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0,
+                                 "MS Sans Serif");
+        HGDIOBJ old = SelectObject(dc, font);
+        TEXTMETRICA tm;
+        GetTextMetricsA(dc, &tm);
+        EXPECT_LE(tm.tmHeight, height);
+        EXPECT_GE(tm.tmHeight, height - 1) << "height " << height;
+        SelectObject(dc, old);
+        DeleteObject(font);
+    }
+}
+
+TEST_F(TextTest, ExtentIsTheSumOfCharacterWidths) {
+    HDC dc = GuiCanvas(4, 4);
+    const char* text = "Hello, World";
+    int widths[256];
+    ASSERT_TRUE(GetCharWidthA(dc, 0, 255, widths));
+    int sum = 0;
+    for (const char* p = text; *p; ++p)
+        sum += widths[static_cast<unsigned char>(*p)];
+    SIZE size;
+    ASSERT_TRUE(GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size));
+    TEXTMETRICA tm;
+    GetTextMetricsA(dc, &tm);
+    EXPECT_EQ(size.cx, sum);
+    EXPECT_EQ(size.cy, tm.tmHeight);
+    ASSERT_TRUE(GetTextExtentPointA(dc, "", 0, &size));
+    EXPECT_EQ(size.cx, 0);
+    EXPECT_EQ(size.cy, tm.tmHeight);
+}
+
+TEST_F(TextTest, BoldSystemFontIsWiderThanRegular) {
+    HDC dc = Canvas(4, 4);
+    SIZE bold, regular;
+    SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    GetTextExtentPointA(dc, "Mmmmmm", 6, &bold);
+    HFONT font = CreateFontA(16, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "System");
+    HGDIOBJ old = SelectObject(dc, font);
+    GetTextExtentPointA(dc, "Mmmmmm", 6, &regular);
+    EXPECT_GT(bold.cx, regular.cx);
+    TEXTMETRICA tm;
+    SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    GetTextMetricsA(dc, &tm);
+    EXPECT_EQ(tm.tmWeight, FW_BOLD);
+    SelectObject(dc, old);
+    DeleteObject(font);
+}
+
+TEST_F(TextTest, GlyphPixelsHaveExactlyTheTextColour) {
+    HDC dc = GuiCanvas(80, 20);
+    SetBkMode(dc, TRANSPARENT);
+    TextOutA(dc, 2, 2, "Quick 123", 9);
+    std::set<COLORREF> colours;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 80; ++x)
+            colours.insert(GetPixel(dc, x, y));
+    EXPECT_EQ(colours, (std::set<COLORREF>{kWhite, kRed}));
+}
+
+TEST_F(TextTest, OpaqueModeFillsTheCellWithBackgroundColour) {
+    HDC dc = GuiCanvas(80, 20);
+    SIZE size;
+    GetTextExtentPointA(dc, "Ab", 2, &size);
+    TextOutA(dc, 5, 3, "Ab", 2);
+    EXPECT_EQ(DrawnBox(), (RECT{5, 3, 5 + size.cx, 3 + size.cy}));
+    EXPECT_GT(CountInk(kRed), 0);
+}
+
+TEST_F(TextTest, AlignmentPicksTheReferencePoint) {
+    struct Case {
+        UINT align;
+        int dx;     // cell left relative to x, in text widths: 0 left, -1 right, -0.5 centre
+        int dyPart; // 0 top, 1 baseline, 2 bottom
+    } cases[] = {
+        {TA_LEFT | TA_TOP, 0, 0},    {TA_RIGHT | TA_TOP, -2, 0},
+        {TA_CENTER | TA_TOP, -1, 0}, {TA_LEFT | TA_BASELINE, 0, 1},
+        {TA_LEFT | TA_BOTTOM, 0, 2}, {TA_CENTER | TA_BASELINE, -1, 1},
+    };
+    for (const Case& c : cases) {
+        HDC dc = GuiCanvas(100, 50);
+        SetTextAlign(dc, c.align);
+        SIZE size;
+        GetTextExtentPointA(dc, "Wide", 4, &size);
+        TEXTMETRICA tm;
+        GetTextMetricsA(dc, &tm);
+        TextOutA(dc, 50, 25, "Wide", 4);
+        const int left = 50 + (c.dx == 0 ? 0 : c.dx == -2 ? -size.cx : -size.cx / 2);
+        const int top = 25 - (c.dyPart == 0 ? 0 : c.dyPart == 1 ? tm.tmAscent : tm.tmHeight);
+        EXPECT_EQ(DrawnBox(), (RECT{left, top, left + size.cx, top + size.cy}))
+            << "alignment " << c.align;
+        TearDown();
+        dc_ = nullptr;
+    }
+}
+
+TEST_F(TextTest, ExtTextOutClipsToItsRectangle) {
+    HDC dc = GuiCanvas(80, 20);
+    RECT clip{10, 4, 20, 12};
+    ExtTextOutA(dc, 5, 2, ETO_CLIPPED, &clip, "WWWWWW", 6, nullptr);
+    EXPECT_EQ(DrawnBox(), (RECT{10, 4, 20, 12}));
+}
+
+TEST_F(TextTest, ExtTextOutOpaqueFillsItsRectangle) {
+    HDC dc = GuiCanvas(40, 20);
+    RECT r{3, 4, 30, 15};
+    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
+    EXPECT_EQ(InkBox(kBlue), r);
+    EXPECT_EQ(CountInk(kBlue), 27 * 11);
+}
+
+TEST_F(TextTest, UnderlinedFontDrawsALineUnderTheText) {
+    HDC dc = Canvas(60, 20);
+    LOGFONTA lf{};
+    lf.lfHeight = -11;
+    lf.lfUnderline = TRUE;
+    std::strcpy(lf.lfFaceName, "MS Sans Serif");
+    HFONT font = CreateFontIndirectA(&lf);
+    HGDIOBJ old = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    SIZE size;
+    GetTextExtentPointA(dc, "i i", 3, &size);
+    TextOutA(dc, 0, 0, "i i", 3);
+    TEXTMETRICA tm;
+    GetTextMetricsA(dc, &tm);
+    int row = tm.tmAscent + 1, ink = 0;
+    for (int x = 0; x < size.cx; ++x)
+        ink += GetPixel(dc, x, row) == kBlack;
+    EXPECT_EQ(ink, size.cx);
+    SelectObject(dc, old);
+    DeleteObject(font);
+}
+
+TEST_F(TextTest, UnknownFaceFallsBackAndStillMeasures) {
+    HDC dc = Canvas(60, 20);
+    HFONT font = CreateFontA(-12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "No Such Face At All");
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE size;
+    ASSERT_TRUE(GetTextExtentPointA(dc, "abc", 3, &size));
+    EXPECT_GT(size.cx, 0);
+    TextOutA(dc, 0, 0, "abc", 3);
+    EXPECT_GT(CountInk(kBlack), 0);
+    SelectObject(dc, old);
+    DeleteObject(font);
+}
+
+TEST_F(TextTest, MeasurementIsStableAcrossFontObjects) {
+    HDC dc = Canvas(4, 4);
+    SIZE first{}, second{};
+    for (SIZE* out : {&first, &second}) {
+        HFONT font = CreateFontA(-11, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "MS Sans Serif");
+        HGDIOBJ old = SelectObject(dc, font);
+        GetTextExtentPointA(dc, "12:34:56", 8, out);
+        SelectObject(dc, old);
+        DeleteObject(font);
+    }
+    EXPECT_EQ(first.cx, second.cx);
+    EXPECT_EQ(first.cy, second.cy);
+}
+
+TEST_F(TextTest, VeryLongTextDrawsClippedWithoutHarm) {
+    HDC dc = GuiCanvas(50, 20);
+    std::string text(200000, 'x');
+    EXPECT_TRUE(TextOutA(dc, 0, 0, text.c_str(), static_cast<int>(text.size())));
+    SIZE size;
+    EXPECT_TRUE(GetTextExtentPointA(dc, text.c_str(), static_cast<int>(text.size()), &size));
+    EXPECT_GT(size.cx, 200000);
+    EXPECT_EQ(DrawnBox().right, 50);
+}
+
+TEST_F(TextTest, BadArgumentsFail) {
+    HDC dc = GuiCanvas(10, 10);
+    SIZE size;
+    EXPECT_FALSE(GetTextExtentPointA(dc, nullptr, 3, &size));
+    EXPECT_FALSE(GetTextExtentPointA(dc, "abc", -1, &size));
+    EXPECT_FALSE(TextOutA(dc, 0, 0, nullptr, 2));
+    EXPECT_FALSE(TextOutA(nullptr, 0, 0, "a", 1));
+    TEXTMETRICA tm;
+    EXPECT_FALSE(GetTextMetricsA(reinterpret_cast<HDC>(0x1234), &tm));
+    char face[4];
+    EXPECT_EQ(GetTextFaceA(dc, sizeof face, face), 4);
+    EXPECT_STREQ(face, "MS ");
+}
+
+} // namespace
