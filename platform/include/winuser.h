@@ -868,6 +868,19 @@ typedef const DLGTEMPLATE* LPCDLGTEMPLATEA;
 #define WH_CBT 5
 #define HCBT_CREATEWND 3
 
+// ---- Error codes of the window manager (GetLastError) ----------------------------------------
+
+#define ERROR_INVALID_WINDOW_HANDLE 1400L
+#define ERROR_INVALID_HOOK_HANDLE 1404L
+#define ERROR_TLW_WITH_WSCHILD 1406L
+#define ERROR_CANNOT_FIND_WND_CLASS 1407L
+#define ERROR_CLASS_ALREADY_EXISTS 1410L
+#define ERROR_CLASS_DOES_NOT_EXIST 1411L
+#define ERROR_CLASS_HAS_WINDOWS 1412L
+#define ERROR_INVALID_INDEX 1413L
+#define ERROR_CONTROL_ID_NOT_FOUND 1421L
+#define ERROR_NOT_CHILD_WINDOW 1442L
+
 // ---- Functions: classes ---------------------------------------------------------------------
 
 ATOM WINAPI RegisterClassA(const WNDCLASSA* wc);

@@ -1,5 +1,63 @@
+// Start-up and reset of the window manager: no windows, classes, timers, queue, focus, key
+// state, help requests or message boxes; classic metrics and colours; the system classes.
 #include "desktop/layer_reset.h"
+#include "kernel/kernel_internal.h"
+#include "user/controls/system_classes.h"
+#include "user/user_internal.h"
+
+namespace wm {
+namespace {
+
+bool g_started = false;
+
+void RegisterSystemClasses() {
+    ClearClasses();
+    SetRegisteringSystemClasses(true);
+    RegisterDialogClass();
+    user_controls::RegisterSystemClasses();
+    SetRegisteringSystemClasses(false);
+}
+
+} // namespace
+
+void RegisterDialogClass() {
+    WNDCLASSA wc{};
+    wc.style = CS_DBLCLKS | CS_SAVEBITS;
+    wc.lpfnWndProc = DefDlgProcA;
+    wc.cbWndExtra = DLGWINDOWEXTRA;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.lpszClassName = "#32770";
+    RegisterClassA(&wc);
+}
+
+// Called on first use, so a host that never resets finds the platform ready.
+void EnsureStarted() {
+    if (g_started) {
+        return;
+    }
+    g_started = true;
+    ResetMetrics();
+    RegisterSystemClasses();
+    kernel::SetClockAdvanceHandler(AdvanceClockFiringTimers);
+}
+
+} // namespace wm
 
 namespace platform_reset {
-void user() {}
+void user() {
+    using namespace wm;
+    EnsureStarted();
+    ResetSteps();
+    DestroyAllWindows();
+    ResetQueue();
+    ResetTimers();
+    ResetFocus();
+    ResetInput();
+    ResetHooks();
+    ResetCursorAndCaret();
+    ResetHelpAndBoxes();
+    ResetMetrics();
+    RegisterSystemClasses();
+    kernel::SetClockAdvanceHandler(AdvanceClockFiringTimers);
+}
 } // namespace platform_reset

@@ -1,0 +1,133 @@
+// DefDlgProcA, the window procedure of the dialog class: it calls the dialog procedure, takes
+// the answer from DWLP_MSGRESULT where the procedure handled the message, and otherwise does
+// what a dialog does by default (focus memory, default button, Tab moves, background).
+#include "user/user_internal.h"
+
+namespace wm {
+namespace {
+
+void SaveFocus(HWND dlg, DialogInfo* info) {
+    HWND f = GetFocus();
+    if (f && IsChild(dlg, f)) {
+        info->savedFocus = f;
+    }
+}
+
+void RestoreFocus(HWND dlg, DialogInfo* info) {
+    HWND f = GetFocus();
+    if (f && IsChild(dlg, f)) {
+        return; // already inside: nothing to restore
+    }
+    HWND target = info->savedFocus;
+    if (!target || !IsChild(dlg, target) || !IsWindowEnabled(target)) {
+        target = GetNextDlgTabItem(dlg, nullptr, FALSE);
+    }
+    if (target) {
+        SetDialogFocus(target);
+    }
+}
+
+bool ReturnsDirectly(UINT msg) {
+    switch (msg) {
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_QUERYDRAGICON:
+    case WM_INITDIALOG:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+} // namespace wm
+
+using namespace wm;
+
+LRESULT WINAPI DefDlgProcA(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+    Window* w = Lookup(dialog);
+    if (!w) {
+        return 0;
+    }
+    if (w->extra.size() >= DWLP_USER) {
+        DLGPROC proc = (DLGPROC)GetWindowLongPtrA(dialog, DWLP_DLGPROC);
+        SetWindowLongPtrA(dialog, DWLP_MSGRESULT, 0);
+        INT_PTR handled = proc ? proc(dialog, msg, wParam, lParam) : 0;
+        if (!Lookup(dialog)) {
+            return handled;
+        }
+        if (handled) {
+            return ReturnsDirectly(msg) ? handled : GetWindowLongPtrA(dialog, DWLP_MSGRESULT);
+        }
+    }
+    DialogInfo* info = w->dialog;
+    switch (msg) {
+    case WM_ERASEBKGND: {
+        HBRUSH brush = (HBRUSH)SendMessageA(dialog, WM_CTLCOLORDLG, wParam, (LPARAM)dialog);
+        if (!brush) {
+            brush = (HBRUSH)DefWindowProcA(dialog, WM_CTLCOLORDLG, wParam, (LPARAM)dialog);
+        }
+        RECT r{};
+        GetClientRect(dialog, &r);
+        FillRect((HDC)wParam, &r, brush);
+        return 1;
+    }
+    case WM_NCDESTROY:
+        FreeDialogInfo(w);
+        return DefWindowProcA(dialog, msg, wParam, lParam);
+    case WM_SHOWWINDOW:
+        if (!wParam && info) {
+            SaveFocus(dialog, info);
+        }
+        return DefWindowProcA(dialog, msg, wParam, lParam);
+    case WM_ACTIVATE:
+        if (info) {
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                SaveFocus(dialog, info);
+            } else {
+                RestoreFocus(dialog, info);
+            }
+            return 0;
+        }
+        return DefWindowProcA(dialog, msg, wParam, lParam);
+    case WM_SETFOCUS:
+        if (info) {
+            RestoreFocus(dialog, info);
+        }
+        return 0;
+    case DM_SETDEFID:
+        if (info) {
+            info->defId = (WORD)wParam;
+        }
+        return TRUE;
+    case DM_GETDEFID:
+        return info && info->defId ? MAKELONG(info->defId, DC_HASDEFID) : 0;
+    case WM_NEXTDLGCTL: {
+        HWND target = lParam ? (HWND)wParam
+                             : GetNextDlgTabItem(dialog, GetFocus(), wParam != 0 ? TRUE : FALSE);
+        if (target && IsWindow(target)) {
+            SetDialogFocus(target);
+        }
+        return 0;
+    }
+    case WM_GETFONT:
+        return info ? (LRESULT)info->font : 0;
+    case WM_CLOSE:
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                     (LPARAM)GetDlgItem(dialog, IDCANCEL));
+        return 0;
+    case WM_COMMAND:
+    case WM_INITDIALOG:
+        return 0; // a dialog without a handler ignores its buttons, as on Windows
+    default:
+        return DefWindowProcA(dialog, msg, wParam, lParam);
+    }
+}

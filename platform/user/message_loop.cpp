@@ -1,0 +1,99 @@
+// What a message loop does when its queue is empty, and the host-style pump the driver uses.
+//
+// Under the driver the platform never sleeps: an idle loop runs the next scripted step, or moves
+// the manual clock on to the next timer; with neither it would wait forever, so it says
+// "message loop stalled" and aborts instead of hanging.
+#include "user/user_internal.h"
+
+#include "kernel/kernel_internal.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+
+namespace wm {
+namespace {
+
+std::deque<std::function<void()>> g_steps;
+int g_idleTimerAdvances = 0;
+
+[[noreturn]] void Stalled(const char* why) {
+    std::fprintf(stderr, "message loop stalled: %s\n", why);
+    std::fflush(stderr);
+    std::abort();
+}
+
+} // namespace
+
+void QueueStep(std::function<void()> step) {
+    g_steps.push_back(std::move(step));
+}
+
+bool RunNextStep() {
+    if (g_steps.empty()) {
+        return false;
+    }
+    std::function<void()> step = std::move(g_steps.front());
+    g_steps.pop_front();
+    g_idleTimerAdvances = 0;
+    step();
+    return true;
+}
+
+void ResetSteps() {
+    g_steps.clear();
+    g_idleTimerAdvances = 0;
+}
+
+void WaitIdle() {
+    if (RunNextStep()) {
+        return;
+    }
+    DWORD due = 0;
+    if (NextTimerDue(&due)) {
+        // A loop kept alive only by a repeating timer, with nothing ever ending it, would turn
+        // the clock forever: give up after a generous number of idle timer firings.
+        if (++g_idleTimerAdvances > 100000) {
+            Stalled("only timers fire and no step ends the loop");
+        }
+        if (kernel::IsManualClock()) {
+            kernel::AdvanceManualClock(due ? due : 1);
+        } else {
+            Sleep(due ? due : 1);
+        }
+        return;
+    }
+    Stalled("the queue is empty, no timer is set and no scripted step is queued");
+}
+
+void PumpOne(MSG& msg) {
+    if (Window* w = Lookup(msg.hwnd)) {
+        Window* top = TopLevelOf(w);
+        if (top && top->dialog && IsDialogMessageA(top->handle, &msg)) {
+            return;
+        }
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+}
+
+void PumpUntilIdle() {
+    MSG msg;
+    long rounds = 0;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            // The host's own loop ends on it: leave it for that loop.
+            PostQuitMessage((int)msg.wParam);
+            return;
+        }
+        if (msg.message != WM_TIMER && msg.message != WM_PAINT) {
+            g_idleTimerAdvances = 0;
+        }
+        PumpOne(msg);
+        if (++rounds > 1000000) {
+            Stalled("the queue never empties (a WM_PAINT handler that does not validate?)");
+        }
+    }
+}
+
+} // namespace wm

@@ -1,0 +1,403 @@
+// The paint cycle: update regions (kept as one bounding rectangle per window), what a window may
+// draw on, WM_PAINT/WM_ERASEBKGND/WM_NCPAINT, BeginPaint/EndPaint and the window DCs.
+//
+// Windows paint into the one screen framebuffer. A window draws only where it is visible:
+// inside its ancestors' client areas, not under top-level windows above it, not under siblings
+// above it when it has WS_CLIPSIBLINGS, not over its children when it has WS_CLIPCHILDREN.
+// Parents paint before their children, so a child's pixels end up on top either way.
+#include "user/user_internal.h"
+
+#include "gdi/gdi_internal.h"
+
+namespace wm {
+namespace {
+
+RECT ClientBounds(const Window* w) {
+    return RECT{0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top};
+}
+
+void ClipTo(std::vector<RECT>& rects, const RECT& bound) {
+    std::vector<RECT> out;
+    for (const RECT& r : rects) {
+        RECT i = Intersect(r, bound);
+        if (!Empty(i)) {
+            out.push_back(i);
+        }
+    }
+    rects.swap(out);
+}
+
+bool HasFrame(const Window* w) {
+    return w->client.left != 0 || w->client.top != 0 ||
+           w->client.right != w->rect.right - w->rect.left ||
+           w->client.bottom != w->rect.bottom - w->rect.top;
+}
+
+void UpdateTree(Window* w) {
+    HWND h = w->handle;
+    if (NeedsPaint(w)) {
+        Deliver(w, WM_PAINT, 0, 0);
+    }
+    w = Lookup(h);
+    if (!w) {
+        return;
+    }
+    std::vector<HWND> kids;
+    for (auto it = w->children.rbegin(); it != w->children.rend(); ++it) {
+        kids.push_back((*it)->handle);
+    }
+    for (HWND k : kids) {
+        if (Window* c = Lookup(k)) {
+            UpdateTree(c);
+        }
+    }
+}
+
+Window* FindIn(Window* w) {
+    if (!(w->style & WS_VISIBLE)) {
+        return nullptr;
+    }
+    if (NeedsPaint(w)) {
+        return w;
+    }
+    for (auto it = w->children.rbegin(); it != w->children.rend(); ++it) {
+        if (Window* f = FindIn(*it)) {
+            return f;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+std::vector<RECT> VisibleRects(const Window* w, bool wholeWindow) {
+    std::vector<RECT> rects;
+    const Window* d = Desktop();
+    if (w == d) {
+        rects.push_back(d->rect);
+        for (const Window* t : d->children) {
+            if (t->style & WS_VISIBLE) {
+                Subtract(rects, WindowRectOnScreen(t));
+            }
+        }
+        return rects;
+    }
+    if (!IsReallyVisible(w)) {
+        return rects;
+    }
+    rects.push_back(wholeWindow ? WindowRectOnScreen(w) : ClientRectOnScreen(w));
+    ClipTo(rects, d->rect);
+    for (const Window* p = w; p && p != d; p = p->parent) {
+        const Window* parent = p->parent;
+        if (parent != d) {
+            ClipTo(rects, ClientRectOnScreen(parent));
+        }
+        bool clipSiblings = parent == d || (p->style & WS_CLIPSIBLINGS);
+        if (clipSiblings) {
+            for (const Window* s : parent->children) {
+                if (s == p) {
+                    break;
+                }
+                if (s->style & WS_VISIBLE) {
+                    Subtract(rects, WindowRectOnScreen(s));
+                }
+            }
+        }
+    }
+    if (w->style & WS_CLIPCHILDREN) {
+        for (const Window* c : w->children) {
+            if (c->style & WS_VISIBLE) {
+                Subtract(rects, WindowRectOnScreen(c));
+            }
+        }
+    }
+    return rects;
+}
+
+void Invalidate(Window* w, const RECT* clientRect, bool erase, bool allChildren) {
+    if (w == Desktop()) {
+        PaintDesktop(VisibleRects(w, false));
+        for (Window* t : w->children) {
+            Invalidate(t, nullptr, erase, true);
+            InvalidateFrame(t);
+        }
+        return;
+    }
+    if (!IsReallyVisible(w)) {
+        return;
+    }
+    RECT bounds = ClientBounds(w);
+    RECT r = clientRect ? Intersect(*clientRect, bounds) : bounds;
+    if (Empty(r)) {
+        return;
+    }
+    w->update = Union(w->update, r);
+    if (erase) {
+        w->erase = true;
+    }
+    if (!allChildren && (w->style & WS_CLIPCHILDREN)) {
+        return;
+    }
+    for (Window* c : w->children) {
+        if (!(c->style & WS_VISIBLE)) {
+            continue;
+        }
+        RECT i = Intersect(c->rect, r);
+        if (Empty(i)) {
+            continue;
+        }
+        RECT local = Offset(i, -c->rect.left - c->client.left, -c->rect.top - c->client.top);
+        Invalidate(c, &local, erase, allChildren);
+        if (HasFrame(c)) {
+            InvalidateFrame(c);
+        }
+    }
+}
+
+void InvalidateFrame(Window* w) {
+    if (w != Desktop() && IsReallyVisible(w)) {
+        w->ncPaint = true;
+    }
+}
+
+void ExposeScreenArea(const RECT& screenRect, const Window* except) {
+    Window* d = Desktop();
+    std::vector<RECT> rects{Intersect(screenRect, d->rect)};
+    for (Window* t : d->children) {
+        if (t != except && (t->style & WS_VISIBLE)) {
+            Subtract(rects, WindowRectOnScreen(t));
+        }
+    }
+    PaintDesktop(rects);
+    for (Window* t : d->children) {
+        if (t == except || !(t->style & WS_VISIBLE)) {
+            continue;
+        }
+        RECT wr = WindowRectOnScreen(t);
+        RECT i = Intersect(wr, screenRect);
+        if (Empty(i)) {
+            continue;
+        }
+        POINT o = ClientOriginOnScreen(t);
+        RECT local = Offset(i, -o.x, -o.y);
+        Invalidate(t, &local, true, true);
+        InvalidateFrame(t);
+    }
+}
+
+bool NeedsPaint(const Window* w) {
+    return (w->style & WS_VISIBLE) && (!Empty(w->update) || w->ncPaint || w->internalPaint);
+}
+
+Window* FindPaintTarget(HWND filter) {
+    if (filter) {
+        Window* w = Lookup(filter);
+        return w && IsReallyVisible(w) ? FindIn(w) : nullptr;
+    }
+    Window* d = Desktop();
+    for (auto it = d->children.rbegin(); it != d->children.rend(); ++it) {
+        if (Window* f = FindIn(*it)) {
+            return f;
+        }
+    }
+    return nullptr;
+}
+
+void PaintDesktop(const std::vector<RECT>& screenRects) {
+    if (screenRects.empty()) {
+        return;
+    }
+    HDC dc = gdi_internal::CreateScreenDC(POINT{0, 0}, screenRects);
+    if (!dc) {
+        return;
+    }
+    HBRUSH brush = GetSysColorBrush(COLOR_BACKGROUND);
+    RECT all = Desktop()->rect;
+    FillRect(dc, &all, brush);
+    DeleteDC(dc);
+}
+
+} // namespace wm
+
+using namespace wm;
+
+BOOL WINAPI InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
+    Window* w = hwnd ? Lookup(hwnd) : Desktop();
+    if (!w) {
+        SetLastErrorValue(ERROR_INVALID_WINDOW_HANDLE);
+        return FALSE;
+    }
+    Invalidate(w, rect, erase != FALSE, false);
+    return TRUE;
+}
+
+BOOL WINAPI ValidateRect(HWND hwnd, const RECT* rect) {
+    Window* w = hwnd ? Lookup(hwnd) : nullptr;
+    if (!w) {
+        SetLastErrorValue(ERROR_INVALID_WINDOW_HANDLE);
+        return FALSE;
+    }
+    if (!rect) {
+        w->update = RECT{0, 0, 0, 0};
+        w->internalPaint = false;
+    } else {
+        // The update region is kept as a bounding rectangle: validating a band across a whole
+        // side trims it, validating all of it empties it, anything else leaves it as it is.
+        RECT r{};
+        SubtractRect(&r, &w->update, rect);
+        w->update = r;
+    }
+    if (Empty(w->update)) {
+        w->update = RECT{0, 0, 0, 0};
+        w->erase = false;
+    }
+    return TRUE;
+}
+
+BOOL WINAPI GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase) {
+    Window* w = Lookup(hwnd);
+    if (!w) {
+        SetLastErrorValue(ERROR_INVALID_WINDOW_HANDLE);
+        return FALSE;
+    }
+    if (rect) {
+        *rect = w->update;
+    }
+    bool pending = !Empty(w->update);
+    if (pending && erase && w->erase) {
+        w->erase = false;
+        HDC dc = GetDC(hwnd);
+        Deliver(w, WM_ERASEBKGND, (WPARAM)dc, 0);
+        ReleaseDC(hwnd, dc);
+    }
+    return pending;
+}
+
+BOOL WINAPI UpdateWindow(HWND hwnd) {
+    Window* w = Lookup(hwnd);
+    if (!w) {
+        SetLastErrorValue(ERROR_INVALID_WINDOW_HANDLE);
+        return FALSE;
+    }
+    UpdateTree(w);
+    return TRUE;
+}
+
+BOOL WINAPI RedrawWindow(HWND hwnd, const RECT* rect, HRGN region, UINT flags) {
+    Window* w = hwnd ? Lookup(hwnd) : Desktop();
+    if (!w) {
+        SetLastErrorValue(ERROR_INVALID_WINDOW_HANDLE);
+        return FALSE;
+    }
+    RECT area{};
+    const RECT* target = rect;
+    if (!rect && region) {
+        for (const RECT& r : gdi_internal::RegionRects(region)) {
+            area = Union(area, r);
+        }
+        target = &area;
+    }
+    if (flags & RDW_INVALIDATE) {
+        bool children = (flags & RDW_ALLCHILDREN) != 0;
+        if (flags & RDW_NOCHILDREN) {
+            DWORD saved = w->style;
+            w->style |= WS_CLIPCHILDREN;
+            Invalidate(w, target, (flags & RDW_ERASE) != 0, false);
+            w->style = saved;
+        } else {
+            Invalidate(w, target, (flags & RDW_ERASE) != 0, children);
+        }
+        if (flags & RDW_FRAME) {
+            InvalidateFrame(w);
+        }
+        if (flags & RDW_INTERNALPAINT) {
+            w->internalPaint = IsReallyVisible(w);
+        }
+    }
+    if (flags & RDW_VALIDATE) {
+        ValidateRect(w->handle, target);
+        if (flags & RDW_NOFRAME) {
+            w->ncPaint = false;
+        }
+    }
+    if (flags & (RDW_UPDATENOW | RDW_ERASENOW)) {
+        UpdateTree(w);
+    }
+    return TRUE;
+}
+
+HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT paint) {
+    Window* w = Lookup(hwnd);
+    if (!w || !paint) {
+        SetLastErrorValue(w ? ERROR_INVALID_PARAMETER : ERROR_INVALID_WINDOW_HANDLE);
+        return nullptr;
+    }
+    if (w->ncPaint) {
+        w->ncPaint = false;
+        Deliver(w, WM_NCPAINT, 1, 0);
+        if (!Lookup(hwnd)) {
+            return nullptr;
+        }
+    }
+    RECT update = Intersect(w->update, ClientBounds(w));
+    bool erase = w->erase;
+    w->update = RECT{0, 0, 0, 0};
+    w->erase = false;
+    w->internalPaint = false;
+    POINT origin = ClientOriginOnScreen(w);
+    std::vector<RECT> clip = VisibleRects(w, false);
+    ClipTo(clip, Offset(update, origin.x, origin.y));
+    HDC dc = gdi_internal::CreateScreenDC(origin, clip);
+    *paint = PAINTSTRUCT{};
+    paint->hdc = dc;
+    paint->rcPaint = update;
+    if (erase && dc) {
+        paint->fErase = Deliver(w, WM_ERASEBKGND, (WPARAM)dc, 0) ? FALSE : TRUE;
+    }
+    return dc;
+}
+
+BOOL WINAPI EndPaint(HWND hwnd, const PAINTSTRUCT* paint) {
+    (void)hwnd;
+    if (!paint || !paint->hdc) {
+        return FALSE;
+    }
+    DeleteDC(paint->hdc);
+    return TRUE;
+}
+
+HDC WINAPI GetDC(HWND hwnd) {
+    if (!hwnd) {
+        return gdi_internal::CreateWholeScreenDC();
+    }
+    Window* w = Lookup(hwnd);
+    if (!w) {
+        SetLastErrorValue(ERROR_INVALID_WINDOW_HANDLE);
+        return nullptr;
+    }
+    if (w == Desktop()) {
+        return gdi_internal::CreateWholeScreenDC();
+    }
+    return gdi_internal::CreateScreenDC(ClientOriginOnScreen(w), VisibleRects(w, false));
+}
+
+HDC WINAPI GetWindowDC(HWND hwnd) {
+    if (!hwnd) {
+        return gdi_internal::CreateWholeScreenDC();
+    }
+    Window* w = Lookup(hwnd);
+    if (!w) {
+        SetLastErrorValue(ERROR_INVALID_WINDOW_HANDLE);
+        return nullptr;
+    }
+    RECT r = WindowRectOnScreen(w);
+    return gdi_internal::CreateScreenDC(POINT{r.left, r.top}, VisibleRects(w, true));
+}
+
+int WINAPI ReleaseDC(HWND hwnd, HDC dc) {
+    (void)hwnd;
+    if (!dc || !gdi_internal::IsScreenDC(dc)) {
+        return 0;
+    }
+    return DeleteDC(dc) ? 1 : 0;
+}

@@ -1,0 +1,256 @@
+// The window manager's own records and the calls its files share (and the driver uses).
+//
+// Contents: class and window records - handle table - delivery of messages (the hot path) -
+// tree walking and geometry helpers - paint state - focus/activation - queue and timers -
+// dialogs - metrics - observers and scripted steps for the driver.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace wm {
+
+// ---- Classes -------------------------------------------------------------------------------
+
+struct WindowClass {
+    std::string name;
+    ATOM atom = 0;
+    UINT style = 0;
+    WNDPROC proc = nullptr;
+    int clsExtra = 0;
+    int wndExtra = 0;
+    HINSTANCE instance = nullptr;
+    HICON icon = nullptr;
+    HCURSOR cursor = nullptr;
+    HBRUSH background = nullptr;
+    std::string menuName;
+    bool menuNameIsId = false;
+    WORD menuId = 0;
+    bool global = false; // CS_GLOBALCLASS: found from any instance
+    bool system = false; // registered by the platform itself; looked up last
+    int windows = 0;     // live windows of the class: UnregisterClassA refuses while > 0
+    std::vector<BYTE> extra;
+};
+
+// Finds a class the way CreateWindowExA does: the instance's local classes, then global
+// application classes, then system classes. `name` may be an atom (MAKEINTRESOURCE).
+WindowClass* FindClass(LPCSTR name, HINSTANCE instance);
+// Registers while the platform installs its system classes.
+void SetRegisteringSystemClasses(bool on);
+void ClearClasses();
+void RegisterDialogClass();
+void EnsureStarted();
+
+// ---- Windows -------------------------------------------------------------------------------
+
+struct DialogInfo;
+
+struct Window {
+    HWND handle = nullptr;
+    WindowClass* cls = nullptr;
+    WNDPROC proc = nullptr;
+    HINSTANCE instance = nullptr;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    UINT_PTR id = 0;
+    LONG_PTR userData = 0;
+    std::string text;
+    HFONT font = nullptr;
+    HMENU menu = nullptr;
+    Window* parent = nullptr; // the desktop for top-level windows
+    Window* owner = nullptr;
+    std::vector<Window*> children; // z-order: front (top) first
+    RECT rect{};                   // window rectangle in the parent's client coordinates
+    RECT client{};                 // client rectangle in window coordinates
+    std::vector<BYTE> extra;
+    std::map<std::string, HANDLE> props;
+    DialogInfo* dialog = nullptr;
+
+    // Paint state: a bounding rectangle of what needs painting, in client coordinates.
+    RECT update{};
+    bool erase = false;
+    bool ncPaint = false;
+    bool internalPaint = false;
+
+    bool destroying = false; // DestroyWindow has begun: a second call does nothing
+    bool dead = false;       // handle released; the record waits for its last message frame
+    int frames = 0;          // message frames running on this window
+    bool sentSizeMove = false;
+};
+
+Window* Desktop();
+HWND AllocateHandle(Window* w);
+void ReleaseHandle(HWND hwnd);
+// The live window of a handle, or null for a null, stale or foreign handle.
+Window* Lookup(HWND hwnd);
+// Frees the record once no message frame holds it any more.
+void ReleaseIfUnused(Window* w);
+std::vector<HWND> AllWindows(); // every live window, parents before children
+void DestroyAllWindows();
+
+// Delivers a message to the window procedure now (SendMessageA's body).
+LRESULT Deliver(Window* w, UINT msg, WPARAM wParam, LPARAM lParam);
+
+bool IsChildStyle(const Window* w);
+Window* TopLevelOf(Window* w);
+bool IsDescendant(const Window* ancestor, const Window* w);
+bool IsReallyVisible(const Window* w); // visible with every ancestor
+void LinkChild(Window* parent, Window* child, HWND insertAfter);
+void UnlinkChild(Window* child);
+
+LRESULT RunCreateHooks(HWND hwnd, CBT_CREATEWNDA* info);
+void ResetHooks();
+
+// ---- Geometry ------------------------------------------------------------------------------
+
+POINT ClientOriginOnScreen(const Window* w);
+RECT WindowRectOnScreen(const Window* w);
+RECT ClientRectOnScreen(const Window* w);
+// The frame widths, caption and menu bar a style implies (what WM_NCCALCSIZE removes).
+RECT NonClientInsets(DWORD style, DWORD exStyle, bool menu);
+void RecalcClient(Window* w);
+Window* WindowAtPoint(POINT screen, int* hit);
+
+// ---- Rectangles ----------------------------------------------------------------------------
+
+bool Empty(const RECT& r);
+RECT Intersect(const RECT& a, const RECT& b);
+RECT Union(const RECT& a, const RECT& b);
+RECT Offset(RECT r, int dx, int dy);
+// Removes `cut` from every rectangle of `rects`.
+void Subtract(std::vector<RECT>& rects, const RECT& cut);
+
+// ---- Painting ------------------------------------------------------------------------------
+
+// Adds to the update region (client coordinates); children follow unless WS_CLIPCHILDREN.
+void Invalidate(Window* w, const RECT* clientRect, bool erase, bool allChildren);
+void InvalidateFrame(Window* w);
+// The area of the screen a window covered is about to be uncovered: what lies beneath repaints.
+void ExposeScreenArea(const RECT& screenRect, const Window* except);
+void ExposeInParent(Window* w);
+bool NeedsPaint(const Window* w);
+// The first window (parents before children) that needs painting, within `filter` if given.
+Window* FindPaintTarget(HWND filter);
+// Screen rectangles where the window may draw: its client (or whole window) clipped by its
+// ancestors, the top-level windows above, WS_CLIPSIBLINGS siblings and WS_CLIPCHILDREN children.
+std::vector<RECT> VisibleRects(const Window* w, bool wholeWindow);
+void PaintDesktop(const std::vector<RECT>& screenRects);
+void DrawNonClient(Window* w);
+
+// ---- Focus and activation ------------------------------------------------------------------
+
+Window* FocusWindow();
+Window* ActiveWindow();
+// Called as a window goes away or hides: focus and activation leave it.
+void MoveFocusOff(Window* w);
+void ActivateOther(Window* leaving);
+void ForgetWindow(Window* w); // capture, focus, active: drop references to a dying window
+void ResetFocus();
+
+// ---- Queue, input and timers ---------------------------------------------------------------
+
+struct QueuedMessage {
+    MSG msg{};
+    bool mouse = false; // the target window is chosen when the message is taken
+};
+void PostInput(const MSG& msg, bool mouse);
+void PostToQueue(const MSG& msg);
+void ResetQueue();
+void RemoveMessagesFor(HWND hwnd);
+bool QueueEmpty();
+
+BYTE* KeyStateSync();  // GetKeyState: as of the last message taken from the queue
+BYTE* KeyStateAsync(); // GetAsyncKeyState: as the keys are now
+void ResetInput();
+
+void KillWindowTimers(HWND hwnd);
+bool TakeTimer(HWND filter, bool remove, MSG* out);
+bool IsTimerProc(TIMERPROC proc);
+bool TakeInput(HWND filter, UINT first, UINT last, bool remove, MSG* out);
+void UpdateKeyState(const MSG& msg);
+void ResetTimers();
+// Milliseconds from now to the next timer, or false when there is none.
+bool NextTimerDue(DWORD* due);
+void AdvanceClockFiringTimers(DWORD milliseconds);
+
+// A message loop with nothing to do: runs a scripted step, else moves the manual clock to the
+// next timer; with neither it reports "message loop stalled" and aborts.
+void WaitIdle();
+void PumpUntilIdle();
+// The host-style treatment of one message: dialogs see it through IsDialogMessageA.
+void PumpOne(MSG& msg);
+
+// ---- Dialogs -------------------------------------------------------------------------------
+
+struct DialogInfo {
+    HFONT font = nullptr;
+    bool ownsFont = false;
+    int baseX = 8;
+    int baseY = 16;
+    WORD defId = 0;
+    bool ended = false;
+    INT_PTR result = 0;
+    bool modal = false;
+    HWND savedFocus = nullptr;
+    HWND disabledOwner = nullptr;
+};
+void FreeDialogInfo(Window* w);
+DialogInfo* DialogOf(HWND hwnd);
+// Focus to a dialog control the way the dialog manager does it: an edit gets all its text
+// selected first.
+void SetDialogFocus(HWND control);
+
+// ---- System information --------------------------------------------------------------------
+
+void ResetMetrics();
+void SetMetric(int index, int value);
+void SetSysColorValue(int index, COLORREF color);
+void SetWorkArea(const RECT& r);
+RECT WorkArea();
+LONG SystemBaseUnits();
+
+// ---- Help, message boxes, resources --------------------------------------------------------
+
+struct HelpRequest {
+    HWND hwnd;
+    std::string file;
+    UINT command;
+    ULONG_PTR data;
+    std::string dataText; // the keyword of HELP_KEY, HELP_PARTIALKEY and HELP_COMMAND
+    BOOL result;
+};
+std::vector<HelpRequest>& HelpRequests();
+
+struct MessageBoxRecord {
+    HWND owner;
+    std::string text;
+    std::string caption;
+    UINT style;
+    int answer;
+    HWND box; // the box's window while it is up
+};
+std::vector<MessageBoxRecord>& MessageBoxes();
+std::vector<int>& QueuedAnswers();
+void ResetHelpAndBoxes();
+void ResetCursorAndCaret();
+
+// ---- For the driver: observers and scripted steps ------------------------------------------
+
+using MessageObserver = void (*)(void* context, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+void AddObserver(MessageObserver observer, void* context);
+void RemoveObserver(MessageObserver observer, void* context);
+void QueueStep(std::function<void()> step);
+bool RunNextStep();
+void ResetSteps();
+
+// Name of a message for diagnostics ("WM_SETFOCUS", or "0x1234").
+std::string MessageName(UINT msg);
+
+void SetLastErrorValue(DWORD error);
+
+} // namespace wm

@@ -1,0 +1,210 @@
+// Window handles and the delivery of messages: the hot path of the whole platform.
+//
+// A handle is a slot index and a generation packed into an integer, so a stale handle (the slot
+// reused by a later window) or a made-up one is refused without touching freed memory. A record
+// outlives its handle while a message frame still runs on it, and is freed when the last
+// frame returns.
+#include "user/user_internal.h"
+
+#include "gdi/gdi_internal.h"
+
+#include <algorithm>
+
+namespace wm {
+namespace {
+
+struct Slot {
+    Window* window = nullptr;
+    std::uint32_t generation = 1;
+};
+
+constexpr std::uintptr_t kIndexBits = 20;
+constexpr std::uintptr_t kIndexMask = (std::uintptr_t(1) << kIndexBits) - 1;
+
+std::vector<Slot> g_slots;
+std::vector<std::uint32_t> g_freeSlots;
+Window* g_desktop = nullptr;
+
+struct Observer {
+    MessageObserver fn;
+    void* context;
+};
+std::vector<Observer> g_observers;
+bool g_observing = false;
+
+WindowClass g_desktopClass;
+
+HWND MakeHandle(std::uint32_t index, std::uint32_t generation) {
+    return (HWND)(((std::uintptr_t)generation << kIndexBits) | (index + 1));
+}
+
+LRESULT CALLBACK DesktopProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+} // namespace
+
+HWND AllocateHandle(Window* w) {
+    std::uint32_t index;
+    if (!g_freeSlots.empty()) {
+        index = g_freeSlots.back();
+        g_freeSlots.pop_back();
+    } else {
+        if (g_slots.size() >= kIndexMask) {
+            return nullptr;
+        }
+        index = (std::uint32_t)g_slots.size();
+        g_slots.push_back(Slot{});
+    }
+    g_slots[index].window = w;
+    return MakeHandle(index, g_slots[index].generation);
+}
+
+void ReleaseHandle(HWND hwnd) {
+    std::uintptr_t v = (std::uintptr_t)hwnd;
+    std::uint32_t index = (std::uint32_t)((v & kIndexMask) - 1);
+    if (index < g_slots.size()) {
+        g_slots[index].window = nullptr;
+        // Generations wrap within the bits a handle keeps for them; 0 is never used.
+        g_slots[index].generation = (g_slots[index].generation + 1) & 0x7ffffff;
+        if (g_slots[index].generation == 0) {
+            g_slots[index].generation = 1;
+        }
+        g_freeSlots.push_back(index);
+    }
+}
+
+Window* Lookup(HWND hwnd) {
+    std::uintptr_t v = (std::uintptr_t)hwnd;
+    std::uintptr_t low = v & kIndexMask;
+    if (low == 0) {
+        return nullptr;
+    }
+    std::uintptr_t index = low - 1;
+    if (index >= g_slots.size()) {
+        return nullptr;
+    }
+    const Slot& s = g_slots[index];
+    if (!s.window || s.generation != (v >> kIndexBits)) {
+        return nullptr;
+    }
+    return s.window;
+}
+
+Window* Desktop() {
+    if (!g_desktop) {
+        g_desktopClass.name = "#32769";
+        g_desktopClass.atom = 0x8001;
+        g_desktopClass.proc = DesktopProc;
+        g_desktopClass.system = true;
+        g_desktop = new Window;
+        g_desktop->cls = &g_desktopClass;
+        g_desktop->proc = DesktopProc;
+        g_desktop->style = WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_POPUP;
+        g_desktop->handle = AllocateHandle(g_desktop);
+    }
+    int w = gdi_internal::ScreenWidth();
+    int h = gdi_internal::ScreenHeight();
+    g_desktop->rect = RECT{0, 0, w, h};
+    g_desktop->client = RECT{0, 0, w, h};
+    return g_desktop;
+}
+
+void ReleaseIfUnused(Window* w) {
+    if (w->dead && w->frames == 0) {
+        delete w;
+    }
+}
+
+LRESULT Deliver(Window* w, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (g_observing) {
+        // Observers may stop watching from inside the call: walk a copy.
+        std::vector<Observer> copy = g_observers;
+        for (const Observer& o : copy) {
+            o.fn(o.context, w->handle, msg, wParam, lParam);
+        }
+    }
+    ++w->frames;
+    LRESULT r = w->proc ? w->proc(w->handle, msg, wParam, lParam) : 0;
+    if (--w->frames == 0 && w->dead) {
+        delete w;
+    }
+    return r;
+}
+
+void AddObserver(MessageObserver observer, void* context) {
+    g_observers.push_back(Observer{observer, context});
+    g_observing = true;
+}
+
+void RemoveObserver(MessageObserver observer, void* context) {
+    g_observers.erase(
+        std::remove_if(g_observers.begin(), g_observers.end(),
+                       [&](const Observer& o) { return o.fn == observer && o.context == context; }),
+        g_observers.end());
+    g_observing = !g_observers.empty();
+}
+
+namespace {
+void Collect(Window* w, std::vector<HWND>& out) {
+    for (Window* c : w->children) {
+        out.push_back(c->handle);
+        Collect(c, out);
+    }
+}
+} // namespace
+
+std::vector<HWND> AllWindows() {
+    std::vector<HWND> out;
+    Collect(Desktop(), out);
+    return out;
+}
+
+void SetLastErrorValue(DWORD error) {
+    SetLastError(error);
+}
+
+} // namespace wm
+
+using namespace wm;
+
+LRESULT WINAPI SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    Window* w = Lookup(hwnd);
+    if (__builtin_expect(w != nullptr, 1)) {
+        return Deliver(w, msg, wParam, lParam);
+    }
+    if (hwnd == HWND_BROADCAST) {
+        for (Window* top : std::vector<Window*>(Desktop()->children)) {
+            if (Lookup(top->handle)) {
+                Deliver(top, msg, wParam, lParam);
+            }
+        }
+        return 0;
+    }
+    SetLastErrorValue(ERROR_INVALID_WINDOW_HANDLE);
+    return 0;
+}
+
+LRESULT WINAPI CallWindowProcA(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (!proc) {
+        return 0;
+    }
+    Window* w = Lookup(hwnd);
+    if (!w) {
+        return proc(hwnd, msg, wParam, lParam);
+    }
+    ++w->frames;
+    LRESULT r = proc(hwnd, msg, wParam, lParam);
+    if (--w->frames == 0 && w->dead) {
+        delete w;
+    }
+    return r;
+}
+
+BOOL WINAPI IsWindow(HWND hwnd) {
+    return Lookup(hwnd) != nullptr;
+}
+
+HWND WINAPI GetDesktopWindow() {
+    return Desktop()->handle;
+}
