@@ -150,7 +150,7 @@ protected:                                                                      
 #define AFX_SCROLL_ENTRY(msg, fn)                                                                  \
     AFX_WM_ENTRY(msg, pThis_->fn(LOWORD(call_.wParam),                                             \
                                  static_cast<UINT>(static_cast<short>(HIWORD(call_.wParam))),      \
-                                 static_cast<CScrollBar*>(AFX_LPARAM_WND)))
+                                 reinterpret_cast<CScrollBar*>(AFX_LPARAM_WND)))
 #define ON_WM_VSCROLL() AFX_SCROLL_ENTRY(WM_VSCROLL, OnVScroll)
 #define ON_WM_HSCROLL() AFX_SCROLL_ENTRY(WM_HSCROLL, OnHScroll)
 #define ON_WM_TIMER() AFX_WM_ENTRY(WM_TIMER, pThis_->OnTimer(static_cast<UINT>(call_.wParam)))

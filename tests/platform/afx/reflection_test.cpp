@@ -1,0 +1,134 @@
+// Reflection: notifications a control sends its parent come back to the control's own object
+// (owner drawing, reflected commands and colours); the parent hears of them only when the
+// control leaves them.
+#include "afx_fixture.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> g_events;
+
+class COwnerDrawn : public CButton {
+public:
+    int m_nDraws = 0;
+    UINT m_lastAction = 0;
+    HWND m_lastItem = NULL;
+    void DrawItem(LPDRAWITEMSTRUCT lpDIS) override {
+        ++m_nDraws;
+        m_lastAction = lpDIS->itemAction;
+        m_lastItem = lpDIS->hwndItem;
+    }
+};
+
+class CSelfClicking : public CButton {
+public:
+    BOOL m_bLetParentKnow = FALSE;
+
+protected:
+    afx_msg BOOL OnClicked() {
+        g_events.push_back("button clicked");
+        return !m_bLetParentKnow;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CSelfClicking, CButton)
+ON_CONTROL_REFLECT_EX(BN_CLICKED, OnClicked)
+END_MESSAGE_MAP()
+
+class CColouredEdit : public CEdit {
+public:
+    static constexpr INT_PTR kBrush = 0xB0B;
+    BOOL m_bGiveBrush = TRUE;
+
+protected:
+    afx_msg HBRUSH CtlColor(CDC* pDC, UINT nCtlColor) {
+        g_events.push_back("edit colour " + std::to_string(nCtlColor) +
+                           (pDC != nullptr ? " dc" : " none"));
+        return m_bGiveBrush ? reinterpret_cast<HBRUSH>(kBrush) : NULL;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CColouredEdit, CEdit)
+ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+
+class CParent : public CWnd {
+protected:
+    afx_msg void OnButton() { g_events.push_back("parent heard click"); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CParent, CWnd)
+ON_BN_CLICKED(2, OnButton)
+END_MESSAGE_MAP()
+
+class ReflectionTest : public AfxTest {
+protected:
+    void SetUp() override {
+        AfxTest::SetUp();
+        g_events.clear();
+        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "parent",
+                                      WS_OVERLAPPED | WS_VISIBLE, 0, 0, 300, 200, NULL, NULL));
+    }
+    CParent m_parent;
+};
+
+TEST_F(ReflectionTest, AnOwnerDrawnButtonPaintsThroughItsDrawItem) {
+    COwnerDrawn button;
+    ASSERT_TRUE(
+        button.Create("owner", BS_OWNERDRAW | WS_VISIBLE, CRect(10, 10, 90, 40), &m_parent, 1));
+    button.Invalidate();
+    button.UpdateWindow();
+    EXPECT_GE(button.m_nDraws, 1) << "the button's paint reached DrawItem through its parent";
+    EXPECT_EQ(button.m_lastItem, button.m_hWnd);
+    EXPECT_EQ(button.m_lastAction, static_cast<UINT>(ODA_DRAWENTIRE));
+}
+
+TEST_F(ReflectionTest, DrawItemForAWindowWithoutAnObjectGoesToTheDefault) {
+    HWND hPlain = ::CreateWindowExA(0, "BUTTON", "plain", WS_CHILD | BS_OWNERDRAW, 0, 0, 10, 10,
+                                    m_parent.m_hWnd, reinterpret_cast<HMENU>(3), NULL, NULL);
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = ODT_BUTTON;
+    dis.CtlID = 3;
+    dis.hwndItem = hPlain;
+    // Nothing to reflect to; the default handling answers without trouble.
+    m_parent.SendMessage(WM_DRAWITEM, 3, reinterpret_cast<LPARAM>(&dis));
+    SUCCEED();
+}
+
+TEST_F(ReflectionTest, AReflectedCommandIsTheControlsUnlessItDeclines) {
+    CSelfClicking button;
+    ASSERT_TRUE(
+        button.Create("click", BS_PUSHBUTTON | WS_VISIBLE, CRect(10, 50, 90, 80), &m_parent, 2));
+    m_parent.SendMessage(WM_COMMAND, MAKEWPARAM(2, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(button.m_hWnd));
+    EXPECT_EQ(g_events, std::vector<std::string>({"button clicked"}));
+
+    g_events.clear();
+    button.m_bLetParentKnow = TRUE;
+    m_parent.SendMessage(WM_COMMAND, MAKEWPARAM(2, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(button.m_hWnd));
+    EXPECT_EQ(g_events, std::vector<std::string>({"button clicked", "parent heard click"}));
+}
+
+TEST_F(ReflectionTest, AControlChoosesItsOwnColoursOrLeavesThemToItsParent) {
+    CColouredEdit edit;
+    ASSERT_TRUE(edit.Create(WS_VISIBLE, CRect(10, 90, 90, 110), &m_parent, 4));
+    HDC hdc = ::GetDC(edit.m_hWnd);
+    LRESULT brush = m_parent.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(hdc),
+                                         reinterpret_cast<LPARAM>(edit.m_hWnd));
+    EXPECT_EQ(brush, CColouredEdit::kBrush);
+    EXPECT_EQ(g_events, std::vector<std::string>({"edit colour 1 dc"}));
+
+    edit.m_bGiveBrush = FALSE;
+    brush = m_parent.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(hdc),
+                                 reinterpret_cast<LPARAM>(edit.m_hWnd));
+    EXPECT_NE(brush, CColouredEdit::kBrush) << "the parent's default colours apply";
+    ::ReleaseDC(edit.m_hWnd, hdc);
+}
+
+} // namespace
