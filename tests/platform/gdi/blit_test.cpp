@@ -1,0 +1,151 @@
+// BitBlt, StretchBlt and PatBlt: raster operations, clipping to both bitmaps, depth changes.
+#include "gdi_fixture.h"
+
+namespace {
+
+class BlitTest : public GdiTest {
+protected:
+    // A second 32-bit memory DC: a source of `w` x `h` pixels filled with `colour`.
+    HDC Source(int w, int h, COLORREF colour) {
+        src_ = CreateCompatibleDC(nullptr);
+        srcBitmap_ = CreateBitmap(w, h, 1, 32, nullptr);
+        srcOld_ = SelectObject(src_, srcBitmap_);
+        RECT all{0, 0, w, h};
+        HBRUSH brush = CreateSolidBrush(colour);
+        FillRect(src_, &all, brush);
+        DeleteObject(brush);
+        return src_;
+    }
+    void TearDown() override {
+        if (src_) {
+            SelectObject(src_, srcOld_);
+            DeleteObject(srcBitmap_);
+            DeleteDC(src_);
+        }
+        GdiTest::TearDown();
+    }
+    HDC src_ = nullptr;
+    HBITMAP srcBitmap_ = nullptr;
+    HGDIOBJ srcOld_ = nullptr;
+};
+
+TEST_F(BlitTest, CopyIsClippedToSourceAndDestination) {
+    HDC dst = Canvas(6, 6);
+    HDC src = Source(3, 3, kRed);
+    // Asks for 5x5 from (1,1) of a 3x3 source to (3,3) of a 6x6 destination: only the 2x2 that
+    // exists in the source, and of that what fits, arrives.
+    EXPECT_TRUE(BitBlt(dst, 3, 3, 5, 5, src, 1, 1, SRCCOPY));
+    EXPECT_EQ(Picture(kRed), "......\n"
+                             "......\n"
+                             "......\n"
+                             "...##.\n"
+                             "...##.\n"
+                             "......\n");
+}
+
+TEST_F(BlitTest, BlitsEntirelyOutsideDrawNothing) {
+    HDC dst = Canvas(4, 4);
+    HDC src = Source(4, 4, kRed);
+    EXPECT_TRUE(BitBlt(dst, 10, 10, 4, 4, src, 0, 0, SRCCOPY));
+    EXPECT_TRUE(BitBlt(dst, 0, 0, 4, 4, src, -8, 0, SRCCOPY));
+    EXPECT_TRUE(BitBlt(dst, 0, 0, 0, 4, src, 0, 0, SRCCOPY));
+    EXPECT_EQ(CountInk(kRed), 0);
+}
+
+TEST_F(BlitTest, RasterOperationsCombineBits) {
+    struct Case {
+        DWORD rop;
+        COLORREF expected; // destination RGB(F0, F0, 00), source RGB(F0, 0F, 0F)
+    } cases[] = {
+        {SRCCOPY, RGB(0xF0, 0x0F, 0x0F)},   {SRCAND, RGB(0xF0, 0x00, 0x00)},
+        {SRCPAINT, RGB(0xF0, 0xFF, 0x0F)},  {SRCINVERT, RGB(0x00, 0xFF, 0x0F)},
+        {DSTINVERT, RGB(0x0F, 0x0F, 0xFF)}, {BLACKNESS, RGB(0, 0, 0)},
+        {WHITENESS, RGB(255, 255, 255)},    {NOTSRCCOPY, RGB(0x0F, 0xF0, 0xF0)},
+    };
+    for (const Case& c : cases) {
+        HDC dst = Canvas(2, 2, RGB(0xF0, 0xF0, 0xF0));
+        SetPixel(dst, 0, 0, RGB(0xF0, 0xF0, 0x00));
+        HDC src = Source(2, 2, RGB(0xF0, 0x0F, 0x0F));
+        BitBlt(dst, 0, 0, 1, 1, src, 0, 0, c.rop);
+        EXPECT_EQ(GetPixel(dst, 0, 0), c.expected) << std::hex << c.rop;
+        TearDown();
+        dc_ = nullptr;
+        src_ = nullptr;
+    }
+}
+
+TEST_F(BlitTest, PatBltPaintsWithTheBrush) {
+    HDC dc = Canvas(5, 5);
+    HBRUSH brush = CreateSolidBrush(kBlue);
+    HGDIOBJ old = SelectObject(dc, brush);
+    EXPECT_TRUE(PatBlt(dc, 1, 1, 3, 2, PATCOPY));
+    EXPECT_EQ(InkBox(kBlue), (RECT{1, 1, 4, 3}));
+    EXPECT_TRUE(PatBlt(dc, 4, 4, -2, -2, PATCOPY)); // negative extents reach back
+    EXPECT_EQ(InkBox(kBlue), (RECT{1, 1, 4, 4}));
+    EXPECT_FALSE(PatBlt(dc, 0, 0, 1, 1, SRCCOPY)); // needs a source
+    SelectObject(dc, old);
+    DeleteObject(brush);
+}
+
+TEST_F(BlitTest, OverlappingMoveWithinOneBitmap) {
+    HDC dc = Canvas(6, 1);
+    SetPixel(dc, 0, 0, kRed);
+    SetPixel(dc, 1, 0, kBlue);
+    BitBlt(dc, 1, 0, 4, 1, dc, 0, 0, SRCCOPY);
+    EXPECT_EQ(GetPixel(dc, 1, 0), kRed);
+    EXPECT_EQ(GetPixel(dc, 2, 0), kBlue);
+    EXPECT_EQ(GetPixel(dc, 3, 0), kWhite);
+}
+
+TEST_F(BlitTest, MonochromeSourceTakesTextAndBackgroundColours) {
+    HDC dst = Canvas(2, 1);
+    const BYTE bits[] = {0x80, 0x00}; // white, black
+    HBITMAP mono = CreateBitmap(2, 1, 1, 1, bits);
+    HDC src = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(src, mono);
+    SetTextColor(dst, kRed);
+    SetBkColor(dst, kBlue);
+    BitBlt(dst, 0, 0, 2, 1, src, 0, 0, SRCCOPY);
+    EXPECT_EQ(GetPixel(dst, 0, 0), kBlue);
+    EXPECT_EQ(GetPixel(dst, 1, 0), kRed);
+    SelectObject(src, old);
+    DeleteObject(mono);
+    DeleteDC(src);
+}
+
+TEST_F(BlitTest, ColourSourceOntoMonochromeMatchesTheSourceBackground) {
+    HDC src = Source(2, 1, kRed);
+    SetPixel(src, 1, 0, kBlue);
+    SetBkColor(src, kRed);
+    HDC mono = CreateCompatibleDC(nullptr); // holds the monochrome stock bitmap
+    HBITMAP maskBitmap = CreateCompatibleBitmap(mono, 2, 1);
+    HGDIOBJ old = SelectObject(mono, maskBitmap);
+    BitBlt(mono, 0, 0, 2, 1, src, 0, 0, SRCCOPY);
+    EXPECT_EQ(GetPixel(mono, 0, 0), kWhite);
+    EXPECT_EQ(GetPixel(mono, 1, 0), kBlack);
+    SelectObject(mono, old);
+    DeleteObject(maskBitmap);
+    DeleteDC(mono);
+}
+
+TEST_F(BlitTest, StretchDoublesAndMirrors) {
+    HDC dst = Canvas(4, 2);
+    HDC src = Source(2, 1, kRed);
+    SetPixel(src, 1, 0, kBlue);
+    EXPECT_TRUE(StretchBlt(dst, 0, 0, 4, 2, src, 0, 0, 2, 1, SRCCOPY));
+    EXPECT_EQ(Picture(kRed), "##..\n##..\n");
+    EXPECT_EQ(Picture(kBlue), "..##\n..##\n");
+    EXPECT_TRUE(StretchBlt(dst, 4, 0, -4, 2, src, 0, 0, 2, 1, SRCCOPY));
+    EXPECT_EQ(Picture(kRed), "..##\n..##\n");
+}
+
+TEST_F(BlitTest, MissingOrBadSourceFails) {
+    HDC dst = Canvas(2, 2);
+    EXPECT_FALSE(BitBlt(dst, 0, 0, 2, 2, nullptr, 0, 0, SRCCOPY));
+    EXPECT_FALSE(BitBlt(dst, 0, 0, 2, 2, reinterpret_cast<HDC>(0x4242), 0, 0, SRCCOPY));
+    // A raster operation that needs no source ignores it.
+    EXPECT_TRUE(BitBlt(dst, 0, 0, 2, 2, nullptr, 0, 0, BLACKNESS));
+    EXPECT_EQ(CountInk(kBlack), 4);
+}
+
+} // namespace
