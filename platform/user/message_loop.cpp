@@ -40,6 +40,10 @@ bool RunNextStep() {
     return true;
 }
 
+size_t PendingStepCount() {
+    return g_steps.size();
+}
+
 void ResetSteps() {
     g_steps.clear();
     g_idleTimerAdvances = 0;

@@ -246,6 +246,7 @@ void AddObserver(MessageObserver observer, void* context);
 void RemoveObserver(MessageObserver observer, void* context);
 void QueueStep(std::function<void()> step);
 bool RunNextStep();
+size_t PendingStepCount();
 void ResetSteps();
 
 // Name of a message for diagnostics ("WM_SETFOCUS", or "0x1234").
