@@ -40,6 +40,22 @@ typedef struct _OSVERSIONINFOA {
     CHAR szCSDVersion[128];
 } OSVERSIONINFOA, *POSVERSIONINFOA, *LPOSVERSIONINFOA;
 typedef OSVERSIONINFOA OSVERSIONINFO;
+
+// The longer record that GetVersionExA also fills when its size field says so.
+typedef struct _OSVERSIONINFOEXA {
+    DWORD dwOSVersionInfoSize;
+    DWORD dwMajorVersion;
+    DWORD dwMinorVersion;
+    DWORD dwBuildNumber;
+    DWORD dwPlatformId;
+    CHAR szCSDVersion[128];
+    WORD wServicePackMajor;
+    WORD wServicePackMinor;
+    WORD wSuiteMask;
+    BYTE wProductType;
+    BYTE wReserved;
+} OSVERSIONINFOEXA, *POSVERSIONINFOEXA, *LPOSVERSIONINFOEXA;
+#define VER_NT_WORKSTATION 0x0000001
 typedef LPOSVERSIONINFOA LPOSVERSIONINFO;
 
 typedef struct _WIN32_FIND_DATAA {
@@ -61,6 +77,7 @@ static_assert(sizeof(SYSTEMTIME) == 16, "SYSTEMTIME layout");
 static_assert(sizeof(FILETIME) == 8, "FILETIME layout");
 static_assert(sizeof(OSVERSIONINFOA) == 148, "OSVERSIONINFOA layout");
 static_assert(offsetof(OSVERSIONINFOA, szCSDVersion) == 20, "OSVERSIONINFOA layout");
+static_assert(sizeof(OSVERSIONINFOEXA) == 156, "OSVERSIONINFOEXA layout");
 static_assert(sizeof(WIN32_FIND_DATAA) == 320, "WIN32_FIND_DATAA layout");
 static_assert(offsetof(WIN32_FIND_DATAA, cFileName) == 44, "WIN32_FIND_DATAA layout");
 
@@ -258,7 +275,8 @@ BOOL WINAPI WriteProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value);
 
 // ---- Version -----------------------------------------------------------------------------------
 
-// FALSE (ERROR_INSUFFICIENT_BUFFER) unless dwOSVersionInfoSize is sizeof(OSVERSIONINFOA).
+// FALSE (ERROR_INSUFFICIENT_BUFFER), the record untouched, unless dwOSVersionInfoSize is
+// sizeof(OSVERSIONINFOA) or sizeof(OSVERSIONINFOEXA).
 BOOL WINAPI GetVersionExA(LPOSVERSIONINFOA info);
 // Major version in the low byte, minor in the next; bit 31 set on the non-NT platforms.
 DWORD WINAPI GetVersion();

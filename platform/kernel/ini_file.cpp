@@ -60,12 +60,10 @@ IniFile IniFile::Parse(const std::string& text) {
             line.kind = Kind::Section;
             line.name =
                 Trim(trimmed.substr(1, close == std::string::npos ? std::string::npos : close - 1));
-        } else {
-            size_t equals = trimmed.find('=');
+        } else if (size_t equals = trimmed.find('='); equals != std::string::npos) {
             line.kind = Kind::Entry;
             line.name = Trim(trimmed.substr(0, equals));
-            if (equals != std::string::npos)
-                line.value = Trim(trimmed.substr(equals + 1));
+            line.value = Trim(trimmed.substr(equals + 1));
         }
         file.lines_.push_back(std::move(line));
     }

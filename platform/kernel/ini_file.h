@@ -1,9 +1,9 @@
 // An INI file held as its lines, read and changed the way the system's profile calls do.
 //
 // Lookups ignore case and the blanks around section names, keys and values; lines starting with
-// ';' are comments; a line without '=' is a key with an empty value; the first of two equal
-// sections or keys wins. Changes touch only the lines concerned, so comments and layout survive
-// a write, and new lines use the file's own line ending (CR LF for a new file).
+// ';' are comments, and so, in effect, are other lines without '=' (they are kept, never read);
+// the first of two equal sections or keys wins. Changes touch only the lines concerned, so comments
+// and layout survive a write, and new lines use the file's own line ending (CR LF for a new file).
 #pragma once
 
 #include <optional>

@@ -108,11 +108,11 @@ DWORD ReadProfileString(const std::string& hostPath, LPCSTR section, LPCSTR key,
             if (strcasecmp(name.c_str(), wanted.c_str()) == 0)
                 return CopyCut(value, returned, size);
     }
-    // The system drops trailing blanks from the default as it does from values.
+    // The system treats the default like a value: trailing blanks and one pair of quotes go.
     std::string fallbackText = defaultValue ? defaultValue : "";
     while (!fallbackText.empty() && (fallbackText.back() == ' ' || fallbackText.back() == '\t'))
         fallbackText.pop_back();
-    return CopyCut(fallbackText, returned, size);
+    return CopyCut(StripQuotes(fallbackText), returned, size);
 }
 
 UINT ProfileIntFromText(const char* text, INT defaultValue) {
@@ -124,9 +124,31 @@ UINT ProfileIntFromText(const char* text, INT defaultValue) {
     bool negative = false;
     if (*p == '-' || *p == '+')
         negative = *p++ == '-';
+    // The system's number reader also takes "0x1F", "0o17" and "0b101".
+    UINT base = 10;
+    if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X'))
+        base = 16;
+    else if (p[0] == '0' && (p[1] == 'o' || p[1] == 'O'))
+        base = 8;
+    else if (p[0] == '0' && (p[1] == 'b' || p[1] == 'B'))
+        base = 2;
+    if (base != 10)
+        p += 2;
     UINT value = 0;
-    while (*p >= '0' && *p <= '9')
-        value = value * 10 + static_cast<UINT>(*p++ - '0'); // wraps as 32-bit arithmetic does
+    for (;; ++p) {
+        UINT digit;
+        if (*p >= '0' && *p <= '9')
+            digit = static_cast<UINT>(*p - '0');
+        else if (*p >= 'a' && *p <= 'f')
+            digit = static_cast<UINT>(*p - 'a' + 10);
+        else if (*p >= 'A' && *p <= 'F')
+            digit = static_cast<UINT>(*p - 'A' + 10);
+        else
+            break;
+        if (digit >= base)
+            break;
+        value = value * base + digit; // wraps as 32-bit arithmetic does
+    }
     return negative ? 0u - value : value;
 }
 

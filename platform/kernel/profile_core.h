@@ -20,8 +20,8 @@ DWORD ReadProfileString(const std::string& hostPath, LPCSTR section, LPCSTR key,
                         LPCSTR defaultValue, LPSTR returned, DWORD size,
                         const IntlKeys* keysMissingFromFile);
 
-// GetPrivateProfileIntA's reading of a value: optional sign and leading decimal digits ("12ab"
-// is 12, "-3" is (UINT)-3, "ab" is 0); an empty value gives the default.
+// GetPrivateProfileIntA's reading of a value: optional sign and leading digits ("12ab" is 12,
+// "-3" is (UINT)-3, "0x10" is 16, "ab" is 0); an empty value gives the default.
 UINT ProfileIntFromText(const char* text, INT defaultValue);
 
 // WritePrivateProfileStringA on a host file.

@@ -40,7 +40,8 @@ BOOL WINAPI GetVersionExA(LPOSVERSIONINFOA info) {
     }
     // The size field is how the system tells record versions apart; a wrong one is refused
     // before anything is written.
-    if (info->dwOSVersionInfoSize != sizeof(OSVERSIONINFOA)) {
+    DWORD size = info->dwOSVersionInfoSize;
+    if (size != sizeof(OSVERSIONINFOA) && size != sizeof(OSVERSIONINFOEXA)) {
         SetLastError(ERROR_INSUFFICIENT_BUFFER);
         return FALSE;
     }
@@ -54,6 +55,14 @@ BOOL WINAPI GetVersionExA(LPOSVERSIONINFOA info) {
             : ((v.major & 0xff) << 24) | ((v.minor & 0xff) << 16) | (v.build & 0xffff);
     info->dwPlatformId = v.platformId;
     std::memcpy(info->szCSDVersion, v.csd, sizeof info->szCSDVersion);
+    if (size == sizeof(OSVERSIONINFOEXA)) {
+        auto* ex = reinterpret_cast<LPOSVERSIONINFOEXA>(info);
+        ex->wServicePackMajor = 0;
+        ex->wServicePackMinor = 0;
+        ex->wSuiteMask = 0;
+        ex->wProductType = v.platformId == VER_PLATFORM_WIN32_NT ? VER_NT_WORKSTATION : 0;
+        ex->wReserved = 0;
+    }
     return TRUE;
 }
 

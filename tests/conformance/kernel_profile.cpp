@@ -19,6 +19,8 @@ const char* const kIni = "; settings\r\n"
                          "Number=  42abc\r\n"
                          "Negative=-17\r\n"
                          "Text=abc\r\n"
+                         "Hex=0x1F\r\n"
+                         "NoEquals\r\n"
                          "[Other]\r\n"
                          "Key=other\r\n";
 
@@ -51,10 +53,12 @@ CONFORMANCE_TEST(KernelProfileReadsWithWindowsRules) {
         {"General", "Missing", "DEF"},
         {"Missing", "HelpFile", "DEF"},
         {"Other", "HelpFile", "DEF"},
+        {"General", "NoEquals", "DEF"},
     };
     for (const Row& row : rows)
         CHECK_STR_EQ(row.expected, Read(file, row.section, row.key).c_str());
     CHECK_STR_EQ("x y", Read(file, "General", "Missing", "x y  ").c_str());
+    CHECK_STR_EQ("  q", Read(file, "General", "Missing", "\"  q\"").c_str());
     CHECK_STR_EQ("", Read(file, "General", "Missing", nullptr).c_str());
 }
 
@@ -93,6 +97,7 @@ CONFORMANCE_TEST(KernelProfileIntegers) {
     CHECK_EQ(42u, GetPrivateProfileIntA("General", "Number", 5, file.c_str()));
     CHECK_EQ(static_cast<UINT>(-17), GetPrivateProfileIntA("General", "Negative", 5, file.c_str()));
     CHECK_EQ(0u, GetPrivateProfileIntA("General", "Text", 5, file.c_str()));
+    CHECK_EQ(31u, GetPrivateProfileIntA("General", "Hex", 5, file.c_str()));
     CHECK_EQ(5u, GetPrivateProfileIntA("General", "Empty", 5, file.c_str()));
     CHECK_EQ(static_cast<UINT>(-3), GetPrivateProfileIntA("General", "Missing", -3, file.c_str()));
 }

@@ -46,8 +46,11 @@ CONFORMANCE_TEST(KernelStringComparisons) {
         int sign;
         int signIgnoringCase;
     } rows[] = {
-        {"abc", "abc", 0, 0},  {"a", "B", -1, -1}, {"B", "a", 1, 1},   {"abc", "ABC", -1, 0},
-        {"ab", "abc", -1, -1}, {"", "a", -1, -1},  {"1", "a", -1, -1}, {"Zeta", "alpha", 1, 1},
+        {"abc", "abc", 0, 0},  {"a", "B", -1, -1},        {"B", "a", 1, 1},
+        {"abc", "ABC", -1, 0}, {"ab", "abc", -1, -1},     {"", "a", -1, -1},
+        {"1", "a", -1, -1},    {"Zeta", "alpha", 1, 1},   {"aB", "Ab", -1, 0},
+        {"_", "a", -1, -1},    {"coop", "co-op", -1, -1}, {"co-op", "cop", -1, -1},
+        {"a-b", "ab", 1, 1},
     };
     for (const Row& row : rows) {
         CHECK_EQ(row.sign, Sign(lstrcmpA(row.a, row.b)));

@@ -16,6 +16,12 @@ CONFORMANCE_TEST(KernelVersionChecksTheRecordSize) {
     CHECK(!GetVersionExA(&info));
     info.dwOSVersionInfoSize = 147;
     CHECK(!GetVersionExA(&info));
+    OSVERSIONINFOEXA longer;
+    std::memset(&longer, 0, sizeof longer);
+    longer.dwOSVersionInfoSize = sizeof longer;
+    CHECK_EQ(156u, static_cast<unsigned>(sizeof longer));
+    CHECK(GetVersionExA(reinterpret_cast<LPOSVERSIONINFOA>(&longer)));
+    CHECK(longer.dwMajorVersion >= 4);
 }
 
 CONFORMANCE_TEST(KernelFindFileMatchesIgnoringCase) {

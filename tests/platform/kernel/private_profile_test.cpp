@@ -17,6 +17,8 @@ const char* const kIni = "; settings of the test\r\n"
                          "Number=  42abc\r\n"
                          "Negative=-17\r\n"
                          "Text=abc\r\n"
+                         "Hex=0x1F\r\n"
+                         "NoEquals\r\n"
                          ";HelpFile=commented.hlp\r\n"
                          "  [ Spaced Section ]  \r\n"
                          "key=in spaced\r\n"
@@ -59,6 +61,7 @@ TEST_F(PrivateProfileTest, ReadsValuesWithWindowsRules) {
         {"General", "Missing", "DEF"},
         {"Missing", "HelpFile", "DEF"},
         {"General", ";HelpFile", "DEF"}, // comment lines hold no keys
+        {"General", "NoEquals", "DEF"},  // nor do other lines without '='
     };
     for (const Row& row : rows)
         EXPECT_EQ(row.expected, Read(row.section, row.key)) << row.section << "/" << row.key;
@@ -70,7 +73,8 @@ TEST_F(PrivateProfileTest, MissingOrUnreadableFileGivesTheDefault) {
     EXPECT_EQ("DEF", Read("General", "HelpFile", "DEF", "Q:\\MAIN.INI"));
     EXPECT_EQ("DEF", Read("General", "HelpFile", "DEF", "C:\\APPS")); // a folder
     EXPECT_EQ("", Read("General", "Missing", nullptr));
-    EXPECT_EQ("x y", Read("General", "Missing", "x y  ")); // trailing blanks dropped
+    EXPECT_EQ("x y", Read("General", "Missing", "x y  "));   // trailing blanks dropped
+    EXPECT_EQ("  q", Read("General", "Missing", "\"  q\"")); // and quotes, as from values
     if (geteuid() != 0) {
         chmod((drive_ + "/apps/main.ini").c_str(), 0);
         EXPECT_EQ("DEF", Read("General", "HelpFile"));
@@ -115,7 +119,8 @@ TEST_F(PrivateProfileTest, IntegersTakeLeadingDigits) {
         UINT expected;
     } rows[] = {{"Number", 5, 42},
                 {"Negative", 5, static_cast<UINT>(-17)},
-                {"Text", 5, 0},  // present but not a number
+                {"Text", 5, 0}, // present but not a number
+                {"Hex", 5, 31},
                 {"Empty", 5, 5}, // empty value: the default
                 {"Missing", -3, static_cast<UINT>(-3)}};
     for (const Row& row : rows)
@@ -153,8 +158,9 @@ TEST_F(PrivateProfileTest, WritesKeepTheRestOfTheFile) {
     std::string text = ReadHostFile("apps/main.ini");
     EXPECT_NE(std::string::npos, text.find("; settings of the test\r\n"));
     EXPECT_NE(std::string::npos, text.find("HelpFile=new.hlp\r\n")); // the file's spelling
-    EXPECT_NE(std::string::npos, text.find("Text=abc\r\nAdded=1\r\n;HelpFile=commented.hlp\r\n"
-                                           "  [ Spaced Section ]  \r\n"));
+    EXPECT_NE(std::string::npos,
+              text.find("Hex=0x1F\r\nAdded=1\r\nNoEquals\r\n;HelpFile=commented.hlp\r\n"
+                        "  [ Spaced Section ]  \r\n"));
     EXPECT_NE(std::string::npos, text.find("\r\n\r\n[Fresh]\r\nKey=value\r\n"));
 }
 

@@ -33,8 +33,18 @@ TEST_F(VersionTest, DriverSetsTheVersion) {
     EXPECT_EQ(4u, info.dwMajorVersion);
 }
 
+TEST_F(VersionTest, FillsTheLongerRecordToo) {
+    OSVERSIONINFOEXA info;
+    std::memset(&info, 0x5a, sizeof info);
+    info.dwOSVersionInfoSize = sizeof info;
+    ASSERT_TRUE(GetVersionExA(reinterpret_cast<LPOSVERSIONINFOA>(&info)));
+    EXPECT_EQ(4u, info.dwMajorVersion);
+    EXPECT_EQ(0, info.wServicePackMajor);
+    EXPECT_EQ(VER_NT_WORKSTATION, info.wProductType);
+}
+
 TEST_F(VersionTest, WrongRecordSizeIsRefusedUntouched) {
-    for (DWORD size : {0u, 147u, 149u, 156u, 276u}) {
+    for (DWORD size : {0u, 147u, 149u, 155u, 276u}) {
         OSVERSIONINFOA info;
         std::memset(&info, 0x5a, sizeof info);
         info.dwOSVersionInfoSize = size;
