@@ -75,9 +75,9 @@ void SetObjectDeletedHook(ObjectDeletedHook hook);
 
 // DrawEdge, DrawFocusRect and the desktop take their colours from the window manager's system
 // colours through this hook (index is a COLOR_* value). Without a hook the classic scheme
-// applies.
+// applies. Answers the hook it replaces.
 typedef COLORREF (*SysColorHook)(int index);
-void SetSysColorHook(SysColorHook hook);
+SysColorHook SetSysColorHook(SysColorHook hook);
 COLORREF SysColor(int index);
 
 } // namespace gdi_internal

@@ -1,0 +1,170 @@
+// Bitmaps from BMP bytes at every depth and row order, and PNG pictures written and read back.
+#include "gdi_fixture.h"
+
+#include "../platform/gdi/gdi_internal.h"
+
+#include <cstdio>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// The four colours every test image uses, in a 2x2 pattern per row pair:
+// row 0: red, green, blue; row 1: white, black, red.
+const COLORREF kImage[2][3] = {{RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)},
+                               {RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 0, 0)}};
+
+void Put16(std::vector<BYTE>& b, unsigned v) {
+    b.push_back(static_cast<BYTE>(v));
+    b.push_back(static_cast<BYTE>(v >> 8));
+}
+void Put32(std::vector<BYTE>& b, unsigned v) {
+    Put16(b, v & 0xFFFF);
+    Put16(b, v >> 16);
+}
+
+// A 3x2 BMP file of kImage at the given depth; palette images index a 5-colour palette.
+std::vector<BYTE> MakeBmp(int bpp, bool topDown) {
+    const COLORREF palette[] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 255),
+                                RGB(0, 0, 0)};
+    auto index = [&](COLORREF c) {
+        for (int i = 0; i < 5; ++i)
+            if (palette[i] == c)
+                return i;
+        return 0;
+    };
+    const int w = 3, h = 2;
+    const int paletteSize = bpp <= 8 ? (bpp == 1 ? 2 : 5) : 0;
+    const int stride = ((w * bpp + 31) / 32) * 4;
+    std::vector<BYTE> b;
+    const unsigned offBits = 14 + 40 + 4 * paletteSize;
+    b.push_back('B');
+    b.push_back('M');
+    Put32(b, offBits + stride * h);
+    Put32(b, 0);
+    Put32(b, offBits);
+    Put32(b, 40);
+    Put32(b, w);
+    Put32(b, static_cast<unsigned>(topDown ? -h : h));
+    Put16(b, 1);
+    Put16(b, static_cast<unsigned>(bpp));
+    Put32(b, 0);
+    Put32(b, static_cast<unsigned>(stride * h));
+    Put32(b, 2835);
+    Put32(b, 2835);
+    Put32(b, static_cast<unsigned>(paletteSize));
+    Put32(b, 0);
+    const COLORREF monoPalette[] = {RGB(0, 0, 0), RGB(255, 255, 255)};
+    for (int i = 0; i < paletteSize; ++i) {
+        COLORREF c = bpp == 1 ? monoPalette[i] : palette[i];
+        b.push_back(GetBValue(c));
+        b.push_back(GetGValue(c));
+        b.push_back(GetRValue(c));
+        b.push_back(0);
+    }
+    for (int row = 0; row < h; ++row) {
+        const int y = topDown ? row : h - 1 - row;
+        std::vector<BYTE> line(static_cast<std::size_t>(stride), 0);
+        for (int x = 0; x < w; ++x) {
+            COLORREF c = kImage[y][x];
+            switch (bpp) {
+            case 1:
+                if (c == RGB(255, 255, 255))
+                    line[x / 8] |= static_cast<BYTE>(0x80 >> (x % 8));
+                break;
+            case 4:
+                line[x / 2] |= static_cast<BYTE>(x % 2 ? index(c) : index(c) << 4);
+                break;
+            case 8:
+                line[x] = static_cast<BYTE>(index(c));
+                break;
+            default: {
+                const int bytes = bpp / 8;
+                line[x * bytes] = GetBValue(c);
+                line[x * bytes + 1] = GetGValue(c);
+                line[x * bytes + 2] = GetRValue(c);
+            }
+            }
+        }
+        b.insert(b.end(), line.begin(), line.end());
+    }
+    return b;
+}
+
+class BmpPngTest : public GdiTest {};
+
+TEST_F(BmpPngTest, LoadsEveryDepthInBothRowOrders) {
+    for (int bpp : {4, 8, 24, 32})
+        for (bool topDown : {false, true}) {
+            std::vector<BYTE> file = MakeBmp(bpp, topDown);
+            HBITMAP bitmap = gdi_internal::CreateBitmapFromBmp(file.data(), file.size());
+            ASSERT_NE(bitmap, nullptr) << bpp << (topDown ? " top-down" : " bottom-up");
+            desktop::Image image = desktop::BitmapImage(bitmap);
+            ASSERT_EQ(image.width, 3);
+            ASSERT_EQ(image.height, 2);
+            for (int y = 0; y < 2; ++y)
+                for (int x = 0; x < 3; ++x)
+                    EXPECT_EQ(image.at(x, y), kImage[y][x])
+                        << bpp << " bpp " << (topDown ? "top-down" : "bottom-up") << " at " << x
+                        << "," << y;
+            DeleteObject(bitmap);
+        }
+}
+
+TEST_F(BmpPngTest, OneBitImageBecomesMonochrome) {
+    std::vector<BYTE> file = MakeBmp(1, false);
+    HBITMAP bitmap = gdi_internal::CreateBitmapFromBmp(file.data(), file.size());
+    ASSERT_NE(bitmap, nullptr);
+    BITMAP bm;
+    GetObjectA(bitmap, sizeof bm, &bm);
+    EXPECT_EQ(bm.bmBitsPixel, 1);
+    desktop::Image image = desktop::BitmapImage(bitmap);
+    EXPECT_EQ(image.at(0, 1), kWhite);
+    EXPECT_EQ(image.at(1, 1), kBlack);
+    DeleteObject(bitmap);
+}
+
+TEST_F(BmpPngTest, DamagedFilesAreRefused) {
+    std::vector<BYTE> good = MakeBmp(24, false);
+    for (std::size_t cut : {std::size_t{0}, std::size_t{10}, std::size_t{30}, good.size() - 1}) {
+        std::vector<BYTE> damaged(good.begin(), good.begin() + static_cast<long>(cut));
+        EXPECT_EQ(gdi_internal::CreateBitmapFromBmp(damaged.data(), damaged.size()), nullptr)
+            << "cut at " << cut;
+    }
+    std::vector<BYTE> wrongMagic = good;
+    wrongMagic[0] = 'X';
+    EXPECT_EQ(gdi_internal::CreateBitmapFromBmp(wrongMagic.data(), wrongMagic.size()), nullptr);
+    std::vector<BYTE> hugeOffset = good;
+    hugeOffset[10] = hugeOffset[11] = hugeOffset[12] = 0xFF;
+    EXPECT_EQ(gdi_internal::CreateBitmapFromBmp(hugeOffset.data(), hugeOffset.size()), nullptr);
+    EXPECT_EQ(gdi_internal::CreateBitmapFromBmp(nullptr, 100), nullptr);
+    EXPECT_EQ(desktop::GdiObjectCounts(), start_);
+}
+
+TEST_F(BmpPngTest, ScreenPictureSurvivesAPngRoundTrip) {
+    HDC screen = gdi_internal::CreateWholeScreenDC();
+    HBRUSH brush = CreateSolidBrush(RGB(12, 34, 56));
+    RECT r{10, 20, 30, 25};
+    FillRect(screen, &r, brush);
+    char path[] = "/tmp/ruzav_gdi_pngXXXXXX";
+    int fd = mkstemp(path);
+    ASSERT_GE(fd, 0);
+    close(fd);
+    ASSERT_TRUE(desktop::SaveScreenPng(path, RECT{5, 15, 35, 30}));
+    desktop::Image image;
+    ASSERT_TRUE(desktop::ReadPng(path, &image));
+    EXPECT_EQ(image.width, 30);
+    EXPECT_EQ(image.height, 15);
+    EXPECT_EQ(image.at(5, 5), RGB(12, 34, 56));
+    EXPECT_EQ(image.at(4, 5), RGB(0, 128, 128)); // the desktop around it
+    EXPECT_EQ(image.at(24, 9), RGB(12, 34, 56));
+    EXPECT_EQ(image.at(25, 10), RGB(0, 128, 128));
+    std::remove(path);
+    EXPECT_FALSE(desktop::SaveScreenPng("/nonexistent-dir/x.png"));
+    EXPECT_FALSE(desktop::ReadPng("/nonexistent-dir/x.png", &image));
+    DeleteObject(brush);
+    DeleteDC(screen);
+}
+
+} // namespace
