@@ -29,8 +29,10 @@ COLORREF ClassicColor(int index) {
 
 } // namespace
 
-void SetSysColorHook(SysColorHook hook) {
+SysColorHook SetSysColorHook(SysColorHook hook) {
+    SysColorHook previous = Hook();
     Hook() = hook;
+    return previous;
 }
 
 COLORREF SysColor(int index) {
