@@ -1,0 +1,184 @@
+// Window classes: registration, lookup order, superclassing, unregistering, and which message
+// a window procedure sees first.
+#include "user_fixture.h"
+
+#include <platform_modules.h>
+
+namespace user_test {
+namespace {
+
+LRESULT CALLBACK ProcA(HWND h, UINT m, WPARAM w, LPARAM l) {
+    return DefWindowProcA(h, m, w, l);
+}
+LRESULT CALLBACK ProcB(HWND h, UINT m, WPARAM w, LPARAM l) {
+    return DefWindowProcA(h, m, w, l);
+}
+
+ATOM Register(const char* name, WNDPROC proc, HINSTANCE instance, UINT style = 0) {
+    WNDCLASSA wc{};
+    wc.style = style;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = instance;
+    wc.lpszClassName = name;
+    return RegisterClassA(&wc);
+}
+
+HINSTANCE OtherModule() {
+    return platform::RegisterModule("OTHERMOD", (const void*)&ProcA);
+}
+
+using ClassesTest = UserTest;
+
+TEST_F(ClassesTest, SystemClassesAreThereAndReadableWithANullInstance) {
+    for (const char* name : {"EDIT", "static", "ScrollBar", "BUTTON", "#32770"}) {
+        WNDCLASSA wc{};
+        EXPECT_TRUE(GetClassInfoA(nullptr, name, &wc)) << name;
+        EXPECT_NE(wc.lpfnWndProc, nullptr) << name;
+        EXPECT_STREQ(wc.lpszClassName, name);
+    }
+    WNDCLASSA wc{};
+    EXPECT_FALSE(GetClassInfoA(nullptr, "NoSuchClass", &wc));
+    EXPECT_EQ(GetLastError(), (DWORD)ERROR_CLASS_DOES_NOT_EXIST);
+}
+
+TEST_F(ClassesTest, LocalClassOfTheInstanceWinsOverGlobalWhichWinsOverSystem) {
+    HINSTANCE host = GetModuleHandleA(nullptr);
+    ASSERT_NE(Register("Button", ProcA, OtherModule(), CS_GLOBALCLASS), 0);
+    ASSERT_NE(Register("Button", ProcB, host), 0);
+
+    HWND local =
+        CreateWindowExA(0, "button", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, host, nullptr);
+    HWND global = CreateWindowExA(0, "button", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  (HINSTANCE)&host, nullptr);
+    EXPECT_EQ((WNDPROC)GetWindowLongPtrA(local, GWLP_WNDPROC), ProcB);
+    EXPECT_EQ((WNDPROC)GetWindowLongPtrA(global, GWLP_WNDPROC), ProcA);
+
+    DestroyWindow(global);
+    ASSERT_TRUE(UnregisterClassA("Button", OtherModule()));
+    HWND system = CreateWindowExA(0, "button", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  (HINSTANCE)&host, nullptr);
+    WNDCLASSA sys{};
+    GetClassInfoA(nullptr, "BUTTON", &sys);
+    EXPECT_EQ((WNDPROC)GetWindowLongPtrA(system, GWLP_WNDPROC), sys.lpfnWndProc);
+}
+
+TEST_F(ClassesTest, RegisteringTwiceFailsAndUnregisteringAClassInUseFails) {
+    ASSERT_NE(Register("Twice", ProcA, nullptr), 0);
+    EXPECT_EQ(Register("twice", ProcB, nullptr), 0);
+    EXPECT_EQ(GetLastError(), (DWORD)ERROR_CLASS_ALREADY_EXISTS);
+
+    HWND w =
+        CreateWindowExA(0, "Twice", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(w, nullptr);
+    EXPECT_FALSE(UnregisterClassA("Twice", nullptr));
+    EXPECT_EQ(GetLastError(), (DWORD)ERROR_CLASS_HAS_WINDOWS);
+    EXPECT_TRUE(IsWindow(w)); // the refusal left the window working
+    EXPECT_EQ(SendMessageA(w, WM_GETTEXTLENGTH, 0, 0), 0);
+
+    DestroyWindow(w);
+    EXPECT_TRUE(UnregisterClassA("Twice", nullptr));
+    EXPECT_FALSE(UnregisterClassA("Twice", nullptr));
+    EXPECT_FALSE(UnregisterClassA("STATIC", nullptr)); // system classes stay
+    EXPECT_EQ(
+        CreateWindowExA(0, "Twice", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
+        nullptr);
+    EXPECT_EQ(GetLastError(), (DWORD)ERROR_CANNOT_FIND_WND_CLASS);
+}
+
+TEST_F(ClassesTest, BadRegistrationsAreRefused) {
+    EXPECT_EQ(RegisterClassA(nullptr), 0);
+    WNDCLASSA wc{};
+    wc.lpszClassName = "NoProc";
+    EXPECT_EQ(RegisterClassA(&wc), 0);
+    wc.lpfnWndProc = ProcA;
+    wc.lpszClassName = "";
+    EXPECT_EQ(RegisterClassA(&wc), 0);
+    wc.lpszClassName = "NegativeExtra";
+    wc.cbWndExtra = -4;
+    EXPECT_EQ(RegisterClassA(&wc), 0);
+}
+
+TEST_F(ClassesTest, SuperclassOfStaticBehavesAsAStatic) {
+    WNDCLASSA wc{};
+    ASSERT_TRUE(GetClassInfoA(nullptr, "static", &wc));
+    WNDPROC staticProc = wc.lpfnWndProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "MyStatic";
+    ASSERT_NE(RegisterClassA(&wc), 0);
+
+    HWND parent = TopLevel();
+    HWND mine = CreateWindowExA(0, "MyStatic", "Hello", WS_CHILD | WS_VISIBLE | SS_LEFT, 5, 5, 80,
+                                20, parent, (HMENU)7, nullptr, nullptr);
+    HWND real = CreateWindowExA(0, "STATIC", "Hello", WS_CHILD | WS_VISIBLE | SS_LEFT, 5, 30, 80,
+                                20, parent, (HMENU)8, nullptr, nullptr);
+    ASSERT_NE(mine, nullptr);
+    EXPECT_EQ((WNDPROC)GetWindowLongPtrA(mine, GWLP_WNDPROC), staticProc);
+    char name[32];
+    EXPECT_EQ(GetClassNameA(mine, name, sizeof name), 8);
+    EXPECT_STREQ(name, "MyStatic");
+    // Same answers as a real static: text, hit-testing, dialog code.
+    char text[16];
+    GetWindowTextA(mine, text, sizeof text);
+    EXPECT_STREQ(text, "Hello");
+    for (UINT msg : {WM_GETDLGCODE, WM_GETTEXTLENGTH}) {
+        EXPECT_EQ(SendMessageA(mine, msg, 0, 0), SendMessageA(real, msg, 0, 0))
+            << desktop::MessageName(msg);
+    }
+}
+
+TEST_F(ClassesTest, CreationHookAndFirstMessagesSeeTheWindowBeforeAnythingElse) {
+    static std::vector<UINT> seen;
+    static HWND hooked;
+    static void* params;
+    seen.clear();
+    hooked = nullptr;
+    HHOOK hook = SetWindowsHookExA(
+        WH_CBT,
+        [](int code, WPARAM w, LPARAM l) -> LRESULT {
+            if (code == HCBT_CREATEWND) {
+                hooked = (HWND)w;
+                EXPECT_TRUE(seen.empty());
+            }
+            return CallNextHookEx(nullptr, code, w, l);
+        },
+        nullptr, 0);
+    ASSERT_NE(hook, nullptr);
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = [](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
+        seen.push_back(m);
+        if (m == WM_NCCREATE) {
+            params = ((CREATESTRUCTA*)l)->lpCreateParams;
+        }
+        return DefWindowProcA(h, m, w, l);
+    };
+    wc.lpszClassName = "Adopt";
+    ASSERT_NE(RegisterClassA(&wc), 0);
+    int cookie = 0;
+    HWND w = CreateWindowExA(0, "Adopt", "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
+                             nullptr, &cookie);
+    EXPECT_EQ(hooked, w);
+    EXPECT_EQ(params, &cookie);
+    ASSERT_GE(seen.size(), 4u);
+    EXPECT_EQ(seen[0], (UINT)WM_GETMINMAXINFO);
+    EXPECT_EQ(seen[1], (UINT)WM_NCCREATE);
+    EXPECT_EQ(seen[2], (UINT)WM_NCCALCSIZE);
+    EXPECT_EQ(seen[3], (UINT)WM_CREATE);
+    EXPECT_TRUE(UnhookWindowsHookEx(hook));
+    EXPECT_FALSE(UnhookWindowsHookEx(hook));
+}
+
+TEST_F(ClassesTest, AHookCanVetoCreation) {
+    HHOOK hook = SetWindowsHookExA(
+        WH_CBT, [](int code, WPARAM, LPARAM) -> LRESULT { return code == HCBT_CREATEWND; }, nullptr,
+        0);
+    EXPECT_EQ(TopLevel(), nullptr);
+    UnhookWindowsHookEx(hook);
+    EXPECT_NE(TopLevel(), nullptr);
+    // The vetoed window left nothing behind.
+    int count = 0;
+    EnumWindows([](HWND, LPARAM p) -> BOOL { return ++*(int*)p, TRUE; }, (LPARAM)&count);
+    EXPECT_EQ(count, 1);
+}
+
+} // namespace
+} // namespace user_test
