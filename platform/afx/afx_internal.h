@@ -32,6 +32,8 @@ void ForgetDestroyedWindow(HWND hWnd);
 
 // Message pump (wnd_modal.cpp)
 BOOL PumpMessage(MSG& msg);
+// Hands a message from GetMessage to the framework and the window (PreTranslateMessage first).
+void DispatchPumpedMessage(MSG& msg);
 BOOL PreTranslateThroughFramework(MSG* pMsg);
 BOOL IsIdleMessage(const MSG& msg);
 

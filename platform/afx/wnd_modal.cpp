@@ -4,16 +4,32 @@
 
 #include "afx/afx_internal.h"
 
+namespace {
+// Wakes a modal loop that waits for a message when the loop was ended from inside that wait
+// (a scripted step, a nested message loop). Such code may take every message from the queue
+// on its way out, so a posted message could never reach the waiting loop; a timer can.
+constexpr UINT_PTR kModalWakeTimer = 0xAFE0;
+} // namespace
+
 namespace afx_internal {
 
 BOOL PumpMessage(MSG& msg) {
     if (!::GetMessageA(&msg, NULL, 0, 0))
         return FALSE;
+    DispatchPumpedMessage(msg);
+    return TRUE;
+}
+
+void DispatchPumpedMessage(MSG& msg) {
+    if (msg.message == WM_TIMER && msg.wParam == kModalWakeTimer &&
+        CWnd::FromHandlePermanent(msg.hwnd) != NULL) {
+        ::KillTimer(msg.hwnd, kModalWakeTimer);
+        return;
+    }
     if (!PreTranslateThroughFramework(&msg)) {
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }
-    return TRUE;
 }
 
 BOOL PreTranslateThroughFramework(MSG* pMsg) {
@@ -45,8 +61,8 @@ void CWnd::EndModalLoop(int nResult) {
     m_nModalResult = nResult;
     if (m_nFlags & WF_CONTINUEMODAL) {
         m_nFlags &= ~WF_CONTINUEMODAL;
-        // Wake the loop in case it waits for a message.
-        ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
+        if ((m_nFlags & WF_MODALWAITING) && m_hWnd != NULL)
+            ::SetTimer(m_hWnd, kModalWakeTimer, 1, NULL);
     }
 }
 
@@ -79,11 +95,23 @@ int CWnd::RunModalLoop(DWORD dwFlags) {
 
         // Pump: GetMessage runs the driver's scripted steps when the queue is empty.
         do {
-            if (!afx_internal::PumpMessage(msg)) {
+            m_nFlags |= WF_MODALWAITING;
+            BOOL bGotMessage = ::GetMessageA(&msg, NULL, 0, 0);
+            if (!::IsWindow(hWndSelf)) {
+                // Destroyed while waiting; the message still belongs to someone.
+                if (bGotMessage)
+                    afx_internal::DispatchPumpedMessage(msg);
+                else
+                    AfxPostQuitMessage(static_cast<int>(msg.wParam));
+                goto ExitModal;
+            }
+            m_nFlags &= ~WF_MODALWAITING;
+            if (!bGotMessage) {
                 AfxPostQuitMessage(static_cast<int>(msg.wParam));
                 m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
                 return -1;
             }
+            afx_internal::DispatchPumpedMessage(msg);
             if (!::IsWindow(hWndSelf) || !ContinueModal())
                 goto ExitModal;
             if (bShowIdle && (msg.message == 0x0118 || msg.message == WM_SYSKEYDOWN)) {
@@ -99,6 +127,9 @@ int CWnd::RunModalLoop(DWORD dwFlags) {
     }
 
 ExitModal:
-    m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
+    if (::IsWindow(hWndSelf)) {
+        ::KillTimer(hWndSelf, kModalWakeTimer);
+        m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL | WF_MODALWAITING);
+    }
     return m_nModalResult;
 }

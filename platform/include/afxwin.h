@@ -65,6 +65,7 @@ AFX_API const AFX_MSGMAP_ENTRY* AFXAPI AfxFindMessageEntry(const AFX_MSGMAP* pMa
 // CWnd::m_nFlags
 #define WF_MODALLOOP 0x0008     // inside RunModalLoop
 #define WF_CONTINUEMODAL 0x0010 // the modal loop goes on until EndModalLoop clears this
+#define WF_MODALWAITING 0x0100  // the modal loop waits in GetMessage for the next message
 // RunModalLoop flags
 #define MLF_NOIDLEMSG 0x0001
 #define MLF_NOKICKIDLE 0x0002

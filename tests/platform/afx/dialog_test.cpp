@@ -1,0 +1,172 @@
+// Dialogs: modal dialogs from the host's templates driven by scripted user input, the object
+// attached before WM_INITDIALOG, keyboard navigation, ending by OK, Cancel and EndDialog, and
+// template controls taken over by framework objects.
+#include "afx_fixture.h"
+
+#include <resources.h>
+
+#include <string>
+
+namespace {
+
+constexpr UINT IDD_SAMPLE = 100;
+constexpr int IDC_NAME = 1000;
+
+void AddSampleTemplate() {
+    resources::DialogTemplate t;
+    t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+    t.caption = "Sample";
+    t.fontFace = "MS Sans Serif";
+    t.cx = 160;
+    t.cy = 80;
+    resources::DialogItem name;
+    name.className = "EDIT";
+    name.id = IDC_NAME;
+    name.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
+    name.x = 10, name.y = 10, name.cx = 100, name.cy = 12;
+    resources::DialogItem ok;
+    ok.className = "BUTTON";
+    ok.text = "OK";
+    ok.id = IDOK;
+    ok.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON;
+    ok.x = 10, ok.y = 50, ok.cx = 50, ok.cy = 14;
+    resources::DialogItem cancel = ok;
+    cancel.text = "Cancel";
+    cancel.id = IDCANCEL;
+    cancel.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
+    cancel.x = 70;
+    t.items = {name, ok, cancel};
+    resources::AddDialog(::GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_SAMPLE), t);
+}
+
+class CCountingEdit : public CEdit {
+public:
+    int m_nChars = 0;
+
+protected:
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
+        ++m_nChars;
+        CEdit::OnChar(nChar, nRepCnt, nFlags);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCountingEdit, CEdit)
+ON_WM_CHAR()
+END_MESSAGE_MAP()
+
+class CSampleDlg : public CDialog {
+public:
+    explicit CSampleDlg(CWnd* pParent = NULL) : CDialog(IDD_SAMPLE, pParent) {}
+
+    BOOL m_bAttachedAtInit = FALSE;
+    int m_nInits = 0;
+    int m_nOKs = 0;
+    CString m_strName;
+    CCountingEdit m_edit;
+
+protected:
+    BOOL OnInitDialog() override {
+        ++m_nInits;
+        m_bAttachedAtInit = CWnd::FromHandlePermanent(m_hWnd) == this;
+        CDialog::OnInitDialog();
+        m_edit.SubclassDlgItem(IDC_NAME, this);
+        return TRUE;
+    }
+    void DoDataExchange(CDataExchange* pDX) override {
+        if (pDX->m_bSaveAndValidate)
+            GetDlgItemText(IDC_NAME, m_strName);
+    }
+    void OnOK() override {
+        ++m_nOKs;
+        CDialog::OnOK();
+    }
+};
+
+class DialogTest : public AfxTest {
+protected:
+    void SetUp() override {
+        AfxTest::SetUp();
+        AddSampleTemplate();
+    }
+};
+
+TEST_F(DialogTest, TypingAndPressingEnterEndsWithOK) {
+    CSampleDlg dlg;
+    HWND hSeen = NULL;
+    desktop::QueueStep([&] {
+        hSeen = dlg.m_hWnd;
+        EXPECT_TRUE(::IsWindowVisible(dlg.m_hWnd));
+        EXPECT_EQ(::GetFocus(), dlg.GetDlgItem(IDC_NAME)->m_hWnd) << "first tab stop has focus";
+        desktop::TypeText("Ada");
+        desktop::PressKey(VK_RETURN);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_NE(hSeen, nullptr);
+    EXPECT_FALSE(::IsWindow(hSeen)) << "DoModal destroys its window";
+    EXPECT_EQ(dlg.m_hWnd, nullptr);
+    EXPECT_EQ(dlg.m_nInits, 1);
+    EXPECT_TRUE(dlg.m_bAttachedAtInit);
+    EXPECT_EQ(dlg.m_nOKs, 1);
+    EXPECT_EQ(dlg.m_strName, "Ada");
+    EXPECT_EQ(dlg.m_edit.m_nChars, 3) << "the subclassed template control saw the typing";
+    EXPECT_EQ(desktop::AfxPermanentWindowCount(), 0u);
+}
+
+TEST_F(DialogTest, TabMovesFocusAndEscapeCancels) {
+    CSampleDlg dlg;
+    desktop::QueueStep([&] {
+        desktop::PressKey(VK_TAB);
+        EXPECT_EQ(::GetFocus(), ::GetDlgItem(dlg.m_hWnd, IDOK));
+        desktop::PressKey(VK_TAB);
+        EXPECT_EQ(::GetFocus(), ::GetDlgItem(dlg.m_hWnd, IDCANCEL));
+        desktop::PressKey(VK_TAB, {VK_SHIFT});
+        EXPECT_EQ(::GetFocus(), ::GetDlgItem(dlg.m_hWnd, IDOK));
+        desktop::PressKey(VK_ESCAPE);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(dlg.m_nOKs, 0);
+}
+
+TEST_F(DialogTest, ClickingOKRunsOnOK) {
+    CSampleDlg dlg;
+    desktop::QueueStep([&] { EXPECT_TRUE(desktop::ClickControl(dlg.m_hWnd, IDOK)); });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_nOKs, 1);
+}
+
+TEST_F(DialogTest, EndDialogGivesItsValueAndReenablesTheOwner) {
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_OVERLAPPED | WS_VISIBLE, 0, 0,
+                               400, 300, NULL, NULL));
+    CSampleDlg dlg(&owner);
+    desktop::QueueStep([&] {
+        EXPECT_FALSE(owner.IsWindowEnabled()) << "a modal dialog disables its owner";
+        dlg.EndDialog(42);
+    });
+    EXPECT_EQ(dlg.DoModal(), 42);
+    EXPECT_TRUE(owner.IsWindowEnabled());
+}
+
+TEST_F(DialogTest, AMissingTemplateFailsWithMinusOne) {
+    CDialog dlg(4242u);
+    EXPECT_EQ(dlg.DoModal(), -1);
+    EXPECT_EQ(dlg.m_hWnd, nullptr);
+}
+
+TEST_F(DialogTest, AModelessDialogLivesUntilDestroyed) {
+    CSampleDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_SAMPLE));
+    EXPECT_TRUE(dlg.m_bAttachedAtInit);
+    HWND hWnd = dlg.m_hWnd;
+    EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), &dlg);
+    dlg.SetDlgItemText(IDC_NAME, "typed");
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                    reinterpret_cast<LPARAM>(::GetDlgItem(hWnd, IDOK)));
+    EXPECT_EQ(dlg.m_nOKs, 1);
+    EXPECT_EQ(dlg.m_strName, "typed");
+    EXPECT_TRUE(dlg.DestroyWindow());
+    EXPECT_FALSE(::IsWindow(hWnd));
+}
+
+} // namespace
