@@ -23,7 +23,7 @@ TEST_F(RectsTest, FillRectTakesASystemColourIndexAsBrush) {
     HDC dc = Canvas(4, 4);
     RECT r{0, 0, 4, 4};
     EXPECT_TRUE(FillRect(dc, &r, reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(15 + 1))));
-    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(192, 192, 192)); // classic button face
+    EXPECT_EQ(GetPixel(dc, 0, 0), GetSysColor(COLOR_BTNFACE));
 }
 
 TEST_F(RectsTest, FrameRectAndInvertRect) {
@@ -60,7 +60,7 @@ TEST_F(RectsTest, SunkenEdgeUsesTheClassicColours) {
     RECT r{0, 0, 6, 6};
     EXPECT_TRUE(DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT | BF_ADJUST));
     EXPECT_EQ(r, (RECT{2, 2, 4, 4}));
-    const COLORREF shadow = RGB(128, 128, 128), light = RGB(192, 192, 192);
+    const COLORREF shadow = GetSysColor(COLOR_3DSHADOW), light = GetSysColor(COLOR_3DLIGHT);
     EXPECT_EQ(Picture(shadow), "#####.\n"
                                "#.....\n"
                                "#.....\n"
@@ -79,12 +79,12 @@ TEST_F(RectsTest, RaisedEdgeWithMiddleFillsTheFace) {
     HDC dc = Canvas(6, 6);
     RECT r{0, 0, 6, 6};
     DrawEdge(dc, &r, EDGE_RAISED, BF_RECT | BF_MIDDLE);
-    EXPECT_EQ(r, (RECT{0, 0, 6, 6}));                  // unchanged without BF_ADJUST
-    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(192, 192, 192)); // outer top-left: light
-    EXPECT_EQ(GetPixel(dc, 5, 5), kBlack);             // outer bottom-right: dark shadow
-    EXPECT_EQ(GetPixel(dc, 1, 1), kWhite);             // inner top-left: highlight
-    EXPECT_EQ(GetPixel(dc, 4, 4), RGB(128, 128, 128)); // inner bottom-right: shadow
-    EXPECT_EQ(GetPixel(dc, 2, 3), RGB(192, 192, 192)); // face
+    EXPECT_EQ(r, (RECT{0, 0, 6, 6}));                          // unchanged without BF_ADJUST
+    EXPECT_EQ(GetPixel(dc, 0, 0), GetSysColor(COLOR_3DLIGHT)); // outer top-left
+    EXPECT_EQ(GetPixel(dc, 5, 5), kBlack);                     // outer bottom-right: dark shadow
+    EXPECT_EQ(GetPixel(dc, 1, 1), kWhite);                     // inner top-left: highlight
+    EXPECT_EQ(GetPixel(dc, 4, 4), RGB(128, 128, 128));         // inner bottom-right: shadow
+    EXPECT_EQ(GetPixel(dc, 2, 3), GetSysColor(COLOR_3DFACE));
 }
 
 } // namespace
