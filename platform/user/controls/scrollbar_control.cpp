@@ -24,7 +24,7 @@ struct ScrollBarState {
     UINT disabledArrows = ESB_ENABLE_BOTH;
     ScrollPart tracked = ScrollPart::None; // the part the left button went down on
     bool pointerOnTracked = false;         // the pointer is still over that part
-    int along = 0;                         // last pointer offset along the axis
+    POINT pointer{0, 0};                   // last pointer position, client coordinates
     int trackPos = 0;                      // thumb position while dragging
     int grabOffset = 0;                    // pointer offset into the thumb when it was grabbed
 };
@@ -35,8 +35,12 @@ bool IsVertical(HWND hwnd) {
     return (StyleOf(hwnd) & SBS_VERT) != 0;
 }
 
-int Along(HWND hwnd, LPARAM point) {
-    return IsVertical(hwnd) ? GET_Y_LPARAM(point) : GET_X_LPARAM(point);
+POINT PointOf(LPARAM point) {
+    return POINT{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+}
+
+int Along(HWND hwnd, POINT point) {
+    return IsVertical(hwnd) ? point.y : point.x;
 }
 
 ScrollGeometry Geometry(HWND hwnd, const ScrollBarState& state) {
@@ -58,6 +62,18 @@ RECT PieceRect(HWND hwnd, int from, int to) {
         return RECT{client.left, client.top + from, client.right, client.top + to};
     }
     return RECT{client.left + from, client.top, client.left + to, client.bottom};
+}
+
+// The part under a client point; none once the pointer left the bar sideways.
+ScrollPart PartAt(HWND hwnd, const ScrollGeometry& geometry, POINT point) {
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    const int across = IsVertical(hwnd) ? point.x : point.y;
+    const int thickness = IsVertical(hwnd) ? client.right : client.bottom;
+    if (across < 0 || across >= thickness) {
+        return ScrollPart::None;
+    }
+    return HitScrollPart(geometry, Along(hwnd, point));
 }
 
 bool ArrowDisabled(const ScrollBarState& state, ScrollPart part) {
@@ -107,8 +123,8 @@ void OnButtonDown(HWND hwnd, ScrollBarState& state, LPARAM point) {
         }
     }
     const ScrollGeometry geometry = Geometry(hwnd, state);
-    state.along = Along(hwnd, point);
-    const ScrollPart part = HitScrollPart(geometry, state.along);
+    state.pointer = PointOf(point);
+    const ScrollPart part = PartAt(hwnd, geometry, state.pointer);
     if (part == ScrollPart::None || ArrowDisabled(state, part) ||
         state.disabledArrows == ESB_DISABLE_BOTH) {
         return;
@@ -118,7 +134,7 @@ void OnButtonDown(HWND hwnd, ScrollBarState& state, LPARAM point) {
     SetCapture(hwnd);
     if (part == ScrollPart::Thumb) {
         state.trackPos = state.range.pos;
-        state.grabOffset = state.along - geometry.thumbStart;
+        state.grabOffset = Along(hwnd, state.pointer) - geometry.thumbStart;
     } else {
         Notify(hwnd, CodeOf(part));
         SetTimer(hwnd, kRepeatTimer, kFirstDelay, nullptr);
@@ -130,10 +146,11 @@ void OnMouseMove(HWND hwnd, ScrollBarState& state, LPARAM point) {
     if (state.tracked == ScrollPart::None) {
         return;
     }
-    state.along = Along(hwnd, point);
+    state.pointer = PointOf(point);
     const ScrollGeometry geometry = Geometry(hwnd, state);
     if (state.tracked == ScrollPart::Thumb) {
-        const int pos = ScrollPosFromThumb(geometry, state.range, state.along - state.grabOffset);
+        const int pos = ScrollPosFromThumb(geometry, state.range,
+                                           Along(hwnd, state.pointer) - state.grabOffset);
         if (pos != state.trackPos) {
             state.trackPos = pos;
             InvalidateRect(hwnd, nullptr, FALSE);
@@ -141,7 +158,7 @@ void OnMouseMove(HWND hwnd, ScrollBarState& state, LPARAM point) {
         }
         return;
     }
-    const bool on = HitScrollPart(geometry, state.along) == state.tracked;
+    const bool on = PartAt(hwnd, geometry, state.pointer) == state.tracked;
     if (on != state.pointerOnTracked) {
         state.pointerOnTracked = on;
         InvalidateRect(hwnd, nullptr, FALSE);
@@ -156,7 +173,7 @@ void OnRepeat(HWND hwnd, ScrollBarState& state) {
     SetTimer(hwnd, kRepeatTimer, kRepeatDelay, nullptr);
     // The parent may have moved the thumb under a held shaft: page only while the pointer is
     // still on the part it pressed.
-    state.pointerOnTracked = HitScrollPart(Geometry(hwnd, state), state.along) == state.tracked;
+    state.pointerOnTracked = PartAt(hwnd, Geometry(hwnd, state), state.pointer) == state.tracked;
     if (state.pointerOnTracked) {
         Notify(hwnd, CodeOf(state.tracked));
     }

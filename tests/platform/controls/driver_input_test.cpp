@@ -1,0 +1,127 @@
+// The controls under real input: keys and clicks from the driver go through the queue, the
+// window manager's hit-testing, TranslateMessage and the keyboard state, as a user's would.
+#include "controls_fixture.h"
+
+namespace controls_test {
+namespace {
+
+class DriverInput : public ControlsTest {
+protected:
+    HWND FocusedEdit(const char* text) {
+        HWND edit = Create("EDIT", text, WS_BORDER | WS_TABSTOP, 101, 10, 10, 150, 22);
+        desktop::ClickWindow(edit, POINT{2, 5});
+        EXPECT_EQ(GetFocus(), edit);
+        notes.clear();
+        return edit;
+    }
+};
+
+TEST_F(DriverInput, TypedKeysInsertTheirCharacters) {
+    HWND edit = FocusedEdit("");
+    desktop::TypeText("Ab 1!");
+    EXPECT_EQ(Text(edit), "Ab 1!");
+    EXPECT_EQ(notes.size(), 10u) << "EN_UPDATE and EN_CHANGE per character";
+}
+
+TEST_F(DriverInput, ShiftWithArrowsHomeAndEndExtendsTheSelection) {
+    HWND edit = FocusedEdit("abcdef");
+    desktop::PressKey(VK_END);
+    desktop::PressKey(VK_LEFT, {VK_SHIFT});
+    desktop::PressKey(VK_LEFT, {VK_SHIFT});
+    EXPECT_EQ(Selection(edit), std::make_pair(DWORD{4}, DWORD{6}));
+    desktop::PressKey(VK_HOME, {VK_SHIFT});
+    EXPECT_EQ(Selection(edit), std::make_pair(DWORD{0}, DWORD{6}));
+    desktop::PressKey(VK_RIGHT, {VK_SHIFT}); // the caret moves, the anchor stays at the end
+    EXPECT_EQ(Selection(edit), std::make_pair(DWORD{1}, DWORD{6}));
+    desktop::TypeText("X");
+    EXPECT_EQ(Text(edit), "aX");
+}
+
+TEST_F(DriverInput, FocusMovesBetweenEditsInWin32Order) {
+    HWND first = Create("EDIT", "", WS_BORDER, 101, 10, 10, 100, 22);
+    HWND second = Create("EDIT", "", WS_BORDER, 102, 10, 40, 100, 22);
+    desktop::ClickWindow(first, POINT{2, 2});
+    desktop::MessageRecorder recorder;
+    recorder.Watch(first);
+    recorder.Watch(second);
+    recorder.Watch(parent());
+    recorder.Only({WM_SETFOCUS, WM_KILLFOCUS, WM_COMMAND});
+    desktop::ClickWindow(second, POINT{2, 2});
+    const desktop::SequenceResult result = desktop::expect_sequence(
+        recorder.Messages(),
+        {{first, WM_KILLFOCUS, reinterpret_cast<WPARAM>(second)},
+         {parent(), WM_COMMAND, MAKEWPARAM(101, EN_KILLFOCUS), reinterpret_cast<LPARAM>(first)},
+         {second, WM_SETFOCUS, reinterpret_cast<WPARAM>(first)},
+         {parent(), WM_COMMAND, MAKEWPARAM(102, EN_SETFOCUS), reinterpret_cast<LPARAM>(second)}});
+    EXPECT_TRUE(result.ok) << result.text;
+}
+
+TEST_F(DriverInput, ButtonClickedByMouseAndSpaceBar) {
+    HWND button = Create("BUTTON", "OK", BS_PUSHBUTTON | WS_TABSTOP, IDOK, 10, 10, 75, 23);
+    desktop::ClickWindow(button, POINT{30, 10});
+    EXPECT_EQ(GetFocus(), button);
+    EXPECT_EQ(notes, std::vector<Note>{Command(button, BN_CLICKED)});
+    desktop::PressKey(VK_SPACE);
+    EXPECT_EQ(notes.size(), 2u);
+}
+
+TEST_F(DriverInput, ButtonReleasedAwayFromItDoesNotClick) {
+    HWND button = Create("BUTTON", "OK", BS_PUSHBUTTON, IDOK, 10, 10, 75, 23);
+    POINT inside{30, 10};
+    ClientToScreen(button, &inside);
+    desktop::MouseDown(inside);
+    desktop::MouseMove(POINT{inside.x + 200, inside.y});
+    desktop::MouseUp(POINT{inside.x + 200, inside.y});
+    EXPECT_TRUE(notes.empty());
+}
+
+TEST_F(DriverInput, AHeldArrowRepeatsOnTheClock) {
+    HWND bar = Create("SCROLLBAR", "", SBS_VERT, 100, 10, 10, 16, 100);
+    POINT down{8, 95};
+    ClientToScreen(bar, &down);
+    desktop::MouseDown(down);
+    EXPECT_EQ(notes.size(), 1u);
+    desktop::AdvanceClock(199);
+    desktop::PumpUntilIdle();
+    EXPECT_EQ(notes.size(), 1u) << "no repeat before the first pause is over";
+    desktop::AdvanceClock(1);
+    desktop::PumpUntilIdle();
+    EXPECT_EQ(notes.size(), 2u);
+    desktop::AdvanceClock(50);
+    desktop::PumpUntilIdle();
+    EXPECT_EQ(notes.size(), 3u);
+    desktop::MouseUp(down);
+    desktop::AdvanceClock(500);
+    desktop::PumpUntilIdle();
+    const std::vector<Note> expected{VScroll(bar, SB_LINEDOWN), VScroll(bar, SB_LINEDOWN),
+                                     VScroll(bar, SB_LINEDOWN), VScroll(bar, SB_ENDSCROLL)};
+    EXPECT_EQ(notes, expected);
+}
+
+TEST_F(DriverInput, AHeldArrowStopsRepeatingWhileThePointerIsOffIt) {
+    HWND bar = Create("SCROLLBAR", "", SBS_VERT, 100, 10, 10, 16, 100);
+    POINT down{8, 5};
+    ClientToScreen(bar, &down);
+    desktop::MouseDown(down);
+    desktop::MouseMove(POINT{down.x + 100, down.y});
+    desktop::AdvanceClock(400);
+    desktop::PumpUntilIdle();
+    EXPECT_EQ(notes, std::vector<Note>{VScroll(bar, SB_LINEUP)});
+    desktop::MouseUp(POINT{down.x + 100, down.y});
+    EXPECT_EQ(notes.back(), VScroll(bar, SB_ENDSCROLL));
+}
+
+TEST_F(DriverInput, ClicksFallThroughAPlainStaticToItsParent) {
+    HWND label = Create("STATIC", "Label", SS_LEFT, 104, 10, 10, 100, 20);
+    desktop::MessageRecorder recorder;
+    recorder.Watch(parent());
+    recorder.Watch(label);
+    recorder.Only({WM_LBUTTONDOWN});
+    desktop::ClickWindow(label, POINT{5, 5});
+    const desktop::SequenceResult result =
+        desktop::expect_sequence(recorder.Messages(), {{parent(), WM_LBUTTONDOWN}});
+    EXPECT_TRUE(result.ok) << result.text;
+}
+
+} // namespace
+} // namespace controls_test
