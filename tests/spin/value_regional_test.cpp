@@ -78,14 +78,6 @@ TEST_F(RegionalTest, TheClockSettingsApplyAtTheNextFormatting) {
     EXPECT_EQ(FieldText(2), "05");
 }
 
-TEST_F(RegionalTest, PositionsAndOrdersThroughTheClass) {
-    SpinProbe spin;
-    EXPECT_EQ(spin.GetPos("ddd"), ePosDD);
-    EXPECT_EQ(spin.GetPos("y"), ePosUnknown);
-    EXPECT_EQ(spin.GetOrder(ePosD, ePosDD, ePosYY), 18);
-    EXPECT_EQ(spin.GetOrder(ePosYYYY, ePosMM, ePosDD), 47);
-}
-
 TEST_F(RegionalTest, ValidCharactersFollowTheKindAndSeparators) {
     SetIntl("sDate=/\nsTime=.\n");
     SpinProbe spin;
