@@ -1,0 +1,177 @@
+// The framework's drawing classes: ownership, selection through FromHandle, and what they draw.
+#include "gdi_fixture.h"
+
+#include <afxwin.h>
+#include <resources.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+class AfxGdiTest : public GdiTest {};
+
+// A 2x1 24-bit BMP file: red, blue.
+std::vector<BYTE> TwoPixelBmp() {
+    std::vector<BYTE> b = {'B', 'M', 62, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0,
+                           2,   0,   0,  0, 1, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0,  0, 8, 0,
+                           0,   0,   0,  0, 0, 0, 0, 0, 0, 0, 0,  0, 0, 0, 0,  0, 0, 0};
+    const BYTE pixels[] = {0, 0, 255, 255, 0, 0, 0, 0}; // BGR red, BGR blue, padding
+    b.insert(b.end(), pixels, pixels + sizeof pixels);
+    return b;
+}
+
+TEST_F(AfxGdiTest, ObjectsReleaseTheirHandlesWhenDestroyed) {
+    {
+        CPen pen(PS_SOLID, 1, kRed);
+        CBrush brush(kBlue);
+        CFont font;
+        EXPECT_TRUE(font.CreatePointFont(80, "MS Sans Serif"));
+        CBitmap bitmap;
+        CDC dc;
+        EXPECT_TRUE(dc.CreateCompatibleDC(nullptr));
+        EXPECT_TRUE(bitmap.CreateCompatibleBitmap(&dc, 4, 4));
+        CRgn rgn;
+        EXPECT_TRUE(rgn.CreateRectRgn(0, 0, 2, 2));
+        EXPECT_EQ(desktop::GdiObjectCounts().total(), start_.total() + 6);
+    }
+    EXPECT_EQ(desktop::GdiObjectCounts(), start_) << desktop::Describe(desktop::GdiObjectCounts());
+}
+
+TEST_F(AfxGdiTest, PointFontConvertsTenthsOfAPoint) {
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(80, "MS Sans Serif"));
+    LOGFONT lf;
+    ASSERT_EQ(font.GetLogFont(&lf), static_cast<int>(sizeof lf));
+    EXPECT_EQ(lf.lfHeight, -11);
+    EXPECT_STREQ(lf.lfFaceName, "MS Sans Serif");
+    EXPECT_EQ(static_cast<HFONT>(font), font.m_hObject);
+}
+
+TEST_F(AfxGdiTest, SelectObjectAnswersThePreviousObject) {
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CPen pen(PS_SOLID, 1, kRed);
+    CPen* old = dc.SelectObject(&pen);
+    ASSERT_NE(old, nullptr);
+    EXPECT_EQ(old->m_hObject, GetStockObject(BLACK_PEN));
+    // The same temporary wrapper comes back for the same handle.
+    EXPECT_EQ(CPen::FromHandle(static_cast<HPEN>(GetStockObject(BLACK_PEN))), old);
+    // A handle owned by an object maps to that object.
+    EXPECT_EQ(dc.SelectObject(old), &pen);
+    CGdiObject* stock = dc.SelectStockObject(NULL_BRUSH);
+    ASSERT_NE(stock, nullptr);
+    EXPECT_EQ(stock->m_hObject, GetStockObject(WHITE_BRUSH));
+    EXPECT_EQ(CGdiObject::FromHandle(nullptr), nullptr);
+    EXPECT_EQ(CDC::FromHandle(dc.m_hDC), &dc);
+}
+
+TEST_F(AfxGdiTest, AttachAndDetach) {
+    CGdiObject object;
+    EXPECT_FALSE(object.Attach(nullptr));
+    HBRUSH brush = CreateSolidBrush(kRed);
+    EXPECT_TRUE(object.Attach(brush));
+    EXPECT_EQ(object.GetSafeHandle(), brush);
+    EXPECT_EQ(object.GetObjectType(), static_cast<UINT>(OBJ_BRUSH));
+    EXPECT_EQ(object.Detach(), brush);
+    EXPECT_EQ(object.GetSafeHandle(), nullptr);
+    EXPECT_FALSE(object.DeleteObject());
+    EXPECT_TRUE(DeleteObject(brush));
+}
+
+TEST_F(AfxGdiTest, TemporaryDCWrapsAForeignHandle) {
+    HDC raw = CreateCompatibleDC(nullptr);
+    CDC* wrapper = CDC::FromHandle(raw);
+    ASSERT_NE(wrapper, nullptr);
+    EXPECT_EQ(wrapper->GetSafeHdc(), raw);
+    EXPECT_EQ(CDC::FromHandle(raw), wrapper);
+    // The wrapper does not own the DC; the caller deletes it, and the wrapper goes with it.
+    EXPECT_TRUE(DeleteDC(raw));
+    EXPECT_EQ(desktop::GdiObjectCounts(), start_);
+}
+
+TEST_F(AfxGdiTest, SolidAnd3dRectangles) {
+    HDC raw = Canvas(6, 5);
+    CDC* dc = CDC::FromHandle(raw);
+    dc->FillSolidRect(1, 1, 4, 3, kBlue);
+    EXPECT_EQ(InkBox(kBlue), (RECT{1, 1, 5, 4}));
+    EXPECT_EQ(dc->GetBkColor(), kBlue);
+    CRect r(0, 0, 6, 5);
+    dc->Draw3dRect(&r, kWhite, kBlack);
+    EXPECT_EQ(Picture(kBlack), ".....#\n"
+                               ".....#\n"
+                               ".....#\n"
+                               ".....#\n"
+                               "######\n");
+    EXPECT_EQ(GetPixel(raw, 0, 0), kWhite);
+    EXPECT_EQ(GetPixel(raw, 4, 0), kWhite);
+}
+
+TEST_F(AfxGdiTest, DrawingMembersReachTheBitmap) {
+    HDC raw = Canvas(40, 20);
+    CDC* dc = CDC::FromHandle(raw);
+    CBrush red(kRed);
+    CRect r(2, 2, 10, 10);
+    dc->FillRect(&r, &red);
+    EXPECT_EQ(dc->GetPixel(CPoint(2, 2)), kRed);
+    dc->MoveTo(0, 15);
+    dc->LineTo(CPoint(5, 15));
+    EXPECT_EQ(CountInk(kBlack), 5);
+    CSize extent = dc->GetTextExtent("abc", 3);
+    SIZE raw_extent;
+    GetTextExtentPointA(raw, "abc", 3, &raw_extent);
+    EXPECT_EQ(extent.cx, raw_extent.cx);
+    CString text("abc");
+    EXPECT_EQ(dc->GetTextExtent(text).cx, extent.cx);
+    CString face;
+    EXPECT_GT(dc->GetTextFace(face), 0);
+    EXPECT_STREQ(static_cast<LPCSTR>(face), "System");
+}
+
+TEST_F(AfxGdiTest, BitmapLoadsFromTheHostResourcesAndBlits) {
+    resources::AddBitmap(GetModuleHandleA(nullptr), "IDB_TWO", TwoPixelBmp());
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.LoadBitmap("IDB_TWO"));
+    BITMAP bm;
+    ASSERT_EQ(bitmap.GetBitmap(&bm), static_cast<int>(sizeof bm));
+    EXPECT_EQ(bm.bmWidth, 2);
+    EXPECT_EQ(bm.bmHeight, 1);
+
+    HDC raw = Canvas(4, 2);
+    CDC* target = CDC::FromHandle(raw);
+    CDC memory;
+    ASSERT_TRUE(memory.CreateCompatibleDC(target));
+    CBitmap* old = memory.SelectObject(&bitmap);
+    ASSERT_NE(old, nullptr);
+    EXPECT_TRUE(target->BitBlt(1, 1, 2, 1, &memory, 0, 0, SRCCOPY));
+    EXPECT_EQ(GetPixel(raw, 1, 1), kRed);
+    EXPECT_EQ(GetPixel(raw, 2, 1), kBlue);
+    memory.SelectObject(old);
+
+    CBitmap missing;
+    EXPECT_FALSE(missing.LoadBitmap("NO_SUCH_BITMAP"));
+}
+
+TEST_F(AfxGdiTest, WindowAndScreenDCsDrawOnTheScreen) {
+    HWND hwnd = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 100, 60, 50, 40, nullptr,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(hwnd, nullptr);
+    {
+        CClientDC dc(CWnd::FromHandle(hwnd));
+        ASSERT_NE(dc.GetSafeHdc(), nullptr);
+        dc.FillSolidRect(0, 0, 5, 5, kRed);
+    }
+    EXPECT_EQ(desktop::ScreenPixel(100, 60), kRed);
+    EXPECT_EQ(desktop::ScreenPixel(104, 64), kRed);
+    EXPECT_NE(desktop::ScreenPixel(105, 65), kRed);
+    {
+        CWindowDC screen(nullptr);
+        ASSERT_NE(screen.GetSafeHdc(), nullptr);
+        screen.FillSolidRect(0, 0, 2, 2, kBlue);
+    }
+    EXPECT_EQ(desktop::ScreenPixel(1, 1), kBlue);
+    DestroyWindow(hwnd);
+    EXPECT_EQ(desktop::GdiObjectCounts().dcs, start_.dcs);
+}
+
+} // namespace
