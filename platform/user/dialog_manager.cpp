@@ -338,6 +338,8 @@ BOOL WINAPI EndDialog(HWND dialog, INT_PTR result) {
     if (IsWindow(dialog)) {
         SetWindowPos(dialog, nullptr, 0, 0, 0, 0,
                      SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        // Wakes a modal loop waiting in GetMessageA, so it sees the end at once.
+        PostMessageA(dialog, WM_NULL, 0, 0);
     }
     return TRUE;
 }

@@ -49,9 +49,9 @@ void ResetSteps() {
     g_idleTimerAdvances = 0;
 }
 
-void WaitIdle() {
+bool WaitIdle() {
     if (RunNextStep()) {
-        return;
+        return true;
     }
     DWORD due = 0;
     if (NextTimerDue(&due)) {
@@ -65,7 +65,7 @@ void WaitIdle() {
         } else {
             Sleep(due ? due : 1);
         }
-        return;
+        return false;
     }
     Stalled("the queue is empty, no timer is set and no scripted step is queued");
 }

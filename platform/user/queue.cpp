@@ -149,10 +149,20 @@ BOOL WINAPI GetMessageA(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax) {
         return -1;
     }
     while (!Take(msg, hwnd, filterMin, filterMax, true)) {
-        WaitIdle();
+        bool stepRan = WaitIdle();
         if (hwnd && !Lookup(hwnd)) {
             SetLastErrorValue(ERROR_INVALID_WINDOW_HANDLE);
             return -1;
+        }
+        if (stepRan && !Take(msg, hwnd, filterMin, filterMax, true)) {
+            // A scripted step may have pumped away what the loop was waiting for (a dialog's
+            // end, say): hand the loop an empty message so it looks at its state again.
+            *msg = MSG{};
+            msg->message = WM_NULL;
+            msg->time = kernel::CurrentTick();
+        }
+        if (stepRan) {
+            break;
         }
     }
     g_last = *msg;

@@ -179,8 +179,8 @@ bool NextTimerDue(DWORD* due);
 void AdvanceClockFiringTimers(DWORD milliseconds);
 
 // A message loop with nothing to do: runs a scripted step, else moves the manual clock to the
-// next timer; with neither it reports "message loop stalled" and aborts.
-void WaitIdle();
+// next timer; with neither it reports "message loop stalled" and aborts. True when a step ran.
+bool WaitIdle();
 void PumpUntilIdle();
 // The host-style treatment of one message: dialogs see it through IsDialogMessageA.
 void PumpOne(MSG& msg);

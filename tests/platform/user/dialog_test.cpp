@@ -1,0 +1,309 @@
+// Dialogs: templates, fonts and units, Tab order, IsDialogMessageA keys, modal loops.
+#include "user_fixture.h"
+
+namespace user_test {
+namespace {
+
+enum { IDC_NAME = 101, IDC_CITY = 102, IDC_OFF = 103, IDC_HIDDEN = 104, IDC_ZIP = 105 };
+
+resources::DialogItem Item(const char* cls, const char* text, WORD id, DWORD style, short x,
+                           short y, short cx = 60, short cy = 12) {
+    resources::DialogItem i;
+    i.className = cls;
+    i.text = text;
+    i.id = id;
+    i.style = WS_CHILD | WS_VISIBLE | style;
+    i.x = x;
+    i.y = y;
+    i.cx = cx;
+    i.cy = cy;
+    return i;
+}
+
+DLGTEMPLATE Form(DWORD extraStyle = 0) {
+    DLGTEMPLATE t;
+    t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | extraStyle;
+    t.caption = "Address";
+    t.fontFace = "MS Sans Serif";
+    t.pointSize = 8;
+    t.cx = 200;
+    t.cy = 120;
+    t.items = {
+        Item("STATIC", "&Name:", 0xFFFF, SS_LEFT, 5, 5, 30),
+        Item("EDIT", "Ann", IDC_NAME, WS_TABSTOP | WS_BORDER, 40, 5),
+        Item("EDIT", "Oslo", IDC_CITY, WS_TABSTOP | WS_BORDER, 40, 20),
+        Item("EDIT", "", IDC_OFF, WS_TABSTOP | WS_BORDER | WS_DISABLED, 40, 35),
+        Item("EDIT", "", IDC_HIDDEN, WS_TABSTOP | WS_BORDER, 40, 50),
+        Item("EDIT", "0150", IDC_ZIP, WS_TABSTOP | WS_BORDER, 40, 65),
+        Item("BUTTON", "OK", IDOK, WS_TABSTOP | BS_DEFPUSHBUTTON, 20, 95, 50, 14),
+        Item("BUTTON", "Cancel", IDCANCEL, WS_TABSTOP | BS_PUSHBUTTON, 80, 95, 50, 14),
+    };
+    t.items[4].style &= ~WS_VISIBLE;
+    return t;
+}
+
+struct Log {
+    std::vector<std::pair<UINT, WPARAM>> commands;
+    int setFontsBeforeInit = 0;
+    bool endOnOk = true;
+    std::string nameAtOk;
+};
+
+INT_PTR CALLBACK FormProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
+    Log* log = (Log*)GetWindowLongPtrA(dlg, DWLP_USER);
+    switch (msg) {
+    case WM_INITDIALOG:
+        SetWindowLongPtrA(dlg, DWLP_USER, lParam);
+        log = (Log*)lParam;
+        for (int id : {IDC_NAME, IDC_CITY, IDC_ZIP}) {
+            log->setFontsBeforeInit += SendDlgItemMessageA(dlg, id, WM_GETFONT, 0, 0) ==
+                                       SendMessageA(dlg, WM_GETFONT, 0, 0);
+        }
+        return TRUE;
+    case WM_COMMAND:
+        if (HIWORD(wParam) != BN_CLICKED) {
+            return FALSE;
+        }
+        log->commands.push_back({msg, wParam});
+        if (LOWORD(wParam) == IDOK && log->endOnOk) {
+            char text[32];
+            GetDlgItemTextA(dlg, IDC_NAME, text, sizeof text);
+            log->nameAtOk = text;
+            EndDialog(dlg, IDOK);
+            return TRUE;
+        }
+        if (LOWORD(wParam) == IDCANCEL) {
+            EndDialog(dlg, IDCANCEL);
+            return TRUE;
+        }
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+DWORD Selection(HWND edit) {
+    return (DWORD)SendMessageA(edit, EM_GETSEL, 0, 0);
+}
+
+using DialogTest = UserTest;
+
+TEST_F(DialogTest, TemplateBuildsControlsWithTheFontBeforeInitAndFocusesTheFirstTabStop) {
+    Log log;
+    DLGTEMPLATE t = Form(WS_VISIBLE);
+    HWND dlg = CreateDialogIndirectParamA(nullptr, &t, nullptr, FormProc, (LPARAM)&log);
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_EQ(log.setFontsBeforeInit, 3);
+    EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDC_NAME));
+    EXPECT_EQ(Selection(GetDlgItem(dlg, IDC_NAME)), (DWORD)MAKELONG(0, 3));
+    char name[16];
+    GetClassNameA(dlg, name, sizeof name);
+    EXPECT_STREQ(name, "#32770");
+    EXPECT_EQ(SendMessageA(dlg, DM_GETDEFID, 0, 0), MAKELONG(IDOK, DC_HASDEFID));
+
+    // Dialog units follow the font: 4 across per average character width, 8 down per height.
+    RECT units{0, 0, 4, 8};
+    ASSERT_TRUE(MapDialogRect(dlg, &units));
+    EXPECT_GT(units.right, 3);
+    EXPECT_GT(units.bottom, 8);
+    RECT client, edit;
+    GetClientRect(dlg, &client);
+    EXPECT_EQ(client.right, MulDiv(200, units.right, 4));
+    GetWindowRect(GetDlgItem(dlg, IDC_CITY), &edit);
+    POINT at{edit.left, edit.top};
+    ScreenToClient(dlg, &at);
+    EXPECT_EQ(at.x, MulDiv(40, units.right, 4));
+    EXPECT_EQ(at.y, MulDiv(20, units.bottom, 8));
+}
+
+TEST_F(DialogTest, TheDialogFontIsReleasedWithTheDialog) {
+    desktop::GdiCounts before = desktop::GdiObjectCounts();
+    Log log;
+    DLGTEMPLATE t = Form(WS_VISIBLE);
+    HWND dlg = CreateDialogIndirectParamA(nullptr, &t, nullptr, FormProc, (LPARAM)&log);
+    desktop::PumpUntilIdle();
+    EXPECT_EQ(desktop::GdiObjectCounts().fonts, before.fonts + 1);
+    DestroyWindow(dlg);
+    EXPECT_EQ(desktop::GdiObjectCounts(), before) << desktop::Describe(desktop::GdiObjectCounts());
+}
+
+TEST_F(DialogTest, NextTabItemWrapsAndSkipsDisabledAndHiddenControls) {
+    Log log;
+    DLGTEMPLATE t = Form();
+    HWND dlg = CreateDialogIndirectParamA(nullptr, &t, nullptr, FormProc, (LPARAM)&log);
+    HWND name = GetDlgItem(dlg, IDC_NAME), city = GetDlgItem(dlg, IDC_CITY);
+    HWND zip = GetDlgItem(dlg, IDC_ZIP), ok = GetDlgItem(dlg, IDOK);
+    HWND cancel = GetDlgItem(dlg, IDCANCEL);
+    struct Row {
+        HWND from;
+        BOOL previous;
+        HWND to;
+    } rows[] = {
+        {name, FALSE, city},    {city, FALSE, zip},      {zip, FALSE, ok},
+        {cancel, FALSE, name},  {name, TRUE, cancel},    {zip, TRUE, city},
+        {nullptr, FALSE, name}, {nullptr, TRUE, cancel}, // Windows gives the last; some
+                                                         // implementations give NULL
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(GetNextDlgTabItem(dlg, r.from, r.previous), r.to)
+            << GetDlgCtrlID(r.from) << (r.previous ? " backwards" : " forwards");
+    }
+    EXPECT_EQ(GetNextDlgTabItem(dlg, dlg, FALSE), nullptr); // not a control of the dialog
+    EXPECT_EQ(GetNextDlgTabItem(nullptr, name, FALSE), nullptr);
+}
+
+TEST_F(DialogTest, TabOrderEntersControlParentChildren) {
+    DLGTEMPLATE t;
+    t.style = WS_POPUP | WS_VISIBLE;
+    t.cx = 100;
+    t.cy = 100;
+    t.items = {Item("EDIT", "", 1, WS_TABSTOP, 0, 0), Item("EDIT", "", 2, WS_TABSTOP, 0, 20)};
+    HWND dlg = CreateDialogIndirectParamA(nullptr, &t, nullptr, nullptr, 0);
+    HWND pane = CreateWindowExA(WS_EX_CONTROLPARENT, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 40,
+                                100, 50, dlg, (HMENU)3, nullptr, nullptr);
+    SetWindowPos(pane, GetDlgItem(dlg, 1), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    HWND inner = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 50, 12,
+                                 pane, (HMENU)4, nullptr, nullptr);
+    EXPECT_EQ(GetNextDlgTabItem(dlg, GetDlgItem(dlg, 1), FALSE), inner);
+    EXPECT_EQ(GetNextDlgTabItem(dlg, inner, FALSE), GetDlgItem(dlg, 2));
+    EXPECT_EQ(GetNextDlgTabItem(dlg, GetDlgItem(dlg, 2), TRUE), inner);
+}
+
+TEST_F(DialogTest, TabAndShiftTabMoveFocusAndSelectTheWholeEdit) {
+    Log log;
+    DLGTEMPLATE t = Form(WS_VISIBLE);
+    HWND dlg = CreateDialogIndirectParamA(nullptr, &t, nullptr, FormProc, (LPARAM)&log);
+    HWND city = GetDlgItem(dlg, IDC_CITY);
+    desktop::PressKey(VK_TAB);
+    EXPECT_EQ(GetFocus(), city);
+    EXPECT_EQ(Selection(city), (DWORD)MAKELONG(0, 4));
+    desktop::PressKey(VK_TAB);
+    EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDC_ZIP));
+    desktop::PressKey(VK_TAB, {VK_SHIFT});
+    desktop::PressKey(VK_TAB, {VK_SHIFT});
+    EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDC_NAME));
+    desktop::PressKey(VK_TAB, {VK_SHIFT}); // wraps to the last
+    EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDCANCEL));
+    EXPECT_TRUE(log.commands.empty());
+}
+
+TEST_F(DialogTest, ModalDialogRunsItsOwnLoopUntilEndDialogAndDisablesItsOwner) {
+    HWND owner = TopLevel("Owner");
+    Log log;
+    DLGTEMPLATE t = Form(WS_VISIBLE);
+    bool ownerDisabledDuring = false;
+    desktop::QueueStep([&] {
+        ownerDisabledDuring = !IsWindowEnabled(owner);
+        desktop::TypeText("Bo");
+    });
+    desktop::QueueStep([&] { desktop::PressKey(VK_RETURN); });
+    INT_PTR r = DialogBoxIndirectParamA(nullptr, &t, owner, FormProc, (LPARAM)&log);
+    EXPECT_EQ(r, IDOK);
+    EXPECT_TRUE(ownerDisabledDuring);
+    EXPECT_TRUE(IsWindowEnabled(owner));
+    EXPECT_EQ(log.nameAtOk, "Bo"); // typing replaced the selected text
+    EXPECT_EQ(GetActiveWindow(), owner);
+    EXPECT_EQ(desktop::PendingSteps(), 0u);
+}
+
+TEST_F(DialogTest, EscapeSendsCancelAndEnterWithoutAHandlerDoesNothing) {
+    Log log;
+    log.endOnOk = false;
+    DLGTEMPLATE t = Form(WS_VISIBLE);
+    desktop::QueueStep([&] { desktop::PressKey(VK_RETURN); });
+    desktop::QueueStep([&] {
+        HWND dlg = GetActiveWindow(); // Enter left it up: its procedure did not end it
+        EXPECT_TRUE(IsWindowVisible(dlg));
+        EXPECT_TRUE(IsWindow(GetDlgItem(dlg, IDOK)));
+        desktop::PressKey(VK_ESCAPE);
+    });
+    EXPECT_EQ(DialogBoxIndirectParamA(nullptr, &t, nullptr, FormProc, (LPARAM)&log), IDCANCEL);
+    using C = std::pair<UINT, WPARAM>;
+    EXPECT_EQ(log.commands, (std::vector<C>{C{WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED)},
+                                            C{WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED)}}));
+}
+
+TEST_F(DialogTest, ClickingAButtonEndsTheDialogThroughItsNotification) {
+    Log log;
+    DLGTEMPLATE t = Form(WS_VISIBLE);
+    HWND seen = nullptr;
+    desktop::QueueStep([&] {
+        seen = GetActiveWindow();
+        desktop::ClickControl(seen, IDCANCEL);
+    });
+    EXPECT_EQ(DialogBoxIndirectParamA(nullptr, &t, nullptr, FormProc, (LPARAM)&log), IDCANCEL);
+    EXPECT_FALSE(IsWindow(seen));
+}
+
+TEST_F(DialogTest, DialogProcedureAnswersThroughMsgResult) {
+    DLGTEMPLATE t;
+    t.style = WS_POPUP;
+    t.cx = 50;
+    t.cy = 50;
+    HWND dlg = CreateDialogIndirectParamA(
+        nullptr, &t, nullptr,
+        [](HWND d, UINT m, WPARAM, LPARAM) -> INT_PTR {
+            if (m == WM_USER) {
+                SetWindowLongPtrA(d, DWLP_MSGRESULT, 1234);
+                return TRUE;
+            }
+            return FALSE;
+        },
+        0);
+    EXPECT_EQ(SendMessageA(dlg, WM_USER, 0, 0), 1234);
+    EXPECT_EQ(SendMessageA(dlg, WM_USER + 10, 0, 0), 0);
+}
+
+TEST_F(DialogTest, ControlsOfRegisteredClassesAndUnknownClasses) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "GaugeLike";
+    ASSERT_NE(RegisterClassA(&wc), 0);
+    DLGTEMPLATE t;
+    t.style = WS_POPUP;
+    t.cx = 50;
+    t.cy = 50;
+    t.items = {Item("GaugeLike", "", 7, 0, 0, 0)};
+    HWND dlg = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), &t, nullptr, nullptr, 0);
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_NE(GetDlgItem(dlg, 7), nullptr);
+    t.items.push_back(Item("NoSuchClass", "", 8, 0, 0, 20));
+    EXPECT_EQ(CreateDialogIndirectParamA(nullptr, &t, nullptr, nullptr, 0), nullptr);
+    t.style |= DS_NOFAILCREATE;
+    HWND tolerant = CreateDialogIndirectParamA(nullptr, &t, nullptr, nullptr, 0);
+    ASSERT_NE(tolerant, nullptr);
+    EXPECT_EQ(GetDlgItem(tolerant, 8), nullptr);
+    EXPECT_EQ(CreateDialogIndirectParamA(nullptr, nullptr, nullptr, nullptr, 0), nullptr);
+    EXPECT_EQ(DialogBoxParamA(nullptr, "NoSuchTemplate", nullptr, nullptr, 0), -1);
+}
+
+TEST_F(DialogTest, DialogItemHelpersConvertNumbersStrictly) {
+    DLGTEMPLATE t = Form();
+    Log log;
+    HWND dlg = CreateDialogIndirectParamA(nullptr, &t, nullptr, FormProc, (LPARAM)&log);
+    struct Row {
+        const char* text;
+        BOOL isSigned;
+        BOOL ok;
+        UINT value;
+    } rows[] = {{"42", FALSE, TRUE, 42},         {" -7 ", TRUE, TRUE, (UINT)-7},
+                {"-7", FALSE, FALSE, 0},         {"12a", FALSE, FALSE, 0},
+                {"", FALSE, FALSE, 0},           {"4294967295", FALSE, TRUE, 4294967295u},
+                {"4294967296", FALSE, FALSE, 0}, {"2147483648", TRUE, FALSE, 0}};
+    for (const Row& r : rows) {
+        SetDlgItemTextA(dlg, IDC_ZIP, r.text);
+        BOOL ok = 2;
+        EXPECT_EQ(GetDlgItemInt(dlg, IDC_ZIP, &ok, r.isSigned), r.value) << r.text;
+        EXPECT_EQ(ok, r.ok) << r.text;
+    }
+    SetDlgItemInt(dlg, IDC_ZIP, (UINT)-15, TRUE);
+    char text[8];
+    EXPECT_EQ(GetDlgItemTextA(dlg, IDC_ZIP, text, sizeof text), 3u);
+    EXPECT_STREQ(text, "-15");
+    EXPECT_EQ(GetDlgItemTextA(dlg, 999, text, sizeof text), 0u);
+    EXPECT_STREQ(text, "");
+}
+
+} // namespace
+} // namespace user_test
