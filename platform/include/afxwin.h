@@ -97,9 +97,10 @@ public:
     HWND Detach();
 
     // ---- Creation and subclassing
-    virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
-                        const RECT& rect, CWnd* pParentWnd, UINT nID,
-                        CCreateContext* pContext = NULL);
+    // Not virtual here, so that classes with their own Create (CEdit::Create ...) do not hide
+    // a virtual function; PreCreateWindow is the hook for changing how windows are made.
+    BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                CWnd* pParentWnd, UINT nID, CCreateContext* pContext = NULL);
     BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
                   int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
                   LPVOID lpParam = NULL);

@@ -43,7 +43,8 @@ TEST_F(CStringTest, CopiesAreIndependent) {
     a = b;
     b.Empty();
     EXPECT_EQ(a, "one two");
-    a = a; // self-assignment keeps the text
+    CString& alias = a;
+    a = alias; // self-assignment keeps the text
     EXPECT_EQ(a, "one two");
 }
 
