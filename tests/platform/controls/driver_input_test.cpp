@@ -125,3 +125,42 @@ TEST_F(DriverInput, ClicksFallThroughAPlainStaticToItsParent) {
 
 } // namespace
 } // namespace controls_test
+
+namespace controls_test {
+namespace {
+
+TEST_F(DriverInput, ANarrowEditScrollsToKeepTheCaretInView) {
+    HWND edit = Create("EDIT", "", WS_TABSTOP, 101, 10, 10, 30, 20);
+    desktop::ClickWindow(edit, POINT{2, 5});
+    desktop::TypeText("WWWWWWWWWW");
+    // The start of the text scrolled out at the left: a click at the left edge lands inside it.
+    desktop::AdvanceClock(1000); // a single click, not the second of a double click
+    desktop::ClickWindow(edit, POINT{1, 5});
+    DWORD start = Selection(edit).first;
+    EXPECT_GT(start, 0u);
+    EXPECT_LT(start, 10u);
+    desktop::PressKey(VK_HOME);
+    desktop::AdvanceClock(1000);
+    desktop::ClickWindow(edit, POINT{1, 5});
+    EXPECT_EQ(Selection(edit), std::make_pair(DWORD{0}, DWORD{0}));
+}
+
+TEST_F(DriverInput, DoubleClickSelectsTheWord) {
+    HWND edit = Create("EDIT", "ab cdef gh", 0, 101, 10, 10, 200, 20);
+    // Find a point inside "cdef": the caret position a click there gives is 3..7.
+    int x = 1;
+    for (; x < 200; ++x) {
+        desktop::ClickWindow(edit, POINT{x, 5});
+        if (Selection(edit).first == 5) {
+            break;
+        }
+    }
+    desktop::AdvanceClock(1000); // no double click with the search clicks
+    POINT point{x, 5};
+    ClientToScreen(edit, &point);
+    desktop::DoubleClick(point);
+    EXPECT_EQ(Selection(edit), std::make_pair(DWORD{3}, DWORD{7}));
+}
+
+} // namespace
+} // namespace controls_test
