@@ -1,0 +1,145 @@
+// The "CKSpin" window class: counted registration, controls made from a dialog template that
+// adopt their own objects and delete them, and everything released when the dialog closes.
+#include "window_host.h"
+
+namespace spin_test {
+namespace {
+
+using ClassTest = SpinWindowTest;
+
+bool ClassKnown() {
+    WNDCLASSA wc{};
+    return ::GetClassInfoA(AfxGetInstanceHandle(), "CKSpin", &wc) != FALSE;
+}
+
+TEST_F(ClassTest, RegistrationIsCountedAndTheLastUnregisterRemovesTheClass) {
+    // SetUp registered once.
+    EXPECT_EQ(CKSpin::RegisterClass(), 1) << "a known class answers 1 and still counts";
+    EXPECT_EQ(CKSpin::m_cRegisteredCount, 2);
+    EXPECT_TRUE(CKSpin::UnregisterClass());
+    EXPECT_EQ(CKSpin::m_cRegisteredCount, 1);
+    EXPECT_TRUE(ClassKnown()) << "one registration is still outstanding";
+    EXPECT_TRUE(CKSpin::UnregisterClass());
+    EXPECT_EQ(CKSpin::m_cRegisteredCount, 0);
+    EXPECT_FALSE(ClassKnown());
+    EXPECT_TRUE(CKSpin::UnregisterClass()) << "an unmatched call answers 1";
+    EXPECT_EQ(CKSpin::m_cRegisteredCount, 0);
+}
+
+TEST_F(ClassTest, TheClassIsGlobalWithArrowCursorAndButtonFaceBackground) {
+    WNDCLASSA wc{};
+    ASSERT_TRUE(::GetClassInfoA(AfxGetInstanceHandle(), "CKSpin", &wc));
+    EXPECT_EQ(wc.style, static_cast<UINT>(CS_VREDRAW | CS_HREDRAW | CS_GLOBALCLASS));
+    EXPECT_EQ(wc.cbClsExtra, 0);
+    EXPECT_EQ(wc.cbWndExtra, 0);
+    EXPECT_EQ(wc.hCursor, ::LoadCursorA(nullptr, IDC_ARROW));
+    EXPECT_NE(wc.hbrBackground, nullptr);
+}
+
+TEST_F(ClassTest, RegisteringAgainAfterRemovalLeavesNoBrushBehind) {
+    const int brushes = desktop::GdiObjectCounts().brushes;
+    ASSERT_TRUE(CKSpin::UnregisterClass());
+    EXPECT_EQ(desktop::GdiObjectCounts().brushes, brushes - 1);
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_NE(CKSpin::RegisterClass(), 0);
+        ASSERT_TRUE(CKSpin::UnregisterClass());
+    }
+    EXPECT_EQ(desktop::GdiObjectCounts().brushes, brushes - 1);
+}
+
+TEST_F(ClassTest, ATemplateControlGetsItsOwnObjectWithTheArrows) {
+    ControlSpec spec;
+    spec.fromTemplate = true;
+    spec.configure = false;
+    SpinDialog dlg({spec});
+    ASSERT_NE(dlg.dialog(), nullptr);
+    CKSpin* spin = dlg.spin(1);
+    ASSERT_NE(spin, nullptr) << "the first message attached a CKSpin";
+    EXPECT_EQ(spin->m_hWnd, dlg.control(1));
+    const HWND arrows = dlg.arrows(1);
+    ASSERT_NE(arrows, nullptr);
+    char cls[32] = {};
+    ::GetClassNameA(arrows, cls, sizeof cls);
+    EXPECT_STRCASEEQ(cls, "ScrollBar");
+    EXPECT_EQ(static_cast<DWORD>(::GetWindowLongA(arrows, GWL_STYLE)),
+              static_cast<DWORD>(WS_CHILD | WS_VISIBLE | SBS_VERT));
+    RECT client{};
+    ::GetClientRect(dlg.control(1), &client);
+    const RECT r = dlg.childRect(arrows);
+    EXPECT_EQ(r.left, client.right - 12);
+    EXPECT_EQ(r.right, client.right);
+    EXPECT_EQ(r.top, 0);
+    EXPECT_EQ(r.bottom, client.bottom);
+    EXPECT_EQ(::GetDlgItem(dlg.control(1), 101), nullptr) << "no fields before SetProperties";
+}
+
+TEST_F(ClassTest, ClosingTheDialogReleasesEveryWindowAndGdiObjectOfItsControls) {
+    const desktop::GdiCounts gdi = desktop::GdiObjectCounts();
+    const std::size_t objects = desktop::AfxPermanentWindowCount();
+    std::vector<HWND> children;
+    {
+        SpinDialog dlg({{1, eSpinInt}, {2, eSpinFloat}, {3, eSpinTime}, {4, eSpinDate}});
+        for (WORD id = 1; id <= 4; ++id) {
+            children.push_back(dlg.field(id, 1));
+        }
+        children.push_back(dlg.separator(4, 1));
+        ::UpdateWindow(dlg.dialog()); // paints the frames and separators
+        EXPECT_GE(desktop::AfxPermanentWindowCount(), objects + 4 * 3)
+            << "each control, its arrows and its fields have objects";
+    }
+    for (HWND child : children) {
+        EXPECT_FALSE(::IsWindow(child));
+    }
+    desktop::AfxIdle();
+    EXPECT_EQ(desktop::AfxPermanentWindowCount(), objects) << "the controls deleted themselves";
+    EXPECT_EQ(desktop::GdiObjectCounts(), gdi) << desktop::Describe(desktop::GdiObjectCounts());
+}
+
+// Disabled while the framework's creation hook recurses when a window made through CreateEx
+// creates its own children through CreateEx while still being created.
+TEST_F(ClassTest, DISABLED_AHostMadeControlIsNotAdoptedASecondTime) {
+    SpinDialog dlg({});
+    CKSpin own;
+    ASSERT_TRUE(own.CreateEx(0, "CKSpin", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20),
+                             CWnd::FromHandle(dlg.dialog()), 7));
+    EXPECT_EQ(CWnd::FromHandlePermanent(own.m_hWnd), &own);
+    own.SetProperties(CWnd::FromHandle(dlg.dialog()), eSpinDate);
+    EXPECT_NE(::GetDlgItem(own.m_hWnd, 103), nullptr);
+    own.DestroyWindow();
+    EXPECT_EQ(own.m_hWnd, nullptr);
+}
+
+TEST_F(ClassTest, OperationsOnAControlWithoutFieldsOrWindowAreHarmless) {
+    CKSpin lone; // never given a window
+    lone.SetProperties(nullptr, eSpinDate);
+    lone.EnableWindow(FALSE);
+    lone.ShowWindow(SW_HIDE);
+    lone.SetReadOnly(TRUE);
+    lone.LimitText(3);
+    lone.SetFocus();
+    lone.Spin(1);
+    EXPECT_FALSE(lone.IsWindowEnabled());
+    EXPECT_EQ(lone.GetnFocus(), 1);
+    EXPECT_FALSE(lone.IsFirstEdit(nullptr));
+    EXPECT_FALSE(lone.IsLastEdit(nullptr));
+    tagSpinDate date{};
+    EXPECT_FALSE(lone.Get(&date));
+
+    SpinDialog dlg({{1, eSpinTime, 100, 20, true, false}}); // a window, but no fields
+    CKSpin* spin = dlg.spin(1);
+    ASSERT_NE(spin, nullptr);
+    char buffer[16] = "x";
+    EXPECT_EQ(
+        ::SendMessageA(dlg.control(1), WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer)),
+        0);
+    EXPECT_EQ(::SendMessageA(dlg.control(1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("12")), 0);
+    spin->Spin(1);
+    ::SendMessageA(dlg.control(1), WM_USER + 200, 0, 0);
+    EXPECT_TRUE(spin->IsWindowEnabled());
+    for (const Notification& n : dlg.notes) {
+        EXPECT_NE(n.id, 1) << "no parent configured: nothing is sent (code " << n.code << ")";
+    }
+}
+
+} // namespace
+} // namespace spin_test

@@ -1,0 +1,186 @@
+#include "window_host.h"
+
+namespace spin_test {
+
+namespace {
+
+resources::DialogItem Item(const char* cls, WORD id, DWORD style, short y) {
+    resources::DialogItem item;
+    item.className = cls;
+    item.id = id;
+    item.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | style;
+    item.x = 4;
+    item.y = y;
+    item.cx = 60;
+    item.cy = 12;
+    return item;
+}
+
+} // namespace
+
+SpinDialog::SpinDialog(std::vector<ControlSpec> controls) : specs_(std::move(controls)) {
+    resources::DialogTemplate tmpl;
+    tmpl.style = WS_POPUP | WS_VISIBLE | WS_CAPTION | DS_SETFONT;
+    tmpl.caption = "Spin";
+    tmpl.fontFace = "MS Sans Serif";
+    tmpl.pointSize = 8;
+    tmpl.x = 10;
+    tmpl.y = 10;
+    tmpl.cx = 200;
+    tmpl.cy = 40 + 16 * static_cast<short>(specs_.size());
+    short y = 4;
+    tmpl.items.push_back(Item("EDIT", kEditBeforeId, WS_BORDER, y));
+    for (const ControlSpec& spec : specs_) {
+        if (spec.fromTemplate) {
+            y += 16;
+            tmpl.items.push_back(Item("CKSpin", spec.id, 0, y));
+        }
+    }
+    y += 16;
+    tmpl.items.push_back(Item("BUTTON", kButtonAfterId, BS_PUSHBUTTON, y));
+    dialog_ = ::CreateDialogIndirectParamA(AfxGetInstanceHandle(), &tmpl, nullptr, Proc,
+                                           reinterpret_cast<LPARAM>(this));
+}
+
+SpinDialog::~SpinDialog() {
+    close();
+}
+
+void SpinDialog::close() {
+    if (dialog_ != nullptr) {
+        ::DestroyWindow(dialog_);
+        dialog_ = nullptr;
+    }
+    if (parent_.m_hWnd != nullptr) {
+        parent_.Detach();
+    }
+}
+
+CKSpin* SpinDialog::spin(WORD id) const {
+    CWnd* wnd = CWnd::FromHandlePermanent(control(id));
+    return wnd != nullptr && wnd->IsKindOf(RUNTIME_CLASS(CKSpin)) ? static_cast<CKSpin*>(wnd)
+                                                                  : nullptr;
+}
+
+HWND SpinDialog::field(WORD id, int n) const {
+    return ::GetDlgItem(control(id), 100 + n);
+}
+
+std::string SpinDialog::text(HWND wnd) const {
+    char buffer[256] = {};
+    ::GetWindowTextA(wnd, buffer, sizeof buffer);
+    return buffer;
+}
+
+RECT SpinDialog::childRect(HWND child) const {
+    RECT r{};
+    ::GetWindowRect(child, &r);
+    POINT tl{r.left, r.top};
+    POINT br{r.right, r.bottom};
+    ::ScreenToClient(::GetParent(child), &tl);
+    ::ScreenToClient(::GetParent(child), &br);
+    return RECT{tl.x, tl.y, br.x, br.y};
+}
+
+INT_PTR CALLBACK SpinDialog::Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        ::SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        reinterpret_cast<SpinDialog*>(lParam)->initialise(dialog);
+        return TRUE;
+    }
+    auto* self = reinterpret_cast<SpinDialog*>(::GetWindowLongPtrA(dialog, DWLP_USER));
+    if (message == WM_COMMAND && self != nullptr) {
+        Notification n{LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam), {}};
+        const HWND from = reinterpret_cast<HWND>(lParam);
+        for (int i = 0; i < 3; ++i) {
+            n.fields[i] = self->text(::GetDlgItem(from, 101 + i));
+        }
+        self->notes.push_back(n);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void SpinDialog::initialise(HWND dialog) {
+    dialog_ = dialog;
+    parent_.Attach(dialog);
+    int y = 30;
+    HWND previous = ::GetDlgItem(dialog, kEditBeforeId);
+    for (const ControlSpec& spec : specs_) {
+        HWND wnd = ::GetDlgItem(dialog, spec.id);
+        if (!spec.fromTemplate) {
+            wnd = ::CreateWindowExA(0, "CKSpin", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, y,
+                                    spec.width, spec.height, dialog,
+                                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(spec.id)),
+                                    AfxGetInstanceHandle(), nullptr);
+            // Tab order: after the edit and the controls before it, before the button.
+            ::SetWindowPos(wnd, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            y += spec.height + 8;
+        }
+        previous = wnd;
+        CKSpin* s = spin(spec.id);
+        if (s == nullptr || !spec.configure) {
+            continue;
+        }
+        CWnd* parent = spec.withParent ? &parent_ : nullptr;
+        switch (spec.kind) {
+        case eSpinInt:
+            s->SetProperties(parent, spec.nMin, spec.nMax, spec.nValue, spec.nStep);
+            s->Set(&spec.nValue);
+            break;
+        case eSpinFloat:
+            s->SetProperties(parent, spec.fMin, spec.fMax, spec.fValue, spec.fStep);
+            s->Set(&spec.fValue);
+            break;
+        case eSpinDate:
+            s->SetProperties(parent, eSpinDate);
+            s->Set(&spec.date);
+            break;
+        default:
+            s->SetProperties(parent, spec.kind);
+            s->Set(&spec.time);
+            break;
+        }
+    }
+    ::MoveWindow(::GetDlgItem(dialog, kButtonAfterId), 10, y, 60, 20, TRUE);
+}
+
+void SpinWindowTest::SetIntl(const std::string& lines) {
+    desktop::SetProfileIntlNone();
+    ASSERT_TRUE(desktop::SetProfileText("[Intl]\n" + lines));
+}
+
+void PressKey(UINT vk) {
+    desktop::PressKey(vk);
+}
+
+void PressShiftKey(UINT vk) {
+    desktop::PressKey(vk, {VK_SHIFT});
+}
+
+void Type(const char* text) {
+    desktop::TypeText(text);
+}
+
+void ClickArrow(HWND control, bool up) {
+    const HWND arrows = ::GetDlgItem(control, 100);
+    RECT rc{};
+    ::GetClientRect(arrows, &rc);
+    desktop::ClickWindow(arrows, POINT{rc.right / 2, up ? 2 : rc.bottom - 3});
+}
+
+void SpinWindowTest::SetUp() {
+    desktop::reset();
+    SetIntl("");
+    EditProbe::s_bAfterTab = FALSE;
+    CKSpin::m_cRegisteredCount = 0;
+    ASSERT_NE(CKSpin::RegisterClass(), 0);
+}
+
+void SpinWindowTest::TearDown() {
+    while (CKSpin::m_cRegisteredCount > 0) {
+        CKSpin::UnregisterClass();
+    }
+}
+
+} // namespace spin_test
