@@ -23,27 +23,6 @@ TEST_F(EditMessages, SetWindowTextSendsUpdateThenChangeAndSelectsNothing) {
     EXPECT_TRUE(notes.empty()) << "selecting changes no text";
 }
 
-TEST_F(EditMessages, TypingNotifiesUpdateThenChange) {
-    HWND edit = Create("EDIT", "  5", WS_BORDER, 101);
-    SendMessageA(edit, EM_SETSEL, 2, 2);
-    notes.clear();
-    TypeChars(edit, "1");
-    const std::vector<Note> expected{Command(edit, EN_UPDATE), Command(edit, EN_CHANGE)};
-    EXPECT_EQ(notes, expected);
-    EXPECT_EQ(Text(edit), "  15");
-}
-
-TEST_F(EditMessages, FocusMovesWithKillFocusBeforeSetFocus) {
-    HWND first = Create("EDIT", "", WS_BORDER, 101, 10, 10);
-    HWND second = Create("EDIT", "", WS_BORDER, 102, 10, 40);
-    SetFocus(first);
-    EXPECT_EQ(notes, std::vector<Note>{Command(first, EN_SETFOCUS)});
-    notes.clear();
-    SetFocus(second);
-    const std::vector<Note> expected{Command(first, EN_KILLFOCUS), Command(second, EN_SETFOCUS)};
-    EXPECT_EQ(notes, expected);
-}
-
 TEST_F(EditMessages, GetSelReportsThroughPointersAndPacked) {
     HWND edit = Create("EDIT", "abcdef", WS_BORDER, 101);
     SendMessageA(edit, EM_SETSEL, 4, 1);
