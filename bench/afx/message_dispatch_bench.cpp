@@ -13,16 +13,17 @@ namespace {
 std::atomic<long> g_allocations{0};
 } // namespace
 
-void* operator new(std::size_t size) {
+__attribute__((noinline)) void* operator new(std::size_t size) {
     g_allocations.fetch_add(1, std::memory_order_relaxed);
     if (void* p = std::malloc(size ? size : 1))
         return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept {
+// Out of line: inlined next to an allocation, free() would look mismatched with new.
+__attribute__((noinline)) void operator delete(void* p) noexcept {
     std::free(p);
 }
-void operator delete(void* p, std::size_t) noexcept {
+__attribute__((noinline)) void operator delete(void* p, std::size_t) noexcept {
     std::free(p);
 }
 
