@@ -201,7 +201,8 @@ HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName);
 HRSRC WINAPI FindResourceA(HMODULE module, LPCSTR name, LPCSTR type);
 HGLOBAL WINAPI LoadResource(HMODULE module, HRSRC resource);
 // RT_DIALOG gives a const resources::DialogTemplate*, RT_BITMAP the bytes of the whole BMP file
-// (file header included, so they can be handed on as they are).
+// (file header included, so they can be handed on as they are). String tables are read with
+// LoadStringA; FindResourceA does not offer RT_STRING blocks.
 LPVOID WINAPI LockResource(HGLOBAL data);
 DWORD WINAPI SizeofResource(HMODULE module, HRSRC resource);
 BOOL WINAPI FreeResource(HGLOBAL data);
