@@ -150,6 +150,7 @@ BOOL WINAPI UnregisterClassA(LPCSTR className, HINSTANCE instance) {
 }
 
 BOOL WINAPI GetClassInfoA(HINSTANCE instance, LPCSTR className, LPWNDCLASSA wc) {
+    EnsureStarted();
     if (!className || !wc) {
         SetLastErrorValue(ERROR_INVALID_PARAMETER);
         return FALSE;

@@ -1,0 +1,202 @@
+// The window manager as the library relies on it: class registration and superclassing,
+// send/post order, focus message order, dialog Tab order and Tab handling, and timers.
+#include "conformance.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Seen {
+    HWND hwnd;
+    UINT msg;
+    WPARAM wParam;
+};
+std::vector<Seen> g_seen;
+
+LRESULT CALLBACK LoggingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_USER || msg == WM_USER + 1 || msg == WM_SETFOCUS || msg == WM_KILLFOCUS ||
+        msg == WM_TIMER || msg == WM_PAINT) {
+        g_seen.push_back(Seen{hwnd, msg, wParam});
+    }
+    if (msg == WM_PAINT) {
+        PAINTSTRUCT ps;
+        BeginPaint(hwnd, &ps);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+const char* LoggingClass() {
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = LoggingProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
+        wc.lpszClassName = "ConformanceLogging";
+        registered = RegisterClassA(&wc) != 0;
+    }
+    return "ConformanceLogging";
+}
+
+void Drain() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+HWND Edit(HWND parent, int id, const char* text, DWORD extra, int y) {
+    return CreateWindowExA(0, "EDIT", text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | extra,
+                           10, y, 100, 20, parent, (HMENU)(INT_PTR)id, GetModuleHandleA(nullptr),
+                           nullptr);
+}
+
+} // namespace
+
+CONFORMANCE_TEST(UserClassRegistrationAndSuperclassing) {
+    WNDCLASSA wc = {};
+    CHECK(GetClassInfoA(nullptr, "static", &wc));
+    WNDPROC staticProc = wc.lpfnWndProc;
+    CHECK(staticProc != nullptr);
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "ConformanceStatic";
+    ATOM atom = RegisterClassA(&wc);
+    CHECK(atom != 0);
+    CHECK_EQ(0, (int)RegisterClassA(&wc)); // already there
+
+    HWND w = CreateWindowExA(0, "ConformanceStatic", "Label", WS_POPUP, 0, 0, 50, 20, nullptr,
+                             nullptr, GetModuleHandleA(nullptr), nullptr);
+    CHECK(w != nullptr);
+    CHECK((WNDPROC)GetWindowLongPtrA(w, GWLP_WNDPROC) == staticProc);
+    char text[16] = "";
+    GetWindowTextA(w, text, sizeof text);
+    CHECK_STR_EQ("Label", text);
+    CHECK(!UnregisterClassA("ConformanceStatic", GetModuleHandleA(nullptr)));
+    DestroyWindow(w);
+    CHECK(UnregisterClassA("ConformanceStatic", GetModuleHandleA(nullptr)));
+}
+
+CONFORMANCE_TEST(UserSendIsImmediatePostWaitsAndPaintComesLast) {
+    HWND w = CreateWindowExA(0, LoggingClass(), "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                             nullptr, GetModuleHandleA(nullptr), nullptr);
+    Drain();
+    g_seen.clear();
+    InvalidateRect(w, nullptr, TRUE);
+    PostMessageA(w, WM_USER, 1, 0);
+    SendMessageA(w, WM_USER + 1, 2, 0);
+    CHECK_EQ(1u, (unsigned)g_seen.size());
+    Drain();
+    CHECK_EQ(3u, (unsigned)g_seen.size());
+    if (g_seen.size() == 3) {
+        CHECK_EQ((UINT)WM_USER + 1, g_seen[0].msg);
+        CHECK_EQ((UINT)WM_USER, g_seen[1].msg);
+        CHECK_EQ((UINT)WM_PAINT, g_seen[2].msg);
+    }
+    DestroyWindow(w);
+}
+
+CONFORMANCE_TEST(UserFocusMessageOrder) {
+    HWND top = CreateWindowExA(0, LoggingClass(), "", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100,
+                               nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND a = CreateWindowExA(0, LoggingClass(), "", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, top,
+                             (HMENU)1, GetModuleHandleA(nullptr), nullptr);
+    HWND b = CreateWindowExA(0, LoggingClass(), "", WS_CHILD | WS_VISIBLE, 0, 20, 10, 10, top,
+                             (HMENU)2, GetModuleHandleA(nullptr), nullptr);
+    SetFocus(a);
+    Drain();
+    g_seen.clear();
+    CHECK(SetFocus(b) == a);
+    CHECK_EQ(2u, (unsigned)g_seen.size());
+    if (g_seen.size() == 2) {
+        CHECK(g_seen[0].hwnd == a && g_seen[0].msg == WM_KILLFOCUS && (HWND)g_seen[0].wParam == b);
+        CHECK(g_seen[1].hwnd == b && g_seen[1].msg == WM_SETFOCUS && (HWND)g_seen[1].wParam == a);
+    }
+    g_seen.clear();
+    SetFocus(b);
+    CHECK_EQ(0u, (unsigned)g_seen.size());
+    EnableWindow(a, FALSE);
+    CHECK(SetFocus(a) == nullptr);
+    CHECK(GetFocus() == b);
+    DestroyWindow(top);
+}
+
+CONFORMANCE_TEST(UserNextDlgTabItemWrapsAndSkips) {
+    HWND dlg = CreateWindowExA(0, "#32770", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, nullptr,
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
+    CHECK(dlg != nullptr);
+    HWND e1 = Edit(dlg, 1, "one", 0, 10);
+    HWND off = Edit(dlg, 2, "", WS_DISABLED, 40);
+    HWND hidden = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_TABSTOP, 10, 70, 100, 20, dlg,
+                                  (HMENU)3, GetModuleHandleA(nullptr), nullptr);
+    HWND e2 = Edit(dlg, 4, "two", 0, 100);
+    HWND plain = Edit(dlg, 5, "", 0, 130);
+    SetWindowLongPtrA(plain, GWL_STYLE, GetWindowLongPtrA(plain, GWL_STYLE) & ~WS_TABSTOP);
+    CHECK(GetNextDlgTabItem(dlg, e1, FALSE) == e2);
+    CHECK(GetNextDlgTabItem(dlg, e2, FALSE) == e1);
+    CHECK(GetNextDlgTabItem(dlg, e1, TRUE) == e2);
+    CHECK(GetNextDlgTabItem(dlg, off, FALSE) == e2);
+    CHECK(GetNextDlgTabItem(dlg, nullptr, FALSE) == e1);
+    // Windows answers the last tab stop here; Wine 8 answers NULL. Both are accepted.
+    HWND last = GetNextDlgTabItem(dlg, nullptr, TRUE);
+    CHECK(last == e2 || last == nullptr);
+    (void)hidden;
+    DestroyWindow(dlg);
+}
+
+CONFORMANCE_TEST(UserIsDialogMessageTabMovesToTheNextEditAndSelectsIt) {
+    HWND dlg = CreateWindowExA(0, "#32770", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, nullptr,
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND e1 = Edit(dlg, 1, "one", 0, 10);
+    HWND e2 = Edit(dlg, 2, "second", 0, 40);
+    SetFocus(e1);
+    Drain();
+    PostMessageA(e1, WM_KEYDOWN, VK_TAB, 1);
+    MSG msg;
+    CHECK(PeekMessageA(&msg, nullptr, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE));
+    CHECK(IsDialogMessageA(dlg, &msg));
+    CHECK(GetFocus() == e2);
+    DWORD start = 1, end = 0;
+    SendMessageA(e2, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
+    CHECK_EQ(0u, (unsigned)start);
+    CHECK_EQ(6u, (unsigned)end);
+    // A message for a window outside the dialog is not the dialog's.
+    HWND other = CreateWindowExA(0, LoggingClass(), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    MSG foreign = {other, WM_KEYDOWN, VK_TAB, 1, 0, {0, 0}};
+    CHECK(!IsDialogMessageA(dlg, &foreign));
+    DestroyWindow(other);
+    DestroyWindow(dlg);
+    Drain();
+}
+
+CONFORMANCE_TEST(UserTimerArrivesAfterItsIntervalAndRepeats) {
+    HWND w = CreateWindowExA(0, LoggingClass(), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                             GetModuleHandleA(nullptr), nullptr);
+    Drain();
+    g_seen.clear();
+    DWORD start = GetTickCount();
+    CHECK_EQ((UINT_PTR)7, SetTimer(w, 7, 100, nullptr));
+    std::vector<DWORD> at;
+    MSG msg;
+    while (at.size() < 2 && GetTickCount() - start < 5000 && GetMessageA(&msg, nullptr, 0, 0)) {
+        if (msg.message == WM_TIMER && msg.hwnd == w) {
+            CHECK_EQ((WPARAM)7, msg.wParam);
+            at.push_back(GetTickCount() - start);
+        }
+        DispatchMessageA(&msg);
+    }
+    CHECK_EQ(2u, (unsigned)at.size());
+    if (at.size() == 2) {
+        CHECK(at[0] >= 90 && at[0] < 1000);
+        CHECK(at[1] >= at[0] + 80);
+    }
+    CHECK(KillTimer(w, 7));
+    CHECK(!KillTimer(w, 7));
+    DestroyWindow(w);
+}
