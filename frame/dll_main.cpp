@@ -1,17 +1,9 @@
 // The library's entry point: runs once when the library is loaded.
 #include "frame/frame_services.h"
 
-#if __has_include(<afxdllx.h>)
+// The same name whether the library is loaded as libruzav32.so or linked into a program.
+#define AFX_DLL_MODULE_NAME "RUZAV32"
 #include <afxdllx.h>
-#else
-// Until the framework's extension-library entry is available: register and attach by hand.
-#include <platform_modules.h>
-extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID);
-__attribute__((constructor)) static void RawDllEntry() {
-    static const char anchor = 0;
-    DllMain(platform::RegisterModule("RUZAV32", &anchor), DLL_PROCESS_ATTACH, nullptr);
-}
-#endif
 
 namespace {
 

@@ -1,6 +1,8 @@
 // The library's directory, path joining, "MAIN.INI" beside the library and the version probe.
 #include "frame_fixture.h"
 
+#include <resources.h>
+
 #include <cstring>
 #include <string>
 
@@ -215,6 +217,15 @@ TEST_F(FrameTest, TheEntryPointRecordedTheLibrarysOwnModule) {
     EXPECT_NE(::GetModuleHandleA(nullptr), library);
     EXPECT_EQ(library, ::GetModuleHandleA("RUZAV32"));
     EXPECT_EQ(library, ::GetModuleHandleA("ruzav32.dll"));
+}
+
+// The library carries no resources of its own and stays out of the framework's resource chain:
+// a resource that only the library's module holds is not found through the framework.
+TEST_F(FrameTest, TheLibraryIsNotInTheResourceChain) {
+    resources::AddDialog(GetLibraryInstance(), "ONLYHERE", resources::DialogTemplate{});
+    ASSERT_NE(nullptr, ::FindResourceA(GetLibraryInstance(), "ONLYHERE", RT_DIALOG));
+    EXPECT_EQ(AfxGetResourceHandle(), AfxFindResourceHandle("ONLYHERE", RT_DIALOG));
+    EXPECT_NE(GetLibraryInstance(), AfxGetResourceHandle());
 }
 
 } // namespace
