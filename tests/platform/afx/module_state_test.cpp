@@ -70,7 +70,8 @@ TEST_F(ModuleStateTest, ALibraryModuleIsNamedAfterItsFile) {
     ASSERT_NE(hModule, nullptr);
     EXPECT_EQ(::GetModuleHandleA("RUZAV_AFX"), hModule);
     EXPECT_EQ(::GetModuleHandleA("ruzav_afx.dll"), hModule);
-    EXPECT_EQ(AfxRegisterLibraryModule(&g_anchor, "CHOSEN"), ::GetModuleHandleA("CHOSEN"));
+    HMODULE hChosen = AfxRegisterLibraryModule(&g_anchor, "CHOSEN");
+    EXPECT_EQ(::GetModuleHandleA("CHOSEN"), hChosen);
     EXPECT_NE(::GetModuleHandleA("CHOSEN"), hModule);
 }
 
