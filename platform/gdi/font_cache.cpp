@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -69,9 +70,21 @@ struct Match {
     bool bold = false;
 };
 
+// Starts fontconfig once, and has it release its configuration at exit so leak checkers see a
+// clean process.
+bool FontconfigReady() {
+    static const bool ready = [] {
+        if (!FcInit())
+            return false;
+        std::atexit(FcFini);
+        return true;
+    }();
+    return ready;
+}
+
 Match MatchFont(const std::string& family, bool bold, bool italic) {
     Match m;
-    if (FcInit()) {
+    if (FontconfigReady()) {
         FcPattern* pattern = FcPatternCreate();
         FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
         FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
