@@ -21,15 +21,27 @@ HFONT FontOf(HWND window) {
     return reinterpret_cast<HFONT>(::SendMessageA(window, WM_GETFONT, 0, 0));
 }
 
+// A form of the host's own that keeps the font it is given, as a framework dialog with its own
+// font handling would; plain window procedures keep none.
+LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETFONT) {
+        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, static_cast<LONG_PTR>(wParam));
+        return 0;
+    }
+    if (message == WM_GETFONT)
+        return ::GetWindowLongPtrA(hwnd, GWLP_USERDATA);
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
 class ThinFont : public FrameTest {
 protected:
     void SetUp() override {
         FrameTest::SetUp();
         desktop::SetSystemVersion(3, 51, VER_PLATFORM_WIN32_NT);
 
-        // A window of the host's own class with two controls, made as a form would make them.
+        // The form with two controls, made as a form would make them.
         WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = ::DefWindowProcA;
+        windowClass.lpfnWndProc = FormProc;
         windowClass.hInstance = ::GetModuleHandleA(NULL);
         windowClass.lpszClassName = "ThinFontForm";
         ASSERT_NE(0, ::RegisterClassA(&windowClass));
@@ -171,6 +183,42 @@ TEST_F(ThinFont, NoWindowGivesNothing) {
     EXPECT_EQ(nullptr, MakeThinFont(nullptr, variable));
     EXPECT_EQ(hBold_, variable);
     EXPECT_EQ(0, FontsMade());
+}
+
+// A dialog made from a template keeps reporting its template's font; its controls take the
+// normal-weight copy, and calling again still leaves one font of the library's alive.
+TEST_F(FrameTest, DialogControlsTakeTheThinFont) {
+    desktop::SetSystemVersion(3, 51, VER_PLATFORM_WIN32_NT);
+    resources::DialogTemplate dialog;
+    dialog.style = WS_POPUP | WS_CAPTION | DS_SETFONT;
+    dialog.fontFace = "MS Sans Serif";
+    dialog.pointSize = 8;
+    dialog.cx = 200;
+    dialog.cy = 100;
+    dialog.items.push_back({"EDIT", "", kEditId, WS_CHILD | WS_VISIBLE, 0, 5, 5, 80, 12});
+    const HWND hDialog =
+        ::CreateDialogIndirectParamA(::GetModuleHandleA(NULL), &dialog, NULL, nullptr, 0);
+    ASSERT_NE(nullptr, hDialog);
+    const HFONT templateFont = FontOf(hDialog);
+    ASSERT_NE(nullptr, templateFont);
+    const int fontsBefore = desktop::GdiObjectCounts().fonts;
+
+    CWnd wnd;
+    ASSERT_TRUE(wnd.Attach(hDialog));
+    HFONT thin = NULL;
+    thin = MakeThinFont(&wnd, thin);
+    ASSERT_NE(nullptr, thin);
+    thin = MakeThinFont(&wnd, thin);
+    ASSERT_NE(nullptr, thin);
+    wnd.Detach();
+
+    EXPECT_EQ(thin, FontOf(::GetDlgItem(hDialog, kEditId)));
+    EXPECT_EQ(fontsBefore + 1, desktop::GdiObjectCounts().fonts);
+    LOGFONTA expected = Describe(templateFont);
+    expected.lfWeight = FW_NORMAL;
+    const LOGFONTA made = Describe(thin);
+    EXPECT_EQ(0, std::memcmp(&expected, &made, sizeof(LOGFONTA)));
+    ::DeleteObject(thin);
 }
 
 } // namespace
