@@ -4,8 +4,12 @@
 #include <cstring>
 
 BOOL GetModuleDirectory(LPSTR dest, UINT size) {
+    // Without the handle the system would answer with the host's file, not the library's.
+    const HINSTANCE library = GetLibraryInstance();
+    if (library == NULL)
+        return FALSE;
     char path[MAX_PATH] = {};
-    const DWORD length = ::GetModuleFileNameA(GetLibraryInstance(), path, sizeof(path));
+    const DWORD length = ::GetModuleFileNameA(library, path, sizeof(path));
     // A name cut to fit the buffer could end inside a directory name; better no directory than
     // a wrong one.
     if (length == 0 || length >= sizeof(path))
