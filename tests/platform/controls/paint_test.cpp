@@ -93,6 +93,18 @@ TEST_F(Paint, DisabledButtonTextIsGrey) {
     EXPECT_GT(Count(button, inside, Sys(COLOR_GRAYTEXT)), 10);
 }
 
+TEST_F(Paint, CheckBoxShowsItsMarkOnlyWhenChecked) {
+    HWND box = Create("BUTTON", "", BS_AUTOCHECKBOX, 1, 10, 10, 100, 20);
+    // The 13-pixel well is vertically centred at the left: y 3..15, its inside 2 pixels in.
+    const RECT well{2, 5, 11, 14};
+    EXPECT_EQ(Pixel(box, 0, 3), Sys(COLOR_3DSHADOW));
+    EXPECT_EQ(Count(box, well, Sys(COLOR_WINDOWTEXT)), 0);
+    EXPECT_GT(Count(box, well, Sys(COLOR_WINDOW)), 60);
+    SendMessageA(box, BM_SETCHECK, BST_CHECKED, 0);
+    Pump();
+    EXPECT_GT(Count(box, well, Sys(COLOR_WINDOWTEXT)), 15);
+}
+
 TEST_F(Paint, EditShowsSelectionAndCaretOnlyWhileFocused) {
     HWND edit = Create("EDIT", "WWWW", 0, 101, 10, 10, 100, 20);
     const RECT all{0, 0, 100, 20};

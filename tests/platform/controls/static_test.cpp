@@ -47,6 +47,21 @@ TEST_F(Static, ASuperclassOfStaticBehavesAsAStatic) {
     EXPECT_TRUE(UnregisterClassA("SuperStatic", GetModuleHandleA(nullptr)));
 }
 
+TEST_F(Static, ASuperclassWithoutRoomForStateStillWorksAsAStatic) {
+    WNDCLASSA wc{};
+    ASSERT_TRUE(GetClassInfoA(nullptr, "STATIC", &wc));
+    wc.cbWndExtra = 0;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "NarrowStatic";
+    wc.style &= ~static_cast<UINT>(CS_GLOBALCLASS);
+    ASSERT_NE(RegisterClassA(&wc), 0);
+    HWND label = Create("NarrowStatic", "narrow", SS_LEFT, 3);
+    UpdateWindow(label);
+    EXPECT_EQ(Text(label), "narrow");
+    EXPECT_EQ(SendMessageA(label, WM_GETDLGCODE, 0, 0), DLGC_STATIC);
+    EXPECT_TRUE(DestroyWindow(label));
+}
+
 TEST_F(Static, BitmapStyleKeepsTheImageItIsGiven) {
     HWND picture = Create("STATIC", "", SS_BITMAP, 105, 10, 10, 32, 32);
     HBITMAP bitmap = CreateBitmap(8, 8, 1, 32, nullptr);
