@@ -1,0 +1,52 @@
+#include "gallery_options.h"
+
+#include <cstring>
+
+const char kGalleryUsage[] =
+    "usage: ruzav-gallery [--locale NAME] [--profile FILE] [--out DIR]\n"
+    "\n"
+    "Opens each gallery page, drives it through a short session of real input, prints every\n"
+    "notification the host receives and saves pictures before and after.\n"
+    "\n"
+    "  --locale NAME   regional settings of this locale (e.g. de_DE.UTF-8);\n"
+    "                  default: the user's own locale (LC_ALL, LC_TIME, LANG)\n"
+    "  --profile FILE  read the regional settings from this profile file ([Intl] section);\n"
+    "                  keys it lacks take the library's defaults\n"
+    "  --out DIR       where the pictures go (default: gallery-out)\n";
+
+bool ParseGalleryOptions(int argc, char** argv, GalleryOptions& options, std::string& error) {
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        auto value = [&](std::string& into) {
+            if (i + 1 >= argc) {
+                error = std::string(arg) + " needs a value";
+                return false;
+            }
+            into = argv[++i];
+            return true;
+        };
+        if (std::strcmp(arg, "--locale") == 0) {
+            if (!value(options.locale)) {
+                return false;
+            }
+        } else if (std::strcmp(arg, "--profile") == 0) {
+            if (!value(options.profile)) {
+                return false;
+            }
+        } else if (std::strcmp(arg, "--out") == 0) {
+            if (!value(options.out)) {
+                return false;
+            }
+        } else if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
+            options.help = true;
+        } else {
+            error = std::string("unknown option ") + arg;
+            return false;
+        }
+    }
+    if (!options.locale.empty() && !options.profile.empty()) {
+        error = "--locale and --profile exclude each other";
+        return false;
+    }
+    return true;
+}

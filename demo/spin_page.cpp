@@ -1,0 +1,342 @@
+// Gallery page 1: a dialog holding a whole-number, a two-decimal, a time and a date spin
+// control between an ordinary edit and a button, driven through a short session of real input
+// (arrow clicks, step keys, typed digits, a designator letter, Tab and Shift+Tab).
+//
+// Index: the dialog template - the host dialog (configuration, notifications) - the session -
+// RunSpinPage.
+#include "spin_page.h"
+
+#include <desktop.h>
+#include <ruzav32/spin.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+
+namespace {
+
+constexpr int kEditBefore = 10;
+constexpr int kWhole = 11;
+constexpr int kDecimal = 12;
+constexpr int kTime = 13;
+constexpr int kDate = 14;
+constexpr int kButtonAfter = 20;
+
+const char* ControlName(int id) {
+    switch (id) {
+    case kEditBefore:
+        return "edit";
+    case kWhole:
+        return "whole number";
+    case kDecimal:
+        return "two decimals";
+    case kTime:
+        return "time";
+    case kDate:
+        return "date";
+    case kButtonAfter:
+        return "button";
+    default:
+        return "?";
+    }
+}
+
+const char* CodeName(int code) {
+    switch (code) {
+    case 100:
+        return "stepped up";
+    case 101:
+        return "stepped down";
+    case EN_SETFOCUS:
+        return "EN_SETFOCUS";
+    case EN_KILLFOCUS:
+        return "EN_KILLFOCUS";
+    case EN_CHANGE:
+        return "EN_CHANGE";
+    case EN_UPDATE:
+        return "EN_UPDATE";
+    case EN_MAXTEXT:
+        return "EN_MAXTEXT";
+    case BN_CLICKED:
+        return "BN_CLICKED";
+    default:
+        return "other";
+    }
+}
+
+resources::DialogItem Item(const char* cls, const char* text, int id, DWORD style, short x, short y,
+                           short cx, short cy) {
+    resources::DialogItem item;
+    item.className = cls;
+    item.text = text;
+    item.id = static_cast<WORD>(id);
+    item.style = WS_CHILD | WS_VISIBLE | style;
+    item.x = x;
+    item.y = y;
+    item.cx = cx;
+    item.cy = cy;
+    return item;
+}
+
+resources::DialogTemplate PageTemplate() {
+    resources::DialogTemplate t;
+    t.style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_SETFONT;
+    t.caption = "RUZAV32 gallery: spin control";
+    t.fontFace = "MS Sans Serif";
+    t.pointSize = 8;
+    t.x = 20;
+    t.y = 20;
+    t.cx = 170;
+    t.cy = 124;
+    t.items.push_back(Item("STATIC", "Ordinary edit", -1, SS_LEFT, 8, 10, 60, 8));
+    t.items.push_back(Item("EDIT", "before", kEditBefore, WS_BORDER | WS_TABSTOP, 72, 8, 80, 12));
+    const struct {
+        const char* label;
+        int id;
+    } spins[] = {
+        {"Whole number", kWhole}, {"Two decimals", kDecimal}, {"Time", kTime}, {"Date", kDate}};
+    short y = 26;
+    for (const auto& s : spins) {
+        t.items.push_back(Item("STATIC", s.label, -1, SS_LEFT, 8, y + 2, 60, 8));
+        t.items.push_back(Item("CKSpin", "", s.id, WS_TABSTOP, 72, y, 80, 13));
+        y += 18;
+    }
+    t.items.push_back(
+        Item("BUTTON", "After", kButtonAfter, BS_PUSHBUTTON | WS_TABSTOP, 72, y + 4, 50, 14));
+    return t;
+}
+
+// The host's dialog. It is made with the system's dialog functions and a framework object
+// attached for it, so the controls can take it as their parent.
+class SpinPageDialog {
+public:
+    bool Open(const resources::DialogTemplate& tmpl) {
+        m_hWnd = ::CreateDialogIndirectParamA(AfxGetInstanceHandle(), &tmpl, nullptr, Proc,
+                                              reinterpret_cast<LPARAM>(this));
+        return m_hWnd != nullptr;
+    }
+
+    void Close() {
+        if (m_hWnd != nullptr) {
+            ::DestroyWindow(m_hWnd);
+            m_hWnd = nullptr;
+        }
+        if (m_wnd.m_hWnd != nullptr) {
+            m_wnd.Detach();
+        }
+    }
+
+    ~SpinPageDialog() { Close(); }
+
+    CKSpin* Spin(int id) {
+        CWnd* wnd = CWnd::FromHandlePermanent(::GetDlgItem(m_hWnd, id));
+        return wnd != nullptr && wnd->IsKindOf(RUNTIME_CLASS(CKSpin)) ? static_cast<CKSpin*>(wnd)
+                                                                      : nullptr;
+    }
+
+    void PrintValues() {
+        int whole = 0;
+        float decimal = 0;
+        tagSpinTime time{};
+        tagSpinDate date{};
+        std::printf("values:");
+        // Get answers FALSE when the fields hold no valid value; the host shows that as "-".
+        if (Spin(kWhole) != nullptr && Spin(kWhole)->Get(&whole)) {
+            std::printf(" whole %d;", whole);
+        } else {
+            std::printf(" whole -;");
+        }
+        if (Spin(kDecimal) != nullptr && Spin(kDecimal)->Get(&decimal)) {
+            std::printf(" decimal %.2f;", static_cast<double>(decimal));
+        } else {
+            std::printf(" decimal -;");
+        }
+        if (Spin(kTime) != nullptr && Spin(kTime)->Get(&time)) {
+            std::printf(" time %02d:%02d;", time.nHour, time.nMinute);
+        } else {
+            std::printf(" time -;");
+        }
+        if (Spin(kDate) != nullptr && Spin(kDate)->Get(&date)) {
+            std::printf(" date %04d-%02d-%02d", date.nYear, date.nMonth, date.nDay);
+        } else {
+            std::printf(" date -");
+        }
+        std::printf("\n");
+    }
+
+    HWND m_hWnd = nullptr;
+
+private:
+    static INT_PTR CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_INITDIALOG) {
+            ::SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+            auto* self = reinterpret_cast<SpinPageDialog*>(lParam);
+            self->m_hWnd = hwnd;
+            self->m_wnd.Attach(hwnd);
+            self->OnInitDialog();
+            return TRUE;
+        }
+        if (message == WM_COMMAND) {
+            OnCommand(wParam, lParam);
+            return TRUE;
+        }
+        return FALSE;
+    }
+
+    // Each control gets the dialog as its parent and its first value.
+    void OnInitDialog() {
+        if (CKSpin* s = Spin(kWhole)) {
+            s->SetProperties(&m_wnd, 0, 100, 42, 5);
+            const int value = 42;
+            s->Set(&value);
+        }
+        if (CKSpin* s = Spin(kDecimal)) {
+            s->SetProperties(&m_wnd, 0.0f, 10.0f, 2.5f, 0.25f);
+            const float value = 2.5f;
+            s->Set(&value);
+        }
+        if (CKSpin* s = Spin(kTime)) {
+            s->SetProperties(&m_wnd, eSpinTime);
+            const tagSpinTime value{9, 30, 0, 0};
+            s->Set(&value);
+        }
+        if (CKSpin* s = Spin(kDate)) {
+            s->SetProperties(&m_wnd, eSpinDate);
+            const tagSpinDate value{24, 12, 2026, 0};
+            s->Set(&value);
+        }
+    }
+
+    static void OnCommand(WPARAM wParam, LPARAM lParam) {
+        const int id = LOWORD(wParam);
+        const int code = HIWORD(wParam);
+        char text[64] = "";
+        const HWND from = reinterpret_cast<HWND>(lParam);
+        if (from != nullptr) {
+            // A spin control answers with the text of its current field.
+            ::GetWindowTextA(from, text, sizeof text);
+        }
+        std::printf("  WM_COMMAND %-12s (id %d) code %-3d %-12s text \"%s\"\n", ControlName(id), id,
+                    code, CodeName(code), text);
+    }
+
+    CWnd m_wnd;
+};
+
+// One step of the session: what the user does, then doing it.
+struct Action {
+    const char* what;
+    std::function<void()> act;
+};
+
+POINT ArrowPoint(HWND spin, bool up) {
+    const HWND arrows = ::GetDlgItem(spin, 100);
+    RECT rc{};
+    ::GetClientRect(arrows, &rc);
+    return POINT{rc.right / 2, up ? 2 : rc.bottom - 3};
+}
+
+void ClickArrow(HWND dialog, int id, bool up) {
+    const HWND spin = ::GetDlgItem(dialog, id);
+    desktop::ClickWindow(::GetDlgItem(spin, 100), ArrowPoint(spin, up));
+}
+
+std::string Join(const std::string& dir, const char* name) {
+    return dir.empty() || dir.back() == '/' ? dir + name : dir + "/" + name;
+}
+
+} // namespace
+
+bool RunSpinPage(const std::string& outDir) {
+    if (CKSpin::RegisterClass() == 0) {
+        std::fprintf(stderr, "ruzav-gallery: the spin control class could not be registered\n");
+        return false;
+    }
+    bool ok = true;
+    {
+        const resources::DialogTemplate tmpl = PageTemplate();
+        SpinPageDialog page;
+        if (!page.Open(tmpl)) {
+            std::fprintf(stderr, "ruzav-gallery: the spin page could not be opened\n");
+            CKSpin::UnregisterClass();
+            return false;
+        }
+        const HWND dialog = page.m_hWnd;
+        desktop::PumpUntilIdle();
+        const std::string before = Join(outDir, "spin-before.png");
+        ok = desktop::SaveWindowPng(dialog, before.c_str()) && ok;
+        std::printf("page 1: spin control (%s)\n", before.c_str());
+        page.PrintValues();
+
+        const Action session[] = {
+            {"click the whole number's up arrow twice",
+             [&] {
+                 ClickArrow(dialog, kWhole, true);
+                 ClickArrow(dialog, kWhole, true);
+             }},
+            {"click the two decimals' down arrow", [&] { ClickArrow(dialog, kDecimal, false); }},
+            {"click into the ordinary edit", [&] { desktop::ClickControl(dialog, kEditBefore); }},
+            {"Tab into the whole number and type 7",
+             [&] {
+                 desktop::PressKey(VK_TAB);
+                 desktop::TypeText("7");
+             }},
+            {"Page Up", [&] { desktop::PressKey(VK_PRIOR); }},
+            {"Tab to the two decimals, Up",
+             [&] {
+                 desktop::PressKey(VK_TAB);
+                 desktop::PressKey(VK_UP);
+             }},
+            {"Tab to the time's hour, type 1 then 1",
+             [&] {
+                 desktop::PressKey(VK_TAB);
+                 desktop::TypeText("11");
+             }},
+            {"Tab to the minute, Down twice",
+             [&] {
+                 desktop::PressKey(VK_TAB);
+                 desktop::PressKey(VK_DOWN);
+                 desktop::PressKey(VK_DOWN);
+             }},
+            {"Tab on (the designator on a 12-hour clock) and type p",
+             [&] {
+                 desktop::PressKey(VK_TAB);
+                 desktop::TypeText("p");
+             }},
+            {"Tab into the date, Page Up",
+             [&] {
+                 desktop::PressKey(VK_TAB);
+                 desktop::PressKey(VK_PRIOR);
+             }},
+            {"Tab to the date's second field, Up",
+             [&] {
+                 desktop::PressKey(VK_TAB);
+                 desktop::PressKey(VK_UP);
+             }},
+            {"Shift+Tab back to the first date field",
+             [&] { desktop::PressKey(VK_TAB, {VK_SHIFT}); }},
+            {"Shift+Tab out of the date control", [&] { desktop::PressKey(VK_TAB, {VK_SHIFT}); }},
+            {"click the date's up arrow", [&] { ClickArrow(dialog, kDate, true); }},
+            {"click the button after the controls",
+             [&] { desktop::ClickControl(dialog, kButtonAfter); }},
+        };
+        for (const Action& a : session) {
+            std::printf("> %s\n", a.what);
+            a.act();
+            const HWND focus = ::GetFocus();
+            const int id = focus != nullptr && ::GetParent(focus) != dialog
+                               ? ::GetDlgCtrlID(::GetParent(focus))
+                               : ::GetDlgCtrlID(focus);
+            std::printf("  focus: %s\n", ControlName(id));
+        }
+        desktop::PumpUntilIdle();
+        page.PrintValues();
+        const std::string after = Join(outDir, "spin-after.png");
+        ok = desktop::SaveWindowPng(dialog, after.c_str()) && ok;
+        std::printf("pictures: %s %s\n", before.c_str(), after.c_str());
+        page.Close();
+    }
+    CKSpin::UnregisterClass();
+    std::fflush(stdout);
+    return ok;
+}
