@@ -29,8 +29,10 @@ void UserTest::SetUp() {
 }
 
 void UserTest::TearDown() {
-    desktop::reset();
+    // Handlers capture the test's locals, which are gone by now: windows still alive are
+    // destroyed by the reset with the plain default procedure.
     Handlers().clear();
+    desktop::reset();
 }
 
 HWND UserTest::TopLevel(const char* title, int x, int y, int cx, int cy, DWORD style) {
