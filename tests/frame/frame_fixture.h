@@ -10,7 +10,6 @@
 
 #include <fstream>
 #include <string>
-#include <sys/stat.h>
 
 class FrameTest : public ::testing::Test {
 protected:
@@ -27,9 +26,7 @@ protected:
 
     // A folder on the platform's drives, given as a DOS path whose parent exists.
     static void MakeFolder(const char* dosPath) {
-        const std::string host = desktop::HostPath(dosPath);
-        ASSERT_FALSE(host.empty()) << dosPath;
-        ::mkdir(host.c_str(), 0755);
+        ASSERT_TRUE(::CreateDirectoryA(dosPath, NULL)) << dosPath;
     }
 
     static void WriteFile(const std::string& dosPath, const std::string& contents) {
