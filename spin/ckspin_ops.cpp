@@ -143,7 +143,13 @@ void CKSpin::Notify(UINT nCode) {
 LRESULT CKSpin::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     // Whatever a field reports, the parent hears it as coming from the control itself.
     if (message == WM_COMMAND) {
+        const HWND self = m_hWnd;
         Notify(HIWORD(wParam));
+        // The parent may have closed the dialog in its handler; a self-deleting control is
+        // gone with its window then, and must not be touched again.
+        if (self != nullptr && !::IsWindow(self)) {
+            return 0;
+        }
     }
     return CWnd::WindowProc(message, wParam, lParam);
 }

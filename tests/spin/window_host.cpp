@@ -96,6 +96,10 @@ INT_PTR CALLBACK SpinDialog::Proc(HWND dialog, UINT message, WPARAM wParam, LPAR
             n.fields[i] = self->text(::GetDlgItem(from, 101 + i));
         }
         self->notes.push_back(n);
+        if (n.code == self->closeOnCode) {
+            self->dialog_ = nullptr;
+            ::DestroyWindow(dialog);
+        }
         return TRUE;
     }
     return FALSE;

@@ -64,6 +64,8 @@ public:
     void close();
 
     std::vector<Notification> notes;
+    // The dialog destroys itself when it hears this code (as a host closing on a change would).
+    int closeOnCode = -1;
 
 private:
     static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

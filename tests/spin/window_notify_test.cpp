@@ -103,6 +103,24 @@ TEST_F(NotifyTest, AControlWithoutParentSendsNothing) {
     }
 }
 
+TEST_F(NotifyTest, AParentMayCloseTheDialogFromANotification) {
+    for (int code : {EN_CHANGE, 100}) {
+        SpinDialog dlg({{7, eSpinInt}});
+        const HWND spin = dlg.control(7);
+        const HWND field = dlg.field(7, 1);
+        dlg.closeOnCode = code;
+        if (code == EN_CHANGE) {
+            ::SetFocus(field);
+            Type("1");
+        } else {
+            ClickArrow(spin, true);
+        }
+        EXPECT_FALSE(::IsWindow(spin)) << code;
+        EXPECT_FALSE(::IsWindow(field)) << code;
+        EXPECT_EQ(dlg.dialog(), nullptr) << code;
+    }
+}
+
 TEST_F(NotifyTest, TheMessageOrderOfAnArrowClick) {
     SpinDialog dlg({{7, eSpinInt}});
     desktop::MessageRecorder recorder;
