@@ -134,7 +134,10 @@ TEST_F(PlaceWindowTest, NothingHappensWithoutAWindow) {
     CWnd unattached;
     PlaceWindow(&unattached, &parent_, wpCascade);
     PlaceWindow(nullptr, &parent_, wpCascade);
-    EXPECT_EQ(NULL, unattached.m_hWnd);
+    RECT parent = {};
+    ::GetWindowRect(parent_.m_hWnd, &parent);
+    EXPECT_EQ(100, parent.left) << "no other window moves instead";
+    EXPECT_EQ(100, parent.top);
 }
 
 } // namespace
