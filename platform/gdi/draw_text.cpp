@@ -164,7 +164,7 @@ int WINAPI DrawTextA(HDC hdc, LPCSTR text, int count, LPRECT rect, UINT format) 
 
     int top = rect->top;
     if (single && (format & DT_VCENTER))
-        top = rect->top + (rect->bottom - rect->top - lineHeight) / 2;
+        top = rect->top + (rect->bottom - rect->top) / 2 - lineHeight / 2;
     else if (single && (format & DT_BOTTOM))
         top = rect->bottom - lineHeight;
 

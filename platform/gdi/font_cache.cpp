@@ -136,10 +136,11 @@ void SetupMetrics(FontFace& f, const LOGFONTA& lf) {
         ascentPerEm = static_cast<double>(face->ascender) / face->units_per_EM;
         descentPerEm = static_cast<double>(-face->descender) / face->units_per_EM;
     }
-    auto cellFor = [&](int em) {
-        return static_cast<int>(std::ceil(em * ascentPerEm - 1e-6)) +
-               static_cast<int>(std::ceil(em * descentPerEm - 1e-6));
-    };
+    // Ascent and descent round to the nearest pixel: an 11-pixel DejaVu Sans has 10 and 3, a
+    // 13-pixel cell like the 8-point face it stands for.
+    auto ascentFor = [&](int em) { return static_cast<int>(std::lround(em * ascentPerEm)); };
+    auto descentFor = [&](int em) { return static_cast<int>(std::lround(em * descentPerEm)); };
+    auto cellFor = [&](int em) { return ascentFor(em) + descentFor(em); };
     int em;
     if (lf.lfHeight < 0) {
         em = -lf.lfHeight;
@@ -153,8 +154,8 @@ void SetupMetrics(FontFace& f, const LOGFONTA& lf) {
     em = std::min(em, 2048);
     if (face && FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(em)) != 0)
         f.ftFace = face = nullptr;
-    f.ascent = static_cast<int>(std::ceil(em * ascentPerEm - 1e-6));
-    f.descent = static_cast<int>(std::ceil(em * descentPerEm - 1e-6));
+    f.ascent = ascentFor(em);
+    f.descent = descentFor(em);
     f.height = f.ascent + f.descent;
     f.internalLeading = std::max(0, f.height - em);
     const int x = f.Advance('x');

@@ -1,7 +1,8 @@
 // Lines and single pixels: MoveToEx, LineTo, Polyline, SetPixel, GetPixel.
 //
 // A line includes its first point and leaves out its last, so that a polyline draws each
-// corner once: MoveToEx(0, 0) then LineTo(4, 0) sets (0,0) to (3,0).
+// corner once: MoveToEx(0, 0) then LineTo(4, 0) sets (0,0) to (3,0). Lines of wide pens end in
+// round caps that cover both points.
 #include "gdi/stroke.h"
 
 #include <cstdlib>
@@ -64,10 +65,21 @@ void Dab(const Target& t, const Stroke& s, int x, int y, std::uint32_t pixel) {
         PlotSurfacePixel(t, x, y, pixel, s.rop2);
         return;
     }
-    // A wide pen is a square of its width centred on the path.
-    int before = (s.width - 1) / 2;
-    FillSurfaceRect(t, RECT{x - before, y - before, x - before + s.width, y - before + s.width},
-                    pixel, s.rop2);
+    // A wide pen is a round dab of its width centred on the path (a square for even widths,
+    // which have no centre pixel): width 3 is a plus sign, width 5 a disc of radius 2.
+    const int before = (s.width - 1) / 2;
+    if (s.width % 2 == 0) {
+        FillSurfaceRect(t, RECT{x - before, y - before, x - before + s.width, y - before + s.width},
+                        pixel, s.rop2);
+        return;
+    }
+    const int radius = s.width / 2;
+    for (int dy = -radius; dy <= radius; ++dy) {
+        int half = 0;
+        while ((half + 1) * (half + 1) + dy * dy <= radius * radius)
+            ++half;
+        FillSurfaceRect(t, RECT{x - half, y + dy, x + half + 1, y + dy + 1}, pixel, s.rop2);
+    }
 }
 
 } // namespace
@@ -101,6 +113,9 @@ void StrokeLine(const Target& t, const Stroke& s, int x0, int y0, int x1, int y1
         else
             y += sy;
     }
+    // Wide lines are geometric: their round caps cover the end point too.
+    if (s.width > 1 && StyleOn(s.style, *counter))
+        Dab(t, s, x1, y1, s.pixel);
 }
 
 } // namespace gdi

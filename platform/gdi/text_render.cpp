@@ -193,7 +193,7 @@ int WINAPI GetTextFaceA(HDC hdc, int count, LPSTR name) {
     const std::size_t n = std::min(face.size(), static_cast<std::size_t>(count - 1));
     std::memcpy(name, face.data(), n);
     name[n] = '\0';
-    return static_cast<int>(n) + 1;
+    return static_cast<int>(n); // characters copied, the terminator not counted
 }
 
 BOOL WINAPI GetCharWidthA(HDC hdc, UINT first, UINT last, LPINT widths) {

@@ -112,3 +112,51 @@ CONFORMANCE_TEST(GdiDeletingASelectedObject) {
     CHECK_EQ(kBlack, GetPixel(canvas.dc(), 0, 0));
     SelectObject(canvas.dc(), old);
 }
+
+CONFORMANCE_TEST(GdiWidePenLineHasRoundCaps) {
+    Canvas canvas(12, 6);
+    HPEN pen = CreatePen(PS_SOLID, 3, kBlack);
+    HGDIOBJ old = SelectObject(canvas.dc(), pen);
+    MoveToEx(canvas.dc(), 2, 2, nullptr);
+    LineTo(canvas.dc(), 9, 2);
+    CHECK(Same(canvas.Box(kBlack), 1, 1, 11, 4));
+    CHECK_EQ(kBlack, GetPixel(canvas.dc(), 10, 2)); // the cap covers the end point
+    CHECK_EQ(kBlack, GetPixel(canvas.dc(), 2, 1));
+    CHECK_EQ(kWhite, GetPixel(canvas.dc(), 1, 1)); // round, not square
+    CHECK_EQ(kWhite, GetPixel(canvas.dc(), 10, 3));
+    SelectObject(canvas.dc(), old);
+    DeleteObject(pen);
+}
+
+CONFORMANCE_TEST(GdiDottedPenIsThreeOnThreeOff) {
+    Canvas canvas(14, 3);
+    HPEN pen = CreatePen(PS_DOT, 1, kBlack);
+    HGDIOBJ old = SelectObject(canvas.dc(), pen);
+    SetBkMode(canvas.dc(), TRANSPARENT);
+    MoveToEx(canvas.dc(), 0, 1, nullptr);
+    LineTo(canvas.dc(), 14, 1);
+    const char expected[] = "###...###...##";
+    for (int x = 0; x < 14; ++x)
+        CHECK_EQ(expected[x] == '#' ? kBlack : kWhite, GetPixel(canvas.dc(), x, 1));
+    SelectObject(canvas.dc(), old);
+    DeleteObject(pen);
+}
+
+CONFORMANCE_TEST(GdiSlopedLinesStepLikeBresenham) {
+    struct Case {
+        int x0, y0, x1, y1;
+        const char* rows[4];
+    } cases[] = {
+        {0, 0, 7, 3, {"##......", "..##....", "....##..", "......#."}},
+        {7, 0, 0, 3, {"......##", "....##..", "..##....", ".#......"}},
+        {0, 3, 7, 0, {"......#.", "....##..", "..##....", "##......"}},
+    };
+    for (const Case& c : cases) {
+        Canvas canvas(8, 4);
+        MoveToEx(canvas.dc(), c.x0, c.y0, nullptr);
+        LineTo(canvas.dc(), c.x1, c.y1);
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 8; ++x)
+                CHECK_EQ(c.rows[y][x] == '#' ? kBlack : kWhite, GetPixel(canvas.dc(), x, y));
+    }
+}

@@ -105,3 +105,31 @@ CONFORMANCE_TEST(GdiTransparentTextLeavesTheBackground) {
     CHECK(box.left >= 2 && box.top >= 2 && box.right <= 2 + text.tm.tmMaxCharWidth * 5 &&
           box.bottom <= 2 + text.tm.tmHeight);
 }
+
+CONFORMANCE_TEST(GdiDrawTextPrefixesAndCentring) {
+    Canvas canvas(4, 4);
+    TextSetup text(canvas.dc());
+    SIZE save, amp;
+    GetTextExtentPoint32A(canvas.dc(), "Save", 4, &save);
+    GetTextExtentPoint32A(canvas.dc(), "a&b", 3, &amp);
+    RECT r = {0, 0, 1, 1};
+    CHECK_EQ(text.tm.tmHeight,
+             DrawTextA(canvas.dc(), "&Save", -1, &r, DT_CALCRECT | DT_SINGLELINE));
+    CHECK_EQ(save.cx, r.right);
+    CHECK_EQ(text.tm.tmHeight, r.bottom);
+    RECT a = {0, 0, 1, 1};
+    DrawTextA(canvas.dc(), "a&&b", -1, &a, DT_CALCRECT | DT_SINGLELINE);
+    CHECK_EQ(amp.cx, a.right);
+    // Centred vertically, the answer is the offset of the text's bottom from the top.
+    RECT box = {0, 0, 100, 20};
+    CHECK_EQ(20 / 2 - text.tm.tmHeight / 2 + text.tm.tmHeight,
+             DrawTextA(canvas.dc(), "Mid", -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE));
+}
+
+CONFORMANCE_TEST(GdiTextFaceIsCutToTheBuffer) {
+    Canvas canvas(4, 4);
+    TextSetup text(canvas.dc());
+    char face[4] = {'x', 'x', 'x', 'x'};
+    CHECK_EQ(3, GetTextFaceA(canvas.dc(), 4, face));
+    CHECK_EQ('\0', face[3]);
+}

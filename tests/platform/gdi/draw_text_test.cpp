@@ -70,7 +70,7 @@ TEST_F(DrawTextTest, CentredTextSitsInTheMiddle) {
     HDC dc = TextCanvas(100, 40);
     RECT r{0, 0, 100, 40};
     int result = DrawTextA(dc, "Mid", -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    const int left = (100 - Extent("Mid")) / 2, top = (40 - tm_.tmHeight) / 2;
+    const int left = (100 - Extent("Mid")) / 2, top = 40 / 2 - tm_.tmHeight / 2;
     EXPECT_EQ(result, top + tm_.tmHeight);
     const RECT ink = InkBox(kBlack);
     EXPECT_GE(ink.left, left);

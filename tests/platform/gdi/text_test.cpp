@@ -229,7 +229,7 @@ TEST_F(TextTest, BadArgumentsFail) {
     TEXTMETRICA tm;
     EXPECT_FALSE(GetTextMetricsA(reinterpret_cast<HDC>(0x1234), &tm));
     char face[4];
-    EXPECT_EQ(GetTextFaceA(dc, sizeof face, face), 4);
+    EXPECT_EQ(GetTextFaceA(dc, sizeof face, face), 3); // characters copied, without the NUL
     EXPECT_STREQ(face, "MS ");
 }
 
