@@ -28,14 +28,12 @@ Maps& TheMaps() {
 
 void DropTemporaries(void* handle) {
     Maps& maps = TheMaps();
-    for (auto it = maps.tempObjects.begin(); it != maps.tempObjects.end();) {
-        if (it->first.first == handle) {
-            it->second->m_hObject = nullptr; // the handle is already going
-            delete it->second;
-            it = maps.tempObjects.erase(it);
-        } else {
-            ++it;
-        }
+    // Wrappers of one handle sit together in the ordered map, one per class asked for.
+    auto it = maps.tempObjects.lower_bound(std::make_pair(handle, nullptr));
+    while (it != maps.tempObjects.end() && it->first.first == handle) {
+        it->second->m_hObject = nullptr; // the handle is already going
+        delete it->second;
+        it = maps.tempObjects.erase(it);
     }
     auto dc = maps.tempDcs.find(static_cast<HDC>(handle));
     if (dc != maps.tempDcs.end()) {
