@@ -30,6 +30,13 @@ void ForgetPendingWindow(CWnd* pWnd);
 // After WM_NCDESTROY: detaches an object that is still attached to the dead window.
 void ForgetDestroyedWindow(HWND hWnd);
 
+// Calls in progress (wnd_proc.cpp)
+// True when pWnd is still inside one of its own handlers below the current message: its
+// PostNcDestroy then runs when that handler returns.
+bool DeferPostNcDestroy(CWnd* pWnd);
+// The object is being deleted: calls in progress must not touch it again.
+void ForgetActiveCalls(CWnd* pWnd);
+
 // Message pump (wnd_modal.cpp)
 BOOL PumpMessage(MSG& msg);
 // Hands a message from GetMessage to the framework and the window (PreTranslateMessage first).

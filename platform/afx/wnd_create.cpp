@@ -19,6 +19,7 @@ CWnd::~CWnd() {
     if (m_hWnd != NULL)
         Detach();
     afx_internal::ForgetPendingWindow(this);
+    afx_internal::ForgetActiveCalls(this);
 }
 
 HWND CWnd::GetSafeHwnd() const {
@@ -246,8 +247,10 @@ void CWnd::OnNcDestroy() {
     }
     Detach();
 
-    // Last: a class that owns itself deletes the object here.
-    PostNcDestroy();
+    // Last: a class that owns itself deletes the object here, or as soon as its own handler
+    // that led to the destruction has returned.
+    if (!afx_internal::DeferPostNcDestroy(this))
+        PostNcDestroy();
 }
 
 void CWnd::PostNcDestroy() {}

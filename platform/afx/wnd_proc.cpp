@@ -5,9 +5,41 @@
 
 #include "afx/afx_internal.h"
 
+#include <vector>
+
 namespace {
 thread_local AFX_THREAD_STATE t_threadState = {};
+
+// The framework window procedure calls in progress on this thread, innermost last. An object
+// whose window is destroyed while one of its own handlers is still running (a parent closing
+// the dialog from the control's notification, say) is not told PostNcDestroy until that
+// outermost handler has returned, so the handler's remaining code never meets a deleted object.
+struct ActiveCall {
+    CWnd* pWnd; // NULL once the object has been deleted by other means
+    bool bPostNcDestroyPending;
+};
+thread_local std::vector<ActiveCall> t_activeCalls;
 } // namespace
+
+namespace afx_internal {
+bool DeferPostNcDestroy(CWnd* pWnd) {
+    // The innermost call is the WM_NCDESTROY being handled now; look for an outer one.
+    for (size_t i = 0; i + 1 < t_activeCalls.size(); ++i) {
+        if (t_activeCalls[i].pWnd == pWnd) {
+            t_activeCalls[i].bPostNcDestroyPending = true;
+            return true;
+        }
+    }
+    return false;
+}
+
+void ForgetActiveCalls(CWnd* pWnd) {
+    for (ActiveCall& call : t_activeCalls) {
+        if (call.pWnd == pWnd)
+            call.pWnd = NULL;
+    }
+}
+} // namespace afx_internal
 
 AFX_THREAD_STATE* AFXAPI AfxGetThreadState() {
     return &t_threadState;
@@ -40,15 +72,19 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
     pState->m_lastSentMsg.wParam = wParam;
     pState->m_lastSentMsg.lParam = lParam;
     ++pState->m_nMsgDepth;
+    t_activeCalls.push_back({pWnd, false});
 
     LRESULT lResult = pWnd->WindowProc(nMsg, wParam, lParam);
-    // pWnd may be gone now (a handler destroyed the window and the object deleted itself).
 
+    ActiveCall finished = t_activeCalls.back();
+    t_activeCalls.pop_back();
     if (nMsg == WM_NCDESTROY)
         afx_internal::ForgetDestroyedWindow(hWnd);
-
     --pState->m_nMsgDepth;
     pState->m_lastSentMsg = oldState;
+    // The window went while this call ran; the object may now let go of itself.
+    if (finished.pWnd != NULL && finished.bPostNcDestroyPending)
+        finished.pWnd->PostNcDestroy();
     return lResult;
 }
 

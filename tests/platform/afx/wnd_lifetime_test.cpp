@@ -117,6 +117,61 @@ TEST_F(WndLifetimeTest, AWindowDestroyedFromItsOwnHandlerIsSafe) {
     EXPECT_EQ(deleted, 1);
 }
 
+// A control that tells its parent something and then carries on with its own work, while the
+// parent closes everything in answer to the notification.
+class CNotifier : public CWnd {
+public:
+    explicit CNotifier(int* pDeleted) : m_pDeleted(pDeleted) {}
+    ~CNotifier() override {
+        ++*m_pDeleted;
+        m_nMagic = 0;
+    }
+    int m_nMagic = 0x1234;
+    bool* m_pStillAlive = nullptr;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_APP) {
+            ::SendMessageA(::GetParent(m_hWnd), WM_APP + 1, 0, 0);
+            *m_pStillAlive = m_nMagic == 0x1234; // the object must still be here
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+    void PostNcDestroy() override { delete this; }
+    int* m_pDeleted;
+};
+
+class CClosingParent : public CWnd {
+protected:
+    afx_msg LRESULT OnChildSaidSomething(WPARAM, LPARAM) {
+        DestroyWindow();
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CClosingParent, CWnd)
+ON_MESSAGE(WM_APP + 1, OnChildSaidSomething)
+END_MESSAGE_MAP()
+
+TEST_F(WndLifetimeTest, AnObjectOutlivesItsWindowUntilItsOwnHandlerReturns) {
+    CClosingParent parent;
+    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_OVERLAPPED, 0, 0, 100, 100,
+                                NULL, NULL));
+    int deleted = 0;
+    bool stillAlive = false;
+    CNotifier* pChild = new CNotifier(&deleted);
+    pChild->m_pStillAlive = &stillAlive;
+    ASSERT_TRUE(pChild->Create(NULL, "child", WS_VISIBLE, CRect(0, 0, 10, 10), &parent, 1));
+    HWND hChild = pChild->m_hWnd;
+
+    ::SendMessageA(hChild, WM_APP, 0, 0);
+    EXPECT_TRUE(stillAlive);
+    EXPECT_EQ(deleted, 1) << "deleted once its handler returned";
+    EXPECT_FALSE(::IsWindow(hChild));
+    EXPECT_EQ(parent.m_hWnd, nullptr);
+}
+
 TEST_F(WndLifetimeTest, NestedMessagesRestoreTheCurrentMessage) {
     int deleted = 0;
     CSelfDeleting* pWnd = MakeSelfDeleting(&deleted);
