@@ -7,16 +7,20 @@
 namespace desktop {
 namespace {
 
+// The window is chosen when the message is taken (the focus then); with Alt held, keys arrive
+// as system keys, as on Windows.
 void PostKey(UINT msg, UINT vk) {
     MSG m{};
-    HWND target = GetFocus();
-    if (!target) {
-        target = GetActiveWindow();
+    bool alt = vk == VK_MENU || GetAsyncKeyState(VK_MENU) < 0;
+    if (alt) {
+        msg = msg == WM_KEYDOWN ? WM_SYSKEYDOWN : WM_SYSKEYUP;
     }
-    m.hwnd = target;
     m.message = msg;
     m.wParam = vk;
-    m.lParam = msg == WM_KEYUP ? (LPARAM)0xC0000001 : 1;
+    m.lParam = (msg == WM_KEYUP || msg == WM_SYSKEYUP) ? (LPARAM)0xC0000001 : 1;
+    if (alt) {
+        m.lParam |= 0x20000000; // the context bit: Alt is down
+    }
     wm::PostInput(m, false);
 }
 
@@ -132,7 +136,6 @@ void TypeText(const char* text) {
         UINT vk = KeyFor(*p, &shift);
         if (!vk) {
             MSG m{};
-            m.hwnd = GetFocus();
             m.message = WM_CHAR;
             m.wParam = (WPARAM)(unsigned char)*p;
             m.lParam = 1;

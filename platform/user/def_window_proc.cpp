@@ -176,6 +176,11 @@ LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             SendMessageA(hwnd, WM_HELP, 0, (LPARAM)&hi);
         }
         return 0;
+    case WM_SYSKEYDOWN:
+        if (wParam == VK_F4 && (lParam & 0x20000000)) {
+            SendMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+        }
+        return 0;
     case WM_HELP:
         if ((w->style & WS_CHILD) && w->parent) {
             return SendMessageA(w->parent->handle, WM_HELP, wParam, lParam);

@@ -253,6 +253,12 @@ bool TakeInput(HWND filter, UINT first, UINT last, bool remove, MSG* out) {
             q.msg = m;
             q.mouse = false;
         }
+        if (!q.msg.hwnd && q.msg.message >= WM_KEYFIRST && q.msg.message <= WM_KEYLAST) {
+            // Keyboard input goes to the window that has the focus when it is taken, as on
+            // Windows: a Tab that moves the focus sends its key-up to the new window.
+            HWND target = GetFocus();
+            q.msg.hwnd = target ? target : GetActiveWindow();
+        }
         if (!q.msg.hwnd || !Lookup(q.msg.hwnd)) {
             // Keyboard input with no window to take it is lost, as on Windows.
             g_input.pop_front();

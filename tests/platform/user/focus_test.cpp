@@ -165,3 +165,39 @@ TEST_F(FocusTest, DoubleClicksNeedTheClassStyleAndCaptureRoutesTheMouse) {
 
 } // namespace
 } // namespace user_test
+
+namespace user_test {
+namespace {
+
+TEST_F(FocusTest, KeyUpFollowsTheFocusAndAltMakesSystemKeys) {
+    HWND top = TopLevel();
+    HWND a = Child(top, 1), b = Child(top, 2);
+    std::vector<std::pair<HWND, UINT>> keys;
+    for (HWND h : {a, b}) {
+        Handle(h, [&keys, b](HWND hh, UINT m, WPARAM w, LPARAM l) -> LRESULT {
+            if (m == WM_KEYDOWN || m == WM_KEYUP || m == WM_SYSKEYDOWN || m == WM_SYSKEYUP) {
+                keys.push_back({hh, m});
+                if (m == WM_KEYDOWN && w == VK_TAB) {
+                    SetFocus(b);
+                }
+            }
+            return DefWindowProcA(hh, m, w, l);
+        });
+    }
+    SetFocus(a);
+    desktop::PressKey(VK_TAB);
+    desktop::PressKey('X', {VK_MENU});
+    using K = std::pair<HWND, UINT>;
+    EXPECT_EQ(keys, (std::vector<K>{K{a, WM_KEYDOWN}, K{b, WM_KEYUP}, K{b, WM_SYSKEYDOWN},
+                                    K{b, WM_SYSKEYDOWN}, K{b, WM_SYSKEYUP}, K{b, WM_SYSKEYUP}}));
+}
+
+TEST_F(FocusTest, AltF4ClosesTheWindowThroughItsDefaultProcedure) {
+    HWND top = TopLevel();
+    SetFocus(top);
+    desktop::PressKey(VK_F4, {VK_MENU});
+    EXPECT_FALSE(IsWindow(top));
+}
+
+} // namespace
+} // namespace user_test
