@@ -1,6 +1,16 @@
 // CDC: lines, shapes, rectangles, bitmaps and text.
 #include <afxwin.h>
 
+namespace {
+
+// The handle of an object that may be missing: selecting or filling with nothing is refused by
+// GDI, not a crash here.
+HGDIOBJ Handle(const CGdiObject* object) {
+    return object ? object->m_hObject : nullptr;
+}
+
+} // namespace
+
 CPoint CDC::MoveTo(int x, int y) {
     POINT old{0, 0};
     ::MoveToEx(m_hDC, x, y, &old);
@@ -57,10 +67,10 @@ COLORREF CDC::GetPixel(POINT point) const {
 // ---- Rectangles ----------------------------------------------------------------------------
 
 void CDC::FillRect(LPCRECT lpRect, CBrush* pBrush) {
-    ::FillRect(m_hDC, lpRect, static_cast<HBRUSH>(pBrush->GetSafeHandle()));
+    ::FillRect(m_hDC, lpRect, static_cast<HBRUSH>(Handle(pBrush)));
 }
 void CDC::FrameRect(LPCRECT lpRect, CBrush* pBrush) {
-    ::FrameRect(m_hDC, lpRect, static_cast<HBRUSH>(pBrush->GetSafeHandle()));
+    ::FrameRect(m_hDC, lpRect, static_cast<HBRUSH>(Handle(pBrush)));
 }
 void CDC::InvertRect(LPCRECT lpRect) {
     ::InvertRect(m_hDC, lpRect);

@@ -1,6 +1,16 @@
 // CDC: selection, attributes, coordinates and clipping.
 #include <afxwin.h>
 
+namespace {
+
+// The handle of an object that may be missing: selecting or filling with nothing is refused by
+// GDI, not a crash here.
+HGDIOBJ Handle(const CGdiObject* object) {
+    return object ? object->m_hObject : nullptr;
+}
+
+} // namespace
+
 int CDC::SaveDC() {
     return ::SaveDC(m_hDC);
 }
@@ -14,20 +24,19 @@ int CDC::GetDeviceCaps(int nIndex) const {
 // ---- Selection -----------------------------------------------------------------------------
 
 CPen* CDC::SelectObject(CPen* pPen) {
-    return CPen::FromHandle(static_cast<HPEN>(::SelectObject(m_hDC, pPen->GetSafeHandle())));
+    return CPen::FromHandle(static_cast<HPEN>(::SelectObject(m_hDC, Handle(pPen))));
 }
 
 CBrush* CDC::SelectObject(CBrush* pBrush) {
-    return CBrush::FromHandle(static_cast<HBRUSH>(::SelectObject(m_hDC, pBrush->GetSafeHandle())));
+    return CBrush::FromHandle(static_cast<HBRUSH>(::SelectObject(m_hDC, Handle(pBrush))));
 }
 
 CFont* CDC::SelectObject(CFont* pFont) {
-    return CFont::FromHandle(static_cast<HFONT>(::SelectObject(m_hDC, pFont->GetSafeHandle())));
+    return CFont::FromHandle(static_cast<HFONT>(::SelectObject(m_hDC, Handle(pFont))));
 }
 
 CBitmap* CDC::SelectObject(CBitmap* pBitmap) {
-    return CBitmap::FromHandle(
-        static_cast<HBITMAP>(::SelectObject(m_hDC, pBitmap->GetSafeHandle())));
+    return CBitmap::FromHandle(static_cast<HBITMAP>(::SelectObject(m_hDC, Handle(pBitmap))));
 }
 
 int CDC::SelectObject(CRgn* pRgn) {

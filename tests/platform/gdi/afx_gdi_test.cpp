@@ -63,6 +63,8 @@ TEST_F(AfxGdiTest, SelectObjectAnswersThePreviousObject) {
     ASSERT_NE(stock, nullptr);
     EXPECT_EQ(stock->m_hObject, GetStockObject(WHITE_BRUSH));
     EXPECT_EQ(CGdiObject::FromHandle(nullptr), nullptr);
+    EXPECT_EQ(dc.SelectObject(static_cast<CPen*>(nullptr)), nullptr); // refused, nothing changes
+    EXPECT_EQ(GetCurrentObject(dc.m_hDC, OBJ_PEN), GetStockObject(BLACK_PEN));
     EXPECT_EQ(CDC::FromHandle(dc.m_hDC), &dc);
 }
 
