@@ -247,4 +247,40 @@ TEST_F(WndCreateTest, AWindowIsAdoptedOnItsFirstMessage) {
     EXPECT_EQ(CAdopted::s_nLive, 0) << "the object went with its window";
 }
 
+// Classes that keep one procedure for all their windows, in a static slot.
+class CStaticLike : public CWnd {
+public:
+    static WNDPROC s_pfnSuper;
+
+protected:
+    WNDPROC* GetSuperWndProcAddr() override { return &s_pfnSuper; }
+};
+WNDPROC CStaticLike::s_pfnSuper = NULL;
+
+TEST_F(WndCreateTest, AClassWideSlotNamesWhereUnhandledMessagesGo) {
+    CStaticLike::s_pfnSuper = NULL;
+    HWND hFirst = ::CreateWindowExA(0, "STATIC", "a", WS_CHILD, 0, 0, 10, 10, m_parent.m_hWnd, NULL,
+                                    NULL, NULL);
+    HWND hSecond = ::CreateWindowExA(0, "STATIC", "b", WS_CHILD, 0, 0, 10, 10, m_parent.m_hWnd,
+                                     NULL, NULL, NULL);
+    WNDPROC staticProc = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hFirst, GWLP_WNDPROC));
+    CStaticLike first, second;
+    ASSERT_TRUE(first.SubclassWindow(hFirst));
+    EXPECT_EQ(CStaticLike::s_pfnSuper, staticProc) << "the first window fills the slot";
+    // A static control answers WM_GETDLGCODE itself; the default procedure would say 0.
+    LRESULT staticAnswer = ::CallWindowProcA(staticProc, hSecond, WM_GETDLGCODE, 0, 0);
+    ASSERT_NE(staticAnswer, 0);
+    EXPECT_EQ(::SendMessageA(hFirst, WM_GETDLGCODE, 0, 0), staticAnswer);
+
+    // A window attached by hand and given the framework procedure also uses the slot.
+    ASSERT_TRUE(second.Attach(hSecond));
+    ::SetWindowLongPtrA(hSecond, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AfxGetAfxWndProc()));
+    EXPECT_EQ(::SendMessageA(hSecond, WM_GETDLGCODE, 0, 0), staticAnswer);
+
+    // With the slot empty, unhandled messages go to the system's default procedure.
+    CStaticLike::s_pfnSuper = NULL;
+    EXPECT_EQ(::SendMessageA(hSecond, WM_GETDLGCODE, 0, 0), 0);
+    CStaticLike::s_pfnSuper = NULL;
+}
+
 } // namespace
