@@ -112,6 +112,12 @@ typedef struct tagHELPINFO {
     POINT MousePos;
 } HELPINFO, *LPHELPINFO;
 
+// lParam of WM_STYLECHANGING and WM_STYLECHANGED (wParam is GWL_STYLE or GWL_EXSTYLE).
+typedef struct tagSTYLESTRUCT {
+    DWORD styleOld;
+    DWORD styleNew;
+} STYLESTRUCT, *LPSTYLESTRUCT;
+
 typedef struct tagCBT_CREATEWNDA {
     LPCREATESTRUCTA lpcs;
     HWND hwndInsertAfter;

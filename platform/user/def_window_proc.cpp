@@ -107,6 +107,15 @@ LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return CopyText(w->text, wParam, lParam);
     case WM_GETTEXTLENGTH:
         return (LRESULT)w->text.size();
+    case WM_SETREDRAW:
+        // Drawing is switched off by hiding the window without telling anyone, as Win32 does;
+        // switching it on again shows it the same way (the caller then invalidates).
+        if (wParam) {
+            w->style |= WS_VISIBLE;
+        } else {
+            w->style &= ~WS_VISIBLE;
+        }
+        return 0;
     case WM_SETFONT:
         w->font = (HFONT)wParam;
         if (LOWORD(lParam)) {

@@ -42,6 +42,8 @@ std::string MessageName(UINT msg) {
         NAME(WM_NOTIFY),
         NAME(WM_HELP),
         NAME(WM_CONTEXTMENU),
+        NAME(WM_STYLECHANGING),
+        NAME(WM_STYLECHANGED),
         NAME(WM_NCCREATE),
         NAME(WM_NCDESTROY),
         NAME(WM_NCCALCSIZE),

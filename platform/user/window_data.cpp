@@ -97,13 +97,19 @@ LONG_PTR WINAPI SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value) {
         return old;
     }
     case GWL_STYLE:
-        old = (LONG_PTR)(LONG)w->style;
-        w->style = (DWORD)value;
+    case GWL_EXSTYLE: {
+        // The window hears of the change before and after, and may amend it on the way.
+        DWORD& field = index == GWL_STYLE ? w->style : w->exStyle;
+        old = (LONG_PTR)(LONG)field;
+        STYLESTRUCT ss{field, (DWORD)value};
+        Deliver(w, WM_STYLECHANGING, (WPARAM)index, (LPARAM)&ss);
+        if (!Lookup(hwnd)) {
+            return old;
+        }
+        field = ss.styleNew;
+        Deliver(w, WM_STYLECHANGED, (WPARAM)index, (LPARAM)&ss);
         return old;
-    case GWL_EXSTYLE:
-        old = (LONG_PTR)(LONG)w->exStyle;
-        w->exStyle = (DWORD)value;
-        return old;
+    }
     case GWLP_USERDATA:
         old = w->userData;
         w->userData = value;

@@ -203,3 +203,26 @@ TEST_F(LifetimeTest, TreeWalksFollowCreationOrder) {
 
 } // namespace
 } // namespace user_test
+
+namespace user_test {
+namespace {
+
+TEST_F(LifetimeTest, StyleChangesAreAnnouncedAndCanBeAmended) {
+    HWND w = TopLevel("S", 0, 0, 50, 50, WS_POPUP);
+    Handle(w, [](HWND h, UINT m, WPARAM wp, LPARAM l) -> LRESULT {
+        if (m == WM_STYLECHANGING && wp == (WPARAM)GWL_STYLE) {
+            ((STYLESTRUCT*)l)->styleNew |= WS_BORDER; // this window always keeps a border
+        }
+        return DefWindowProcA(h, m, wp, l);
+    });
+    desktop::MessageRecorder rec;
+    rec.Watch(w);
+    rec.Only({WM_STYLECHANGING, WM_STYLECHANGED});
+    EXPECT_EQ(SetWindowLongA(w, GWL_STYLE, (LONG)(WS_POPUP | WS_DISABLED)), (LONG)WS_POPUP);
+    EXPECT_EQ((DWORD)GetWindowLongA(w, GWL_STYLE), (DWORD)(WS_POPUP | WS_DISABLED | WS_BORDER));
+    EXPECT_SEQUENCE(
+        rec, {{w, WM_STYLECHANGING, (WPARAM)GWL_STYLE}, {w, WM_STYLECHANGED, (WPARAM)GWL_STYLE}});
+}
+
+} // namespace
+} // namespace user_test
