@@ -231,8 +231,11 @@ void CWnd::OnNcDestroy() {
     if (pState->m_hLockoutNotifyWindow == m_hWnd)
         pState->m_hLockoutNotifyWindow = NULL;
     if (CWinThread* pThread = AfxGetThread()) {
-        if (pThread->m_pMainWnd == this)
+        // The application ends with its main window.
+        if (pThread->m_pMainWnd == this) {
+            AfxPostQuitMessage(0);
             pThread->m_pMainWnd = NULL;
+        }
         if (pThread->m_pActiveWnd == this)
             pThread->m_pActiveWnd = NULL;
     }
