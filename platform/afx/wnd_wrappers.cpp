@@ -48,7 +48,11 @@ CWnd* CWnd::GetTopLevelParent() const {
     return FromHandle(hWnd);
 }
 
-CWnd* CWnd::GetSafeOwner_(HWND hParent) const {
+CWnd* PASCAL CWnd::GetSafeOwner(CWnd* pParent, HWND* pWndTop) {
+    return GetSafeOwner_(GetSafeHwndOf(pParent), pWndTop);
+}
+
+CWnd* PASCAL CWnd::GetSafeOwner_(HWND hParent, HWND* pWndTop) {
     // The top-level window above the given parent (or the main window), as message boxes and
     // modal dialogs want for their owner; disabled or child windows do not qualify.
     HWND hWnd = hParent;
@@ -58,6 +62,8 @@ CWnd* CWnd::GetSafeOwner_(HWND hParent) const {
     }
     while (hWnd != NULL && (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD))
         hWnd = ::GetParent(hWnd);
+    if (pWndTop != NULL)
+        *pWndTop = hWnd;
     return FromHandle(hWnd);
 }
 

@@ -144,7 +144,9 @@ public:
     }
     CWnd* GetOwner() const;
     void SetOwner(CWnd* pOwnerWnd) { m_hWndOwner = GetSafeHwndOf(pOwnerWnd); }
-    CWnd* GetSafeOwner(CWnd* pParent = NULL) const { return GetSafeOwner_(GetSafeHwndOf(pParent)); }
+    // The top-level window that should own a dialog or message box for pParent (the main
+    // window when pParent is NULL); the window handle itself in *pWndTop when asked for.
+    static CWnd* PASCAL GetSafeOwner(CWnd* pParent = NULL, HWND* pWndTop = NULL);
     CWnd* GetTopLevelParent() const;
     CWnd* GetWindow(UINT nCmd) const { return FromHandle(::GetWindow(m_hWnd, nCmd)); }
     CWnd* GetTopWindow() const { return FromHandle(::GetTopWindow(m_hWnd)); }
@@ -350,7 +352,7 @@ protected:
     UINT m_nFlags;      // WF_ flags
     int m_nModalResult;
 
-    CWnd* GetSafeOwner_(HWND hParent) const;
+    static CWnd* PASCAL GetSafeOwner_(HWND hParent, HWND* pWndTop = NULL);
 
     DECLARE_MESSAGE_MAP()
 
