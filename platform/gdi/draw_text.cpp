@@ -2,7 +2,8 @@
 // expansion and '&' prefixes.
 //
 // A prefix '&' underlines the character after it and is not drawn; "&&" draws one '&'. So
-// "&Save && Exit" draws "Save & Exit" with the S underlined.
+// "&Save && Exit" draws "Save & Exit" with the S underlined. DT_CALCRECT sets the rectangle's
+// width to the widest line and its height to the lines' total.
 #include "gdi/text_render.h"
 
 #include <algorithm>
@@ -19,7 +20,8 @@ struct Line {
     int underline = -1; // index in text of the prefixed character
 };
 
-// Removes prefixes; the first prefixed character is the one underlined.
+// Removes prefixes. When several characters carry one, the last is the one underlined; a '&'
+// at the very end prefixes nothing and is drawn as itself.
 Line StripPrefixes(const std::string& raw, bool prefixes) {
     Line line;
     if (!prefixes) {
@@ -29,10 +31,8 @@ Line StripPrefixes(const std::string& raw, bool prefixes) {
     for (std::size_t i = 0; i < raw.size(); ++i) {
         if (raw[i] == '&' && i + 1 < raw.size()) {
             ++i;
-            if (raw[i] != '&' && line.underline < 0)
+            if (raw[i] != '&')
                 line.underline = static_cast<int>(line.text.size());
-        } else if (raw[i] == '&') {
-            continue; // a trailing '&' prefixes nothing and draws nothing
         }
         line.text += raw[i];
     }
@@ -156,8 +156,8 @@ int WINAPI DrawTextA(HDC hdc, LPCSTR text, int count, LPRECT rect, UINT format) 
     const int height = lineHeight * static_cast<int>(lines.size());
 
     if (format & DT_CALCRECT) {
-        if (single || !(format & DT_WORDBREAK) || widest > rectWidth)
-            rect->right = rect->left + widest;
+        // The width becomes the widest line's, wrapped or not.
+        rect->right = rect->left + widest;
         rect->bottom = rect->top + height;
         return height;
     }

@@ -133,3 +133,27 @@ CONFORMANCE_TEST(GdiTextFaceIsCutToTheBuffer) {
     CHECK_EQ(3, GetTextFaceA(canvas.dc(), 4, face));
     CHECK_EQ('\0', face[3]);
 }
+
+CONFORMANCE_TEST(GdiDrawTextUnderlinesTheLastPrefix) {
+    Canvas canvas(60, 20);
+    TextSetup text(canvas.dc());
+    SetBkMode(canvas.dc(), TRANSPARENT);
+    SetTextColor(canvas.dc(), kBlack);
+    SIZE a, ab, trailing;
+    GetTextExtentPoint32A(canvas.dc(), "a", 1, &a);
+    GetTextExtentPoint32A(canvas.dc(), "ab", 2, &ab);
+    GetTextExtentPoint32A(canvas.dc(), "a&", 2, &trailing);
+    RECT r = {0, 0, 60, 20};
+    DrawTextA(canvas.dc(), "&a&b", -1, &r, DT_SINGLELINE);
+    const int row = text.tm.tmAscent + 1;
+    int underA = 0, underB = 0;
+    for (int x = 0; x < ab.cx; ++x)
+        if (GetPixel(canvas.dc(), x, row) == kBlack)
+            ++(x < a.cx ? underA : underB);
+    CHECK_EQ(0, underA);
+    CHECK(underB >= ab.cx - a.cx - 1);
+    // A '&' at the end prefixes nothing and is drawn.
+    RECT calc = {0, 0, 1, 1};
+    DrawTextA(canvas.dc(), "a&", -1, &calc, DT_CALCRECT | DT_SINGLELINE);
+    CHECK_EQ(trailing.cx, calc.right);
+}

@@ -36,6 +36,7 @@ TEST_F(DrawTextTest, CalcRectMeasuresWithoutDrawing) {
         {"one\nlonger line", 0, "longer line", 2},
         {"one\r\ntwo\r\nthree", 0, "three", 3},
         {"", DT_SINGLELINE, "", 1},
+        {"a&", DT_SINGLELINE, "a&", 1}, // a trailing '&' is drawn
     };
     for (const Case& c : cases) {
         HDC dc = TextCanvas(10, 10);
@@ -93,6 +94,15 @@ TEST_F(DrawTextTest, RightAndBottomAlignment) {
     EXPECT_EQ(cell.left, 90 - Extent("End"));
 }
 
+TEST_F(DrawTextTest, LastPrefixIsTheOneUnderlined) {
+    HDC dc = TextCanvas(80, 20);
+    RECT r{0, 0, 80, 20};
+    DrawTextA(dc, "&a&b", -1, &r, DT_SINGLELINE);
+    const int row = tm_.tmAscent + 1, a = Extent("a"), b = Extent("b");
+    for (int x = 0; x < a + b; ++x)
+        EXPECT_EQ(GetPixel(dc, x, row), x < a ? kWhite : kBlack) << x;
+}
+
 TEST_F(DrawTextTest, PrefixUnderlinesTheNextCharacterOnly) {
     HDC dc = TextCanvas(80, 20);
     RECT r{0, 0, 80, 20};
@@ -109,15 +119,16 @@ TEST_F(DrawTextTest, PrefixUnderlinesTheNextCharacterOnly) {
     EXPECT_EQ(underRest, 0);
 }
 
-TEST_F(DrawTextTest, NoPrefixDrawsTheAmpersand) {
+TEST_F(DrawTextTest, NoPrefixDrawsAmpersandsAndUnderlinesNothing) {
     HDC dc = TextCanvas(80, 20);
     RECT r{0, 0, 80, 20};
-    DrawTextA(dc, "&", -1, &r, DT_SINGLELINE | DT_NOPREFIX);
-    EXPECT_GT(CountInk(kBlack), 0);
-    TearDown();
-    dc = TextCanvas(80, 20);
-    DrawTextA(dc, "&", -1, &r, DT_SINGLELINE);
-    EXPECT_EQ(CountInk(kBlack), 0);
+    DrawTextA(dc, "&_", -1, &r, DT_SINGLELINE | DT_NOPREFIX);
+    // The ampersand is drawn where the prefix would have left nothing.
+    int ink = 0;
+    for (int y = 0; y < tm_.tmAscent; ++y)
+        for (int x = 0; x < Extent("&"); ++x)
+            ink += GetPixel(dc, x, y) == kBlack;
+    EXPECT_GT(ink, 0);
 }
 
 TEST_F(DrawTextTest, ClipsToTheRectangleUnlessNoClip) {
