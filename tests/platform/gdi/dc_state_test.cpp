@@ -1,0 +1,80 @@
+// What a DC remembers: the current position, saved clips, and drawing onto monochrome bitmaps.
+#include "gdi_fixture.h"
+
+namespace {
+
+class DcStateTest : public GdiTest {};
+
+TEST_F(DcStateTest, PolylineDrawsEachCornerOnce) {
+    HDC dc = Canvas(5, 5);
+    SetROP2(dc, R2_NOT); // a corner drawn twice would vanish again
+    const POINT points[] = {{0, 0}, {4, 0}, {4, 4}, {0, 4}};
+    EXPECT_TRUE(Polyline(dc, points, 4));
+    EXPECT_EQ(Picture(kBlack), "#####\n"
+                               "....#\n"
+                               "....#\n"
+                               "....#\n"
+                               ".####\n");
+    EXPECT_FALSE(Polyline(dc, points, 1));
+}
+
+TEST_F(DcStateTest, UpdateCurrentPositionMovesAlongTheText) {
+    HDC dc = Canvas(80, 20);
+    SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    SetTextAlign(dc, TA_UPDATECP);
+    SetBkColor(dc, kBlue);
+    MoveToEx(dc, 3, 2, nullptr);
+    TextOutA(dc, 50, 50, "ab", 2); // the coordinates are ignored
+    SIZE size;
+    GetTextExtentPointA(dc, "ab", 2, &size);
+    POINT at;
+    GetCurrentPositionEx(dc, &at);
+    EXPECT_EQ(at.x, 3 + size.cx);
+    EXPECT_EQ(at.y, 2);
+    // The text cell starts at the old position.
+    EXPECT_EQ(InkBox(kBlue).left, 3);
+    EXPECT_EQ(InkBox(kBlue).top, 2);
+}
+
+TEST_F(DcStateTest, RestoreDCBringsBackTheClip) {
+    HDC dc = Canvas(6, 6);
+    SaveDC(dc);
+    IntersectClipRect(dc, 0, 0, 2, 2);
+    RestoreDC(dc, -1);
+    RECT all{0, 0, 6, 6};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    EXPECT_EQ(CountInk(kBlack), 36);
+}
+
+TEST_F(DcStateTest, MonochromeBitmapsHoldOnlyBlackAndWhite) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP mono = CreateBitmap(3, 1, 1, 1, nullptr);
+    HGDIOBJ old = SelectObject(dc, mono);
+    EXPECT_EQ(SetPixel(dc, 0, 0, RGB(250, 240, 230)), kWhite);
+    EXPECT_EQ(SetPixel(dc, 1, 0, RGB(10, 20, 200)), kBlack);
+    HBRUSH red = CreateSolidBrush(kRed);
+    RECT r{2, 0, 3, 1};
+    FillRect(dc, &r, red);
+    EXPECT_EQ(GetPixel(dc, 2, 0), kBlack);
+    SelectObject(dc, old);
+    DeleteObject(red);
+    DeleteObject(mono);
+    DeleteDC(dc);
+}
+
+TEST_F(DcStateTest, AttributesAnswerTheirPreviousValues) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    EXPECT_EQ(SetTextColor(dc, kRed), kBlack);
+    EXPECT_EQ(SetBkColor(dc, kBlue), kWhite);
+    EXPECT_EQ(SetBkMode(dc, TRANSPARENT), OPAQUE);
+    EXPECT_EQ(SetBkMode(dc, 99), 0); // not a mode: refused, unchanged
+    EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+    EXPECT_EQ(SetTextAlign(dc, TA_RIGHT | TA_BASELINE), static_cast<UINT>(TA_LEFT | TA_TOP));
+    EXPECT_EQ(GetTextAlign(dc), static_cast<UINT>(TA_RIGHT | TA_BASELINE));
+    EXPECT_EQ(SetROP2(dc, R2_XORPEN), R2_COPYPEN);
+    EXPECT_EQ(GetDeviceCaps(dc, LOGPIXELSY), 96);
+    EXPECT_EQ(GetDeviceCaps(dc, HORZRES), 1024);
+    DeleteDC(dc);
+}
+
+} // namespace
