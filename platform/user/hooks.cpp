@@ -14,11 +14,20 @@ struct Hook {
 std::vector<Hook> g_hooks; // the newest first, as Win32 calls them
 std::uintptr_t g_nextHook = 1;
 
-LRESULT CallFrom(size_t index, int code, WPARAM wParam, LPARAM lParam) {
-    if (index >= g_hooks.size()) {
+// The hooks running now, innermost last, as positions in the chain. CallNextHookEx goes on
+// from the innermost and ignores its handle argument, as Win32 does: a framework that installs
+// its hook again while one is installed (a window created inside another's creation) keeps one
+// handle variable for both. Hooks added or removed meanwhile shift these positions.
+std::vector<long> g_running;
+
+LRESULT CallFrom(long index, int code, WPARAM wParam, LPARAM lParam) {
+    if (index < 0 || (size_t)index >= g_hooks.size()) {
         return 0;
     }
-    return g_hooks[index].proc(code, wParam, lParam);
+    g_running.push_back(index);
+    LRESULT r = g_hooks[(size_t)index].proc(code, wParam, lParam);
+    g_running.pop_back();
+    return r;
 }
 
 } // namespace
@@ -33,6 +42,7 @@ LRESULT RunCreateHooks(HWND hwnd, CBT_CREATEWNDA* info) {
 
 void ResetHooks() {
     g_hooks.clear();
+    g_running.clear();
 }
 
 } // namespace wm
@@ -46,6 +56,9 @@ HHOOK WINAPI SetWindowsHookExA(int idHook, HOOKPROC proc, HINSTANCE, DWORD) {
     }
     HHOOK h = (HHOOK)(0x5000 + 8 * g_nextHook++);
     g_hooks.insert(g_hooks.begin(), Hook{h, proc});
+    for (long& at : g_running) {
+        ++at;
+    }
     return h;
 }
 
@@ -56,15 +69,20 @@ BOOL WINAPI UnhookWindowsHookEx(HHOOK hook) {
         SetLastErrorValue(ERROR_INVALID_HOOK_HANDLE);
         return FALSE;
     }
+    long removed = (long)(it - g_hooks.begin());
     g_hooks.erase(it);
+    for (long& at : g_running) {
+        if (at >= removed) {
+            --at; // the next hook is the one that now follows the removed one
+        }
+    }
     return TRUE;
 }
 
 LRESULT WINAPI CallNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam) {
-    for (size_t i = 0; i < g_hooks.size(); ++i) {
-        if (g_hooks[i].handle == hook) {
-            return CallFrom(i + 1, code, wParam, lParam);
-        }
+    (void)hook;
+    if (g_running.empty()) {
+        return 0; // called outside any hook
     }
-    return 0;
+    return CallFrom(g_running.back() + 1, code, wParam, lParam);
 }

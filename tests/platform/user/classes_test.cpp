@@ -182,3 +182,36 @@ TEST_F(ClassesTest, AHookCanVetoCreation) {
 
 } // namespace
 } // namespace user_test
+
+namespace user_test {
+namespace {
+
+// A framework keeps one variable for its hook handle; a window created while its hook is
+// installed installs the hook again, and each hook unhooks itself once it has seen its window.
+HHOOK g_frameworkHook;
+std::vector<HWND> g_adopted;
+
+LRESULT CALLBACK FrameworkHook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        g_adopted.push_back((HWND)wParam);
+    }
+    return CallNextHookEx(g_frameworkHook, code, wParam, lParam);
+}
+
+TEST_F(ClassesTest, NestedHooksSharingOneHandleChainWithoutLooping) {
+    g_adopted.clear();
+    HHOOK outer = SetWindowsHookExA(WH_CBT, FrameworkHook, nullptr, 0);
+    g_frameworkHook = outer;
+    HWND top = TopLevel();
+    HHOOK inner = SetWindowsHookExA(WH_CBT, FrameworkHook, nullptr, 0);
+    g_frameworkHook = inner;
+    HWND child = Child(top, 1);
+    EXPECT_TRUE(UnhookWindowsHookEx(inner));
+    EXPECT_TRUE(UnhookWindowsHookEx(outer));
+    // Each installed hook saw the child once: no hook ran twice, none was skipped.
+    EXPECT_EQ(g_adopted, (std::vector<HWND>{top, child, child}));
+    EXPECT_EQ(CallNextHookEx(outer, HCBT_CREATEWND, 0, 0), 0); // outside any hook
+}
+
+} // namespace
+} // namespace user_test
