@@ -2,7 +2,7 @@
 // with ERROR_INVALID_HANDLE instead of being followed.
 #pragma once
 
-#include <windows.h>
+#include <winbase.h>
 
 #include <memory>
 

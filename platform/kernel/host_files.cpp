@@ -1,7 +1,7 @@
 // Whole-file reads and writes on host paths.
 #include "kernel/host_files.h"
 
-#include <windows.h>
+#include <winbase.h>
 
 #include <sys/stat.h>
 

@@ -2,7 +2,7 @@
 // Private to the kernel and the driver: other layers use kernel_internal.h.
 #pragma once
 
-#include <windows.h>
+#include <winbase.h>
 
 #include "kernel/intl_from_locale.h"
 

@@ -3,7 +3,7 @@
 // Contents: DOS path <-> host path - the platform clock and its manual mode - temporary folders.
 #pragma once
 
-#include <windows.h>
+#include <winbase.h>
 
 #include <string>
 

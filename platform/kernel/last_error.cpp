@@ -1,5 +1,5 @@
 // The calling thread's last error, as the system keeps it per thread.
-#include <windows.h>
+#include <winbase.h>
 
 namespace {
 thread_local DWORD lastError = ERROR_SUCCESS;

@@ -1,5 +1,5 @@
 // The calling process's identity.
-#include <windows.h>
+#include <winbase.h>
 
 #include <unistd.h>
 

@@ -4,7 +4,7 @@
 
 #include "kernel/intl_from_locale.h"
 
-#include <windows.h>
+#include <winbase.h>
 
 #include <string>
 

@@ -5,7 +5,7 @@
 // desktop::reset() (which empties every table) finds nothing instead of freed memory.
 #include <platform_modules.h>
 #include <resources.h>
-#include <windows.h>
+#include <winbase.h>
 
 #include <strings.h>
 

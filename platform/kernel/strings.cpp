@@ -6,7 +6,7 @@
 // digits before letters, letters alphabetical regardless of case, and only then lower case
 // before upper case ("a" < "B" < "b"); hyphens and apostrophes count only when all else is equal
 // ("coop" < "co-op" < "cop").
-#include <windows.h>
+#include <winbase.h>
 
 #include <cctype>
 #include <cstdint>

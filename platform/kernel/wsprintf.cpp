@@ -4,7 +4,7 @@
 // flags "-", "0" and "#", a width and a precision, and no floating point. A null %s prints
 // "(null)". Output stops at 1023 characters plus the terminating zero: Windows documents 1024
 // bytes as the most these functions write, and a caller's buffer of that size is never overrun.
-#include <windows.h>
+#include <winbase.h>
 
 #include <cstdint>
 #include <cstring>

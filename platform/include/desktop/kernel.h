@@ -8,7 +8,7 @@
 // was (it then shows as a Z: path).
 #pragma once
 
-#include <windows.h>
+#include <winbase.h>
 
 #include <string>
 
