@@ -17,7 +17,8 @@ namespace gdi_internal {
 
 int ScreenWidth();
 int ScreenHeight();
-// Reallocates the screen and clears it to the desktop colour. Sizes below 1 are refused.
+// Reallocates the screen and clears it to the desktop colour. Sizes below 1 or above 16384
+// pixels a side are refused.
 bool SetScreenSize(int width, int height);
 void ClearScreen(COLORREF color);
 // The colour at a screen point, or CLR_INVALID outside the screen.
