@@ -280,6 +280,11 @@ TEST_F(WndCreateTest, AClassWideSlotNamesWhereUnhandledMessagesGo) {
     // With the slot empty, unhandled messages go to the system's default procedure.
     CStaticLike::s_pfnSuper = NULL;
     EXPECT_EQ(::SendMessageA(hSecond, WM_GETDLGCODE, 0, 0), 0);
+
+    // The controls need their own procedure again to clean up when they are destroyed.
+    CStaticLike::s_pfnSuper = staticProc;
+    first.DestroyWindow();
+    second.DestroyWindow();
     CStaticLike::s_pfnSuper = NULL;
 }
 
