@@ -133,7 +133,8 @@ void AFXAPI AfxPostQuitMessage(int nExitCode) {
 int AFXAPI AfxMessageBox(LPCSTR lpszText, UINT nType, UINT nIDHelp) {
     if (CWinApp* pApp = AfxGetApp())
         return pApp->DoMessageBox(lpszText, nType, nIDHelp);
-    return ::MessageBoxA(::GetActiveWindow(), lpszText, AfxGetAppName(), nType);
+    // Without an application there is no name to show; the system's caption applies.
+    return ::MessageBoxA(::GetActiveWindow(), lpszText, NULL, nType);
 }
 
 int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp) {

@@ -128,8 +128,9 @@ void CWnd::WinHelp(DWORD_PTR dwData, UINT nCmd) {
 }
 
 int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType) {
-    if (lpszCaption == NULL)
-        lpszCaption = AfxGetAppName();
+    if (lpszCaption == NULL && *AfxGetAppName() != '\0')
+        lpszCaption = AfxGetAppName(); // without an application name the system's caption
+
     return ::MessageBoxA(m_hWnd, lpszText, lpszCaption, nType);
 }
 
