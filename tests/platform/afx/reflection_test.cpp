@@ -56,6 +56,18 @@ BEGIN_MESSAGE_MAP(CColouredEdit, CEdit)
 ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
+class CReflectingBar : public CScrollBar {
+protected:
+    afx_msg void VScroll(UINT nSBCode, UINT nPos) {
+        g_events.push_back("bar scrolled " + std::to_string(nSBCode) + " " + std::to_string(nPos));
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CReflectingBar, CScrollBar)
+ON_WM_VSCROLL_REFLECT()
+END_MESSAGE_MAP()
+
 class CParent : public CWnd {
 protected:
     afx_msg void OnButton() { g_events.push_back("parent heard click"); }
@@ -95,9 +107,11 @@ TEST_F(ReflectionTest, DrawItemForAWindowWithoutAnObjectGoesToTheDefault) {
     dis.CtlType = ODT_BUTTON;
     dis.CtlID = 3;
     dis.hwndItem = hPlain;
-    // Nothing to reflect to; the default handling answers without trouble.
-    m_parent.SendMessage(WM_DRAWITEM, 3, reinterpret_cast<LPARAM>(&dis));
-    SUCCEED();
+    // Nothing to reflect to: the default handling answers, and reflection makes no object.
+    EXPECT_EQ(m_parent.SendMessage(WM_DRAWITEM, 3, reinterpret_cast<LPARAM>(&dis)),
+              ::DefWindowProcA(m_parent.m_hWnd, WM_DRAWITEM, 3, reinterpret_cast<LPARAM>(&dis)));
+    EXPECT_EQ(CWnd::FromHandlePermanent(hPlain), nullptr);
+    EXPECT_EQ(desktop::AfxTemporaryWindowCount(), 0u);
 }
 
 TEST_F(ReflectionTest, AReflectedCommandIsTheControlsUnlessItDeclines) {
@@ -129,6 +143,14 @@ TEST_F(ReflectionTest, AControlChoosesItsOwnColoursOrLeavesThemToItsParent) {
                                  reinterpret_cast<LPARAM>(edit.m_hWnd));
     EXPECT_NE(brush, CColouredEdit::kBrush) << "the parent's default colours apply";
     ::ReleaseDC(edit.m_hWnd, hdc);
+}
+
+TEST_F(ReflectionTest, AClickOnAScrollBarArrowComesBackToTheBar) {
+    CReflectingBar bar;
+    ASSERT_TRUE(bar.Create(SBS_VERT | WS_VISIBLE, CRect(200, 10, 212, 110), &m_parent, 5));
+    desktop::ClickWindow(bar.m_hWnd, POINT{6, 3}); // the up arrow
+    ASSERT_FALSE(g_events.empty());
+    EXPECT_EQ(g_events.front(), "bar scrolled " + std::to_string(SB_LINEUP) + " 0");
 }
 
 } // namespace
