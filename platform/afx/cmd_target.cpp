@@ -53,7 +53,12 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
                 return TRUE;
             }
             AFX_MSGCALL call = {nMsg, 0, reinterpret_cast<LPARAM>(pExtra), nID, nNotify, 0, TRUE};
+            CCmdUI* pCmdUI = nNotify == CN_UPDATE_COMMAND_UI ? static_cast<CCmdUI*>(pExtra) : NULL;
+            if (pCmdUI != NULL)
+                pCmdUI->m_bContinueRouting = FALSE;
             p->pfn(this, call);
+            if (pCmdUI != NULL && pCmdUI->m_bContinueRouting)
+                call.bHandled = FALSE;
             // The handler may have destroyed the object; only the call record is read now.
             if (call.bHandled)
                 return TRUE;

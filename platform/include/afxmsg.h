@@ -239,6 +239,14 @@ protected:                                                                      
      (UINT)(idLast),                                                                               \
      AFX_MSG_THUNK(pThis_->memberFxn(call_.nID)),                                                  \
      NULL},
+// void memberFxn(CCmdUI* pCmdUI): says whether a command is enabled, checked, what it reads.
+#define ON_UPDATE_COMMAND_UI(id, memberFxn)                                                        \
+    {WM_COMMAND,                                                                                   \
+     CN_UPDATE_COMMAND_UI,                                                                         \
+     (UINT)(id),                                                                                   \
+     (UINT)(id),                                                                                   \
+     AFX_MSG_THUNK(pThis_->memberFxn(reinterpret_cast<CCmdUI*>(call_.lParam))),                    \
+     NULL},
 #define ON_NOTIFY(wNotifyCode, id, memberFxn)                                                      \
     {                                                                                              \
         WM_NOTIFY, (UINT)(wNotifyCode), (UINT)(id), (UINT)(id),                                    \

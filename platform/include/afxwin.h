@@ -60,6 +60,35 @@ AFX_API const AFX_MSGMAP_ENTRY* AFXAPI AfxFindMessageEntry(const AFX_MSGMAP* pMa
                                                            UINT nCode, UINT nID);
 
 // ---------------------------------------------------------------------------------------------
+// CCmdUI: the user-interface item of a command (a control, a pane) while its state is updated
+// through ON_UPDATE_COMMAND_UI handlers.
+
+class AFX_API CCmdUI {
+public:
+    CCmdUI();
+    virtual ~CCmdUI() = default;
+
+    UINT m_nID;
+    UINT m_nIndex;
+    CWnd* m_pOther; // the control that shows the command, if any
+    BOOL m_bEnableChanged;
+    BOOL m_bContinueRouting;
+    UINT m_nIndexMax;
+
+    // What a handler says about the item; each acts on m_pOther when there is one.
+    virtual void Enable(BOOL bOn = TRUE);
+    virtual void SetCheck(int nCheck = 1);
+    virtual void SetRadio(BOOL bOn = TRUE) { SetCheck(bOn ? 1 : 0); }
+    virtual void SetText(LPCSTR lpszText);
+    // The handler leaves the item to the next target on the route.
+    void ContinueRouting() { m_bContinueRouting = TRUE; }
+
+    // Asks pTarget to update the item; an item whose command nobody handles is disabled when
+    // bDisableIfNoHndler. TRUE when a handler answered.
+    BOOL DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
+};
+
+// ---------------------------------------------------------------------------------------------
 // CWnd
 
 // CWnd::m_nFlags

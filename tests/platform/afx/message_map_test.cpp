@@ -154,6 +154,11 @@ protected:
         Log("OnApp %lu %ld", (unsigned long)wParam, (long)lParam);
         return static_cast<LRESULT>(wParam) + lParam;
     }
+    afx_msg void OnUpdate400(CCmdUI* pCmdUI) {
+        Log("OnUpdate400 %u", pCmdUI->m_nID);
+        pCmdUI->SetText("four hundred");
+        pCmdUI->Enable(TRUE);
+    }
     afx_msg LRESULT OnRegistered(WPARAM wParam, LPARAM) {
         Log("OnRegistered %lu", (unsigned long)wParam);
         return 5;
@@ -204,6 +209,7 @@ ON_EN_KILLFOCUS(8, OnKillFocus8)
 ON_COMMAND_RANGE(200, 210, OnRange)
 ON_COMMAND_EX(300, OnDecline)
 ON_NOTIFY(55, 9, OnNotify9)
+ON_UPDATE_COMMAND_UI(400, OnUpdate400)
 ON_MESSAGE(WM_APP + 1, OnApp)
 ON_REGISTERED_MESSAGE(g_nRegisteredMessage, OnRegistered)
 END_MESSAGE_MAP()
@@ -388,6 +394,29 @@ TEST_F(MessageMapTest, NotificationsCarryTheirRecordAndResult) {
     g_log.clear();
     EXPECT_EQ(Send(WM_NOTIFY, 9, reinterpret_cast<LPARAM>(&nm)), 0);
     EXPECT_TRUE(g_log.empty());
+}
+
+TEST_F(MessageMapTest, CommandItemsAreUpdatedThroughTheMap) {
+    CCmdUI item;
+    item.m_pOther = CWnd::FromHandle(m_hChild);
+    item.m_nID = 400;
+    EXPECT_TRUE(item.DoUpdate(&m_wnd, TRUE));
+    EXPECT_EQ(Last(), "OnUpdate400 400");
+    char text[32] = {};
+    ::GetWindowTextA(m_hChild, text, sizeof(text));
+    EXPECT_STREQ(text, "four hundred");
+    EXPECT_TRUE(::IsWindowEnabled(m_hChild));
+
+    // A command with a handler but no update handler stays as it is.
+    item.m_nID = 100;
+    EXPECT_FALSE(item.DoUpdate(&m_wnd, TRUE));
+    EXPECT_TRUE(::IsWindowEnabled(m_hChild));
+    // A command nobody handles is disabled when asked so.
+    item.m_nID = 402;
+    EXPECT_FALSE(item.DoUpdate(&m_wnd, FALSE));
+    EXPECT_TRUE(::IsWindowEnabled(m_hChild));
+    EXPECT_FALSE(item.DoUpdate(&m_wnd, TRUE));
+    EXPECT_FALSE(::IsWindowEnabled(m_hChild));
 }
 
 TEST_F(MessageMapTest, UnmappedMessagesGetTheDefaultHandling) {
