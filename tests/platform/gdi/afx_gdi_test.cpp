@@ -5,6 +5,7 @@
 #include <resources.h>
 
 #include <cstring>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -13,12 +14,13 @@ class AfxGdiTest : public GdiTest {};
 
 // A 2x1 24-bit BMP file: red, blue.
 std::vector<BYTE> TwoPixelBmp() {
-    std::vector<BYTE> b = {'B', 'M', 62, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0,
-                           2,   0,   0,  0, 1, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0,  0, 8, 0,
-                           0,   0,   0,  0, 0, 0, 0, 0, 0, 0, 0,  0, 0, 0, 0,  0, 0, 0};
-    const BYTE pixels[] = {0, 0, 255, 255, 0, 0, 0, 0}; // BGR red, BGR blue, padding
-    b.insert(b.end(), pixels, pixels + sizeof pixels);
-    return b;
+    static const BYTE file[] = {
+        'B', 'M', 62,  0,   0, 0, 0, 0, 0, 0, 54, 0, 0, 0, // file header: size 62, bits at 54
+        40,  0,   0,   0,   2, 0, 0, 0, 1, 0, 0,  0,       // info header: 2 wide, 1 high
+        1,   0,   24,  0,   0, 0, 0, 0, 8, 0, 0,  0,       // 1 plane, 24 bits, 8 bytes of bits
+        0,   0,   0,   0,   0, 0, 0, 0, 0, 0, 0,  0, 0, 0, 0, 0, // resolution and colour counts
+        0,   0,   255, 255, 0, 0, 0, 0};                         // BGR red, BGR blue, padding
+    return std::vector<BYTE>(std::begin(file), std::end(file));
 }
 
 TEST_F(AfxGdiTest, ObjectsReleaseTheirHandlesWhenDestroyed) {
