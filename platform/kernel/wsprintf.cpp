@@ -38,40 +38,40 @@ private:
     bool full_ = false;
 };
 
-struct Spec {
+struct Field {
     bool left = false, zero = false, alternate = false;
     int width = 0;
     int precision = -1;
     enum { Int, Long, Long64, Short } size = Int;
 };
 
-// Writes text padded to the spec's width; zero padding goes after a sign or prefix.
-void Emit(Output& out, const Spec& spec, const char* prefix, const char* digits, int digitCount) {
+// Writes text padded to the field's width; zero padding goes after a sign or prefix.
+void Emit(Output& out, const Field& field, const char* prefix, const char* digits, int digitCount) {
     int prefixLength = static_cast<int>(std::strlen(prefix));
-    int zeros = spec.precision > digitCount ? spec.precision - digitCount : 0;
+    int zeros = field.precision > digitCount ? field.precision - digitCount : 0;
     int total = prefixLength + zeros + digitCount;
-    int pad = spec.width > total ? spec.width - total : 0;
-    if (!spec.left && !spec.zero)
+    int pad = field.width > total ? field.width - total : 0;
+    if (!field.left && !field.zero)
         out.Repeat(' ', pad);
     for (int i = 0; i < prefixLength; ++i)
         out.Put(prefix[i]);
-    if (!spec.left && spec.zero)
+    if (!field.left && field.zero)
         out.Repeat('0', pad);
     out.Repeat('0', zeros);
     for (int i = 0; i < digitCount; ++i)
         out.Put(digits[i]);
-    if (spec.left)
+    if (field.left)
         out.Repeat(' ', pad);
 }
 
-void EmitNumber(Output& out, Spec spec, char conversion, std::uint64_t magnitude, bool negative) {
+void EmitNumber(Output& out, Field field, char conversion, std::uint64_t magnitude, bool negative) {
     char digits[24];
     int count = 0;
     unsigned base = (conversion == 'x' || conversion == 'X' || conversion == 'p') ? 16 : 10;
     const char* alphabet = conversion == 'x' ? "0123456789abcdef" : "0123456789ABCDEF";
     char reversed[24];
     // With precision 0, the value 0 prints no digits at all, as in C.
-    if (!(magnitude == 0 && spec.precision == 0)) {
+    if (!(magnitude == 0 && field.precision == 0)) {
         do {
             reversed[count++] = alphabet[magnitude % base];
             magnitude /= base;
@@ -82,11 +82,11 @@ void EmitNumber(Output& out, Spec spec, char conversion, std::uint64_t magnitude
     const char* prefix = "";
     if (negative)
         prefix = "-";
-    else if (spec.alternate && base == 16 && count > 0 && !(count == 1 && digits[0] == '0'))
+    else if (field.alternate && base == 16 && count > 0 && !(count == 1 && digits[0] == '0'))
         prefix = conversion == 'x' ? "0x" : "0X";
-    if (spec.precision >= 0)
-        spec.zero = false;
-    Emit(out, spec, prefix, digits, count);
+    if (field.precision >= 0)
+        field.zero = false;
+    Emit(out, field, prefix, digits, count);
 }
 
 } // namespace
@@ -111,39 +111,39 @@ int WINAPI wvsprintfA(LPSTR dest, LPCSTR format, va_list args) {
             ++p;
             continue;
         }
-        Spec spec;
+        Field field;
         for (;; ++p) {
             if (*p == '-')
-                spec.left = true;
+                field.left = true;
             else if (*p == '0')
-                spec.zero = true;
+                field.zero = true;
             else if (*p == '#')
-                spec.alternate = true;
+                field.alternate = true;
             else
                 break;
         }
-        while (*p >= '0' && *p <= '9' && spec.width < 10000)
-            spec.width = spec.width * 10 + (*p++ - '0');
+        while (*p >= '0' && *p <= '9' && field.width < 10000)
+            field.width = field.width * 10 + (*p++ - '0');
         while (*p >= '0' && *p <= '9')
             ++p;
         if (*p == '.') {
             ++p;
-            spec.precision = 0;
-            while (*p >= '0' && *p <= '9' && spec.precision < 10000)
-                spec.precision = spec.precision * 10 + (*p++ - '0');
+            field.precision = 0;
+            while (*p >= '0' && *p <= '9' && field.precision < 10000)
+                field.precision = field.precision * 10 + (*p++ - '0');
             while (*p >= '0' && *p <= '9')
                 ++p;
         }
         if (*p == 'l') {
-            spec.size = Spec::Long;
+            field.size = Field::Long;
             ++p;
         } else if (*p == 'h') {
-            spec.size = Spec::Short;
+            field.size = Field::Short;
             ++p;
         } else if (*p == 'w') {
             ++p;
         } else if (p[0] == 'I' && p[1] == '6' && p[2] == '4') {
-            spec.size = Spec::Long64;
+            field.size = Field::Long64;
             p += 3;
         }
         char conversion = *p;
@@ -154,7 +154,7 @@ int WINAPI wvsprintfA(LPSTR dest, LPCSTR format, va_list args) {
         case 'c':
         case 'C': {
             char c = static_cast<char>(va_arg(args, int));
-            Emit(out, spec, "", &c, 1);
+            Emit(out, field, "", &c, 1);
             break;
         }
         case 's':
@@ -163,9 +163,9 @@ int WINAPI wvsprintfA(LPSTR dest, LPCSTR format, va_list args) {
             if (!s)
                 s = "(null)";
             int length = 0;
-            while (s[length] && (spec.precision < 0 || length < spec.precision))
+            while (s[length] && (field.precision < 0 || length < field.precision))
                 ++length;
-            Spec text = spec;
+            Field text = field;
             text.precision = -1;
             text.zero = false;
             Emit(out, text, "", s, length);
@@ -173,28 +173,28 @@ int WINAPI wvsprintfA(LPSTR dest, LPCSTR format, va_list args) {
         }
         case 'd':
         case 'i': {
-            std::int64_t v = spec.size == Spec::Long64
+            std::int64_t v = field.size == Field::Long64
                                  ? va_arg(args, std::int64_t)
                                  : static_cast<std::int64_t>(va_arg(args, int));
-            if (spec.size == Spec::Short)
+            if (field.size == Field::Short)
                 v = static_cast<short>(v);
             std::uint64_t magnitude = v < 0 ? 0 - static_cast<std::uint64_t>(v) : v;
-            EmitNumber(out, spec, conversion, magnitude, v < 0);
+            EmitNumber(out, field, conversion, magnitude, v < 0);
             break;
         }
         case 'u':
         case 'x':
         case 'X': {
-            std::uint64_t v = spec.size == Spec::Long64 ? va_arg(args, std::uint64_t)
-                                                        : va_arg(args, unsigned int);
-            if (spec.size == Spec::Short)
+            std::uint64_t v = field.size == Field::Long64 ? va_arg(args, std::uint64_t)
+                                                          : va_arg(args, unsigned int);
+            if (field.size == Field::Short)
                 v = static_cast<unsigned short>(v);
-            EmitNumber(out, spec, conversion, v, false);
+            EmitNumber(out, field, conversion, v, false);
             break;
         }
         case 'p': {
             auto v = reinterpret_cast<std::uintptr_t>(va_arg(args, void*));
-            Spec pointer = spec;
+            Field pointer = field;
             pointer.precision = static_cast<int>(sizeof(void*) * 2);
             EmitNumber(out, pointer, 'p', v, false);
             break;
