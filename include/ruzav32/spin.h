@@ -13,7 +13,7 @@
 
 #include <afxwin.h>
 
-#include "spin/logic/spin_types.h"
+#include <ruzav32/spin_types.h>
 
 class CKSpinEdit;
 class CKSpinStatic;

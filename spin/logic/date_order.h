@@ -2,7 +2,7 @@
 // from a field number to the date component and form it shows.
 #pragma once
 
-#include "spin/logic/spin_types.h"
+#include <ruzav32/spin_types.h>
 
 namespace ruzav::spin {
 

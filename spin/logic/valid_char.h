@@ -1,7 +1,7 @@
 // Which characters may appear in a spin control's fields.
 #pragma once
 
-#include "spin/logic/spin_types.h"
+#include <ruzav32/spin_types.h>
 
 namespace ruzav::spin {
 

@@ -1,7 +1,7 @@
 // Bringing a time or date that a host hands over into the ranges the control shows.
 #pragma once
 
-#include "spin/logic/spin_types.h"
+#include <ruzav32/spin_types.h>
 
 namespace ruzav::spin {
 

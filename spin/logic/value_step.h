@@ -2,7 +2,7 @@
 #pragma once
 
 #include "spin/logic/regional.h"
-#include "spin/logic/spin_types.h"
+#include <ruzav32/spin_types.h>
 
 namespace ruzav::spin {
 
