@@ -1,6 +1,10 @@
 // DefDlgProcA, the window procedure of the dialog class: it calls the dialog procedure, takes
 // the answer from DWLP_MSGRESULT where the procedure handled the message, and otherwise does
 // what a dialog does by default (focus memory, default button, Tab moves, background).
+//
+// WM_SETFONT and WM_GETFONT go to DefWindowProcA: the dialog answers with the last font it was
+// given, which is its template's font until someone gives it another. The template's font stays
+// the dialog manager's and is deleted with the dialog, whatever font the dialog uses by then.
 #include "user/user_internal.h"
 
 namespace wm {
@@ -118,8 +122,6 @@ LRESULT WINAPI DefDlgProcA(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) 
         }
         return 0;
     }
-    case WM_GETFONT:
-        return info ? (LRESULT)info->font : 0;
     case WM_CLOSE:
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                      (LPARAM)GetDlgItem(dialog, IDCANCEL));

@@ -129,6 +129,9 @@ HWND CreateDialogFromTemplate(HINSTANCE instance, const DLGTEMPLATE* t, HWND par
     w->dialog = info;
     SetWindowLongPtrA(h, DWLP_DLGPROC, (LONG_PTR)proc);
     if (info->font) {
+        // The dialog reports its template's font even when its procedure takes WM_SETFONT for
+        // itself, as the dialog manager does on Windows.
+        w->font = info->font;
         SendMessageA(h, WM_SETFONT, (WPARAM)info->font, 0);
         if (!Lookup(h)) {
             return nullptr;

@@ -1,0 +1,117 @@
+// The font a window reports: a dialog answers WM_GETFONT with the last font WM_SETFONT gave it,
+// starting from its template's font, which stays the dialog manager's to delete.
+#include "user_fixture.h"
+
+#include <cstring>
+
+namespace user_test {
+namespace {
+
+DLGTEMPLATE FontTemplate() {
+    DLGTEMPLATE t;
+    t.style = WS_POPUP | WS_CAPTION | DS_SETFONT;
+    t.caption = "Fonts";
+    t.fontFace = "MS Sans Serif";
+    t.pointSize = 8;
+    t.cx = 120;
+    t.cy = 60;
+    resources::DialogItem edit;
+    edit.className = "EDIT";
+    edit.id = 100;
+    edit.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+    edit.x = 5;
+    edit.y = 5;
+    edit.cx = 60;
+    edit.cy = 12;
+    t.items = {edit};
+    return t;
+}
+
+HFONT FontOf(HWND window) {
+    return reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
+}
+
+HFONT MakeFont(LONG weight) {
+    LOGFONTA lf{};
+    lf.lfHeight = -11;
+    lf.lfWeight = weight;
+    std::strcpy(lf.lfFaceName, "MS Sans Serif");
+    return CreateFontIndirectA(&lf);
+}
+
+bool FontIsAlive(HFONT font) {
+    LOGFONTA lf{};
+    return GetObjectA(font, sizeof lf, &lf) == (int)sizeof lf;
+}
+
+// Takes WM_SETFONT for itself, as a dialog procedure may, and leaves everything else to the
+// dialog manager.
+INT_PTR CALLBACK KeepsSetFont(HWND, UINT msg, WPARAM, LPARAM) {
+    return msg == WM_SETFONT ? TRUE : FALSE;
+}
+
+using DialogFontTest = UserTest;
+
+TEST_F(DialogFontTest, ReportsTheFontItWasLastGiven) {
+    const DLGTEMPLATE t = FontTemplate();
+    HWND dlg = CreateDialogIndirectParamA(nullptr, &t, nullptr, nullptr, 0);
+    ASSERT_NE(dlg, nullptr);
+    const HFONT templateFont = FontOf(dlg);
+    ASSERT_NE(templateFont, nullptr);
+    EXPECT_EQ(FontOf(GetDlgItem(dlg, 100)), templateFont);
+
+    const HFONT thin = MakeFont(FW_NORMAL);
+    SendMessageA(dlg, WM_SETFONT, (WPARAM)thin, FALSE);
+    EXPECT_EQ(FontOf(dlg), thin);
+    EXPECT_EQ(FontOf(GetDlgItem(dlg, 100)), templateFont) << "the controls are told separately";
+
+    SendMessageA(dlg, WM_SETFONT, 0, FALSE);
+    EXPECT_EQ(FontOf(dlg), nullptr) << "back to the system font";
+    DeleteObject(thin);
+}
+
+// The template's font belongs to the dialog however many fonts it is given later: it goes with
+// the dialog, and a font the host gave it stays the host's.
+TEST_F(DialogFontTest, TheTemplatesFontGoesWithTheDialogAndTheHostsFontStays) {
+    const int fontsBefore = desktop::GdiObjectCounts().fonts;
+    const DLGTEMPLATE t = FontTemplate();
+    HWND dlg = CreateDialogIndirectParamA(nullptr, &t, nullptr, nullptr, 0);
+    ASSERT_NE(dlg, nullptr);
+    const HFONT templateFont = FontOf(dlg);
+    const HFONT hostFont = MakeFont(FW_BOLD);
+    SendMessageA(dlg, WM_SETFONT, (WPARAM)hostFont, FALSE);
+    EXPECT_TRUE(FontIsAlive(templateFont)) << "still used by the controls";
+
+    ASSERT_TRUE(DestroyWindow(dlg));
+    EXPECT_FALSE(FontIsAlive(templateFont));
+    EXPECT_TRUE(FontIsAlive(hostFont));
+    DeleteObject(hostFont);
+    EXPECT_EQ(desktop::GdiObjectCounts().fonts, fontsBefore);
+}
+
+TEST_F(DialogFontTest, KeepsTheTemplatesFontWhenItsProcedureTakesWmSetFont) {
+    const DLGTEMPLATE t = FontTemplate();
+    HWND dlg = CreateDialogIndirectParamA(nullptr, &t, nullptr, KeepsSetFont, 0);
+    ASSERT_NE(dlg, nullptr);
+    const HFONT templateFont = FontOf(dlg);
+    ASSERT_NE(templateFont, nullptr);
+    EXPECT_EQ(FontOf(GetDlgItem(dlg, 100)), templateFont);
+
+    const HFONT other = MakeFont(FW_NORMAL);
+    SendMessageA(dlg, WM_SETFONT, (WPARAM)other, FALSE);
+    EXPECT_EQ(FontOf(dlg), templateFont) << "the procedure handled it; nothing was kept";
+    DestroyWindow(dlg);
+    DeleteObject(other);
+}
+
+TEST_F(DialogFontTest, PlainWindowsKeepTheirFontToo) {
+    HWND top = TopLevel();
+    EXPECT_EQ(FontOf(top), nullptr);
+    const HFONT font = MakeFont(FW_NORMAL);
+    SendMessageA(top, WM_SETFONT, (WPARAM)font, FALSE);
+    EXPECT_EQ(FontOf(top), font);
+    DeleteObject(font);
+}
+
+} // namespace
+} // namespace user_test
