@@ -1,8 +1,12 @@
-// MakeThinFont on a real window with controls: the font every window of it reports, the
-// caller's font variable, and the fonts alive afterwards.
+// MakeThinFont on a host's form and on a dialog made from a template: the font every window of
+// it reports, the caller's font variable, and the fonts alive afterwards.
 #include "frame_fixture.h"
 
+#include <resources.h>
+
 #include <cstring>
+#include <ostream>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -22,7 +26,7 @@ HFONT FontOf(HWND window) {
 }
 
 // A form of the host's own that keeps the font it is given, as a framework dialog with its own
-// font handling would; plain window procedures keep none.
+// font handling would.
 LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SETFONT) {
         ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, static_cast<LONG_PTR>(wParam));
@@ -33,29 +37,68 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     return ::DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-class ThinFont : public FrameTest {
+// A dialog template as a host writes one: the template's font, an edit and a label.
+resources::DialogTemplate FormTemplate() {
+    resources::DialogTemplate dialog;
+    dialog.style = WS_POPUP | WS_CAPTION | DS_SETFONT;
+    dialog.caption = "Form";
+    dialog.fontFace = "MS Sans Serif";
+    dialog.pointSize = 8;
+    dialog.cx = 200;
+    dialog.cy = 100;
+    dialog.items.push_back({"EDIT", "", kEditId, WS_CHILD | WS_VISIBLE, 0, 5, 5, 80, 12});
+    dialog.items.push_back({"STATIC", "", kLabelId, WS_CHILD | WS_VISIBLE, 0, 5, 20, 80, 12});
+    return dialog;
+}
+
+// The two kinds of window the library meets: a form that a host makes window by window, and a
+// dialog that the dialog manager makes from a template, as the library's dialog classes are.
+enum class Form { HostWindow, TemplateDialog };
+
+const char* FormName(Form form) {
+    return form == Form::HostWindow ? "HostWindow" : "TemplateDialog";
+}
+
+void PrintTo(Form form, std::ostream* out) {
+    *out << FormName(form);
+}
+
+HWND MakeHostForm() {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = FormProc;
+    windowClass.hInstance = ::GetModuleHandleA(NULL);
+    windowClass.lpszClassName = "ThinFontForm";
+    if (::RegisterClassA(&windowClass) == 0)
+        return NULL;
+    const HWND form = ::CreateWindowExA(0, "ThinFontForm", "Form", WS_POPUP | WS_CAPTION, 0, 0, 300,
+                                        200, NULL, NULL, windowClass.hInstance, NULL);
+    for (const auto& control :
+         {std::make_pair("EDIT", kEditId), std::make_pair("STATIC", kLabelId)}) {
+        if (form == NULL ||
+            ::CreateWindowExA(0, control.first, "", WS_CHILD | WS_VISIBLE, 5, 5, 80, 12, form,
+                              reinterpret_cast<HMENU>(static_cast<UINT_PTR>(control.second)),
+                              windowClass.hInstance, NULL) == NULL)
+            return NULL;
+    }
+    return form;
+}
+
+class ThinFont : public FrameTest, public ::testing::WithParamInterface<Form> {
 protected:
     void SetUp() override {
         FrameTest::SetUp();
         desktop::SetSystemVersion(3, 51, VER_PLATFORM_WIN32_NT);
 
-        // The form with two controls, made as a form would make them.
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = FormProc;
-        windowClass.hInstance = ::GetModuleHandleA(NULL);
-        windowClass.lpszClassName = "ThinFontForm";
-        ASSERT_NE(0, ::RegisterClassA(&windowClass));
-        hDialog_ = ::CreateWindowExA(0, "ThinFontForm", "Form", WS_POPUP | WS_CAPTION, 0, 0, 300,
-                                     200, NULL, NULL, windowClass.hInstance, NULL);
-        ASSERT_NE(nullptr, hDialog_);
-        for (const auto& control :
-             {std::make_pair("EDIT", kEditId), std::make_pair("STATIC", kLabelId)}) {
-            ASSERT_NE(nullptr,
-                      ::CreateWindowExA(
-                          0, control.first, "", WS_CHILD | WS_VISIBLE, 5, 5, 80, 12, hDialog_,
-                          reinterpret_cast<HMENU>(static_cast<UINT_PTR>(control.second)),
-                          windowClass.hInstance, NULL));
+        if (GetParam() == Form::HostWindow) {
+            hDialog_ = MakeHostForm();
+        } else {
+            const resources::DialogTemplate dialog = FormTemplate();
+            hDialog_ =
+                ::CreateDialogIndirectParamA(::GetModuleHandleA(NULL), &dialog, NULL, nullptr, 0);
         }
+        ASSERT_NE(nullptr, hDialog_);
+        ASSERT_NE(nullptr, ::GetDlgItem(hDialog_, kEditId));
+        ASSERT_NE(nullptr, ::GetDlgItem(hDialog_, kLabelId));
         // A window below a control: the font must reach every depth.
         hNested_ = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10,
                                      ::GetDlgItem(hDialog_, kLabelId), NULL, NULL, NULL);
@@ -72,6 +115,7 @@ protected:
         ASSERT_NE(nullptr, hBold_);
         for (HWND window : Windows())
             ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(hBold_), 0);
+        ExpectEveryWindowUses(hBold_);
 
         ASSERT_TRUE(wnd_.Attach(hDialog_));
         fontsBefore_ = desktop::GdiObjectCounts().fonts;
@@ -98,7 +142,7 @@ protected:
     int fontsBefore_ = 0;
 };
 
-TEST_F(ThinFont, GivesEveryWindowANormalWeightCopy) {
+TEST_P(ThinFont, GivesEveryWindowANormalWeightCopy) {
     HFONT thin = NULL;
     const HFONT made = MakeThinFont(&wnd_, thin);
     ASSERT_NE(nullptr, made);
@@ -118,7 +162,7 @@ TEST_F(ThinFont, GivesEveryWindowANormalWeightCopy) {
 
 // As a dialog does when its initialisation runs again: the first thin font goes once the second is
 // in place, so one font of the library's is alive, and it is a normal-weight copy of the first.
-TEST_F(ThinFont, CalledAgainLeavesExactlyOneFontAlive) {
+TEST_P(ThinFont, CalledAgainLeavesExactlyOneFontAlive) {
     HFONT thin = NULL;
     thin = MakeThinFont(&wnd_, thin);
     ASSERT_NE(nullptr, thin);
@@ -140,7 +184,7 @@ TEST_F(ThinFont, CalledAgainLeavesExactlyOneFontAlive) {
     EXPECT_EQ(0, FontsMade());
 }
 
-TEST_F(ThinFont, NewerSystemsKeepTheirFont) {
+TEST_P(ThinFont, NewerSystemsKeepTheirFont) {
     const struct { DWORD major, minor; } versions[] = {{3, 95}, {4, 0}};
     for (const auto& version : versions) {
         desktop::SetSystemVersion(version.major, version.minor, VER_PLATFORM_WIN32_WINDOWS);
@@ -153,7 +197,7 @@ TEST_F(ThinFont, NewerSystemsKeepTheirFont) {
     }
 }
 
-TEST_F(ThinFont, WindowOnTheSystemFontIsLeftAlone) {
+TEST_P(ThinFont, WindowOnTheSystemFontIsLeftAlone) {
     ::SendMessageA(hDialog_, WM_SETFONT, 0, 0);
     HFONT variable = hBold_;
     EXPECT_EQ(nullptr, MakeThinFont(&wnd_, variable));
@@ -163,7 +207,7 @@ TEST_F(ThinFont, WindowOnTheSystemFontIsLeftAlone) {
 }
 
 // The window still names a font that was deleted under it: there is nothing to copy.
-TEST_F(ThinFont, FontThatCannotBeDescribedGivesNothing) {
+TEST_P(ThinFont, FontThatCannotBeDescribedGivesNothing) {
     LOGFONTA other = Describe(hBold_);
     const HFONT stale = ::CreateFontIndirectA(&other);
     ::SendMessageA(hDialog_, WM_SETFONT, reinterpret_cast<WPARAM>(stale), 0);
@@ -176,7 +220,7 @@ TEST_F(ThinFont, FontThatCannotBeDescribedGivesNothing) {
     EXPECT_EQ(0, FontsMade());
 }
 
-TEST_F(ThinFont, NoWindowGivesNothing) {
+TEST_P(ThinFont, NoWindowGivesNothing) {
     HFONT variable = hBold_;
     CWnd unattached;
     EXPECT_EQ(nullptr, MakeThinFont(&unattached, variable));
@@ -185,40 +229,55 @@ TEST_F(ThinFont, NoWindowGivesNothing) {
     EXPECT_EQ(0, FontsMade());
 }
 
-// A dialog made from a template keeps reporting its template's font; its controls take the
-// normal-weight copy, and calling again still leaves one font of the library's alive.
-TEST_F(FrameTest, DialogControlsTakeTheThinFont) {
+INSTANTIATE_TEST_SUITE_P(Forms, ThinFont, ::testing::Values(Form::HostWindow, Form::TemplateDialog),
+                         [](const ::testing::TestParamInfo<Form>& info) {
+                             return std::string(FormName(info.param));
+                         });
+
+// The way the library's dialog classes use it: the thin font is made in OnInitDialog, kept in
+// m_hThinFont and deleted by the destructor.
+class ThinFontDialog : public CDialog {
+public:
+    ~ThinFontDialog() override {
+        if (m_hThinFont != NULL)
+            ::DeleteObject(m_hThinFont);
+    }
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        m_hThinFont = MakeThinFont(this, m_hThinFont);
+        return TRUE;
+    }
+    HFONT m_hThinFont = NULL;
+};
+
+TEST_F(FrameTest, DialogThatMakesItsThinFontInInitialisation) {
     desktop::SetSystemVersion(3, 51, VER_PLATFORM_WIN32_NT);
-    resources::DialogTemplate dialog;
-    dialog.style = WS_POPUP | WS_CAPTION | DS_SETFONT;
-    dialog.fontFace = "MS Sans Serif";
-    dialog.pointSize = 8;
-    dialog.cx = 200;
-    dialog.cy = 100;
-    dialog.items.push_back({"EDIT", "", kEditId, WS_CHILD | WS_VISIBLE, 0, 5, 5, 80, 12});
-    const HWND hDialog =
-        ::CreateDialogIndirectParamA(::GetModuleHandleA(NULL), &dialog, NULL, nullptr, 0);
-    ASSERT_NE(nullptr, hDialog);
-    const HFONT templateFont = FontOf(hDialog);
-    ASSERT_NE(nullptr, templateFont);
     const int fontsBefore = desktop::GdiObjectCounts().fonts;
+    const resources::DialogTemplate form = FormTemplate();
+    {
+        ThinFontDialog dialog;
+        ASSERT_TRUE(dialog.CreateIndirect(&form));
+        const HFONT first = dialog.m_hThinFont;
+        ASSERT_NE(nullptr, first);
+        EXPECT_EQ(first, FontOf(dialog.m_hWnd)) << "the dialog itself reports the thin font";
+        for (WORD id : {kEditId, kLabelId})
+            EXPECT_EQ(first, FontOf(::GetDlgItem(dialog.m_hWnd, id))) << "control " << id;
+        EXPECT_EQ(FW_NORMAL, Describe(first).lfWeight);
+        EXPECT_EQ(fontsBefore + 2, desktop::GdiObjectCounts().fonts)
+            << "the template's font and one thin font";
 
-    CWnd wnd;
-    ASSERT_TRUE(wnd.Attach(hDialog));
-    HFONT thin = NULL;
-    thin = MakeThinFont(&wnd, thin);
-    ASSERT_NE(nullptr, thin);
-    thin = MakeThinFont(&wnd, thin);
-    ASSERT_NE(nullptr, thin);
-    wnd.Detach();
+        // Initialisation again, now from the thin font the dialog already uses.
+        dialog.m_hThinFont = MakeThinFont(&dialog, dialog.m_hThinFont);
+        ASSERT_NE(nullptr, dialog.m_hThinFont);
+        EXPECT_EQ(dialog.m_hThinFont, FontOf(dialog.m_hWnd));
+        EXPECT_EQ(dialog.m_hThinFont, FontOf(::GetDlgItem(dialog.m_hWnd, kEditId)));
+        EXPECT_EQ(fontsBefore + 2, desktop::GdiObjectCounts().fonts);
+        LOGFONTA gone = {};
+        EXPECT_EQ(0, ::GetObjectA(first, sizeof(gone), &gone)) << "the first thin font was deleted";
 
-    EXPECT_EQ(thin, FontOf(::GetDlgItem(hDialog, kEditId)));
-    EXPECT_EQ(fontsBefore + 1, desktop::GdiObjectCounts().fonts);
-    LOGFONTA expected = Describe(templateFont);
-    expected.lfWeight = FW_NORMAL;
-    const LOGFONTA made = Describe(thin);
-    EXPECT_EQ(0, std::memcmp(&expected, &made, sizeof(LOGFONTA)));
-    ::DeleteObject(thin);
+        ASSERT_TRUE(dialog.DestroyWindow());
+    }
+    EXPECT_EQ(fontsBefore, desktop::GdiObjectCounts().fonts) << "nothing is left behind";
 }
 
 } // namespace
