@@ -20,8 +20,9 @@ BOOL GetModuleDirectory(LPSTR dest, UINT size);
 
 // dir + "\" + name into dest, adding the separator only when dir lacks one and dropping one
 // leading "\" of name: "C:\APP" + "\X.HLP" is "C:\APP\X.HLP". FALSE, writing nothing, for a
-// null or empty argument, for a name that is dest itself, or when the result and its
-// terminating zero would not fit in destSize bytes. dir may be dest itself.
+// null argument, an empty dir, a name that is dest itself, or when the result and its
+// terminating zero would not fit in destSize bytes. dir may be dest itself; an empty name gives
+// dir with its separator.
 BOOL JoinPath(LPSTR dest, LPCSTR dir, LPCSTR name, UINT destSize = MAX_PATH);
 
 // One value of "MAIN.INI" beside the library, as GetPrivateProfileStringA reads it: the count of

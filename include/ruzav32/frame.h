@@ -13,7 +13,10 @@
 // Where a dialog or property sheet places itself when it is initialised. Any other value acts
 // as wpCenterParent. Whatever is asked, a window without a parent is centred in the work area,
 // and one that would not fit in its parent's height below the caption is cascaded.
-enum eWindowPositions {
+//
+// The rule travels as a 32-bit integer that hosts may fill with any value, so every int is a
+// valid eWindowPositions, not only the three named ones.
+enum eWindowPositions : int {
     wpCenterParent = 0, // centred on the parent window
     wpCenterScreen = 1, // centred in the desktop's work area
     wpCascade = 2,      // offset from the parent's top-left corner

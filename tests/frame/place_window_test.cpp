@@ -102,6 +102,17 @@ TEST_F(PlaceWindowTest, AParentWithoutAWindowCountsAsNone) {
     ExpectDialogAt(412, 319, 200, 100);
 }
 
+// The rule comes from the host as any 32-bit value; all but the named ones centre on the parent.
+TEST_F(PlaceWindowTest, AnyOtherRuleCentresOnTheParent) {
+    MakeParent(100, 100, 600, 500);
+    MakeDialog(200, 100);
+    for (int rule : {3, 7, -1, 0x7fffffff}) {
+        ::MoveWindow(dialog_.m_hWnd, 3, 7, 200, 100, FALSE);
+        PlaceWindow(&dialog_, &parent_, static_cast<eWindowPositions>(rule));
+        ExpectDialogAt(300, 300, 200, 100);
+    }
+}
+
 // 500 - 32 = 468 holds a dialog 468 high; one pixel more and it is cascaded whatever was asked.
 TEST_F(PlaceWindowTest, TooTallForTheParentIsCascaded) {
     MakeParent(100, 100, 600, 500);
