@@ -2,7 +2,8 @@
 // control between an ordinary edit and a button, driven through a short session of real input
 // (arrow clicks, step keys, typed digits, a designator letter, Tab and Shift+Tab).
 //
-// Index: the dialog template - the host dialog (configuration, notifications) - the session -
+// Index: the dialog template - the host dialog class (configuration, notifications) - the
+// session -
 // RunSpinPage.
 #include "spin_page.h"
 
@@ -106,27 +107,31 @@ resources::DialogTemplate PageTemplate() {
     return t;
 }
 
-// The host's dialog. It is made with the system's dialog functions and a framework object
-// attached for it, so the controls can take it as their parent.
-class SpinPageDialog {
+// The host's dialog, written as an application's own dialog class would be: made from the
+// template, it configures its spin controls in OnInitDialog and hears of every step and every
+// field event through OnCommand, which records each notification before the framework's routing
+// (OK and Cancel, for instance) goes on as usual.
+class SpinPageDialog : public CDialog {
 public:
-    bool Open(const resources::DialogTemplate& tmpl) {
-        m_hWnd = ::CreateDialogIndirectParamA(AfxGetInstanceHandle(), &tmpl, nullptr, Proc,
-                                              reinterpret_cast<LPARAM>(this));
-        return m_hWnd != nullptr;
+    enum { IDD = 100 };
+
+    SpinPageDialog() : CDialog(IDD) {}
+
+    // Puts the page's template among the application's dialog resources.
+    static void AddTemplate() {
+        resources::AddDialog(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDD), PageTemplate());
     }
+
+    // Modeless, so the session can drive it; FALSE when the window could not be made.
+    BOOL Open() { return Create(IDD); }
 
     void Close() {
         if (m_hWnd != nullptr) {
-            ::DestroyWindow(m_hWnd);
-            m_hWnd = nullptr;
-        }
-        if (m_wnd.m_hWnd != nullptr) {
-            m_wnd.Detach();
+            DestroyWindow();
         }
     }
 
-    ~SpinPageDialog() { Close(); }
+    ~SpinPageDialog() override { Close(); }
 
     CKSpin* Spin(int id) {
         CWnd* wnd = CWnd::FromHandlePermanent(::GetDlgItem(m_hWnd, id));
@@ -164,50 +169,34 @@ public:
         std::printf("\n");
     }
 
-    HWND m_hWnd = nullptr;
-
-private:
-    static INT_PTR CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_INITDIALOG) {
-            ::SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
-            auto* self = reinterpret_cast<SpinPageDialog*>(lParam);
-            self->m_hWnd = hwnd;
-            self->m_wnd.Attach(hwnd);
-            self->OnInitDialog();
-            return TRUE;
-        }
-        if (message == WM_COMMAND) {
-            OnCommand(wParam, lParam);
-            return TRUE;
-        }
-        return FALSE;
-    }
-
+protected:
     // Each control gets the dialog as its parent and its first value.
-    void OnInitDialog() {
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
         if (CKSpin* s = Spin(kWhole)) {
-            s->SetProperties(&m_wnd, 0, 100, 42, 5);
+            s->SetProperties(this, 0, 100, 42, 5);
             const int value = 42;
             s->Set(&value);
         }
         if (CKSpin* s = Spin(kDecimal)) {
-            s->SetProperties(&m_wnd, 0.0f, 10.0f, 2.5f, 0.25f);
+            s->SetProperties(this, 0.0f, 10.0f, 2.5f, 0.25f);
             const float value = 2.5f;
             s->Set(&value);
         }
         if (CKSpin* s = Spin(kTime)) {
-            s->SetProperties(&m_wnd, eSpinTime);
+            s->SetProperties(this, eSpinTime);
             const tagSpinTime value{9, 30, 0, 0};
             s->Set(&value);
         }
         if (CKSpin* s = Spin(kDate)) {
-            s->SetProperties(&m_wnd, eSpinDate);
+            s->SetProperties(this, eSpinDate);
             const tagSpinDate value{24, 12, 2026, 0};
             s->Set(&value);
         }
+        return TRUE; // the dialog manager gives the focus to the first tab stop
     }
 
-    static void OnCommand(WPARAM wParam, LPARAM lParam) {
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
         const int id = LOWORD(wParam);
         const int code = HIWORD(wParam);
         char text[64] = "";
@@ -218,9 +207,12 @@ private:
         }
         std::printf("  WM_COMMAND %-12s (id %d) code %-3d %-12s text \"%s\"\n", ControlName(id), id,
                     code, CodeName(code), text);
+        return CDialog::OnCommand(wParam, lParam);
     }
 
-    CWnd m_wnd;
+    // A modeless dialog is closed by destroying its window, not by ending a modal loop.
+    void OnCancel() override { DestroyWindow(); }
+    void OnOK() override { DestroyWindow(); }
 };
 
 // One step of the session: what the user does, then doing it.
@@ -254,9 +246,9 @@ bool RunSpinPage(const std::string& outDir) {
     }
     bool ok = true;
     {
-        const resources::DialogTemplate tmpl = PageTemplate();
+        SpinPageDialog::AddTemplate();
         SpinPageDialog page;
-        if (!page.Open(tmpl)) {
+        if (!page.Open()) {
             std::fprintf(stderr, "ruzav-gallery: the spin page could not be opened\n");
             CKSpin::UnregisterClass();
             return false;
