@@ -5,28 +5,30 @@
 
 #include <vector>
 
-BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
-    DWORD dwStyle = GetStyle();
+namespace {
+
+// Changes the bits of the style at index (GWL_STYLE or GWL_EXSTYLE); with nFlags, the frame is
+// told through SetWindowPos. False when the style was already so.
+BOOL ChangeStyle(HWND hWnd, int index, DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
+    DWORD dwStyle = static_cast<DWORD>(::GetWindowLongA(hWnd, index));
     DWORD dwNewStyle = (dwStyle & ~dwRemove) | dwAdd;
     if (dwStyle == dwNewStyle)
         return FALSE;
-    ::SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(dwNewStyle));
+    ::SetWindowLongA(hWnd, index, static_cast<LONG>(dwNewStyle));
     if (nFlags != 0)
-        ::SetWindowPos(m_hWnd, NULL, 0, 0, 0, 0,
+        ::SetWindowPos(hWnd, NULL, 0, 0, 0, 0,
                        SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
     return TRUE;
 }
 
+} // namespace
+
+BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
+    return ChangeStyle(m_hWnd, GWL_STYLE, dwRemove, dwAdd, nFlags);
+}
+
 BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
-    DWORD dwStyle = GetExStyle();
-    DWORD dwNewStyle = (dwStyle & ~dwRemove) | dwAdd;
-    if (dwStyle == dwNewStyle)
-        return FALSE;
-    ::SetWindowLongA(m_hWnd, GWL_EXSTYLE, static_cast<LONG>(dwNewStyle));
-    if (nFlags != 0)
-        ::SetWindowPos(m_hWnd, NULL, 0, 0, 0, 0,
-                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
-    return TRUE;
+    return ChangeStyle(m_hWnd, GWL_EXSTYLE, dwRemove, dwAdd, nFlags);
 }
 
 int CWnd::SetDlgCtrlID(int nID) {

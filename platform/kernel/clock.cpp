@@ -95,6 +95,20 @@ SYSTEMTIME FromTimespec(const timespec& ts, bool local) {
     return t;
 }
 
+// The wall clock, local or UTC. The manual clock keeps one time zone, UTC, so system and local
+// time agree under the driver.
+void ReadWallClock(LPSYSTEMTIME time, bool local) {
+    if (!time)
+        return;
+    if (IsManualClock()) {
+        *time = FromMs(Manual().wallMs);
+        return;
+    }
+    timespec ts{};
+    clock_gettime(CLOCK_REALTIME, &ts);
+    *time = FromTimespec(ts, local);
+}
+
 } // namespace
 
 DWORD CurrentTick() {
@@ -147,28 +161,11 @@ DWORD WINAPI GetTickCount() {
 }
 
 void WINAPI GetLocalTime(LPSYSTEMTIME time) {
-    if (!time)
-        return;
-    if (kernel::IsManualClock()) {
-        *time = kernel::FromMs(kernel::Manual().wallMs);
-        return;
-    }
-    timespec ts{};
-    clock_gettime(CLOCK_REALTIME, &ts);
-    *time = kernel::FromTimespec(ts, true);
+    kernel::ReadWallClock(time, true);
 }
 
-// The manual clock keeps one time zone, UTC, so system and local time agree under the driver.
 void WINAPI GetSystemTime(LPSYSTEMTIME time) {
-    if (!time)
-        return;
-    if (kernel::IsManualClock()) {
-        *time = kernel::FromMs(kernel::Manual().wallMs);
-        return;
-    }
-    timespec ts{};
-    clock_gettime(CLOCK_REALTIME, &ts);
-    *time = kernel::FromTimespec(ts, false);
+    kernel::ReadWallClock(time, false);
 }
 
 // Under the driver nothing sleeps: the manual clock moves on instead.

@@ -18,6 +18,12 @@ bool IsIgnoredInWordSort(unsigned char c) {
     return c == '-' || c == '\'';
 }
 
+const unsigned char* SkipIgnored(const unsigned char* p) {
+    while (*p && IsIgnoredInWordSort(*p))
+        ++p;
+    return p;
+}
+
 // Primary weight: symbols (in code order) < digits < letters (case folded) < bytes above 127.
 int PrimaryWeight(unsigned char c) {
     if (std::isalpha(c))
@@ -32,10 +38,8 @@ int PrimaryWeight(unsigned char c) {
 // Compares primary weights with hyphens and apostrophes left out.
 int ComparePrimary(const unsigned char* a, const unsigned char* b) {
     for (;;) {
-        while (*a && IsIgnoredInWordSort(*a))
-            ++a;
-        while (*b && IsIgnoredInWordSort(*b))
-            ++b;
+        a = SkipIgnored(a);
+        b = SkipIgnored(b);
         if (!*a || !*b)
             return (*a ? 1 : 0) - (*b ? 1 : 0);
         int wa = PrimaryWeight(*a), wb = PrimaryWeight(*b);
@@ -49,10 +53,8 @@ int ComparePrimary(const unsigned char* a, const unsigned char* b) {
 // Lower case sorts before upper case at the first letter that differs only in case.
 int CompareCase(const unsigned char* a, const unsigned char* b) {
     for (;;) {
-        while (*a && IsIgnoredInWordSort(*a))
-            ++a;
-        while (*b && IsIgnoredInWordSort(*b))
-            ++b;
+        a = SkipIgnored(a);
+        b = SkipIgnored(b);
         if (!*a || !*b)
             return 0;
         if (*a != *b) {

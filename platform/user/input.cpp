@@ -100,6 +100,22 @@ bool Resolve(MSG& m) {
     return true;
 }
 
+// The characters of the keys outside the letter and digit rows, unshifted and shifted.
+struct KeyChar {
+    UINT vk;
+    char plain;
+    char shifted;
+};
+const KeyChar kKeyChars[] = {
+    {VK_SPACE, ' ', ' '},     {VK_TAB, '\t', '\t'},     {VK_BACK, '\b', '\b'},
+    {VK_RETURN, '\r', '\r'},  {VK_ESCAPE, 27, 27},      {VK_MULTIPLY, '*', '*'},
+    {VK_ADD, '+', '+'},       {VK_SUBTRACT, '-', '-'},  {VK_DECIMAL, '.', '.'},
+    {VK_DIVIDE, '/', '/'},    {VK_OEM_1, ';', ':'},     {VK_OEM_PLUS, '=', '+'},
+    {VK_OEM_COMMA, ',', '<'}, {VK_OEM_MINUS, '-', '_'}, {VK_OEM_PERIOD, '.', '>'},
+    {VK_OEM_2, '/', '?'},     {VK_OEM_3, '`', '~'},     {VK_OEM_4, '[', '{'},
+    {VK_OEM_5, '\\', '|'},    {VK_OEM_6, ']', '}'},     {VK_OEM_7, '\'', '"'},
+};
+
 char Translate(UINT vk, bool shift, bool caps, bool ctrl) {
     if (vk >= 'A' && vk <= 'Z') {
         if (ctrl) {
@@ -117,52 +133,12 @@ char Translate(UINT vk, bool shift, bool caps, bool ctrl) {
     if (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD9) {
         return (char)('0' + vk - VK_NUMPAD0);
     }
-    switch (vk) {
-    case VK_SPACE:
-        return ' ';
-    case VK_TAB:
-        return '\t';
-    case VK_BACK:
-        return '\b';
-    case VK_RETURN:
-        return '\r';
-    case VK_ESCAPE:
-        return 27;
-    case VK_MULTIPLY:
-        return '*';
-    case VK_ADD:
-        return '+';
-    case VK_SUBTRACT:
-        return '-';
-    case VK_DECIMAL:
-        return '.';
-    case VK_DIVIDE:
-        return '/';
-    case VK_OEM_1:
-        return shift ? ':' : ';';
-    case VK_OEM_PLUS:
-        return shift ? '+' : '=';
-    case VK_OEM_COMMA:
-        return shift ? '<' : ',';
-    case VK_OEM_MINUS:
-        return shift ? '_' : '-';
-    case VK_OEM_PERIOD:
-        return shift ? '>' : '.';
-    case VK_OEM_2:
-        return shift ? '?' : '/';
-    case VK_OEM_3:
-        return shift ? '~' : '`';
-    case VK_OEM_4:
-        return shift ? '{' : '[';
-    case VK_OEM_5:
-        return shift ? '|' : '\\';
-    case VK_OEM_6:
-        return shift ? '}' : ']';
-    case VK_OEM_7:
-        return shift ? '"' : '\'';
-    default:
-        return 0;
+    for (const KeyChar& k : kKeyChars) {
+        if (k.vk == vk) {
+            return shift ? k.shifted : k.plain;
+        }
     }
+    return 0;
 }
 
 void SetKey(BYTE* table, UINT vk, bool down) {

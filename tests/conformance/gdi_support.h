@@ -36,45 +36,11 @@ public:
     }
     // The smallest rectangle around the pixels of this colour; all zero when there are none.
     RECT Box(COLORREF colour) const {
-        RECT box = {width_, height_, 0, 0};
-        for (int y = 0; y < height_; ++y)
-            for (int x = 0; x < width_; ++x)
-                if (GetPixel(dc_, x, y) == colour) {
-                    if (x < box.left)
-                        box.left = x;
-                    if (y < box.top)
-                        box.top = y;
-                    if (x + 1 > box.right)
-                        box.right = x + 1;
-                    if (y + 1 > box.bottom)
-                        box.bottom = y + 1;
-                }
-        if (box.right == 0) {
-            RECT none = {0, 0, 0, 0};
-            return none;
-        }
-        return box;
+        return BoxWhere([colour](COLORREF pixel) { return pixel == colour; });
     }
     // The box of every pixel that is not white.
     RECT DrawnBox() const {
-        RECT box = {width_, height_, 0, 0};
-        for (int y = 0; y < height_; ++y)
-            for (int x = 0; x < width_; ++x)
-                if (GetPixel(dc_, x, y) != kWhite) {
-                    if (x < box.left)
-                        box.left = x;
-                    if (y < box.top)
-                        box.top = y;
-                    if (x + 1 > box.right)
-                        box.right = x + 1;
-                    if (y + 1 > box.bottom)
-                        box.bottom = y + 1;
-                }
-        if (box.right == 0) {
-            RECT none = {0, 0, 0, 0};
-            return none;
-        }
-        return box;
+        return BoxWhere([](COLORREF pixel) { return pixel != kWhite; });
     }
     int Count(COLORREF colour) const {
         int n = 0;
@@ -86,6 +52,27 @@ public:
     }
 
 private:
+    template <class Test> RECT BoxWhere(Test test) const {
+        RECT box = {width_, height_, 0, 0};
+        for (int y = 0; y < height_; ++y)
+            for (int x = 0; x < width_; ++x)
+                if (test(GetPixel(dc_, x, y))) {
+                    if (x < box.left)
+                        box.left = x;
+                    if (y < box.top)
+                        box.top = y;
+                    if (x + 1 > box.right)
+                        box.right = x + 1;
+                    if (y + 1 > box.bottom)
+                        box.bottom = y + 1;
+                }
+        if (box.right == 0) {
+            RECT none = {0, 0, 0, 0};
+            return none;
+        }
+        return box;
+    }
+
     int width_, height_;
     HDC dc_;
     HBITMAP bitmap_;

@@ -26,6 +26,15 @@ Maps& TheMaps() {
     return *maps;
 }
 
+// Forgets the handle's owner only while it is still this object: Detach after a new Attach of the
+// same handle elsewhere leaves the newer owner mapped.
+template <class Map, class Object>
+void Unmap(Map& map, typename Map::key_type handle, const Object* owner) {
+    auto it = map.find(handle);
+    if (it != map.end() && it->second == owner)
+        map.erase(it);
+}
+
 void DropTemporaries(void* handle) {
     Maps& maps = TheMaps();
     // Wrappers of one handle sit together in the ordered map, one per class asked for.
@@ -105,12 +114,8 @@ BOOL CGdiObject::Attach(HGDIOBJ hObject) {
 
 HGDIOBJ CGdiObject::Detach() {
     HGDIOBJ hObject = m_hObject;
-    if (hObject) {
-        Maps& maps = TheMaps();
-        auto it = maps.objects.find(hObject);
-        if (it != maps.objects.end() && it->second == this)
-            maps.objects.erase(it);
-    }
+    if (hObject)
+        Unmap(TheMaps().objects, hObject, this);
     m_hObject = nullptr;
     return hObject;
 }
@@ -179,12 +184,8 @@ BOOL CDC::Attach(HDC hDC) {
 
 HDC CDC::Detach() {
     HDC hDC = m_hDC;
-    if (hDC) {
-        Maps& maps = TheMaps();
-        auto it = maps.dcs.find(hDC);
-        if (it != maps.dcs.end() && it->second == this)
-            maps.dcs.erase(it);
-    }
+    if (hDC)
+        Unmap(TheMaps().dcs, hDC, this);
     m_hDC = m_hAttribDC = nullptr;
     return hDC;
 }

@@ -341,15 +341,7 @@ LRESULT ButtonMessage(HWND hwnd, ButtonState& state, UINT message, WPARAM wParam
 } // namespace
 
 LRESULT CALLBACK ButtonWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCDESTROY) {
-        DetachState<ButtonState>(hwnd);
-        return DefWindowProcA(hwnd, message, wParam, lParam);
-    }
-    ButtonState* state = AttachState<ButtonState>(hwnd);
-    if (state == nullptr) {
-        return DefWindowProcA(hwnd, message, wParam, lParam);
-    }
-    return ButtonMessage(hwnd, *state, message, wParam, lParam);
+    return DispatchWithState<ButtonState>(hwnd, message, wParam, lParam, ButtonMessage);
 }
 
 } // namespace user_controls

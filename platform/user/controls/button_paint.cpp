@@ -10,23 +10,12 @@
 #include "user/controls/control_state.h"
 
 #include <string>
-#include <vector>
 
 namespace user_controls {
 namespace {
 
 constexpr int kMarkSize = 13;
 constexpr int kTextGap = 4;
-
-std::string WindowText(HWND hwnd) {
-    const int length = GetWindowTextLengthA(hwnd);
-    if (length <= 0) {
-        return std::string();
-    }
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(hwnd, buffer.data(), length + 1);
-    return std::string(buffer.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
-}
 
 // Text in the button's colours; disabled text is embossed: white one pixel down-right under grey.
 void DrawLabel(HWND hwnd, HFONT font, HDC hdc, RECT area, UINT format, bool enabled) {

@@ -8,7 +8,10 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <new>
+#include <string>
+#include <vector>
 
 namespace user_controls {
 
@@ -45,6 +48,22 @@ template <class State> void DetachState(HWND hwnd) {
     }
 }
 
+// The body of a control's window procedure: the state is made on the first message and freed on
+// WM_NCDESTROY; a window without room for it (see AttachState) is left to DefWindowProcA.
+template <class State>
+LRESULT DispatchWithState(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                          LRESULT (*handler)(HWND, State&, UINT, WPARAM, LPARAM)) {
+    if (message == WM_NCDESTROY) {
+        DetachState<State>(hwnd);
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+    State* state = AttachState<State>(hwnd);
+    if (state == nullptr) {
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+    return handler(hwnd, *state, message, wParam, lParam);
+}
+
 // False once the window lost this state: a parent that destroys a control from inside one of its
 // notifications. Code that goes on after notifying the parent checks this first.
 template <class State> bool StillAttached(HWND hwnd, const State* state) {
@@ -53,6 +72,17 @@ template <class State> bool StillAttached(HWND hwnd, const State* state) {
 
 inline DWORD StyleOf(HWND hwnd) {
     return static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
+}
+
+// The window's text as DefWindowProcA keeps it; empty when it has none.
+inline std::string WindowText(HWND hwnd) {
+    const int length = GetWindowTextLengthA(hwnd);
+    if (length <= 0) {
+        return std::string();
+    }
+    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(hwnd, buffer.data(), length + 1);
+    return std::string(buffer.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
 }
 
 // WM_COMMAND to the parent: identifier and code in wParam, the control's handle in lParam.

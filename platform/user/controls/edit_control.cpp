@@ -357,15 +357,7 @@ LRESULT EditMessage(HWND hwnd, EditState& state, UINT message, WPARAM wParam, LP
 } // namespace
 
 LRESULT CALLBACK EditWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCDESTROY) {
-        DetachState<EditState>(hwnd);
-        return DefWindowProcA(hwnd, message, wParam, lParam);
-    }
-    EditState* state = AttachState<EditState>(hwnd);
-    if (state == nullptr) {
-        return DefWindowProcA(hwnd, message, wParam, lParam);
-    }
-    return EditMessage(hwnd, *state, message, wParam, lParam);
+    return DispatchWithState<EditState>(hwnd, message, wParam, lParam, EditMessage);
 }
 
 } // namespace user_controls

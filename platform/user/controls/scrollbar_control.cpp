@@ -441,15 +441,7 @@ LRESULT ScrollBarMessage(HWND hwnd, ScrollBarState& state, UINT message, WPARAM 
 } // namespace
 
 LRESULT CALLBACK ScrollBarWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCDESTROY) {
-        DetachState<ScrollBarState>(hwnd);
-        return DefWindowProcA(hwnd, message, wParam, lParam);
-    }
-    ScrollBarState* state = AttachState<ScrollBarState>(hwnd);
-    if (state == nullptr) {
-        return DefWindowProcA(hwnd, message, wParam, lParam);
-    }
-    return ScrollBarMessage(hwnd, *state, message, wParam, lParam);
+    return DispatchWithState<ScrollBarState>(hwnd, message, wParam, lParam, ScrollBarMessage);
 }
 
 } // namespace user_controls

@@ -8,7 +8,6 @@
 #include "user/controls/static_control.h"
 
 #include <string>
-#include <vector>
 
 namespace user_controls {
 namespace {
@@ -17,16 +16,6 @@ struct StaticState {
     HFONT font = nullptr;
     HANDLE image = nullptr; // SS_BITMAP: borrowed from the caller, never deleted here
 };
-
-std::string WindowText(HWND hwnd) {
-    const int length = GetWindowTextLengthA(hwnd);
-    if (length <= 0) {
-        return std::string();
-    }
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(hwnd, buffer.data(), length + 1);
-    return std::string(buffer.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
-}
 
 UINT TextFormat(DWORD style) {
     UINT format = DT_EXPANDTABS;

@@ -123,12 +123,6 @@ TEST_F(DriverInput, ClicksFallThroughAPlainStaticToItsParent) {
     EXPECT_TRUE(result.ok) << result.text;
 }
 
-} // namespace
-} // namespace controls_test
-
-namespace controls_test {
-namespace {
-
 TEST_F(DriverInput, ANarrowEditScrollsToKeepTheCaretInView) {
     HWND edit = Create("EDIT", "", WS_TABSTOP, 101, 10, 10, 30, 20);
     desktop::ClickWindow(edit, POINT{2, 5});

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 class GdiTest : public ::testing::Test {
@@ -50,10 +51,17 @@ protected:
 
     // The bounding box of the pixels that have `ink`; empty when none do.
     RECT InkBox(COLORREF ink) const {
+        return BoxWhere([ink](COLORREF pixel) { return pixel == ink; });
+    }
+    // The bounding box of every pixel that is not white; empty when none is.
+    RECT DrawnBox() const {
+        return BoxWhere([](COLORREF pixel) { return pixel != RGB(255, 255, 255); });
+    }
+    template <class Test> RECT BoxWhere(Test test) const {
         RECT box{width_, height_, 0, 0};
         for (int y = 0; y < height_; ++y)
             for (int x = 0; x < width_; ++x)
-                if (GetPixel(dc_, x, y) == ink) {
+                if (test(GetPixel(dc_, x, y))) {
                     box.left = std::min<LONG>(box.left, x);
                     box.top = std::min<LONG>(box.top, y);
                     box.right = std::max<LONG>(box.right, x + 1);

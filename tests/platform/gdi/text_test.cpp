@@ -9,20 +9,6 @@ namespace {
 
 class TextTest : public GdiTest {
 protected:
-    // Box of every pixel that is not the white background.
-    RECT DrawnBox() const {
-        RECT box{width_, height_, 0, 0};
-        for (int y = 0; y < height_; ++y)
-            for (int x = 0; x < width_; ++x)
-                if (GetPixel(dc_, x, y) != kWhite) {
-                    box.left = std::min<LONG>(box.left, x);
-                    box.top = std::min<LONG>(box.top, y);
-                    box.right = std::max<LONG>(box.right, x + 1);
-                    box.bottom = std::max<LONG>(box.bottom, y + 1);
-                }
-        return box.right ? box : RECT{0, 0, 0, 0};
-    }
-
     HDC GuiCanvas(int w, int h) {
         HDC dc = Canvas(w, h);
         SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));

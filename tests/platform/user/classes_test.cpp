@@ -180,12 +180,6 @@ TEST_F(ClassesTest, AHookCanVetoCreation) {
     EXPECT_EQ(count, 1);
 }
 
-} // namespace
-} // namespace user_test
-
-namespace user_test {
-namespace {
-
 // A framework keeps one variable for its hook handle; a window created while its hook is
 // installed installs the hook again, and each hook unhooks itself once it has seen its window.
 HHOOK g_frameworkHook;

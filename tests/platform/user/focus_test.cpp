@@ -163,12 +163,6 @@ TEST_F(FocusTest, DoubleClicksNeedTheClassStyleAndCaptureRoutesTheMouse) {
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
-} // namespace
-} // namespace user_test
-
-namespace user_test {
-namespace {
-
 TEST_F(FocusTest, KeyUpFollowsTheFocusAndAltMakesSystemKeys) {
     HWND top = TopLevel();
     HWND a = Child(top, 1), b = Child(top, 2);

@@ -201,12 +201,6 @@ TEST_F(LifetimeTest, TreeWalksFollowCreationOrder) {
     EXPECT_FALSE(IsWindow(owned)); // owned windows go with their owner
 }
 
-} // namespace
-} // namespace user_test
-
-namespace user_test {
-namespace {
-
 TEST_F(LifetimeTest, StyleChangesAreAnnouncedAndCanBeAmended) {
     HWND w = TopLevel("S", 0, 0, 50, 50, WS_POPUP);
     Handle(w, [](HWND h, UINT m, WPARAM wp, LPARAM l) -> LRESULT {
