@@ -86,11 +86,11 @@ TEST_F(ExchangeTest, TypedTimesReadBackWithTheirDesignators) {
         bool ok;
         int hour, minute;
     } cases[] = {
-        {"12", "30", "AM", true, 0, 30},  {"12", "30", "PM", true, 12, 30},
-        {"11", "30", "PM", true, 23, 30}, {"13", "00", "AM", true, 1, 0},
-        {"0", "15", "PM", true, 0, 15},   {"10", "75", "AM", true, 11, 15},
-        {"10", "  ", "AM", true, 10, 0},  {"10", "30", "", false, 0, 0},
-        {"", "30", "AM", false, 0, 0},    {"10", "", "AM", false, 0, 0},
+        // The whole table of read-back rules is the parser's; these show the fields reach it.
+        {"12", "30", "AM", true, 0, 30},
+        {"11", "30", "PM", true, 23, 30},
+        {"10", "75", "AM", true, 11, 15},
+        {"10", "30", "", false, 0, 0},
     };
     for (const auto& c : cases) {
         SetFieldText(1, c.f1);
@@ -122,9 +122,9 @@ TEST_F(ExchangeTest, DatesAreNormalisedAndShownInTheRegionalOrder) {
         tagSpinDate set;
         const char *f1, *f2, *f3;
     } cases[] = {
-        {{5, 3, 1998, 4}, " 3", " 5", "98"},  {{31, 4, 1999, 0}, " 5", " 1", "99"},
-        {{60, 1, 1999, 0}, " 3", " 1", "99"}, {{15, 13, 1999, 0}, " 1", "15", "00"},
-        {{29, 2, 2000, 0}, " 2", "29", "00"}, {{29, 2, 2001, 0}, " 3", " 1", "01"},
+        {{5, 3, 1998, 4}, " 3", " 5", "98"},
+        {{60, 1, 1999, 0}, " 3", " 1", "99"},
+        {{15, 13, 1999, 0}, " 1", "15", "00"},
     };
     for (const auto& c : cases) {
         spin->Set(&c.set);

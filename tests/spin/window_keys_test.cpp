@@ -26,31 +26,21 @@ struct KeyRow {
     const char* after; // the field's text afterwards
 };
 
+// Every digit rule is in the keystroke logic's own table; these rows show that the regional
+// settings, the selection and the field's padding reach it, and what the field then shows.
 const KeyRow kRows[] = {
     // Hours.
-    {"12h: empty hour takes any digit", eSpinTime, k12Hour, 1, "", 0, 0, '7', "7"},
-    {"12h: 1 then 2", eSpinTime, k12Hour, 1, "1", kEnd, kEnd, '2', "12"},
     {"12h: 1 then 3 refused", eSpinTime, k12Hour, 1, "1", kEnd, kEnd, '3', "1"},
-    {"12h: 2 then 9 (only a tens digit 1 is checked)", eSpinTime, k12Hour, 1, "2", kEnd, kEnd, '9',
-     "29"},
-    {"24h: 2 then 3", eSpinTime, k24Hour, 1, "2", kEnd, kEnd, '3', "23"},
     {"24h: 2 then 4 refused", eSpinTime, k24Hour, 1, "2", kEnd, kEnd, '4', "2"},
-    {"padded hour is full at its end", eSpinTime, k24Hour, 1, "  5", kEnd, kEnd, '1', "  5"},
     {"24h: padded hour takes a tens digit", eSpinTime, k24Hour, 1, "  5", 2, 2, '1', "15"},
     {"12h: padded 5 cannot become 15", eSpinTime, k12Hour, 1, "  5", 2, 2, '1', "  5"},
     {"no leading zero: 0 refused in front of the hour", eSpinTime, k24Hour, 1, "5", 0, 0, '0', "5"},
     {"leading zero allowed: 0 in front of the hour", eSpinTime, k12HourZero, 1, "9", 0, 0, '0',
      "09"},
     // Minutes.
-    {"minute takes 0 in front", eSpinTime, k24Hour, 2, "5", 0, 0, '0', "05"},
-    {"minute 6 is full", eSpinTime, k24Hour, 2, "6", kEnd, kEnd, '0', "6"},
-    {"minute 5 then 9", eSpinTime, k24Hour, 2, "5", kEnd, kEnd, '9', "59"},
-    {"6 in front of a minute refused", eSpinTime, k24Hour, 2, "3", 0, 0, '6', "3"},
     {"whole minute selected by mouse refuses digits", eSpinTime, k24Hour, 2, "12", 0, 2, '3', "12"},
     // Designators.
     {"p picks PM", eSpinTime, k12Hour, 3, "AM", kEnd, kEnd, 'p', "PM"},
-    {"P picks PM", eSpinTime, k12Hour, 3, "AM", 0, 0, 'P', "PM"},
-    {"a picks AM", eSpinTime, k12Hour, 3, "PM", kEnd, kEnd, 'a', "AM"},
     {"m picks AM, searched first", eSpinTime, k12Hour, 3, "PM", kEnd, kEnd, 'm', "AM"},
     {"x changes nothing", eSpinTime, k12Hour, 3, "AM", kEnd, kEnd, 'x', "AM"},
     {"a digit cannot replace a designator", eSpinTime, k12Hour, 3, "AM", 0, 2, '5', "AM"},
@@ -59,12 +49,7 @@ const KeyRow kRows[] = {
      "nachm"},
     // Dates.
     {"day before a padded 5 takes 1", eSpinDate, kDayMonthYear, 1, " 5", 1, 1, '1', "15"},
-    {"day before a padded 5 takes 2", eSpinDate, kDayMonthYear, 1, " 5", 1, 1, '2', "25"},
     {"day before a padded 5 refuses 3", eSpinDate, kDayMonthYear, 1, " 5", 1, 1, '3', " 5"},
-    {"day 3 then 1", eSpinDate, kDayMonthYear, 1, "3", kEnd, kEnd, '1', "31"},
-    {"day 3 then 2 refused", eSpinDate, kDayMonthYear, 1, "3", kEnd, kEnd, '2', "3"},
-    {"empty day takes 9", eSpinDate, kDayMonthYear, 1, "", 0, 0, '9', "9"},
-    {"month 1 then 2", eSpinDate, kDayMonthYear, 2, "1", kEnd, kEnd, '2', "12"},
     {"month 1 then 3 refused", eSpinDate, kDayMonthYear, 2, "1", kEnd, kEnd, '3', "1"},
     {"year takes any digit", eSpinDate, kDayMonthYear, 3, "199", kEnd, kEnd, '9', "1999"},
     {"letters never reach a date", eSpinDate, kDayMonthYear, 3, "199", kEnd, kEnd, 'q', "199"},

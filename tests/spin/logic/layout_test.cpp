@@ -88,18 +88,6 @@ TEST(SpinLayout, ThreeFieldKindsOnAHundredByTwenty) {
     }
 }
 
-TEST(SpinLayout, NumberKindsFillTheFieldAreaWithOneField) {
-    for (int kind : {kLayoutInt, kLayoutFloat}) {
-        const SpinLayout l = CalculateSpinLayout({0, 0, 100, 20}, kind, 47, 1);
-        EXPECT_EQ(l.field1.left, 2);
-        EXPECT_EQ(l.field1.right, 86);
-        EXPECT_EQ(l.field1.top, 2);
-        EXPECT_EQ(l.field1.bottom, 18);
-        EXPECT_EQ(l.field2.right - l.field2.left, 0);
-        EXPECT_EQ(l.field3.right - l.field3.left, 0);
-    }
-}
-
 TEST(SpinLayout, EveryDateOrderTilesTheFieldAreaWithoutGaps) {
     for (int order = 0; order < 48; ++order) {
         const SpinLayout l = CalculateSpinLayout({0, 0, 145, 24}, kLayoutDate, order, 0);
@@ -132,15 +120,6 @@ TEST(SpinLayout, ATinyControlGetsNoInvertedRectangles) {
             }
         }
     }
-}
-
-TEST(SpinLayout, LaidOutKindTurnsUnknownKindsIntoTime) {
-    EXPECT_EQ(LaidOutKind(0), 0);
-    EXPECT_EQ(LaidOutKind(1), 1);
-    EXPECT_EQ(LaidOutKind(2), 2);
-    EXPECT_EQ(LaidOutKind(3), 3);
-    EXPECT_EQ(LaidOutKind(4), 2);
-    EXPECT_EQ(LaidOutKind(-5), 2);
 }
 
 } // namespace
