@@ -12,9 +12,9 @@
 namespace wm {
 namespace {
 
-void SendDestroy(Window* w) {
-    w->destroying = true;
-    Deliver(w, WM_DESTROY, 0, 0);
+// Calls visit for each child of w that is still alive and still w's child when its turn comes:
+// a handler may destroy or move its siblings.
+template <class Visit> void ForEachChild(Window* w, Visit visit) {
     std::vector<HWND> kids;
     for (Window* c : w->children) {
         kids.push_back(c->handle);
@@ -22,22 +22,19 @@ void SendDestroy(Window* w) {
     for (HWND h : kids) {
         Window* c = Lookup(h);
         if (c && c->parent == w) {
-            SendDestroy(c);
+            visit(c);
         }
     }
 }
 
+void SendDestroy(Window* w) {
+    w->destroying = true;
+    Deliver(w, WM_DESTROY, 0, 0);
+    ForEachChild(w, SendDestroy);
+}
+
 void FinishDestroy(Window* w) {
-    std::vector<HWND> kids;
-    for (Window* c : w->children) {
-        kids.push_back(c->handle);
-    }
-    for (HWND h : kids) {
-        Window* c = Lookup(h);
-        if (c && c->parent == w) {
-            FinishDestroy(c);
-        }
-    }
+    ForEachChild(w, FinishDestroy);
     HWND h = w->handle;
     Deliver(w, WM_NCDESTROY, 0, 0);
     // Windows owned by this one outlive it without an owner (they were destroyed first unless

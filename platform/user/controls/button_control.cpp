@@ -289,19 +289,10 @@ LRESULT ButtonMessage(HWND hwnd, ButtonState& state, UINT message, WPARAM wParam
         return 0;
     case WM_GETDLGCODE:
         return DialogCode(hwnd);
-    case WM_SETTEXT: {
-        const LRESULT result = DefWindowProcA(hwnd, message, wParam, lParam);
-        InvalidateRect(hwnd, nullptr, TRUE);
-        return result;
-    }
+    case WM_SETTEXT:
     case WM_SETFONT:
-        state.font = reinterpret_cast<HFONT>(wParam);
-        if (LOWORD(lParam) != 0) {
-            InvalidateRect(hwnd, nullptr, TRUE);
-        }
-        return 0;
     case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(state.font);
+        return TextAndFontMessage(hwnd, state.font, message, wParam, lParam);
     case WM_ERASEBKGND:
         return 1; // WM_PAINT (or the owner) covers every pixel
     case WM_PAINT: {

@@ -85,6 +85,29 @@ inline std::string WindowText(HWND hwnd) {
     return std::string(buffer.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
 }
 
+// WM_SETTEXT, WM_SETFONT and WM_GETFONT of a control that draws its window text in the font it
+// keeps: the text stays with DefWindowProcA, and a change repaints (a font only when asked to).
+inline LRESULT TextAndFontMessage(HWND hwnd, HFONT& font, UINT message, WPARAM wParam,
+                                  LPARAM lParam) {
+    switch (message) {
+    case WM_SETTEXT: {
+        const LRESULT result = DefWindowProcA(hwnd, message, wParam, lParam);
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return result;
+    }
+    case WM_SETFONT:
+        font = reinterpret_cast<HFONT>(wParam);
+        if (LOWORD(lParam) != 0) {
+            InvalidateRect(hwnd, nullptr, TRUE);
+        }
+        return 0;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(font);
+    default:
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+}
+
 // WM_COMMAND to the parent: identifier and code in wParam, the control's handle in lParam.
 inline void NotifyParent(HWND hwnd, UINT code) {
     HWND parent = GetParent(hwnd);

@@ -155,19 +155,10 @@ LRESULT StaticMessage(HWND hwnd, StaticState& state, UINT message, WPARAM wParam
     }
     case WM_ERASEBKGND:
         return 1; // WM_PAINT covers every pixel
-    case WM_SETTEXT: {
-        const LRESULT result = DefWindowProcA(hwnd, message, wParam, lParam);
-        InvalidateRect(hwnd, nullptr, TRUE);
-        return result;
-    }
+    case WM_SETTEXT:
     case WM_SETFONT:
-        state.font = reinterpret_cast<HFONT>(wParam);
-        if (LOWORD(lParam) != 0) {
-            InvalidateRect(hwnd, nullptr, TRUE);
-        }
-        return 0;
     case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(state.font);
+        return TextAndFontMessage(hwnd, state.font, message, wParam, lParam);
     case WM_ENABLE:
         InvalidateRect(hwnd, nullptr, TRUE);
         return 0;
