@@ -25,6 +25,11 @@ std::map<char, std::string>& Drives() {
     return drives;
 }
 
+unsigned long& Generation() {
+    static unsigned long generation = 0;
+    return generation;
+}
+
 std::string WithoutTrailingSlash(std::string folder) {
     while (folder.size() > 1 && folder.back() == '/')
         folder.pop_back();
@@ -109,14 +114,21 @@ void MapDrive(char letter, const std::string& hostFolder) {
     if (upper < 'A' || upper > 'Z' || hostFolder.empty() || hostFolder[0] != '/')
         return;
     Drives()[upper] = WithoutTrailingSlash(hostFolder);
+    ++Generation();
 }
 
 void UnmapDrive(char letter) {
     Drives().erase(static_cast<char>(std::toupper(static_cast<unsigned char>(letter))));
+    ++Generation();
 }
 
 void ResetDrives() {
     Drives() = {{'Z', "/"}};
+    ++Generation();
+}
+
+unsigned long DriveMapGeneration() {
+    return Generation();
 }
 
 bool HostPathFromDos(const char* dosPath, std::string* hostPath) {

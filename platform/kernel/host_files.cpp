@@ -1,6 +1,8 @@
 // Whole-file reads and writes on host paths.
 #include "kernel/host_files.h"
 
+#include "kernel/profile_cache.h"
+
 #include <winbase.h>
 
 #include <sys/stat.h>
@@ -31,6 +33,8 @@ bool ReadWholeFile(const std::string& hostPath, std::string* contents) {
 }
 
 bool WriteWholeFile(const std::string& hostPath, const std::string& contents) {
+    // Whatever happens below, what the cache holds of this file is no longer to be trusted.
+    ForgetCachedIniFiles();
     std::FILE* file = std::fopen(hostPath.c_str(), "wb");
     if (!file) {
         SetLastError(errno == ENOENT || errno == ENOTDIR ? ERROR_PATH_NOT_FOUND

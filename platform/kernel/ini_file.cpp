@@ -3,6 +3,8 @@
 
 #include <strings.h>
 
+#include <cstring>
+
 namespace kernel {
 namespace {
 
@@ -18,6 +20,22 @@ bool SameName(const std::string& a, const std::string& b) {
 std::string OneLine(const std::string& value) {
     size_t end = value.find_first_of("\r\n");
     return end == std::string::npos ? value : value.substr(0, end);
+}
+
+// name equals wanted[0, length) ignoring case; wanted is already trimmed.
+bool SameName(const std::string& name, const char* wanted, size_t length) {
+    return name.size() == length && strncasecmp(name.c_str(), wanted, length) == 0;
+}
+
+// The part of text without surrounding blanks, as start and length.
+const char* TrimmedRange(const char* text, size_t* length) {
+    while (*text != '\0' && IsBlank(*text))
+        ++text;
+    size_t n = std::strlen(text);
+    while (n > 0 && IsBlank(text[n - 1]))
+        --n;
+    *length = n;
+    return text;
 }
 
 } // namespace
@@ -102,6 +120,20 @@ std::optional<std::string> IniFile::Find(const std::string& section, const std::
     if (line < 0)
         return std::nullopt;
     return lines_[line].value;
+}
+
+const std::string* IniFile::FindValue(const char* section, const char* key) const {
+    size_t sectionLength = 0, keyLength = 0;
+    const char* wantedSection = TrimmedRange(section, &sectionLength);
+    const char* wantedKey = TrimmedRange(key, &keyLength);
+    size_t i = 0;
+    while (i < lines_.size() && !(lines_[i].kind == Kind::Section &&
+                                  SameName(lines_[i].name, wantedSection, sectionLength)))
+        ++i;
+    for (++i; i < lines_.size() && lines_[i].kind != Kind::Section; ++i)
+        if (lines_[i].kind == Kind::Entry && SameName(lines_[i].name, wantedKey, keyLength))
+            return &lines_[i].value;
+    return nullptr;
 }
 
 std::vector<std::string> IniFile::SectionNames() const {

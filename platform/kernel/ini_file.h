@@ -18,6 +18,8 @@ public:
 
     // The value as written (trimmed, quotes kept), or nothing when section or key is missing.
     std::optional<std::string> Find(const std::string& section, const std::string& key) const;
+    // The same without copying anything: the held value, or null.
+    const std::string* FindValue(const char* section, const char* key) const;
     std::vector<std::string> SectionNames() const;
     // The keys of the first section of that name; empty when it is missing.
     std::vector<std::string> KeyNames(const std::string& section) const;

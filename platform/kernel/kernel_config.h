@@ -14,6 +14,8 @@ namespace kernel {
 void MapDrive(char letter, const std::string& hostFolder);
 void UnmapDrive(char letter);
 void ResetDrives();
+// Changes whenever the drives change, so that paths resolved earlier know to resolve again.
+unsigned long DriveMapGeneration();
 
 // Module file names given by the driver, in place of the real file.
 void SetModuleFileOverride(HMODULE module, const std::string& dosPath);
@@ -23,6 +25,7 @@ void ClearModuleFileOverrides();
 // pinned.
 void SetWindowsFolder(const std::string& hostFolder);
 std::string WindowsFolder();
+const std::string& WindowsFolderRef(); // the same, without a copy
 void SetProfileFile(const std::string& hostPath); // empty: WIN.INI in the Windows folder
 std::string ProfileFile();
 

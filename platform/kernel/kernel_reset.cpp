@@ -2,6 +2,7 @@
 
 #include "kernel/handle_table.h"
 #include "kernel/kernel_config.h"
+#include "kernel/profile_cache.h"
 
 #include <resources.h>
 
@@ -26,6 +27,7 @@ void kernel() {
     kernel::SetWindowsFolder(drive + "/WINDOWS");
     kernel::SetProfileFile("");
     kernel::SetIntlNone();
+    kernel::ForgetCachedIniFiles();
 }
 
 } // namespace platform_reset

@@ -1,5 +1,6 @@
 // GetPrivateProfileStringA, GetPrivateProfileIntA, WritePrivateProfileStringA.
 // A null file name means the user profile, as on the system.
+#include "kernel/profile_cache.h"
 #include "kernel/profile_core.h"
 
 #include "kernel/host_files.h"
@@ -17,7 +18,8 @@ DWORD WINAPI GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR default
     std::string host;
     if (!kernel::ProfileHostPath(fileName, &host))
         host.clear(); // an unmappable name reads as a missing file
-    return kernel::ReadProfileString(host, section, key, defaultValue, returned, size, nullptr);
+    return kernel::ReadProfileString(kernel::CachedIniFile(host, nullptr), section, key,
+                                     defaultValue, returned, size, nullptr);
 }
 
 UINT WINAPI GetPrivateProfileIntA(LPCSTR section, LPCSTR key, INT defaultValue, LPCSTR fileName) {

@@ -1,6 +1,6 @@
-// The profile core: one INI file read per call (profiles are small, and a file changed behind
-// the platform's back is seen at once), results copied into the caller's buffer with the
-// system's cutting rules.
+// The profile core: values looked up in a parsed file (held by the profile cache, which sees a
+// file changed behind the platform's back at once), results copied into the caller's buffer
+// with the system's cutting rules.
 #include "kernel/profile_core.h"
 
 #include "kernel/host_files.h"
@@ -15,19 +15,19 @@
 namespace kernel {
 namespace {
 
-IniFile Load(const std::string& hostPath) {
-    std::string text;
-    if (!ReadWholeFile(hostPath, &text))
-        return IniFile::Parse(""); // a file that cannot be read is a missing file
-    return IniFile::Parse(text);
-}
-
-// Copies text cut to size - 1 characters; returns the count copied.
-DWORD CopyCut(const std::string& text, LPSTR returned, DWORD size) {
-    size_t n = text.size() < size - 1 ? text.size() : size - 1;
-    std::memcpy(returned, text.data(), n);
+// Copies text[0, length) cut to size - 1 characters; returns the count copied.
+DWORD CopyCut(const char* text, size_t length, LPSTR returned, DWORD size) {
+    size_t n = length < size - 1 ? length : size - 1;
+    std::memcpy(returned, text, n);
     returned[n] = '\0';
     return static_cast<DWORD>(n);
+}
+
+// The same for a value, less one pair of matching surrounding quotes.
+DWORD CopyUnquoted(const char* text, size_t length, LPSTR returned, DWORD size) {
+    if (length >= 2 && (text[0] == '"' || text[0] == '\'') && text[length - 1] == text[0])
+        return CopyCut(text + 1, length - 2, returned, size);
+    return CopyCut(text, length, returned, size);
 }
 
 // A list of names, each terminated and the list ended by a second zero. When it does not fit,
@@ -55,8 +55,22 @@ DWORD CopyList(const std::vector<std::string>& names, LPSTR returned, DWORD size
     return size - 2;
 }
 
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v';
+}
+
+// text equals name ignoring case and the blanks around text.
+bool IsNamed(const char* text, const char* name) {
+    while (IsBlank(*text))
+        ++text;
+    size_t n = std::strlen(text);
+    while (n > 0 && IsBlank(text[n - 1]))
+        --n;
+    return n == std::strlen(name) && strncasecmp(text, name, n) == 0;
+}
+
 bool IsIntl(LPCSTR section) {
-    return section && strcasecmp(Trim(section).c_str(), "Intl") == 0;
+    return section && IsNamed(section, "Intl");
 }
 
 } // namespace
@@ -78,12 +92,10 @@ bool ProfileHostPath(const char* fileName, std::string* hostPath) {
     return HostPathFromDos(fileName, hostPath);
 }
 
-DWORD ReadProfileString(const std::string& hostPath, LPCSTR section, LPCSTR key,
-                        LPCSTR defaultValue, LPSTR returned, DWORD size,
-                        const IntlKeys* keysMissingFromFile) {
+DWORD ReadProfileString(const IniFile& file, LPCSTR section, LPCSTR key, LPCSTR defaultValue,
+                        LPSTR returned, DWORD size, const IntlKeys* keysMissingFromFile) {
     if (!returned || size == 0)
         return 0;
-    IniFile file = Load(hostPath);
     const IntlKeys* fallback = IsIntl(section) ? keysMissingFromFile : nullptr;
     if (!section)
         return CopyList(file.SectionNames(), returned, size);
@@ -100,19 +112,19 @@ DWORD ReadProfileString(const std::string& hostPath, LPCSTR section, LPCSTR key,
         }
         return CopyList(names, returned, size);
     }
-    if (std::optional<std::string> value = file.Find(section, key))
-        return CopyCut(StripQuotes(*value), returned, size);
+    if (const std::string* value = file.FindValue(section, key))
+        return CopyUnquoted(value->data(), value->size(), returned, size);
     if (fallback) {
-        std::string wanted = Trim(key);
         for (const auto& [name, value] : *fallback)
-            if (strcasecmp(name.c_str(), wanted.c_str()) == 0)
-                return CopyCut(value, returned, size);
+            if (IsNamed(key, name.c_str()))
+                return CopyCut(value.data(), value.size(), returned, size);
     }
     // The system treats the default like a value: trailing blanks and one pair of quotes go.
-    std::string fallbackText = defaultValue ? defaultValue : "";
-    while (!fallbackText.empty() && (fallbackText.back() == ' ' || fallbackText.back() == '\t'))
-        fallbackText.pop_back();
-    return CopyCut(StripQuotes(fallbackText), returned, size);
+    const char* fallbackText = defaultValue ? defaultValue : "";
+    size_t length = std::strlen(fallbackText);
+    while (length > 0 && (fallbackText[length - 1] == ' ' || fallbackText[length - 1] == '\t'))
+        --length;
+    return CopyUnquoted(fallbackText, length, returned, size);
 }
 
 UINT ProfileIntFromText(const char* text, INT defaultValue) {

@@ -14,11 +14,13 @@ namespace kernel {
 // as on the system; anything else is a DOS path. False when it cannot be mapped.
 bool ProfileHostPath(const char* fileName, std::string* hostPath);
 
-// GetPrivateProfileStringA on a host file. keysMissingFromFile, when given, answers keys of
-// section "Intl" that the file does not hold.
-DWORD ReadProfileString(const std::string& hostPath, LPCSTR section, LPCSTR key,
-                        LPCSTR defaultValue, LPSTR returned, DWORD size,
-                        const IntlKeys* keysMissingFromFile);
+class IniFile;
+
+// GetPrivateProfileStringA on a parsed file (see profile_cache.h). keysMissingFromFile, when
+// given, answers keys of section "Intl" that the file does not hold. Reading one value allocates
+// nothing.
+DWORD ReadProfileString(const IniFile& file, LPCSTR section, LPCSTR key, LPCSTR defaultValue,
+                        LPSTR returned, DWORD size, const IntlKeys* keysMissingFromFile);
 
 // GetPrivateProfileIntA's reading of a value: optional sign and leading digits ("12ab" is 12,
 // "-3" is (UINT)-3, "0x10" is 16, "ab" is 0); an empty value gives the default.

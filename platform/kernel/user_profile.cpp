@@ -4,6 +4,7 @@
 #include "kernel/host_files.h"
 #include "kernel/kernel_config.h"
 #include "kernel/kernel_internal.h"
+#include "kernel/profile_cache.h"
 #include "kernel/profile_core.h"
 
 #include <cstdlib>
@@ -52,6 +53,49 @@ bool UserProfilePath(std::string* host) {
     return ProfileHostPath("WIN.INI", host);
 }
 
+// Where the last read found the user profile. Resolving "WIN.INI" through the DOS names costs
+// a look at every folder on the way, so a read reuses the last answer while the Windows folder,
+// the pinned file and the drives are the same and the file is still there under that name.
+struct ResolvedProfile {
+    bool valid = false;
+    std::string windowsFolder;
+    std::string pinned;
+    unsigned long drives = 0;
+    std::string host;
+};
+
+ResolvedProfile& Resolved() {
+    static ResolvedProfile resolved;
+    return resolved;
+}
+
+bool StillResolves(const ResolvedProfile& r) {
+    return r.valid && r.drives == DriveMapGeneration() && r.pinned == Profile().profileFile &&
+           r.windowsFolder == WindowsFolderRef();
+}
+
+// The user profile as it is now; empty when its name cannot be mapped.
+const IniFile& UserProfileFile() {
+    ResolvedProfile& r = Resolved();
+    bool present = false;
+    if (StillResolves(r)) {
+        const IniFile& file = CachedIniFile(r.host, &present);
+        if (present)
+            return file;
+    }
+    r.valid = false;
+    if (!UserProfilePath(&r.host))
+        r.host.clear();
+    const IniFile& file = CachedIniFile(r.host, &present);
+    if (present && !r.host.empty()) {
+        r.valid = true;
+        r.windowsFolder = WindowsFolderRef();
+        r.pinned = Profile().profileFile;
+        r.drives = DriveMapGeneration();
+    }
+    return file;
+}
+
 } // namespace
 
 void SetProfileFile(const std::string& hostPath) {
@@ -94,11 +138,8 @@ DWORD WINAPI GetProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, 
                                DWORD size) {
     if (!returned || size == 0)
         return 0;
-    std::string host;
-    if (!kernel::UserProfilePath(&host))
-        host.clear();
-    return kernel::ReadProfileString(host, section, key, defaultValue, returned, size,
-                                     kernel::IntlFallback());
+    return kernel::ReadProfileString(kernel::UserProfileFile(), section, key, defaultValue,
+                                     returned, size, kernel::IntlFallback());
 }
 
 UINT WINAPI GetProfileIntA(LPCSTR section, LPCSTR key, INT defaultValue) {

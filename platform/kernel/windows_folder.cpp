@@ -41,7 +41,15 @@ void SetWindowsFolder(const std::string& hostFolder) {
 }
 
 std::string WindowsFolder() {
-    return Folder().empty() ? LiveHostFolder() : Folder();
+    return WindowsFolderRef();
+}
+
+const std::string& WindowsFolderRef() {
+    if (!Folder().empty())
+        return Folder();
+    static std::string live;
+    live = LiveHostFolder();
+    return live;
 }
 
 } // namespace kernel

@@ -1,0 +1,99 @@
+// Profiles read again and again: a file changed, removed, recreated or renamed behind the
+// platform's back is seen by the very next read, however quickly it happens, and the platform's
+// own writes and the driver's profile text likewise.
+#include "kernel_fixture.h"
+
+#include <chrono>
+#include <cstdio>
+#include <thread>
+#include <cstring>
+
+namespace {
+
+class ProfileCacheTest : public KernelTest {
+protected:
+    std::string Private(const char* key, const char* file = "C:\\MAIN.INI") {
+        char buffer[64];
+        GetPrivateProfileStringA("S", key, "none", buffer, sizeof buffer, file);
+        return buffer;
+    }
+    std::string User(const char* key) {
+        char buffer[64];
+        GetProfileStringA("S", key, "none", buffer, sizeof buffer);
+        return buffer;
+    }
+};
+
+TEST_F(ProfileCacheTest, SameSizeRewritesAreSeenAtOnce) {
+    // Written within one clock tick, each version has the same size and very likely the same
+    // timestamps as the one before.
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        WriteHostFile("main.ini", std::string("[S]\nK=") + digit + "\n");
+        EXPECT_EQ(std::string(1, digit), Private("K"));
+        EXPECT_EQ(std::string(1, digit), Private("K")); // the held copy answers the same
+    }
+}
+
+TEST_F(ProfileCacheTest, AFileQuietForAWhileIsStillWatched) {
+    WriteHostFile("main.ini", "[S]\nK=a\n");
+    std::this_thread::sleep_for(std::chrono::milliseconds(120));
+    EXPECT_EQ("a", Private("K"));
+    EXPECT_EQ("a", Private("K")); // now trusted on its timestamps alone
+    WriteHostFile("main.ini", "[S]\nK=b\n");
+    EXPECT_EQ("b", Private("K"));
+}
+
+TEST_F(ProfileCacheTest, RemovedAndRecreatedFilesAreSeen) {
+    WriteHostFile("main.ini", "[S]\nK=first\n");
+    EXPECT_EQ("first", Private("K"));
+    std::remove((drive_ + "/main.ini").c_str());
+    EXPECT_EQ("none", Private("K"));
+    WriteHostFile("main.ini", "[S]\nK=again\n");
+    EXPECT_EQ("again", Private("K"));
+}
+
+TEST_F(ProfileCacheTest, AFileRenamedIntoPlaceIsSeen) {
+    WriteHostFile("main.ini", "[S]\nK=old\n");
+    EXPECT_EQ("old", Private("K"));
+    WriteHostFile("next.ini", "[S]\nK=new\n");
+    ASSERT_EQ(0, std::rename((drive_ + "/next.ini").c_str(), (drive_ + "/main.ini").c_str()));
+    EXPECT_EQ("new", Private("K"));
+}
+
+TEST_F(ProfileCacheTest, WritesThroughThePlatformAreSeen) {
+    EXPECT_EQ("none", User("K"));
+    ASSERT_TRUE(WriteProfileStringA("S", "K", "1"));
+    EXPECT_EQ("1", User("K"));
+    ASSERT_TRUE(desktop::SetProfileText("[S]\nK=2\n"));
+    EXPECT_EQ("2", User("K"));
+    ASSERT_TRUE(WritePrivateProfileStringA("S", "K", "3", "WIN.INI"));
+    EXPECT_EQ("3", User("K"));
+    ASSERT_TRUE(WriteProfileStringA("S", "K", nullptr));
+    EXPECT_EQ("none", User("K"));
+}
+
+TEST_F(ProfileCacheTest, TheUserProfileFollowsTheWindowsFolderAndACaseVariant) {
+    ASSERT_TRUE(desktop::SetProfileText("[S]\nK=upper\n"));
+    EXPECT_EQ("upper", User("K"));
+    // Only a differently spelt file left: the DOS name still finds it.
+    const std::string folder = desktop::WindowsFolder();
+    ASSERT_EQ(0, std::rename((folder + "/WIN.INI").c_str(), (folder + "/win.ini").c_str()));
+    EXPECT_EQ("upper", User("K"));
+    // A reset brings a fresh Windows folder with an empty profile.
+    desktop::reset();
+    EXPECT_EQ("none", User("K"));
+}
+
+TEST_F(ProfileCacheTest, ManyFilesInTurnEachKeepTheirOwnValues) {
+    // More files than are held at once, read round and round.
+    for (int i = 0; i < 12; ++i)
+        WriteHostFile("f" + std::to_string(i) + ".ini", "[S]\nK=" + std::to_string(i) + "\n");
+    for (int round = 0; round < 3; ++round) {
+        for (int i = 0; i < 12; ++i) {
+            std::string name = "C:\\F" + std::to_string(i) + ".INI";
+            EXPECT_EQ(std::to_string(i), Private("K", name.c_str()));
+        }
+    }
+}
+
+} // namespace
