@@ -19,25 +19,16 @@ resources::DialogTemplate SettingsDialog() {
     t.pointSize = 8;
     t.cx = 200;
     t.cy = 100;
-    auto add = [&](const char* cls, const char* text, WORD id, DWORD style, short x, short y,
-                   short cx, short cy) {
-        resources::DialogItem item;
-        item.className = cls;
-        item.text = text;
-        item.id = id;
-        item.style = WS_CHILD | WS_VISIBLE | style;
-        item.x = x;
-        item.y = y;
-        item.cx = cx;
-        item.cy = cy;
-        t.items.push_back(item);
+    const DWORD kChild = WS_CHILD | WS_VISIBLE;
+    // class, text, id, style, extended style, x, y, cx, cy
+    t.items = {
+        {"STATIC", "&Name:", 100, kChild, 0, 7, 9, 40, 8},
+        {"EDIT", "A value", 101, kChild | WS_BORDER | WS_TABSTOP, 0, 50, 7, 140, 12},
+        {"STATIC", "&Count:", 102, kChild, 0, 7, 27, 40, 8},
+        {"EDIT", "42", 103, kChild | WS_BORDER | WS_TABSTOP, 0, 50, 25, 40, 12},
+        {"BUTTON", "OK", IDOK, kChild | BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 86, 79, 50, 14},
+        {"BUTTON", "Cancel", IDCANCEL, kChild | BS_PUSHBUTTON | WS_TABSTOP, 0, 143, 79, 50, 14},
     };
-    add("STATIC", "&Name:", 100, 0, 7, 9, 40, 8);
-    add("EDIT", "A value", 101, WS_BORDER | WS_TABSTOP, 50, 7, 140, 12);
-    add("STATIC", "&Count:", 102, 0, 7, 27, 40, 8);
-    add("EDIT", "42", 103, WS_BORDER | WS_TABSTOP, 50, 25, 40, 12);
-    add("BUTTON", "OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, 86, 79, 50, 14);
-    add("BUTTON", "Cancel", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 143, 79, 50, 14);
     return t;
 }
 

@@ -9,55 +9,51 @@ bool Upper(unsigned char c) {
 bool Lower(unsigned char c) {
     return c >= 'a' && c <= 'z';
 }
-} // namespace
-
-DWORD WINAPI CharUpperBuffA(LPSTR text, DWORD length) {
-    if (!text) {
-        return 0;
-    }
-    for (DWORD i = 0; i < length; ++i) {
-        if (Lower((unsigned char)text[i])) {
-            text[i] = (char)(text[i] - 'a' + 'A');
-        }
-    }
-    return length;
+unsigned char ToUpper(unsigned char c) {
+    return Lower(c) ? (unsigned char)(c - 'a' + 'A') : c;
+}
+unsigned char ToLower(unsigned char c) {
+    return Upper(c) ? (unsigned char)(c - 'A' + 'a') : c;
 }
 
-DWORD WINAPI CharLowerBuffA(LPSTR text, DWORD length) {
+using CaseMap = unsigned char (*)(unsigned char);
+
+DWORD MapBuffer(LPSTR text, DWORD length, CaseMap map) {
     if (!text) {
         return 0;
     }
     for (DWORD i = 0; i < length; ++i) {
-        if (Upper((unsigned char)text[i])) {
-            text[i] = (char)(text[i] - 'A' + 'a');
-        }
+        text[i] = (char)map((unsigned char)text[i]);
     }
     return length;
 }
 
 // As in Win32, a pointer whose high bits are zero is a single character to convert.
-LPSTR WINAPI CharUpperA(LPSTR text) {
+LPSTR MapString(LPSTR text, CaseMap map) {
     if (IS_INTRESOURCE(text)) {
-        unsigned char c = (unsigned char)(ULONG_PTR)text;
-        return (LPSTR)(ULONG_PTR)(Lower(c) ? c - 'a' + 'A' : c);
+        return (LPSTR)(ULONG_PTR)map((unsigned char)(ULONG_PTR)text);
     }
-    char* p = text;
-    for (; *p; ++p) {
-        CharUpperBuffA(p, 1);
+    for (char* p = text; *p; ++p) {
+        *p = (char)map((unsigned char)*p);
     }
     return text;
 }
+} // namespace
+
+DWORD WINAPI CharUpperBuffA(LPSTR text, DWORD length) {
+    return MapBuffer(text, length, ToUpper);
+}
+
+DWORD WINAPI CharLowerBuffA(LPSTR text, DWORD length) {
+    return MapBuffer(text, length, ToLower);
+}
+
+LPSTR WINAPI CharUpperA(LPSTR text) {
+    return MapString(text, ToUpper);
+}
 
 LPSTR WINAPI CharLowerA(LPSTR text) {
-    if (IS_INTRESOURCE(text)) {
-        unsigned char c = (unsigned char)(ULONG_PTR)text;
-        return (LPSTR)(ULONG_PTR)(Upper(c) ? c - 'A' + 'a' : c);
-    }
-    char* p = text;
-    for (; *p; ++p) {
-        CharLowerBuffA(p, 1);
-    }
-    return text;
+    return MapString(text, ToLower);
 }
 
 LPSTR WINAPI CharNextA(LPCSTR text) {
