@@ -25,7 +25,7 @@ void ClearModuleFileOverrides();
 // pinned.
 void SetWindowsFolder(const std::string& hostFolder);
 std::string WindowsFolder();
-const std::string& WindowsFolderRef(); // the same, without a copy
+const std::string& WindowsFolderRef();            // the same, without a copy
 void SetProfileFile(const std::string& hostPath); // empty: WIN.INI in the Windows folder
 std::string ProfileFile();
 
