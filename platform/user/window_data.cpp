@@ -23,6 +23,28 @@ template <typename T> bool WriteExtra(Window* w, int index, T value, T* old) {
     return true;
 }
 
+// The value of sizeof(T) extra bytes at index of a window, or 0 with the last error set.
+template <typename T> T ExtraOf(HWND hwnd, int index) {
+    Window* w = Lookup(hwnd);
+    if (!w) {
+        SetLastErrorValue(ERROR_INVALID_WINDOW_HANDLE);
+        return 0;
+    }
+    T value = 0;
+    return ReadExtra(w, index, &value) ? value : 0;
+}
+
+// Stores value there and answers the value it replaces, or 0 with the last error set.
+template <typename T> T SetExtraOf(HWND hwnd, int index, T value) {
+    Window* w = Lookup(hwnd);
+    if (!w) {
+        SetLastErrorValue(ERROR_INVALID_WINDOW_HANDLE);
+        return 0;
+    }
+    T old = 0;
+    return WriteExtra(w, index, value, &old) ? old : 0;
+}
+
 std::string PropKey(LPCSTR name) {
     if (IS_INTRESOURCE(name)) {
         return "#" + std::to_string((ULONG_PTR)name);
@@ -128,13 +150,7 @@ LONG WINAPI GetWindowLongA(HWND hwnd, int index) {
     if (index < 0) {
         return (LONG)GetWindowLongPtrA(hwnd, index);
     }
-    Window* w = Lookup(hwnd);
-    if (!w) {
-        SetLastErrorValue(ERROR_INVALID_WINDOW_HANDLE);
-        return 0;
-    }
-    LONG v = 0;
-    return ReadExtra(w, index, &v) ? v : 0;
+    return ExtraOf<LONG>(hwnd, index);
 }
 
 LONG WINAPI SetWindowLongA(HWND hwnd, int index, LONG value) {
@@ -143,33 +159,15 @@ LONG WINAPI SetWindowLongA(HWND hwnd, int index, LONG value) {
             hwnd, index,
             index == GWL_STYLE || index == GWL_EXSTYLE ? (LONG_PTR)(DWORD)value : (LONG_PTR)value);
     }
-    Window* w = Lookup(hwnd);
-    if (!w) {
-        SetLastErrorValue(ERROR_INVALID_WINDOW_HANDLE);
-        return 0;
-    }
-    LONG old = 0;
-    return WriteExtra(w, index, value, &old) ? old : 0;
+    return SetExtraOf<LONG>(hwnd, index, value);
 }
 
 WORD WINAPI GetWindowWord(HWND hwnd, int index) {
-    Window* w = Lookup(hwnd);
-    if (!w) {
-        SetLastErrorValue(ERROR_INVALID_WINDOW_HANDLE);
-        return 0;
-    }
-    WORD v = 0;
-    return ReadExtra(w, index, &v) ? v : 0;
+    return ExtraOf<WORD>(hwnd, index);
 }
 
 WORD WINAPI SetWindowWord(HWND hwnd, int index, WORD value) {
-    Window* w = Lookup(hwnd);
-    if (!w) {
-        SetLastErrorValue(ERROR_INVALID_WINDOW_HANDLE);
-        return 0;
-    }
-    WORD old = 0;
-    return WriteExtra(w, index, value, &old) ? old : 0;
+    return SetExtraOf<WORD>(hwnd, index, value);
 }
 
 BOOL WINAPI SetPropA(HWND hwnd, LPCSTR name, HANDLE data) {

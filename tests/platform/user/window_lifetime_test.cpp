@@ -158,6 +158,12 @@ TEST_F(LifetimeTest, WindowLongsAndExtraBytesAreBounded) {
     EXPECT_EQ(GetWindowLongA(w, 8), 77);
     EXPECT_EQ(GetWindowLongA(w, 10), 0);
     EXPECT_EQ(GetWindowLongA(w, -100), 0);
+    EXPECT_EQ(SetWindowWord(w, 10, 0x1234), 0); // the last two bytes
+    EXPECT_EQ(SetWindowWord(w, 10, 0x5678), 0x1234);
+    EXPECT_EQ(GetWindowWord(w, 10), 0x5678);
+    EXPECT_EQ(GetWindowWord(w, 11), 0) << "one byte past the end";
+    EXPECT_EQ(GetWindowWord(nullptr, 0), 0);
+    EXPECT_EQ(GetLastError(), (DWORD)ERROR_INVALID_WINDOW_HANDLE);
     EXPECT_EQ(SetWindowLongPtrA(w, GWLP_USERDATA, 9), 0);
     EXPECT_EQ(GetWindowLongPtrA(w, GWLP_USERDATA), 9);
 }
