@@ -233,6 +233,13 @@ void ClickArrow(HWND dialog, int id, bool up) {
     desktop::ClickWindow(::GetDlgItem(spin, 100), ArrowPoint(spin, up));
 }
 
+// What an application's message loop does when its queue runs dry: handle what is pending,
+// then let the framework free the temporary objects it made for window handles meanwhile.
+void Idle() {
+    desktop::PumpUntilIdle();
+    desktop::AfxIdle();
+}
+
 std::string Join(const std::string& dir, const char* name) {
     return dir.empty() || dir.back() == '/' ? dir + name : dir + "/" + name;
 }
@@ -254,7 +261,7 @@ bool RunSpinPage(const std::string& outDir) {
             return false;
         }
         const HWND dialog = page.m_hWnd;
-        desktop::PumpUntilIdle();
+        Idle();
         const std::string before = Join(outDir, "spin-before.png");
         ok = desktop::SaveWindowPng(dialog, before.c_str()) && ok;
         std::printf("page 1: spin control (%s)\n", before.c_str());
@@ -315,18 +322,20 @@ bool RunSpinPage(const std::string& outDir) {
         for (const Action& a : session) {
             std::printf("> %s\n", a.what);
             a.act();
+            Idle();
             const HWND focus = ::GetFocus();
             const int id = focus != nullptr && ::GetParent(focus) != dialog
                                ? ::GetDlgCtrlID(::GetParent(focus))
                                : ::GetDlgCtrlID(focus);
             std::printf("  focus: %s\n", ControlName(id));
         }
-        desktop::PumpUntilIdle();
+        Idle();
         page.PrintValues();
         const std::string after = Join(outDir, "spin-after.png");
         ok = desktop::SaveWindowPng(dialog, after.c_str()) && ok;
         std::printf("pictures: %s %s\n", before.c_str(), after.c_str());
         page.Close();
+        desktop::AfxIdle();
     }
     CKSpin::UnregisterClass();
     std::fflush(stdout);
