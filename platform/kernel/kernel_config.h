@@ -25,7 +25,9 @@ void ClearModuleFileOverrides();
 // pinned.
 void SetWindowsFolder(const std::string& hostFolder);
 std::string WindowsFolder();
-const std::string& WindowsFolderRef();            // the same, without a copy
+const std::string& WindowsFolderRef(); // the same, without a copy
+// The folder GetTempPathA names; empty for the host's own ($TMPDIR or /tmp).
+void SetTempFolder(const std::string& hostFolder);
 void SetProfileFile(const std::string& hostPath); // empty: WIN.INI in the Windows folder
 std::string ProfileFile();
 

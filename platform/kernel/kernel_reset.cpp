@@ -12,7 +12,8 @@ namespace platform_reset {
 
 // The kernel's start state under the driver: a manual clock, version 4.0 on platform 2, Z: for
 // the host's root and C: for a fresh temporary drive whose WINDOWS folder holds an empty user
-// profile that answers no "Intl" key, no resources, no open handles.
+// profile that answers no "Intl" key and whose TEMP folder is GetTempPathA's, no resources, no
+// open handles.
 void kernel() {
     kernel::RemoveAllHandles();
     kernel::RemoveTempFolders();
@@ -23,8 +24,10 @@ void kernel() {
     kernel::UseManualClock();
     std::string drive = kernel::MakeTempFolder();
     mkdir((drive + "/WINDOWS").c_str(), 0755);
+    mkdir((drive + "/TEMP").c_str(), 0755);
     kernel::MapDrive('C', drive);
     kernel::SetWindowsFolder(drive + "/WINDOWS");
+    kernel::SetTempFolder(drive + "/TEMP");
     kernel::SetProfileFile("");
     kernel::SetIntlNone();
     kernel::ForgetCachedIniFiles();

@@ -70,7 +70,7 @@ struct Cache {
 };
 
 Cache& TheCache() {
-    static Cache cache;
+    static Cache& cache = *new Cache; // never destroyed: profiles may be read at exit
     return cache;
 }
 

@@ -1,7 +1,9 @@
 // The Windows folder and the temporary folder: GetWindowsDirectoryA, GetTempPathA.
 //
 // A live host keeps its profile per user, in $XDG_CONFIG_HOME/ruzav32 (or ~/.config/ruzav32);
-// under the driver the folder is a fresh temporary one, so no test sees another's profile.
+// under the driver the folder is a fresh temporary one, so no test sees another's profile. The
+// temporary folder is the host's ($TMPDIR or /tmp) on a live host, and C:\TEMP under the driver,
+// so scratch files a test makes go away with the test's drive.
 #include "kernel/kernel_config.h"
 #include "kernel/kernel_internal.h"
 
@@ -12,6 +14,11 @@ namespace kernel {
 namespace {
 
 std::string& Folder() {
+    static std::string folder;
+    return folder;
+}
+
+std::string& Temp() {
     static std::string folder;
     return folder;
 }
@@ -36,6 +43,10 @@ UINT CopyPath(const std::string& path, LPSTR buffer, UINT size) {
 
 } // namespace
 
+void SetTempFolder(const std::string& hostFolder) {
+    Temp() = hostFolder;
+}
+
 void SetWindowsFolder(const std::string& hostFolder) {
     Folder() = hostFolder;
 }
@@ -59,9 +70,11 @@ UINT WINAPI GetWindowsDirectoryA(LPSTR buffer, UINT size) {
 }
 
 DWORD WINAPI GetTempPathA(DWORD size, LPSTR buffer) {
-    std::string host;
-    const char* tmp = std::getenv("TMPDIR");
-    host = tmp && tmp[0] == '/' ? tmp : "/tmp";
+    std::string host = kernel::Temp();
+    if (host.empty()) {
+        const char* tmp = std::getenv("TMPDIR");
+        host = tmp && tmp[0] == '/' ? tmp : "/tmp";
+    }
     std::string dos = kernel::DosPathFromHost(host);
     if (dos.empty() || dos.back() != '\\')
         dos += '\\';

@@ -1,11 +1,12 @@
 // The driver's kernel part: drives, module files, the Windows folder and the user profile, the
 // system version, the clock, and temporary folders.
 //
-// After desktop::reset(): Z: is the host's root, C: a fresh temporary folder holding the Windows
-// folder C:\WINDOWS with an empty WIN.INI that answers no "Intl" key; version 4.0, platform 2;
-// the manual clock at tick 1,000,000 on Monday 2 March 2026, 09:00:00. HostPath("C:\\") is the
-// temporary folder behind C:; a test that maps C: elsewhere leaves the Windows folder where it
-// was (it then shows as a Z: path).
+// After desktop::reset(): Z: is the host's root; C: is a fresh temporary folder holding the
+// Windows folder C:\WINDOWS (an empty WIN.INI that answers no "Intl" key) and the temporary
+// folder C:\TEMP\; the version is 4.0 on platform 2; the manual clock stands at tick 1,000,000
+// on Monday 2 March 2026, 09:00:00. HostPath("C:\\") is the host folder behind C:. A test that
+// maps C: elsewhere leaves the Windows and temporary folders where they were (they then show as
+// Z: paths).
 #pragma once
 
 #include <winbase.h>
