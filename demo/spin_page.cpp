@@ -2,9 +2,8 @@
 // control between an ordinary edit and a button, driven through a short session of real input
 // (arrow clicks, step keys, typed digits, a designator letter, Tab and Shift+Tab).
 //
-// Index: the dialog template - the host dialog class (configuration, notifications) - the
-// session -
-// RunSpinPage.
+// Index: the dialog template - the host dialog class (configuration, notifications) - idle
+// time - the session - RunSpinPage.
 #include "spin_page.h"
 
 #include <desktop.h>
