@@ -147,29 +147,3 @@ TEST_F(SteppingTest, TheStepReadsTypedTextFirst) {
 
 } // namespace
 } // namespace spin_value_test
-
-namespace spin_value_test {
-namespace {
-
-TEST_F(SteppingTest, TheKeysStepFromWhatWasJustTyped) {
-    CKSpin* spin = MakeInt(0, 100, 0, 5);
-    const int start = 0;
-    spin->Set(&start);
-    ::SetFocus(Field(1));
-    ::SendMessageA(Field(1), EM_SETSEL, 0, -1);
-    desktop::TypeText("42");
-    desktop::PumpUntilIdle();
-    EXPECT_EQ(FieldText(1), "42");
-    desktop::PressKey(VK_UP);
-    desktop::PumpUntilIdle();
-    EXPECT_EQ(FieldText(1), "47");
-    desktop::PressKey(VK_NEXT); // page down: 15 steps
-    desktop::PumpUntilIdle();
-    EXPECT_EQ(FieldText(1), " 0");
-    int value = -1;
-    ASSERT_TRUE(spin->Get(&value));
-    EXPECT_EQ(value, 0);
-}
-
-} // namespace
-} // namespace spin_value_test

@@ -64,18 +64,6 @@ TEST_F(NotifyTest, FieldNotificationsArriveAsTheControls) {
     EXPECT_EQ(dlg.notes.back().id, 7);
 }
 
-TEST_F(NotifyTest, AStepNotifiesEvenWhenTheValueStaysAtItsLimit) {
-    ControlSpec spec;
-    spec.id = 7;
-    spec.nValue = 100;
-    SpinDialog dlg({spec});
-    dlg.notes.clear();
-    ClickArrow(dlg.control(7), true);
-    const std::vector<Notification> steps = Steps(dlg.notes);
-    ASSERT_EQ(steps.size(), 1u);
-    EXPECT_EQ(steps[0].fields[0], "100");
-}
-
 TEST_F(NotifyTest, OtherScrollCodesDoNotStep) {
     SpinDialog dlg({{7, eSpinInt}});
     dlg.notes.clear();
