@@ -11,20 +11,24 @@ using namespace gdi;
 namespace {
 
 // What the DC can touch at all, in device coordinates.
-std::vector<RECT> DeviceArea(const Dc& dc) {
+void DeviceArea(const Dc& dc, std::vector<RECT>* area) {
     if (dc.memory) {
         Bitmap* bitmap = LookupBitmap(dc.state.bitmap);
-        return {RECT{0, 0, bitmap ? bitmap->width : 0, bitmap ? bitmap->height : 0}};
+        area->assign(1, RECT{0, 0, bitmap ? bitmap->width : 0, bitmap ? bitmap->height : 0});
+        return;
     }
-    std::vector<RECT> area = NormalizeRects(dc.visible);
-    OffsetRects(area, -dc.surfaceOrigin.x, -dc.surfaceOrigin.y);
-    return area;
+    NormalizeRectsInto(dc.visible, area);
+    OffsetRects(*area, -dc.surfaceOrigin.x, -dc.surfaceOrigin.y);
 }
 
-// The clip as it stands, in device coordinates.
-std::vector<RECT> CurrentClip(const Dc& dc) {
-    std::vector<RECT> area = DeviceArea(dc);
-    return dc.state.hasClip ? CombineRects(area, dc.state.clip, RGN_AND) : area;
+// The clip as it stands, in device coordinates, in a list reused from call to call (clip calls
+// come with every paint, and should not go to the heap each time).
+const std::vector<RECT>& CurrentClip(const Dc& dc) {
+    static std::vector<RECT>& clip = *new std::vector<RECT>; // never destroyed: see Scratch
+    DeviceArea(dc, &clip);
+    if (dc.state.hasClip)
+        CombineRectsInto(clip, dc.state.clip, RGN_AND, &clip);
+    return clip;
 }
 
 RECT DeviceRect(const Dc& dc, int left, int top, int right, int bottom) {
@@ -33,11 +37,18 @@ RECT DeviceRect(const Dc& dc, int left, int top, int right, int bottom) {
                 std::max(left, right) + d.x, std::max(top, bottom) + d.y};
 }
 
-int SetClip(Dc* dc, std::vector<RECT> clip) {
-    dc->state.clip = std::move(clip);
+// The DC's clip becomes the scratch list's rectangles, kept in the DC's own storage.
+int SetClip(Dc* dc, const std::vector<RECT>& clip) {
+    dc->state.clip.assign(clip.begin(), clip.end());
     dc->state.hasClip = true;
     InvalidateClip(dc);
     return RegionType(CurrentClip(*dc));
+}
+
+std::vector<RECT>& Scratch() {
+    // Never destroyed: DCs may still be released from other static destructors at exit.
+    static std::vector<RECT>& scratch = *new std::vector<RECT>;
+    return scratch;
 }
 
 } // namespace
@@ -46,18 +57,29 @@ int WINAPI IntersectClipRect(HDC hdc, int left, int top, int right, int bottom) 
     Dc* dc = LookupDc(hdc);
     if (!dc)
         return ERROR;
-    std::vector<RECT> rect{DeviceRect(*dc, left, top, right, bottom)};
-    return SetClip(dc, dc->state.hasClip ? CombineRects(dc->state.clip, rect, RGN_AND)
-                                         : NormalizeRects(rect));
+    static std::vector<RECT>& rect = *new std::vector<RECT>(1);
+    rect[0] = DeviceRect(*dc, left, top, right, bottom);
+    std::vector<RECT>& clip = Scratch();
+    if (dc->state.hasClip)
+        CombineRectsInto(dc->state.clip, rect, RGN_AND, &clip);
+    else
+        NormalizeRectsInto(rect, &clip);
+    return SetClip(dc, clip);
 }
 
 int WINAPI ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom) {
     Dc* dc = LookupDc(hdc);
     if (!dc)
         return ERROR;
-    std::vector<RECT> rect{DeviceRect(*dc, left, top, right, bottom)};
-    std::vector<RECT> base = dc->state.hasClip ? dc->state.clip : DeviceArea(*dc);
-    return SetClip(dc, CombineRects(base, rect, RGN_DIFF));
+    static std::vector<RECT>& rect = *new std::vector<RECT>(1);
+    rect[0] = DeviceRect(*dc, left, top, right, bottom);
+    std::vector<RECT>& clip = Scratch();
+    if (dc->state.hasClip)
+        clip.assign(dc->state.clip.begin(), dc->state.clip.end());
+    else
+        DeviceArea(*dc, &clip);
+    CombineRectsInto(clip, rect, RGN_DIFF, &clip);
+    return SetClip(dc, clip);
 }
 
 int WINAPI SelectClipRgn(HDC hdc, HRGN hrgn) {
@@ -81,7 +103,7 @@ int WINAPI GetClipBox(HDC hdc, LPRECT rect) {
     Dc* dc = LookupDc(hdc);
     if (!dc || !rect)
         return ERROR;
-    std::vector<RECT> clip = CurrentClip(*dc);
+    const std::vector<RECT>& clip = CurrentClip(*dc);
     RECT box = BoundingBox(clip);
     if (!clip.empty()) {
         POINT d = LogicalToDevice(dc->state);

@@ -23,12 +23,12 @@ Screen& TheScreen() {
 namespace {
 
 std::unique_ptr<Dc> NewScreenDc(POINT origin, const std::vector<RECT>& clip) {
-    auto dc = MakeObject<Dc>();
+    auto dc = NewDc();
     if (!dc)
         return nullptr;
     dc->screen = true;
     dc->surfaceOrigin = origin;
-    dc->visible = clip;
+    dc->visible.assign(clip.begin(), clip.end());
     dc->state.pen = static_cast<HPEN>(Stock(BLACK_PEN));
     dc->state.brush = static_cast<HBRUSH>(Stock(WHITE_BRUSH));
     dc->state.font = static_cast<HFONT>(Stock(SYSTEM_FONT));
@@ -108,7 +108,7 @@ bool SetScreenDCGeometry(HDC hdc, POINT origin, const std::vector<RECT>& clip) {
     if (!dc || !dc->screen)
         return false;
     dc->surfaceOrigin = origin;
-    dc->visible = clip;
+    dc->visible.assign(clip.begin(), clip.end());
     InvalidateClip(dc);
     return true;
 }

@@ -131,6 +131,8 @@ void* Insert(std::unique_ptr<Object> object);
 template <class H> H InsertAs(std::unique_ptr<Object> object) {
     return static_cast<H>(Insert(std::move(object)));
 }
+// A fresh DC object, perhaps one freed before (for its storage); nullptr when memory runs out.
+std::unique_ptr<Dc> NewDc();
 // Removes and frees the object, telling the deletion hook first.
 void Destroy(const void* handle);
 // Every live handle, for reset.

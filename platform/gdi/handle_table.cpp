@@ -10,8 +10,20 @@
 namespace gdi {
 namespace {
 
+using ObjectMap = std::unordered_map<std::uintptr_t, std::unique_ptr<Object>>;
+
+// Window DCs come and go with every paint and every GetDC; their table entries and the DC
+// objects (with the storage of their rectangle lists) are kept for the next one rather than
+// returned to the heap.
+constexpr std::size_t kSpares = 8;
+
 struct Table {
-    std::unordered_map<std::uintptr_t, std::unique_ptr<Object>> objects;
+    ObjectMap objects;
+    std::vector<ObjectMap::node_type> spareNodes;
+    std::vector<std::unique_ptr<Dc>> spareDcs;
+    // The handle looked up last: drawing asks for the same DC, pen and brush over and over.
+    std::uintptr_t lastHandle = 0;
+    Object* lastObject = nullptr;
     std::uintptr_t nextSerial = 1;
     gdi_internal::ObjectDeletedHook deletedHook = nullptr;
     HGDIOBJ stock[DEFAULT_GUI_FONT + 1] = {};
@@ -88,12 +100,36 @@ std::unique_ptr<Object> MakeStock(int index) {
     }
 }
 
+// A DC as new, but keeping the storage of its lists.
+void ClearForReuse(Dc* dc) {
+    std::vector<RECT> visible = std::move(dc->visible);
+    std::vector<RECT> clip = std::move(dc->state.clip);
+    std::vector<RECT> cache = std::move(dc->clipCache);
+    std::vector<DcState> saved = std::move(dc->saved);
+    visible.clear();
+    clip.clear();
+    cache.clear();
+    saved.clear();
+    *dc = Dc();
+    dc->visible = std::move(visible);
+    dc->state.clip = std::move(clip);
+    dc->clipCache = std::move(cache);
+    dc->saved = std::move(saved);
+}
+
 } // namespace
 
 Object* Lookup(const void* handle) {
-    auto& objects = table().objects;
-    auto it = objects.find(reinterpret_cast<std::uintptr_t>(handle));
-    return it == objects.end() ? nullptr : it->second.get();
+    Table& t = table();
+    auto value = reinterpret_cast<std::uintptr_t>(handle);
+    if (value == t.lastHandle && value != 0)
+        return t.lastObject;
+    auto it = t.objects.find(value);
+    if (it == t.objects.end())
+        return nullptr;
+    t.lastHandle = value;
+    t.lastObject = it->second.get();
+    return t.lastObject;
 }
 
 void* Insert(std::unique_ptr<Object> object) {
@@ -101,8 +137,25 @@ void* Insert(std::unique_ptr<Object> object) {
         return nullptr;
     Table& t = table();
     std::uintptr_t value = kHandleBase + kHandleStep * t.nextSerial++;
-    t.objects.emplace(value, std::move(object));
+    if (!t.spareNodes.empty()) {
+        ObjectMap::node_type node = std::move(t.spareNodes.back());
+        t.spareNodes.pop_back();
+        node.key() = value;
+        node.mapped() = std::move(object);
+        t.objects.insert(std::move(node));
+    } else {
+        t.objects.emplace(value, std::move(object));
+    }
     return reinterpret_cast<void*>(value);
+}
+
+std::unique_ptr<Dc> NewDc() {
+    Table& t = table();
+    if (t.spareDcs.empty())
+        return MakeObject<Dc>();
+    std::unique_ptr<Dc> dc = std::move(t.spareDcs.back());
+    t.spareDcs.pop_back();
+    return dc;
 }
 
 void Destroy(const void* handle) {
@@ -112,8 +165,19 @@ void Destroy(const void* handle) {
         return;
     if (t.deletedHook)
         t.deletedHook(const_cast<void*>(handle));
-    std::unique_ptr<Object> doomed = std::move(it->second);
-    t.objects.erase(it);
+    if (t.lastHandle == it->first) {
+        t.lastHandle = 0;
+        t.lastObject = nullptr;
+    }
+    ObjectMap::node_type node = t.objects.extract(it);
+    std::unique_ptr<Object> doomed = std::move(node.mapped());
+    if (t.spareNodes.size() < kSpares)
+        t.spareNodes.push_back(std::move(node));
+    if (doomed->kind == Kind::Dc && t.spareDcs.size() < kSpares) {
+        auto* dc = static_cast<Dc*>(doomed.release());
+        ClearForReuse(dc);
+        t.spareDcs.emplace_back(dc);
+    }
 }
 
 std::vector<void*> AllHandles() {

@@ -13,6 +13,11 @@ namespace gdi {
 std::vector<RECT> CombineRects(const std::vector<RECT>& a, const std::vector<RECT>& b, int mode);
 // The same list in that canonical form.
 std::vector<RECT> NormalizeRects(const std::vector<RECT>& rects);
+// Both into a list the caller keeps (which may be a or b): once it has grown to the sizes in
+// use, combining allocates nothing.
+void CombineRectsInto(const std::vector<RECT>& a, const std::vector<RECT>& b, int mode,
+                      std::vector<RECT>* out);
+void NormalizeRectsInto(const std::vector<RECT>& rects, std::vector<RECT>* out);
 // The smallest rectangle holding them all; the null rectangle for an empty list.
 RECT BoundingBox(const std::vector<RECT>& rects);
 // NULLREGION, SIMPLEREGION or COMPLEXREGION for a canonical list.

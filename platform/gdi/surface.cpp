@@ -9,23 +9,29 @@
 namespace gdi {
 namespace {
 
-std::vector<RECT> ComputeClip(const Dc& dc, int surfaceWidth, int surfaceHeight) {
+// The DC's clip in surface coordinates, into *clip (the DC's own cache, whose storage is reused).
+void ComputeClip(const Dc& dc, int surfaceWidth, int surfaceHeight, std::vector<RECT>* clip) {
     const RECT bounds{0, 0, surfaceWidth, surfaceHeight};
-    std::vector<RECT> base;
+    // Reused from call to call, and never destroyed (DCs may draw from static destructors).
+    static std::vector<RECT>& base = *new std::vector<RECT>;
+    static std::vector<RECT>& user = *new std::vector<RECT>;
+    base.clear();
     if (dc.screen) {
         RECT r;
         for (const RECT& v : dc.visible)
             if (IntersectRects(v, bounds, &r))
                 base.push_back(r);
-        base = NormalizeRects(base);
+        NormalizeRectsInto(base, &base);
     } else {
         base.push_back(bounds);
     }
-    if (!dc.state.hasClip)
-        return base;
-    std::vector<RECT> user = dc.state.clip;
+    if (!dc.state.hasClip) {
+        clip->assign(base.begin(), base.end());
+        return;
+    }
+    user.assign(dc.state.clip.begin(), dc.state.clip.end());
     OffsetRects(user, dc.surfaceOrigin.x, dc.surfaceOrigin.y);
-    return CombineRects(base, user, RGN_AND);
+    CombineRectsInto(base, user, RGN_AND, clip);
 }
 
 } // namespace
@@ -64,7 +70,7 @@ bool GetTarget(HDC hdc, Target* t) {
     t->offsetX = device.x + dc->surfaceOrigin.x;
     t->offsetY = device.y + dc->surfaceOrigin.y;
     if (!dc->clipValid || dc->clipBitmap != dc->state.bitmap) {
-        dc->clipCache = ComputeClip(*dc, t->width, t->height);
+        ComputeClip(*dc, t->width, t->height, &dc->clipCache);
         dc->clipValid = true;
         dc->clipBitmap = dc->state.bitmap;
     }

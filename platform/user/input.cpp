@@ -4,6 +4,7 @@
 // GetKeyState answers the state as of the last input message taken from the queue (so a Shift
 // pressed and released around a Tab reads as down while the Tab is handled); GetAsyncKeyState
 // answers the keys as they are now.
+#include "user/recycling_allocator.h"
 #include "user/user_internal.h"
 
 #include "kernel/kernel_internal.h"
@@ -15,7 +16,7 @@
 namespace wm {
 namespace {
 
-std::deque<QueuedMessage> g_input;
+std::deque<QueuedMessage, RecyclingAllocator<QueuedMessage>> g_input;
 BYTE g_sync[256];
 BYTE g_async[256];
 POINT g_cursor{0, 0};

@@ -16,15 +16,22 @@ RECT ClientBounds(const Window* w) {
     return RECT{0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top};
 }
 
+// In place: the list keeps its storage.
 void ClipTo(std::vector<RECT>& rects, const RECT& bound) {
-    std::vector<RECT> out;
+    std::size_t kept = 0;
     for (const RECT& r : rects) {
         RECT i = Intersect(r, bound);
         if (!Empty(i)) {
-            out.push_back(i);
+            rects[kept++] = i;
         }
     }
-    rects.swap(out);
+    rects.resize(kept);
+}
+
+// The list a new window DC is made from, kept from call to call (DCs are made for every paint).
+std::vector<RECT>& DcClipScratch() {
+    static std::vector<RECT>& rects = *new std::vector<RECT>; // outlives static destructors
+    return rects;
 }
 
 bool HasFrame(const Window* w) {
@@ -72,6 +79,13 @@ Window* FindIn(Window* w) {
 
 std::vector<RECT> VisibleRects(const Window* w, bool wholeWindow) {
     std::vector<RECT> rects;
+    VisibleRectsInto(w, wholeWindow, &rects);
+    return rects;
+}
+
+void VisibleRectsInto(const Window* w, bool wholeWindow, std::vector<RECT>* list) {
+    std::vector<RECT>& rects = *list;
+    rects.clear();
     const Window* d = Desktop();
     if (w == d) {
         rects.push_back(d->rect);
@@ -80,10 +94,10 @@ std::vector<RECT> VisibleRects(const Window* w, bool wholeWindow) {
                 Subtract(rects, WindowRectOnScreen(t));
             }
         }
-        return rects;
+        return;
     }
     if (!IsReallyVisible(w)) {
-        return rects;
+        return;
     }
     rects.push_back(wholeWindow ? WindowRectOnScreen(w) : ClientRectOnScreen(w));
     ClipTo(rects, d->rect);
@@ -111,7 +125,6 @@ std::vector<RECT> VisibleRects(const Window* w, bool wholeWindow) {
             }
         }
     }
-    return rects;
 }
 
 void Invalidate(Window* w, const RECT* clientRect, bool erase, bool allChildren) {
@@ -345,7 +358,8 @@ HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT paint) {
     w->erase = false;
     w->internalPaint = false;
     POINT origin = ClientOriginOnScreen(w);
-    std::vector<RECT> clip = VisibleRects(w, false);
+    std::vector<RECT>& clip = DcClipScratch();
+    VisibleRectsInto(w, false, &clip);
     ClipTo(clip, Offset(update, origin.x, origin.y));
     HDC dc = gdi_internal::CreateScreenDC(origin, clip);
     *paint = PAINTSTRUCT{};
@@ -378,7 +392,9 @@ HDC WINAPI GetDC(HWND hwnd) {
     if (w == Desktop()) {
         return gdi_internal::CreateWholeScreenDC();
     }
-    return gdi_internal::CreateScreenDC(ClientOriginOnScreen(w), VisibleRects(w, false));
+    std::vector<RECT>& clip = DcClipScratch();
+    VisibleRectsInto(w, false, &clip);
+    return gdi_internal::CreateScreenDC(ClientOriginOnScreen(w), clip);
 }
 
 HDC WINAPI GetWindowDC(HWND hwnd) {
@@ -391,7 +407,9 @@ HDC WINAPI GetWindowDC(HWND hwnd) {
         return nullptr;
     }
     RECT r = WindowRectOnScreen(w);
-    return gdi_internal::CreateScreenDC(POINT{r.left, r.top}, VisibleRects(w, true));
+    std::vector<RECT>& clip = DcClipScratch();
+    VisibleRectsInto(w, true, &clip);
+    return gdi_internal::CreateScreenDC(POINT{r.left, r.top}, clip);
 }
 
 int WINAPI ReleaseDC(HWND hwnd, HDC dc) {

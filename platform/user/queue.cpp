@@ -1,6 +1,7 @@
 // The message queue: posted messages, then WM_QUIT, then input, then WM_PAINT, then WM_TIMER,
 // which is the order in which Windows hands them out. WM_PAINT and WM_TIMER are made only when
 // nothing before them is waiting.
+#include "user/recycling_allocator.h"
 #include "user/user_internal.h"
 
 #include "kernel/kernel_internal.h"
@@ -12,7 +13,7 @@
 namespace wm {
 namespace {
 
-std::deque<MSG> g_posted;
+std::deque<MSG, RecyclingAllocator<MSG>> g_posted;
 bool g_quit = false;
 int g_quitCode = 0;
 MSG g_last{};

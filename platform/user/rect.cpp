@@ -43,8 +43,9 @@ void Subtract(std::vector<RECT>& rects, const RECT& cut) {
     if (Empty(cut)) {
         return;
     }
-    std::vector<RECT> out;
-    out.reserve(rects.size() + 4);
+    // Clipping runs for every DC and paint: the working list is kept from call to call.
+    static std::vector<RECT>& out = *new std::vector<RECT>; // outlives static destructors
+    out.clear();
     for (const RECT& r : rects) {
         RECT i = Intersect(r, cut);
         if (Empty(i)) {
@@ -64,7 +65,7 @@ void Subtract(std::vector<RECT>& rects, const RECT& cut) {
             out.push_back(RECT{i.right, i.top, r.right, i.bottom});
         }
     }
-    rects.swap(out);
+    rects.assign(out.begin(), out.end());
 }
 
 } // namespace wm

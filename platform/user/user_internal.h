@@ -139,6 +139,8 @@ Window* FindPaintTarget(HWND filter);
 // Screen rectangles where the window may draw: its client (or whole window) clipped by its
 // ancestors, the top-level windows above, WS_CLIPSIBLINGS siblings and WS_CLIPCHILDREN children.
 std::vector<RECT> VisibleRects(const Window* w, bool wholeWindow);
+// The same into a list the caller keeps, reusing its storage.
+void VisibleRectsInto(const Window* w, bool wholeWindow, std::vector<RECT>* rects);
 void PaintDesktop(const std::vector<RECT>& screenRects);
 void DrawNonClient(Window* w);
 
