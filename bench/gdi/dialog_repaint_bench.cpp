@@ -1,7 +1,11 @@
-// A whole repaint of a small dialog: frame, background, a few standard controls and their text.
+// A whole repaint of a settings dialog on the default 1024x768 screen: frame and caption,
+// background, and a dozen standard controls (statics, edits, buttons, a scroll bar) with their
+// text, as RedrawWindow with RDW_UPDATENOW does it. Reports the heap allocations per repaint.
 #include <desktop.h>
 #include <resources.h>
 #include <windows.h>
+
+#include "malloc_count.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,23 +15,32 @@ INT_PTR CALLBACK QuietDialogProc(HWND, UINT message, WPARAM, LPARAM) {
     return message == WM_INITDIALOG ? TRUE : FALSE;
 }
 
+constexpr WORD kFirstEdit = 101;
+
 resources::DialogTemplate SettingsDialog() {
     resources::DialogTemplate t;
-    t.style = WS_POPUP | WS_CAPTION | WS_VISIBLE | DS_MODALFRAME | DS_SETFONT;
+    t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME | DS_SETFONT;
     t.caption = "Settings";
     t.fontFace = "MS Sans Serif";
     t.pointSize = 8;
-    t.cx = 200;
-    t.cy = 100;
+    t.cx = 240;
+    t.cy = 120;
     const DWORD kChild = WS_CHILD | WS_VISIBLE;
+    const DWORD kEdit = kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
     // class, text, id, style, extended style, x, y, cx, cy
     t.items = {
         {"STATIC", "&Name:", 100, kChild, 0, 7, 9, 40, 8},
-        {"EDIT", "A value", 101, kChild | WS_BORDER | WS_TABSTOP, 0, 50, 7, 140, 12},
+        {"EDIT", "A value", kFirstEdit, kEdit, 0, 50, 7, 150, 12},
         {"STATIC", "&Count:", 102, kChild, 0, 7, 27, 40, 8},
-        {"EDIT", "42", 103, kChild | WS_BORDER | WS_TABSTOP, 0, 50, 25, 40, 12},
-        {"BUTTON", "OK", IDOK, kChild | BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 86, 79, 50, 14},
-        {"BUTTON", "Cancel", IDCANCEL, kChild | BS_PUSHBUTTON | WS_TABSTOP, 0, 143, 79, 50, 14},
+        {"EDIT", "42", 103, kEdit, 0, 50, 25, 40, 12},
+        {"STATIC", "&Folder:", 104, kChild, 0, 7, 45, 40, 8},
+        {"EDIT", "C:\\WINDOWS\\TEMP", 105, kEdit, 0, 50, 43, 150, 12},
+        {"STATIC", "&Comment:", 106, kChild, 0, 7, 63, 40, 8},
+        {"EDIT", "Kept with the settings", 107, kEdit, 0, 50, 61, 150, 12},
+        {"SCROLLBAR", "", 108, kChild | SBS_VERT, 0, 210, 7, 10, 66},
+        {"BUTTON", "&Remember", 109, kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 0, 7, 81, 80, 10},
+        {"BUTTON", "OK", IDOK, kChild | BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 126, 99, 50, 14},
+        {"BUTTON", "Cancel", IDCANCEL, kChild | BS_PUSHBUTTON | WS_TABSTOP, 0, 183, 99, 50, 14},
     };
     return t;
 }
@@ -41,11 +54,24 @@ void BM_DialogRepaint(benchmark::State& state) {
         state.SkipWithError("the dialog could not be created");
         return;
     }
-    for (auto _ : state)
-        RedrawWindow(hwnd, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    const UINT kRepaint = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW;
+    RedrawWindow(hwnd, nullptr, nullptr, kRepaint); // first use: fonts, brushes, lists grown
+    {
+        bench_support::MallocCount count(state);
+        for (auto _ : state)
+            RedrawWindow(hwnd, nullptr, nullptr, kRepaint);
+    }
+    // The repaint must have drawn something: the first edit's inside is the window colour,
+    // while the dialog around it has the face colour.
+    RECT edit;
+    GetWindowRect(GetDlgItem(hwnd, kFirstEdit), &edit);
+    const COLORREF inside = desktop::ScreenPixel(edit.right - 4, (edit.top + edit.bottom) / 2);
+    const COLORREF outside = desktop::ScreenPixel(edit.right + 4, (edit.top + edit.bottom) / 2);
+    if (inside != GetSysColor(COLOR_WINDOW) || outside != GetSysColor(COLOR_BTNFACE))
+        state.SkipWithError("the dialog was not painted as expected");
+    state.counters["controls"] = static_cast<double>(dialog.items.size());
     DestroyWindow(hwnd);
 }
-BENCHMARK(BM_DialogRepaint);
+BENCHMARK(BM_DialogRepaint)->Unit(benchmark::kMicrosecond);
 
 } // namespace

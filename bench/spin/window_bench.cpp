@@ -5,36 +5,13 @@
 #include <desktop.h>
 #include <ruzav32/spin.h>
 
+#include "malloc_count.h"
+
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstddef>
-
-// Counts every allocation of the process (operator new ends in malloc too) by standing in for
-// malloc; the value benchmarks in this program already replace operator new.
-extern "C" void* __libc_malloc(std::size_t size);
-namespace {
-std::atomic<long> g_mallocs{0};
-} // namespace
-extern "C" void* malloc(std::size_t size) {
-    g_mallocs.fetch_add(1, std::memory_order_relaxed);
-    return __libc_malloc(size);
-}
-
 namespace {
 
-class MallocCount {
-public:
-    explicit MallocCount(benchmark::State& state) : m_state(state), m_start(g_mallocs.load()) {}
-    ~MallocCount() {
-        m_state.counters["mallocs/iter"] = benchmark::Counter(
-            static_cast<double>(g_mallocs.load() - m_start), benchmark::Counter::kAvgIterations);
-    }
-
-private:
-    benchmark::State& m_state;
-    long m_start;
-};
+using bench_support::MallocCount;
 
 constexpr WORD kSpinId = 1;
 
