@@ -133,10 +133,48 @@ TEST_F(ClassTest, OperationsOnAControlWithoutFieldsOrWindowAreHarmless) {
     EXPECT_EQ(::SendMessageA(dlg.control(1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("12")), 0);
     spin->Spin(1);
     ::SendMessageA(dlg.control(1), WM_USER + 200, 0, 0);
+
+    // Given a parent, a control without a window of its own makes no fields (and must not
+    // try to lay them out in a client area it does not have).
+    lone.SetProperties(CWnd::FromHandle(dlg.dialog()), eSpinDate);
+    EXPECT_FALSE(lone.IsWindowEnabled());
+
     EXPECT_TRUE(spin->IsWindowEnabled());
     for (const Notification& n : dlg.notes) {
         EXPECT_NE(n.id, 1) << "no parent configured: nothing is sent (code " << n.code << ")";
     }
+}
+
+TEST_F(ClassTest, NullValuePointersAreRefused) {
+    SpinDialog dlg({{1, eSpinInt}, {2, eSpinTime}, {3, eSpinDate}});
+    for (WORD id : {1, 2, 3}) {
+        CKSpin* spin = dlg.spin(id);
+        const std::string before = dlg.fieldText(id, 1);
+        spin->Set(nullptr);
+        EXPECT_EQ(dlg.fieldText(id, 1), before) << id;
+        EXPECT_FALSE(spin->Get(nullptr)) << id;
+    }
+}
+
+// A spin field put in an ordinary dialog has no control to ask: it steps nothing, moves no focus
+// and takes no printable character, but still edits with the control keys.
+TEST_F(ClassTest, AFieldOutsideASpinControlKeepsToItself) {
+    SpinDialog dlg({});
+    CKSpinEdit stray;
+    ASSERT_TRUE(stray.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 60, 16),
+                             CWnd::FromHandle(dlg.dialog()), 55));
+    stray.SetWindowText("12");
+    ::SetFocus(stray.m_hWnd);
+    ::SendMessageA(stray.m_hWnd, EM_SETSEL, 2, 2);
+    EditProbe::s_bAfterTab = FALSE;
+    PressKey(VK_UP);
+    PressKey(VK_TAB);
+    Type("x");
+    EXPECT_EQ(dlg.text(stray.m_hWnd), "12");
+    EXPECT_EQ(::GetFocus(), stray.m_hWnd);
+    PressKey(VK_BACK);
+    EXPECT_EQ(dlg.text(stray.m_hWnd), "1");
+    stray.DestroyWindow();
 }
 
 } // namespace
