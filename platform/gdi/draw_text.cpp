@@ -129,7 +129,9 @@ int WINAPI DrawTextA(HDC hdc, LPCSTR text, int count, LPRECT rect, UINT format) 
     const int rectWidth = rect->right - rect->left;
     const bool single = (format & DT_SINGLELINE) != 0;
 
-    std::vector<Line> lines;
+    // Kept from call to call: DrawTextA calls back into nothing, and runs for every label.
+    static std::vector<Line>& lines = *new std::vector<Line>;
+    lines.clear();
     if (single) {
         lines.push_back(StripPrefixes(raw, !(format & DT_NOPREFIX)));
     } else {

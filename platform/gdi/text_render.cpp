@@ -92,10 +92,13 @@ BOOL OutputText(HDC hdc, int x, int y, UINT options, const RECT* rect, const cha
     if ((options & ETO_OPAQUE) && rect)
         FillSurfaceRect(t, surfaceRect, bk);
 
-    std::vector<RECT> clipped;
+    // Lists kept from call to call (text is drawn all the time), never destroyed.
+    static std::vector<RECT>& clipped = *new std::vector<RECT>;
+    static std::vector<RECT>& box = *new std::vector<RECT>(1);
     Target textTarget = t;
     if ((options & ETO_CLIPPED) && rect) {
-        clipped = CombineRects(*t.clip, {surfaceRect}, RGN_AND);
+        box[0] = surfaceRect;
+        CombineRectsInto(*t.clip, box, RGN_AND, &clipped);
         textTarget.clip = &clipped;
     }
     const int sx = left + t.offsetX, sy = top + t.offsetY;

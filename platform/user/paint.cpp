@@ -49,15 +49,21 @@ void UpdateTree(Window* w) {
     if (!w) {
         return;
     }
-    std::vector<HWND> kids;
+    // The children by handle (a paint handler may destroy some), on one stack shared by all
+    // levels of the walk: each level pushes its own above the levels below and takes them off
+    // again, so a repaint needs no list of its own.
+    static std::vector<HWND>& stack = *new std::vector<HWND>;
+    const std::size_t base = stack.size();
     for (auto it = w->children.rbegin(); it != w->children.rend(); ++it) {
-        kids.push_back((*it)->handle);
+        stack.push_back((*it)->handle);
     }
-    for (HWND k : kids) {
-        if (Window* c = Lookup(k)) {
+    const std::size_t end = stack.size();
+    for (std::size_t i = base; i < end; ++i) {
+        if (Window* c = Lookup(stack[i])) {
             UpdateTree(c);
         }
     }
+    stack.resize(base);
 }
 
 Window* FindIn(Window* w) {
