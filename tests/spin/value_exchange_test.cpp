@@ -81,12 +81,12 @@ TEST_F(ExchangeTest, TimesAreNormalisedAndShownOnTheRegionalClock) {
 
 TEST_F(ExchangeTest, TypedTimesReadBackWithTheirDesignators) {
     CKSpin* spin = MakeKind(eSpinTime);
+    // The whole table of read-back rules is the parser's; these show the fields reach it.
     const struct {
         const char *f1, *f2, *f3;
         bool ok;
         int hour, minute;
     } cases[] = {
-        // The whole table of read-back rules is the parser's; these show the fields reach it.
         {"12", "30", "AM", true, 0, 30},
         {"11", "30", "PM", true, 23, 30},
         {"10", "75", "AM", true, 11, 15},

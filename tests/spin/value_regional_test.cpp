@@ -31,12 +31,12 @@ TEST_F(RegionalTest, SettingsAreCutToTheirBuffers) {
 }
 
 TEST_F(RegionalTest, TheShortDatePatternFixesTheOrder) {
+    // The pattern's rules are the order logic's table; here "sDate", read a second time as
+    // the delimiter set, has to reach the split.
     const struct {
         const char* lines;
         int order;
     } cases[] = {
-        // The pattern's rules are the order logic's table; here "sDate", read a second time as
-        // the delimiter set, has to reach the split.
         {"sDate=-\nsShortDate=d/M/yyyy\n", 17},
         {"sDate=\nsShortDate=d/M/yyyy\n", 0},
     };

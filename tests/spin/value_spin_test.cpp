@@ -98,13 +98,13 @@ TEST_F(SteppingTest, DatesCarryThroughTheCalendar) {
     SetYear(1998);
     SetIntl("sDate=.\nsShortDate=dd.MM.yyyy\n"); // read as dd.MM.yyy: order 26, dd MM yy
     CKSpin* spin = MakeKind(eSpinDate);
+    // One step per field, so each field steps its own component; the calendar rules are
+    // the stepping logic's table.
     const struct {
         tagSpinDate start;
         int field, n;
         const char *f1, *f2, *f3;
     } cases[] = {
-        // One step per field, so each field steps its own component; the calendar rules are
-        // the stepping logic's table.
         {{31, 1, 1999, 0}, 2, 1, "28", "02", "99"},
         {{31, 12, 1998, 0}, 1, 1, "01", "01", "99"},
         {{10, 6, 2098, 0}, 3, 1, "10", "06", "99"},
