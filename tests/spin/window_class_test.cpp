@@ -48,10 +48,10 @@ TEST_F(ClassTest, RegisteringAgainAfterRemovalLeavesNoBrushBehind) {
 }
 
 TEST_F(ClassTest, ATemplateControlGetsItsOwnObjectWithTheArrows) {
-    ControlSpec spec;
-    spec.fromTemplate = true;
-    spec.configure = false;
-    SpinDialog dlg({spec});
+    ControlPlan plan;
+    plan.fromTemplate = true;
+    plan.configure = false;
+    SpinDialog dlg({plan});
     ASSERT_NE(dlg.dialog(), nullptr);
     CKSpin* spin = dlg.spin(1);
     ASSERT_NE(spin, nullptr) << "the first message attached a CKSpin";

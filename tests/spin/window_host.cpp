@@ -18,7 +18,7 @@ resources::DialogItem Item(const char* cls, WORD id, DWORD style, short y) {
 
 } // namespace
 
-SpinDialog::SpinDialog(std::vector<ControlSpec> controls) : specs_(std::move(controls)) {
+SpinDialog::SpinDialog(std::vector<ControlPlan> controls) : plans_(std::move(controls)) {
     resources::DialogTemplate tmpl;
     tmpl.style = WS_POPUP | WS_VISIBLE | WS_CAPTION | DS_SETFONT;
     tmpl.caption = "Spin";
@@ -27,13 +27,13 @@ SpinDialog::SpinDialog(std::vector<ControlSpec> controls) : specs_(std::move(con
     tmpl.x = 10;
     tmpl.y = 10;
     tmpl.cx = 200;
-    tmpl.cy = 40 + 16 * static_cast<short>(specs_.size());
+    tmpl.cy = 40 + 16 * static_cast<short>(plans_.size());
     short y = 4;
     tmpl.items.push_back(Item("EDIT", kEditBeforeId, WS_BORDER, y));
-    for (const ControlSpec& spec : specs_) {
-        if (spec.fromTemplate) {
+    for (const ControlPlan& plan : plans_) {
+        if (plan.fromTemplate) {
             y += 16;
-            tmpl.items.push_back(Item("CKSpin", spec.id, 0, y));
+            tmpl.items.push_back(Item("CKSpin", plan.id, 0, y));
         }
     }
     y += 16;
@@ -110,39 +110,39 @@ void SpinDialog::initialise(HWND dialog) {
     parent_.Attach(dialog);
     int y = 30;
     HWND previous = ::GetDlgItem(dialog, kEditBeforeId);
-    for (const ControlSpec& spec : specs_) {
-        HWND wnd = ::GetDlgItem(dialog, spec.id);
-        if (!spec.fromTemplate) {
+    for (const ControlPlan& plan : plans_) {
+        HWND wnd = ::GetDlgItem(dialog, plan.id);
+        if (!plan.fromTemplate) {
             wnd = ::CreateWindowExA(0, "CKSpin", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, y,
-                                    spec.width, spec.height, dialog,
-                                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(spec.id)),
+                                    plan.width, plan.height, dialog,
+                                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(plan.id)),
                                     AfxGetInstanceHandle(), nullptr);
             // Tab order: after the edit and the controls before it, before the button.
             ::SetWindowPos(wnd, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-            y += spec.height + 8;
+            y += plan.height + 8;
         }
         previous = wnd;
-        CKSpin* s = spin(spec.id);
-        if (s == nullptr || !spec.configure) {
+        CKSpin* s = spin(plan.id);
+        if (s == nullptr || !plan.configure) {
             continue;
         }
-        CWnd* parent = spec.withParent ? &parent_ : nullptr;
-        switch (spec.kind) {
+        CWnd* parent = plan.withParent ? &parent_ : nullptr;
+        switch (plan.kind) {
         case eSpinInt:
-            s->SetProperties(parent, spec.nMin, spec.nMax, spec.nValue, spec.nStep);
-            s->Set(&spec.nValue);
+            s->SetProperties(parent, plan.nMin, plan.nMax, plan.nValue, plan.nStep);
+            s->Set(&plan.nValue);
             break;
         case eSpinFloat:
-            s->SetProperties(parent, spec.fMin, spec.fMax, spec.fValue, spec.fStep);
-            s->Set(&spec.fValue);
+            s->SetProperties(parent, plan.fMin, plan.fMax, plan.fValue, plan.fStep);
+            s->Set(&plan.fValue);
             break;
         case eSpinDate:
             s->SetProperties(parent, eSpinDate);
-            s->Set(&spec.date);
+            s->Set(&plan.date);
             break;
         default:
-            s->SetProperties(parent, spec.kind);
-            s->Set(&spec.time);
+            s->SetProperties(parent, plan.kind);
+            s->Set(&plan.time);
             break;
         }
     }

@@ -17,7 +17,7 @@ namespace spin_test {
 constexpr WORD kEditBeforeId = 10;
 constexpr WORD kButtonAfterId = 20;
 
-struct ControlSpec {
+struct ControlPlan {
     WORD id = 1;
     eSpinValueTypes kind = eSpinInt;
     int width = 100; // pixels; the layout examples use a 100 x 20 client area
@@ -43,7 +43,7 @@ struct Notification {
 
 class SpinDialog {
 public:
-    explicit SpinDialog(std::vector<ControlSpec> controls);
+    explicit SpinDialog(std::vector<ControlPlan> controls);
     ~SpinDialog();
     SpinDialog(const SpinDialog&) = delete;
     SpinDialog& operator=(const SpinDialog&) = delete;
@@ -71,7 +71,7 @@ private:
     static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
     void initialise(HWND dialog);
 
-    std::vector<ControlSpec> specs_;
+    std::vector<ControlPlan> plans_;
     HWND dialog_ = nullptr;
     CWnd parent_;
 };

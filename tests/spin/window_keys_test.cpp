@@ -81,10 +81,10 @@ TEST_F(KeysTest, EachKeyIsAcceptedOrDroppedByItsFieldAndPosition) {
 
 TEST_F(KeysTest, TheFirstDigitAfterTabReplacesTheSelectedText) {
     SetIntl(k24Hour);
-    ControlSpec spec;
-    spec.kind = eSpinTime;
-    spec.time = {23, 45, 0, 0};
-    SpinDialog dlg({spec});
+    ControlPlan plan;
+    plan.kind = eSpinTime;
+    plan.time = {23, 45, 0, 0};
+    SpinDialog dlg({plan});
     ::SetFocus(dlg.field(1, 1));
     PressKey(VK_TAB);
     ASSERT_EQ(::GetFocus(), dlg.field(1, 2));

@@ -79,10 +79,10 @@ TEST_F(NotifyTest, OtherScrollCodesDoNotStep) {
 }
 
 TEST_F(NotifyTest, AControlWithoutParentSendsNothing) {
-    ControlSpec spec;
-    spec.id = 7;
-    spec.withParent = false;
-    SpinDialog dlg({spec});
+    ControlPlan plan;
+    plan.id = 7;
+    plan.withParent = false;
+    SpinDialog dlg({plan});
     ::SetFocus(dlg.field(7, 1));
     Type("4");
     ClickArrow(dlg.control(7), true);
