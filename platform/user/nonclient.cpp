@@ -2,6 +2,8 @@
 // strip, the client edge and the places of the standard scroll bars.
 #include "user/user_internal.h"
 
+#include "gdi/gdi_internal.h"
+
 namespace wm {
 namespace {
 
@@ -18,6 +20,19 @@ void Frame(HDC dc, RECT& r, int width, int color) {
     }
 }
 
+// Made once and kept for good (a permanent object, as the system-colour brushes are), not for
+// every frame drawn.
+HFONT CaptionFont() {
+    static HFONT font = nullptr;
+    if (!font) {
+        font = CreateFontA(-MulDiv(8, 96, 72), 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0,
+                           "MS Sans Serif");
+        if (font)
+            gdi_internal::MakePermanent(font);
+    }
+    return font;
+}
+
 void Caption(HDC dc, Window* w, RECT& r) {
     bool active = ActiveWindow() == w;
     int height = GetSystemMetrics((w->exStyle & WS_EX_TOOLWINDOW) ? SM_CYSMCAPTION : SM_CYCAPTION);
@@ -25,16 +40,13 @@ void Caption(HDC dc, Window* w, RECT& r) {
     Fill(dc, bar, active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
     Fill(dc, RECT{r.left, bar.bottom, r.right, r.top + height}, COLOR_3DFACE);
     if (!w->text.empty()) {
-        HFONT font = CreateFontA(-MulDiv(8, 96, 72), 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0,
-                                 "MS Sans Serif");
-        HGDIOBJ old = SelectObject(dc, font);
+        HGDIOBJ old = SelectObject(dc, CaptionFont());
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
         RECT text{bar.left + 2, bar.top, bar.right - 2, bar.bottom};
         DrawTextA(dc, w->text.c_str(), -1, &text,
                   DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
         SelectObject(dc, old);
-        DeleteObject(font);
     }
     r.top += height;
 }

@@ -24,8 +24,9 @@ struct EditState {
     int scrollX = 0; // pixels of text scrolled out at the left
 };
 
-// The text as the user sees it: the real text, or password characters.
-std::string EditDisplayText(HWND hwnd, const EditState& state);
+// The text as the user sees it: the real text, or password characters. No copy is made: the
+// reference is the edit's own text, or a shared masked copy, valid until the text next changes.
+const std::string& EditDisplayText(HWND hwnd, const EditState& state);
 
 // Where the text starts (client x of its first character) and how tall a line is.
 struct EditLine {

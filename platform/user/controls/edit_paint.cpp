@@ -36,15 +36,19 @@ int VisibleWidth(HWND hwnd, const EditState& state) {
 
 } // namespace
 
-std::string EditDisplayText(HWND hwnd, const EditState& state) {
+const std::string& EditDisplayText(HWND hwnd, const EditState& state) {
     if ((StyleOf(hwnd) & ES_PASSWORD) != 0 && state.passwordChar != '\0') {
-        return std::string(state.buffer.length(), state.passwordChar);
+        // Painting asks again and again; the same text rebuilt in place keeps any earlier
+        // reference valid and needs the heap only when the text outgrows the buffer.
+        static std::string& masked = *new std::string;
+        masked.assign(state.buffer.length(), state.passwordChar);
+        return masked;
     }
     return state.buffer.text();
 }
 
 EditLine EditLayout(HWND hwnd, const EditState& state, HDC measured) {
-    const std::string text = EditDisplayText(hwnd, state);
+    const std::string& text = EditDisplayText(hwnd, state);
     const int visible = VisibleWidth(hwnd, state);
     const int width = TextWidth(measured, text, text.size());
     int offset = 0;
@@ -62,7 +66,7 @@ EditLine EditLayout(HWND hwnd, const EditState& state, HDC measured) {
 
 void EditScrollToCaret(HWND hwnd, EditState& state) {
     MeasureScope measure(hwnd, state.font);
-    const std::string text = EditDisplayText(hwnd, state);
+    const std::string& text = EditDisplayText(hwnd, state);
     const int visible = VisibleWidth(hwnd, state);
     const int width = TextWidth(measure.dc(), text, text.size());
     const int caretX = TextWidth(measure.dc(), text, state.buffer.caret());
@@ -80,7 +84,7 @@ void EditScrollToCaret(HWND hwnd, EditState& state) {
 
 std::size_t EditCharFromX(HWND hwnd, const EditState& state, int x) {
     MeasureScope measure(hwnd, state.font);
-    const std::string text = EditDisplayText(hwnd, state);
+    const std::string& text = EditDisplayText(hwnd, state);
     const int target = x - EditLayout(hwnd, state, measure.dc()).originX;
     // Prefix widths grow with the prefix: find the first boundary at or right of the target,
     // then take whichever neighbour is nearer.
@@ -121,7 +125,7 @@ void EditPaint(HWND hwnd, const EditState& state, HDC hdc) {
 
     HGDIOBJ oldFont = SelectObject(hdc, FontOrSystem(state.font));
     const int oldMode = SetBkMode(hdc, TRANSPARENT);
-    const std::string text = EditDisplayText(hwnd, state);
+    const std::string& text = EditDisplayText(hwnd, state);
     const EditLine line = EditLayout(hwnd, state, hdc);
 
     const int saved = SaveDC(hdc);
