@@ -3,21 +3,118 @@
 // A handle maps to the object that owns it (permanent: made by Attach) or to a temporary
 // wrapper made by FromHandle. Temporary wrappers are freed when the drawing layer reports
 // their handle deleted, so a wrapper never outlives its handle and nothing piles up.
+//
+// Every paint makes a new DC, and the framework wraps it (WM_ERASEBKGND, WM_CTLCOLOR*), so the
+// wrappers and the map nodes that hold them are kept in small pools when let go and handed out
+// again: a window that repaints at a steady rate allocates nothing. The pools are bounded; what
+// does not fit is freed as before.
 #include <afxwin.h>
 
 #include "gdi/gdi_internal.h"
 
+#include <cstddef>
+#include <iterator>
 #include <map>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 namespace {
 
+// Enough for every DC and object wrapped during one paint of a busy dialog.
+constexpr std::size_t kSpareLimit = 32;
+
+// Nodes of a map kept after an erase for the next insert.
+template <class Map> class NodePool {
+public:
+    NodePool() { spare_.reserve(kSpareLimit); }
+    NodePool(const NodePool&) = delete;
+    NodePool& operator=(const NodePool&) = delete;
+
+    // Returns the iterator after the erased entry, as Map::erase does.
+    typename Map::iterator Erase(Map& map, typename Map::iterator it) {
+        auto next = std::next(it);
+        auto node = map.extract(it);
+        if (spare_.size() < kSpareLimit)
+            spare_.push_back(std::move(node));
+        return next;
+    }
+
+    void Insert(Map& map, const typename Map::key_type& key, typename Map::mapped_type value) {
+        if (spare_.empty()) {
+            map.emplace(key, value);
+            return;
+        }
+        auto node = std::move(spare_.back());
+        spare_.pop_back();
+        node.key() = key;
+        node.mapped() = value;
+        map.insert(std::move(node));
+    }
+
+    // map[key] = value, through the pool.
+    void Assign(Map& map, const typename Map::key_type& key, typename Map::mapped_type value) {
+        auto it = map.find(key);
+        if (it != map.end())
+            it->second = value;
+        else
+            Insert(map, key, value);
+    }
+
+private:
+    std::vector<typename Map::node_type> spare_;
+};
+
+// Temporary wrappers let go, ready to wrap another handle. Only plain wrappers made here come
+// back, and they hold nothing but their handle, which is cleared before they are kept.
+template <class Object> class WrapperPool {
+public:
+    WrapperPool() { spare_.reserve(kSpareLimit); }
+    WrapperPool(const WrapperPool&) = delete;
+    WrapperPool& operator=(const WrapperPool&) = delete;
+    ~WrapperPool() {
+        for (Object* object : spare_)
+            delete object;
+    }
+
+    void Release(Object* object) {
+        if (spare_.size() < kSpareLimit)
+            spare_.push_back(object);
+        else
+            delete object;
+    }
+
+    // A kept wrapper of exactly this class, or null.
+    Object* Take(const CRuntimeClass* cls) {
+        for (std::size_t i = spare_.size(); i-- > 0;) {
+            if (spare_[i]->GetRuntimeClass() == cls) {
+                Object* object = spare_[i];
+                spare_[i] = spare_.back();
+                spare_.pop_back();
+                return object;
+            }
+        }
+        return nullptr;
+    }
+
+private:
+    std::vector<Object*> spare_;
+};
+
+using ObjectMap = std::unordered_map<HGDIOBJ, CGdiObject*>;
+using TempObjectMap = std::map<std::pair<HGDIOBJ, const CRuntimeClass*>, CGdiObject*>;
+using DcMap = std::unordered_map<HDC, CDC*>;
+
 struct Maps {
-    std::unordered_map<HGDIOBJ, CGdiObject*> objects;
-    std::map<std::pair<HGDIOBJ, const CRuntimeClass*>, CGdiObject*> tempObjects;
-    std::unordered_map<HDC, CDC*> dcs;
-    std::unordered_map<HDC, CDC*> tempDcs;
+    ObjectMap objects;
+    TempObjectMap tempObjects;
+    DcMap dcs;
+    DcMap tempDcs;
+    NodePool<ObjectMap> objectNodes;
+    NodePool<TempObjectMap> tempObjectNodes;
+    NodePool<DcMap> dcNodes; // for both DC maps
+    WrapperPool<CGdiObject> spareObjects;
+    WrapperPool<CDC> spareDcs;
 };
 
 // Never destroyed: wrappers may be released from other static destructors at exit.
@@ -29,10 +126,20 @@ Maps& TheMaps() {
 // Forgets the handle's owner only while it is still this object: Detach after a new Attach of the
 // same handle elsewhere leaves the newer owner mapped.
 template <class Map, class Object>
-void Unmap(Map& map, typename Map::key_type handle, const Object* owner) {
+void Unmap(Map& map, NodePool<Map>& pool, typename Map::key_type handle, const Object* owner) {
     auto it = map.find(handle);
     if (it != map.end() && it->second == owner)
-        map.erase(it);
+        pool.Erase(map, it);
+}
+
+void ReleaseTemporary(Maps& maps, CGdiObject* wrapper) {
+    wrapper->m_hObject = nullptr; // temporaries never own their handle
+    maps.spareObjects.Release(wrapper);
+}
+
+void ReleaseTemporary(Maps& maps, CDC* wrapper) {
+    wrapper->m_hDC = wrapper->m_hAttribDC = nullptr;
+    maps.spareDcs.Release(wrapper);
 }
 
 void DropTemporaries(void* handle) {
@@ -40,22 +147,20 @@ void DropTemporaries(void* handle) {
     // Wrappers of one handle sit together in the ordered map, one per class asked for.
     auto it = maps.tempObjects.lower_bound(std::make_pair(handle, nullptr));
     while (it != maps.tempObjects.end() && it->first.first == handle) {
-        it->second->m_hObject = nullptr; // the handle is already going
-        delete it->second;
-        it = maps.tempObjects.erase(it);
+        ReleaseTemporary(maps, it->second);
+        it = maps.tempObjectNodes.Erase(maps.tempObjects, it);
     }
     auto dc = maps.tempDcs.find(static_cast<HDC>(handle));
     if (dc != maps.tempDcs.end()) {
-        dc->second->m_hDC = dc->second->m_hAttribDC = nullptr;
-        delete dc->second;
-        maps.tempDcs.erase(dc);
+        ReleaseTemporary(maps, dc->second);
+        maps.dcNodes.Erase(maps.tempDcs, dc);
     }
     auto owner = maps.objects.find(handle);
     if (owner != maps.objects.end())
-        maps.objects.erase(owner);
+        maps.objectNodes.Erase(maps.objects, owner);
     auto ownerDc = maps.dcs.find(static_cast<HDC>(handle));
     if (ownerDc != maps.dcs.end())
-        maps.dcs.erase(ownerDc);
+        maps.dcNodes.Erase(maps.dcs, ownerDc);
 }
 
 struct HookInstaller {
@@ -83,11 +188,13 @@ CGdiObject* PASCAL CGdiObject::FromHandleAs(HGDIOBJ hObject, const CRuntimeClass
     auto it = maps.tempObjects.find(key);
     if (it != maps.tempObjects.end())
         return it->second;
-    CGdiObject* wrapper = static_cast<CGdiObject*>(cls->CreateObject());
+    CGdiObject* wrapper = maps.spareObjects.Take(cls);
+    if (!wrapper)
+        wrapper = static_cast<CGdiObject*>(cls->CreateObject());
     if (!wrapper)
         wrapper = new CGdiObject;
     wrapper->m_hObject = hObject;
-    maps.tempObjects.emplace(key, wrapper);
+    maps.tempObjectNodes.Insert(maps.tempObjects, key, wrapper);
     return wrapper;
 }
 
@@ -97,25 +204,25 @@ CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject) {
 
 void PASCAL CGdiObject::DeleteTempMap() {
     Maps& maps = TheMaps();
-    for (auto& entry : maps.tempObjects) {
-        entry.second->m_hObject = nullptr; // temporaries never own their handle
-        delete entry.second;
+    for (auto it = maps.tempObjects.begin(); it != maps.tempObjects.end();) {
+        ReleaseTemporary(maps, it->second);
+        it = maps.tempObjectNodes.Erase(maps.tempObjects, it);
     }
-    maps.tempObjects.clear();
 }
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject) {
     if (!hObject)
         return FALSE;
     m_hObject = hObject;
-    TheMaps().objects[hObject] = this;
+    Maps& maps = TheMaps();
+    maps.objectNodes.Assign(maps.objects, hObject, this);
     return TRUE;
 }
 
 HGDIOBJ CGdiObject::Detach() {
     HGDIOBJ hObject = m_hObject;
     if (hObject)
-        Unmap(TheMaps().objects, hObject, this);
+        Unmap(TheMaps().objects, TheMaps().objectNodes, hObject, this);
     m_hObject = nullptr;
     return hObject;
 }
@@ -159,33 +266,35 @@ CDC* PASCAL CDC::FromHandle(HDC hDC) {
     auto it = maps.tempDcs.find(hDC);
     if (it != maps.tempDcs.end())
         return it->second;
-    CDC* wrapper = new CDC;
+    CDC* wrapper = maps.spareDcs.Take(RUNTIME_CLASS(CDC));
+    if (!wrapper)
+        wrapper = new CDC;
     wrapper->m_hDC = wrapper->m_hAttribDC = hDC;
-    maps.tempDcs.emplace(hDC, wrapper);
+    maps.dcNodes.Insert(maps.tempDcs, hDC, wrapper);
     return wrapper;
 }
 
 void PASCAL CDC::DeleteTempMap() {
     Maps& maps = TheMaps();
-    for (auto& entry : maps.tempDcs) {
-        entry.second->m_hDC = entry.second->m_hAttribDC = nullptr;
-        delete entry.second;
+    for (auto it = maps.tempDcs.begin(); it != maps.tempDcs.end();) {
+        ReleaseTemporary(maps, it->second);
+        it = maps.dcNodes.Erase(maps.tempDcs, it);
     }
-    maps.tempDcs.clear();
 }
 
 BOOL CDC::Attach(HDC hDC) {
     if (!hDC)
         return FALSE;
     m_hDC = m_hAttribDC = hDC;
-    TheMaps().dcs[hDC] = this;
+    Maps& maps = TheMaps();
+    maps.dcNodes.Assign(maps.dcs, hDC, this);
     return TRUE;
 }
 
 HDC CDC::Detach() {
     HDC hDC = m_hDC;
     if (hDC)
-        Unmap(TheMaps().dcs, hDC, this);
+        Unmap(TheMaps().dcs, TheMaps().dcNodes, hDC, this);
     m_hDC = m_hAttribDC = nullptr;
     return hDC;
 }

@@ -9,8 +9,6 @@
 #include "user/controls/control_paint.h"
 #include "user/controls/control_state.h"
 
-#include <string>
-
 namespace user_controls {
 namespace {
 
@@ -19,7 +17,7 @@ constexpr int kTextGap = 4;
 
 // Text in the button's colours; disabled text is embossed: white one pixel down-right under grey.
 void DrawLabel(HWND hwnd, HFONT font, HDC hdc, RECT area, UINT format, bool enabled) {
-    const std::string text = WindowText(hwnd);
+    const WindowText text(hwnd);
     if (text.empty()) {
         return;
     }
@@ -142,7 +140,7 @@ void PaintCheck(HWND hwnd, HFONT font, const ButtonLook& look, HDC hdc, const RE
     if (look.focused) {
         // Around the text only, as Win32 marks a focused check box.
         SIZE extent{0, 0};
-        const std::string label = WindowText(hwnd);
+        const WindowText label(hwnd);
         HGDIOBJ oldFont = SelectObject(hdc, FontOrSystem(font));
         GetTextExtentPoint32A(hdc, label.c_str(), static_cast<int>(label.size()), &extent);
         SelectObject(hdc, oldFont);
@@ -155,7 +153,7 @@ void PaintCheck(HWND hwnd, HFONT font, const ButtonLook& look, HDC hdc, const RE
 void PaintGroupBox(HWND hwnd, HFONT font, const ButtonLook& look, HDC hdc, const RECT& client) {
     HBRUSH background = ControlColor(hwnd, hdc, WM_CTLCOLORSTATIC, COLOR_BTNFACE, COLOR_BTNTEXT);
     FillRect(hdc, &client, background);
-    const std::string label = WindowText(hwnd);
+    const WindowText label(hwnd);
     HGDIOBJ oldFont = SelectObject(hdc, FontOrSystem(font));
     SIZE extent{0, 0};
     GetTextExtentPoint32A(hdc, label.empty() ? "X" : label.c_str(),

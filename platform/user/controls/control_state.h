@@ -8,10 +8,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstddef>
+#include <memory>
 #include <new>
-#include <string>
-#include <vector>
 
 namespace user_controls {
 
@@ -74,16 +74,46 @@ inline DWORD StyleOf(HWND hwnd) {
     return static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
 }
 
-// The window's text as DefWindowProcA keeps it; empty when it has none.
-inline std::string WindowText(HWND hwnd) {
-    const int length = GetWindowTextLengthA(hwnd);
-    if (length <= 0) {
-        return std::string();
+// The window's text as DefWindowProcA keeps it; empty when it has none. Read into a buffer of its
+// own, so painting a label costs no heap allocation; only a text longer than kInlineLength goes
+// to the heap. Neither copied nor moved: use it where WindowText() hands it out.
+class WindowText {
+public:
+    static constexpr std::size_t kInlineLength = 255;
+
+    explicit WindowText(HWND hwnd) {
+        inline_[0] = '\0';
+        const int length = GetWindowTextLengthA(hwnd);
+        if (length <= 0) {
+            return;
+        }
+        const std::size_t capacity = static_cast<std::size_t>(length) + 1;
+        char* buffer = inline_;
+        if (capacity > sizeof(inline_)) {
+            heap_.reset(new (std::nothrow) char[capacity]);
+            if (!heap_) {
+                return; // no memory for a long text: draw nothing rather than a cut label
+            }
+            buffer = heap_.get();
+        }
+        const int copied = GetWindowTextA(hwnd, buffer, static_cast<int>(capacity));
+        size_ = copied > 0 ? std::min(static_cast<std::size_t>(copied), capacity - 1) : 0;
+        buffer[size_] = '\0';
+        data_ = buffer;
     }
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(hwnd, buffer.data(), length + 1);
-    return std::string(buffer.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
-}
+    WindowText(const WindowText&) = delete;
+    WindowText& operator=(const WindowText&) = delete;
+
+    const char* c_str() const { return data_; }
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+
+private:
+    char inline_[kInlineLength + 1];
+    std::unique_ptr<char[]> heap_;
+    const char* data_ = inline_;
+    std::size_t size_ = 0;
+};
 
 // WM_SETTEXT, WM_SETFONT and WM_GETFONT of a control that draws its window text in the font it
 // keeps: the text stays with DefWindowProcA, and a change repaints (a font only when asked to).

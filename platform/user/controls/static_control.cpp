@@ -7,8 +7,6 @@
 #include "user/controls/control_state.h"
 #include "user/controls/static_control.h"
 
-#include <string>
-
 namespace user_controls {
 namespace {
 
@@ -52,7 +50,7 @@ void PaintText(HWND hwnd, const StaticState& state, HDC hdc, const RECT& client,
     if (!IsWindowEnabled(hwnd)) {
         SetTextColor(hdc, GetSysColor(COLOR_GRAYTEXT));
     }
-    const std::string text = WindowText(hwnd);
+    const WindowText text(hwnd);
     if (text.empty()) {
         return;
     }
