@@ -9,6 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstring>
+
 namespace {
 
 using bench_support::MallocCount;
@@ -125,50 +127,31 @@ void ArrowClick(benchmark::State& state) {
 }
 BENCHMARK(ArrowClick)->ArgName("kind")->DenseRange(0, 3);
 
-// A digit accepted by the minute field's rules and then taken out again with Backspace, both as
-// WM_CHAR to the field: two characters through OnChar per iteration.
-void TypedDigitAndBackspace(benchmark::State& state) {
-    Host host(eSpinTime);
-    const HWND minute = host.field(2);
-    ::SetFocus(minute);
-    ::SetWindowTextA(minute, "5");
-    ::SendMessageA(minute, EM_SETSEL, 1, 1);
+// A digit accepted by a field's rules and then taken out again with Backspace, both as WM_CHAR
+// to the field: two characters through OnChar per iteration. The time's minute field reads the
+// clock settings at every key; the date's day field needs no regional setting per key.
+void TypedDigitAndBackspace(benchmark::State& state, eSpinValueTypes kind, int field,
+                            const char* start, char digit) {
+    Host host(kind);
+    const HWND edit = host.field(field);
+    ::SetFocus(edit);
+    ::SetWindowTextA(edit, start);
+    ::SendMessageA(edit, EM_SETSEL, 1, 1);
     {
         MallocCount count(state);
         for (auto _ : state) {
-            ::SendMessageA(minute, WM_CHAR, '9', 1);
-            ::SendMessageA(minute, WM_CHAR, VK_BACK, 1);
+            ::SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(digit), 1);
+            ::SendMessageA(edit, WM_CHAR, VK_BACK, 1);
         }
     }
     char text[8] = {};
-    ::GetWindowTextA(minute, text, sizeof text);
-    if (text[0] != '5' || text[1] != '\0') {
+    ::GetWindowTextA(edit, text, sizeof text);
+    if (std::strcmp(text, start) != 0) {
         state.SkipWithError("the field did not take the digit and the backspace");
     }
 }
-BENCHMARK(TypedDigitAndBackspace);
-
-// The same pair in a date's day field, whose rules need no regional setting read per key.
-void TypedDateDigitAndBackspace(benchmark::State& state) {
-    Host host(eSpinDate);
-    const HWND day = host.field(1);
-    ::SetFocus(day);
-    ::SetWindowTextA(day, "1");
-    ::SendMessageA(day, EM_SETSEL, 1, 1);
-    {
-        MallocCount count(state);
-        for (auto _ : state) {
-            ::SendMessageA(day, WM_CHAR, '2', 1);
-            ::SendMessageA(day, WM_CHAR, VK_BACK, 1);
-        }
-    }
-    char text[8] = {};
-    ::GetWindowTextA(day, text, sizeof text);
-    if (text[0] != '1' || text[1] != '\0') {
-        state.SkipWithError("the field did not take the digit and the backspace");
-    }
-}
-BENCHMARK(TypedDateDigitAndBackspace);
+BENCHMARK_CAPTURE(TypedDigitAndBackspace, time_minute, eSpinTime, 2, "5", '9');
+BENCHMARK_CAPTURE(TypedDigitAndBackspace, date_day, eSpinDate, 1, "1", '2');
 
 // The same pair typed as a user types it: key down and up, TranslateMessage, the dialog
 // manager and the field, through the driver's message pump.
