@@ -93,8 +93,8 @@ protected:
             hDialog_ = MakeHostForm();
         } else {
             const resources::DialogTemplate dialog = FormTemplate();
-            hDialog_ =
-                ::CreateDialogIndirectParamA(::GetModuleHandleA(NULL), &dialog, NULL, nullptr, 0);
+            hDialog_ = ::CreateDialogIndirectParamA(
+                ::GetModuleHandleA(NULL), resources::DialogBytes(dialog), NULL, nullptr, 0);
         }
         ASSERT_NE(nullptr, hDialog_);
         ASSERT_NE(nullptr, ::GetDlgItem(hDialog_, kEditId));
@@ -256,7 +256,7 @@ TEST_F(FrameTest, DialogThatMakesItsThinFontInInitialisation) {
     const resources::DialogTemplate form = FormTemplate();
     {
         ThinFontDialog dialog;
-        ASSERT_TRUE(dialog.CreateIndirect(&form));
+        ASSERT_TRUE(dialog.CreateIndirect(resources::DialogBytes(form)));
         const HFONT first = dialog.m_hThinFont;
         ASSERT_NE(nullptr, first);
         EXPECT_EQ(first, FontOf(dialog.m_hWnd)) << "the dialog itself reports the thin font";
