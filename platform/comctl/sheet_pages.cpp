@@ -76,7 +76,10 @@ bool ShowPage(HWND sheetWindow, int index) {
         return false;
     }
     size_t i = static_cast<size_t>(index);
-    HWND page = s->pages[i].hwnd ? s->pages[i].hwnd : MakePage(sheetWindow, i);
+    HWND page = s->pages[i].hwnd;
+    if (!page || !IsWindow(page)) {
+        page = MakePage(sheetWindow, i); // never shown, or destroyed by someone since
+    }
     s = SheetOf(sheetWindow);
     if (!s || !page) {
         return false;
