@@ -128,3 +128,47 @@ TEST_F(LibraryExports, PlacementAndTimeOutArithmeticStayInside) {
 }
 
 } // namespace
+
+namespace {
+
+bool ExportsSymbolStartingWith(const std::vector<std::string>& symbols, const std::string& start) {
+    for (const std::string& symbol : symbols) {
+        if (symbol.rfind(start, 0) == 0)
+            return true;
+    }
+    return false;
+}
+
+TEST_F(LibraryExports, StatusAndButtonClassesAreExported) {
+    for (const char* name : {"CKPercentBar::classCKPercentBar",
+                             "CKPercentBar::pfnSuperWndProc",
+                             "CKPercentBar::RegisterClassA(",
+                             "CKPercentBar::UnregisterClassA(",
+                             "CKPercentBar::SetPercent(",
+                             "CKPercentBar::FirstMsgOnlyWndProc(",
+                             "CKPercentBar::OnPaint(",
+                             "CKPercentBar::GetThisMessageMap(",
+                             "vtable for CKPercentBar",
+                             "CPopupTip::CPopupTip(",
+                             "CPopupTip::PopItUp(",
+                             "CPopupTip::SetDisplay(",
+                             "CPopupTip::Draw3DFrame(",
+                             "vtable for CPopupTip",
+                             "CKBitmapButton::classCKBitmapButton",
+                             "CKBitmapButton::LoadBitmaps(",
+                             "CKBitmapButton::AutoLoad(",
+                             "CKBitmapButton::SizeToContent(",
+                             "CKBitmapButton::DrawItem(",
+                             "vtable for CKBitmapButton"}) {
+        EXPECT_TRUE(ExportsSymbolStartingWith(symbols_, name)) << name << " is not exported";
+    }
+}
+
+TEST_F(LibraryExports, StatusAndButtonRulesStayInside) {
+    for (const std::string& symbol : symbols_) {
+        EXPECT_EQ(std::string::npos, symbol.find("ruzav::status::")) << symbol;
+        EXPECT_EQ(std::string::npos, symbol.find("ruzav::buttons::")) << symbol;
+    }
+}
+
+} // namespace
