@@ -247,6 +247,10 @@ using MessageObserver = void (*)(void* context, HWND hwnd, UINT msg, WPARAM wPar
 void AddObserver(MessageObserver observer, void* context);
 void RemoveObserver(MessageObserver observer, void* context);
 void QueueStep(std::function<void()> step);
+// Asked by the driver's pump before the dialog manager; true when it took the message. A host
+// gives a modeless property sheet its keys this way (PSM_ISDIALOGMESSAGE).
+using PumpFilter = bool (*)(MSG& msg);
+void SetPumpFilter(PumpFilter filter);
 bool RunNextStep();
 size_t PendingStepCount();
 void ResetSteps();
