@@ -4,6 +4,8 @@
 #include "bitmap_button_page.h"
 #include "percent_bar_page.h"
 #include "popup_tip_page.h"
+#include "dialog_base_page.h"
+#include "property_sheet_page.h"
 
 #include <desktop.h>
 
@@ -73,5 +75,7 @@ int main(int argc, char** argv) {
     ok = RunPercentBarPage(options.out) && ok;
     ok = RunPopupTipPage(options.out) && ok;
     ok = RunBitmapButtonPage(options.out) && ok;
+    ok = RunDialogBasePage(options.out) && ok;
+    ok = RunPropertySheetPage(options.out) && ok;
     return ok ? 0 : 1;
 }
