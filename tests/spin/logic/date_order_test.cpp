@@ -61,13 +61,12 @@ TEST(DatePiecePos, LooksOnlyAtTheFirstCharacters) {
     const struct {
         const char* piece;
         eDatePos pos;
-    } cases[] = {
-        {"d", ePosD},        {"dd", ePosDD},     {"ddd", ePosDD},    {"D", ePosD},
-        {"M", ePosM},        {"mm", ePosMM},     {"MMMM", ePosMM},   {"y", ePosUnknown},
-        {"yy", ePosYY},      {"yyy", ePosYY},    {"yyyy", ePosYYYY}, {"YyYy", ePosYYYY},
-        {"yyyyy", ePosYYYY}, {"x", ePosUnknown}, {"", ePosUnknown},  {nullptr, ePosUnknown},
-        {"yyx", ePosYY},     {"yyYx", ePosYY},
-    };
+    } cases[] = {{"d", ePosD},           {"dd", ePosDD},     {"ddd", ePosDD},
+                 {"D", ePosD},           {"M", ePosM},       {"mm", ePosMM},
+                 {"MMMM", ePosMM},       {"y", ePosUnknown}, {"yy", ePosYY},
+                 {"yyy", ePosYY},        {"yyyy", ePosYYYY}, {"YyYy", ePosYYYY},
+                 {"yyyyy", ePosYYYY},    {"x", ePosUnknown}, {"", ePosUnknown},
+                 {nullptr, ePosUnknown}, {"yyx", ePosYY},    {"yyYx", ePosYY}};
     for (const auto& c : cases) {
         EXPECT_EQ(DatePiecePos(c.piece), c.pos) << (c.piece ? c.piece : "(null)");
     }
@@ -118,8 +117,7 @@ TEST(DateFieldComponent, FollowsTheOrderGroups) {
         {16, 19, eFocusDay, eFocusMonth, eFocusYear}, {24, 27, eFocusDay, eFocusMonth, eFocusYear},
         {20, 23, eFocusDay, eFocusYear, eFocusMonth}, {28, 31, eFocusDay, eFocusYear, eFocusMonth},
         {32, 35, eFocusYear, eFocusDay, eFocusMonth}, {40, 43, eFocusYear, eFocusDay, eFocusMonth},
-        {36, 39, eFocusYear, eFocusMonth, eFocusDay}, {44, 47, eFocusYear, eFocusMonth, eFocusDay},
-    };
+        {36, 39, eFocusYear, eFocusMonth, eFocusDay}, {44, 47, eFocusYear, eFocusMonth, eFocusDay}};
     for (const auto& g : groups) {
         for (int order = g.first; order <= g.last; ++order) {
             const auto o = static_cast<eDateOrder>(order);
