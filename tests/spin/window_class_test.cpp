@@ -13,39 +13,32 @@ bool ClassKnown() {
     return ::GetClassInfoA(AfxGetInstanceHandle(), "CKSpin", &wc) != FALSE;
 }
 
+// The class is global, with the arrow cursor and a background brush that goes with the last
+// registration and is made again with the next.
 TEST_F(ClassTest, RegistrationIsCountedAndTheLastUnregisterRemovesTheClass) {
+    WNDCLASSA wc{};
+    ASSERT_TRUE(::GetClassInfoA(AfxGetInstanceHandle(), "CKSpin", &wc));
+    EXPECT_EQ(wc.style, static_cast<UINT>(CS_VREDRAW | CS_HREDRAW | CS_GLOBALCLASS));
+    EXPECT_EQ(wc.cbWndExtra, 0);
+    EXPECT_EQ(wc.hCursor, ::LoadCursorA(nullptr, IDC_ARROW));
+    EXPECT_NE(wc.hbrBackground, nullptr);
+    const int brushes = desktop::GdiObjectCounts().brushes;
     // SetUp registered once.
     EXPECT_EQ(CKSpin::RegisterClass(), 1) << "a known class answers 1 and still counts";
     EXPECT_EQ(CKSpin::m_cRegisteredCount, 2);
     EXPECT_TRUE(CKSpin::UnregisterClass());
-    EXPECT_EQ(CKSpin::m_cRegisteredCount, 1);
     EXPECT_TRUE(ClassKnown()) << "one registration is still outstanding";
     EXPECT_TRUE(CKSpin::UnregisterClass());
     EXPECT_EQ(CKSpin::m_cRegisteredCount, 0);
     EXPECT_FALSE(ClassKnown());
+    EXPECT_EQ(desktop::GdiObjectCounts().brushes, brushes - 1);
     EXPECT_TRUE(CKSpin::UnregisterClass()) << "an unmatched call answers 1";
     EXPECT_EQ(CKSpin::m_cRegisteredCount, 0);
-}
-
-TEST_F(ClassTest, TheClassIsGlobalWithArrowCursorAndButtonFaceBackground) {
-    WNDCLASSA wc{};
-    ASSERT_TRUE(::GetClassInfoA(AfxGetInstanceHandle(), "CKSpin", &wc));
-    EXPECT_EQ(wc.style, static_cast<UINT>(CS_VREDRAW | CS_HREDRAW | CS_GLOBALCLASS));
-    EXPECT_EQ(wc.cbClsExtra, 0);
-    EXPECT_EQ(wc.cbWndExtra, 0);
-    EXPECT_EQ(wc.hCursor, ::LoadCursorA(nullptr, IDC_ARROW));
-    EXPECT_NE(wc.hbrBackground, nullptr);
-}
-
-TEST_F(ClassTest, RegisteringAgainAfterRemovalLeavesNoBrushBehind) {
-    const int brushes = desktop::GdiObjectCounts().brushes;
-    ASSERT_TRUE(CKSpin::UnregisterClass());
-    EXPECT_EQ(desktop::GdiObjectCounts().brushes, brushes - 1);
     for (int i = 0; i < 3; ++i) {
         ASSERT_NE(CKSpin::RegisterClass(), 0);
         ASSERT_TRUE(CKSpin::UnregisterClass());
     }
-    EXPECT_EQ(desktop::GdiObjectCounts().brushes, brushes - 1);
+    EXPECT_EQ(desktop::GdiObjectCounts().brushes, brushes - 1) << "no brush left behind";
 }
 
 TEST_F(ClassTest, ATemplateControlGetsItsOwnObjectWithTheArrows) {
