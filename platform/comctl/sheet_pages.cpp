@@ -64,7 +64,9 @@ HWND MakePage(HWND sheetWindow, size_t index) {
     }
     s->pages[index].hwnd = page;
     const RECT& r = s->pageRect;
-    SetWindowPos(page, s->tab, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOACTIVATE);
+    // Above the tab control, which would otherwise paint over it and take its clicks; so the
+    // Tab key goes from the page's controls to the tab control and on to the buttons.
+    SetWindowPos(page, HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOACTIVATE);
     return page;
 }
 
