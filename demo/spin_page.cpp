@@ -4,10 +4,10 @@
 //
 // The page's dialog template is IDD_SPIN_PAGE in gallery.rc.
 //
-// Index: the host dialog class (configuration, notifications) - idle
-// time - the session - RunSpinPage.
+// Index: the host dialog class (configuration, notifications) - the session - RunSpinPage.
 #include "spin_page.h"
 
+#include "gallery_support.h"
 #include "resource.h"
 
 #include <desktop.h>
@@ -18,6 +18,9 @@
 #include <string>
 
 namespace {
+
+using gallery::Idle;
+using gallery::Join;
 
 constexpr int kEditBefore = IDC_EDIT_BEFORE;
 constexpr int kWhole = IDC_SPIN_WHOLE;
@@ -187,17 +190,6 @@ POINT ArrowPoint(HWND spin, bool up) {
 void ClickArrow(HWND dialog, int id, bool up) {
     const HWND spin = ::GetDlgItem(dialog, id);
     desktop::ClickWindow(::GetDlgItem(spin, 100), ArrowPoint(spin, up));
-}
-
-// What an application's message loop does when its queue runs dry: handle what is pending,
-// then let the framework free the temporary objects it made for window handles meanwhile.
-void Idle() {
-    desktop::PumpUntilIdle();
-    desktop::AfxIdle();
-}
-
-std::string Join(const std::string& dir, const char* name) {
-    return dir.empty() || dir.back() == '/' ? dir + name : dir + "/" + name;
 }
 
 } // namespace
