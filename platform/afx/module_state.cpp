@@ -2,14 +2,7 @@
 // extension libraries, and the extension-module records.
 #include <afxwin.h>
 
-#include <platform_modules.h>
-
 #include "afx/afx_internal.h"
-
-#include <dlfcn.h>
-
-#include <cctype>
-#include <string>
 
 namespace {
 HINSTANCE g_hInstance = NULL; // NULL: the host executable, asked for when needed
@@ -88,29 +81,6 @@ CDynLinkLibrary::~CDynLinkLibrary() {
             break;
         }
     }
-}
-
-HMODULE AFXAPI AfxRegisterLibraryModule(const void* anyAddressInModule, LPCSTR lpszName) {
-    std::string name = lpszName != NULL ? lpszName : "";
-    Dl_info info = {};
-    if (name.empty() && ::dladdr(anyAddressInModule, &info) != 0 && info.dli_fname != NULL) {
-        // "/usr/lib/libfoo.so.1" gives "FOO".
-        std::string file = info.dli_fname;
-        size_t slash = file.find_last_of('/');
-        if (slash != std::string::npos)
-            file.erase(0, slash + 1);
-        if (file.compare(0, 3, "lib") == 0)
-            file.erase(0, 3);
-        size_t dot = file.find('.');
-        if (dot != std::string::npos)
-            file.erase(dot);
-        for (char& c : file)
-            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        name = file;
-    }
-    if (name.empty())
-        name = "EXTENSION";
-    return platform::RegisterModule(name.c_str(), anyAddressInModule);
 }
 
 namespace afx_internal {

@@ -69,11 +69,6 @@ struct ObjectCounts {
 // Live objects made by hosts and layers above; stock and permanent objects are not counted.
 ObjectCounts LiveObjectCounts();
 
-// Called with each handle just before its object dies (the framework drops its temporary
-// wrapper objects this way). One hook; a later call replaces it.
-typedef void (*ObjectDeletedHook)(void* handle);
-void SetObjectDeletedHook(ObjectDeletedHook hook);
-
 // ---- System colours ------------------------------------------------------------------------
 
 // DrawEdge, DrawFocusRect and the desktop take their colours from the window manager's system

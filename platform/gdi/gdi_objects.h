@@ -162,6 +162,4 @@ std::unique_ptr<Bitmap> NewBitmap(int width, int height, int bitsPerPixel);
 // The colour a monochrome surface stores for a colour drawn onto it.
 std::uint32_t ToMonochrome(COLORREF color);
 
-void SetDeletedHook(gdi_internal::ObjectDeletedHook hook);
-
 } // namespace gdi

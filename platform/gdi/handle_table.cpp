@@ -31,7 +31,6 @@ struct Table {
     };
     Recent recent[64];
     std::uintptr_t nextSerial = 1;
-    gdi_internal::ObjectDeletedHook deletedHook = nullptr;
     HGDIOBJ stock[DEFAULT_GUI_FONT + 1] = {};
     HBITMAP stockBitmap = nullptr;
 };
@@ -199,8 +198,6 @@ void Destroy(const void* handle) {
     auto it = t.objects.find(reinterpret_cast<std::uintptr_t>(handle));
     if (it == t.objects.end())
         return;
-    if (t.deletedHook)
-        t.deletedHook(const_cast<void*>(handle));
     Table::Recent& recent = t.recent[RecentSlot(it->first)];
     if (recent.handle == it->first)
         recent = Table::Recent{};
@@ -278,10 +275,6 @@ void ReleaseState(DcState& state) {
     state.brush = nullptr;
     state.font = nullptr;
     state.bitmap = nullptr;
-}
-
-void SetDeletedHook(gdi_internal::ObjectDeletedHook hook) {
-    table().deletedHook = hook;
 }
 
 } // namespace gdi

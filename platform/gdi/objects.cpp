@@ -209,8 +209,4 @@ ObjectCounts LiveObjectCounts() {
     return counts;
 }
 
-void SetObjectDeletedHook(ObjectDeletedHook hook) {
-    gdi::SetDeletedHook(hook);
-}
-
 } // namespace gdi_internal

@@ -30,11 +30,6 @@ AFX_API LPCSTR AFXAPI AfxGetAppName();
 // the host's resource module, so that the load that follows fails in the usual way.
 AFX_API HINSTANCE AFXAPI AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);
 
-// Registers the shared library that holds anyAddressInModule as a module under lpszName, or
-// under its file name (libfoo.so gives "FOO") when lpszName is NULL; its instance handle.
-// afxdllx.h calls this when an extension library is loaded.
-AFX_API HMODULE AFXAPI AfxRegisterLibraryModule(const void* anyAddressInModule, LPCSTR lpszName);
-
 // Fills the record for the module hModule (its own instance and resource handle). Called once
 // per module from its DllMain; TRUE on success, FALSE for a null module handle.
 AFX_API BOOL AFXAPI AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule);

@@ -24,6 +24,12 @@
 #include "afxgdi.h"
 #include "afxmsg.h"
 
+// Win32 headers make GetNextWindow a macro for GetWindow; CWnd keeps a member of that name, as the
+// framework does.
+#ifdef GetNextWindow
+#undef GetNextWindow
+#endif
+
 class CWnd;
 class CDialog;
 class CScrollBar;

@@ -12,6 +12,11 @@ namespace platform {
 // name, with or without ".DLL", in any case.
 HMODULE RegisterModule(const char* name, const void* anyAddressInModule);
 
+// The system loader's part for a shared library the platform loads as a DLL: registers the
+// library that holds anyAddressInModule under name, or under its file name when name is NULL
+// ("/usr/lib/libfoo.so.1" gives "FOO"; "EXTENSION" when no file is known).
+HMODULE RegisterLibraryModule(const void* anyAddressInModule, const char* name);
+
 // The host executable (also what GetModuleHandleA(NULL) returns).
 HMODULE HostModule();
 

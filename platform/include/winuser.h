@@ -937,6 +937,7 @@ BOOL WINAPI IsWindow(HWND hwnd);
 HWND WINAPI GetParent(HWND hwnd);
 HWND WINAPI SetParent(HWND child, HWND newParent);
 HWND WINAPI GetWindow(HWND hwnd, UINT cmd);
+#define GetNextWindow GetWindow
 HWND WINAPI GetTopWindow(HWND hwnd);
 HWND WINAPI GetDesktopWindow();
 BOOL WINAPI IsChild(HWND parent, HWND hwnd);

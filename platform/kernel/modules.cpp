@@ -13,6 +13,7 @@
 #include <strings.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -121,6 +122,26 @@ HMODULE RegisterModule(const char* name, const void* anyAddressInModule) {
     HMODULE handle = kernel::HandleForIndex(Modules().size());
     Modules().push_back(kernel::Module{handle, moduleName, file, {}});
     return handle;
+}
+
+HMODULE RegisterLibraryModule(const void* anyAddressInModule, const char* name) {
+    std::string moduleName = name ? name : "";
+    Dl_info info{};
+    if (moduleName.empty() && anyAddressInModule && dladdr(anyAddressInModule, &info) != 0 &&
+        info.dli_fname) {
+        std::string file = kernel::BaseName(info.dli_fname);
+        if (file.compare(0, 3, "lib") == 0)
+            file.erase(0, 3);
+        size_t dot = file.find('.');
+        if (dot != std::string::npos)
+            file.erase(dot);
+        for (char& c : file)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        moduleName = file;
+    }
+    if (moduleName.empty())
+        moduleName = "EXTENSION";
+    return RegisterModule(moduleName.c_str(), anyAddressInModule);
 }
 
 HMODULE HostModule() {

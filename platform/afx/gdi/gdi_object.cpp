@@ -1,8 +1,9 @@
 // CGdiObject, the handle maps of drawing objects and DCs, and CDC's attachment.
 //
 // A handle maps to the object that owns it (permanent: made by Attach) or to a temporary
-// wrapper made by FromHandle. Temporary wrappers are freed when the drawing layer reports
-// their handle deleted, so a wrapper never outlives its handle and nothing piles up.
+// wrapper made by FromHandle. Temporary wrappers go at idle time (DeleteTempMap) and, so that
+// nothing piles up between idle times, whenever the map has grown: wrappers whose handle
+// GetObjectType no longer knows are let go then.
 //
 // Every paint makes a new DC, and the framework wraps it (WM_ERASEBKGND, WM_CTLCOLOR*), so the
 // wrappers and the map nodes that hold them are kept in small pools when let go and handed out
@@ -10,8 +11,7 @@
 // does not fit is freed as before.
 #include <afxwin.h>
 
-#include "gdi/gdi_internal.h"
-
+#include <algorithm>
 #include <cstddef>
 #include <iterator>
 #include <map>
@@ -23,6 +23,8 @@ namespace {
 
 // Enough for every DC and object wrapped during one paint of a busy dialog.
 constexpr std::size_t kSpareLimit = 32;
+// The temporary maps are first swept for deleted handles at this size.
+constexpr std::size_t kSweepFloor = 16;
 
 // Nodes of a map kept after an erase for the next insert.
 template <class Map> class NodePool {
@@ -115,6 +117,8 @@ struct Maps {
     NodePool<DcMap> dcNodes; // for both DC maps
     WrapperPool<CGdiObject> spareObjects;
     WrapperPool<CDC> spareDcs;
+    std::size_t tempObjectsSweepAt = kSweepFloor;
+    std::size_t tempDcsSweepAt = kSweepFloor;
 };
 
 // Never destroyed: wrappers may be released from other static destructors at exit.
@@ -142,30 +146,29 @@ void ReleaseTemporary(Maps& maps, CDC* wrapper) {
     maps.spareDcs.Release(wrapper);
 }
 
-void DropTemporaries(void* handle) {
-    Maps& maps = TheMaps();
-    // Wrappers of one handle sit together in the ordered map, one per class asked for.
-    auto it = maps.tempObjects.lower_bound(std::make_pair(handle, nullptr));
-    while (it != maps.tempObjects.end() && it->first.first == handle) {
-        ReleaseTemporary(maps, it->second);
-        it = maps.tempObjectNodes.Erase(maps.tempObjects, it);
-    }
-    auto dc = maps.tempDcs.find(static_cast<HDC>(handle));
-    if (dc != maps.tempDcs.end()) {
-        ReleaseTemporary(maps, dc->second);
-        maps.dcNodes.Erase(maps.tempDcs, dc);
-    }
-    auto owner = maps.objects.find(handle);
-    if (owner != maps.objects.end())
-        maps.objectNodes.Erase(maps.objects, owner);
-    auto ownerDc = maps.dcs.find(static_cast<HDC>(handle));
-    if (ownerDc != maps.dcs.end())
-        maps.dcNodes.Erase(maps.dcs, ownerDc);
+HGDIOBJ HandleOf(const std::pair<HGDIOBJ, const CRuntimeClass*>& key) {
+    return key.first;
+}
+HGDIOBJ HandleOf(HDC dc) {
+    return dc;
 }
 
-struct HookInstaller {
-    HookInstaller() { gdi_internal::SetObjectDeletedHook(DropTemporaries); }
-} installHook;
+// Lets go of the wrappers whose handle is gone, once the map has reached sweepAt; the next sweep
+// comes when the map has doubled again, so the cost stays in proportion.
+template <class Map, class Pool>
+void SweepDeleted(Maps& maps, Map& map, Pool& pool, std::size_t& sweepAt) {
+    if (map.size() < sweepAt)
+        return;
+    for (auto it = map.begin(); it != map.end();) {
+        if (::GetObjectType(HandleOf(it->first)) == 0) {
+            ReleaseTemporary(maps, it->second);
+            it = pool.Erase(map, it);
+        } else {
+            ++it;
+        }
+    }
+    sweepAt = std::max(kSweepFloor, 2 * map.size());
+}
 
 } // namespace
 
@@ -188,6 +191,7 @@ CGdiObject* PASCAL CGdiObject::FromHandleAs(HGDIOBJ hObject, const CRuntimeClass
     auto it = maps.tempObjects.find(key);
     if (it != maps.tempObjects.end())
         return it->second;
+    SweepDeleted(maps, maps.tempObjects, maps.tempObjectNodes, maps.tempObjectsSweepAt);
     CGdiObject* wrapper = maps.spareObjects.Take(cls);
     if (!wrapper)
         wrapper = static_cast<CGdiObject*>(cls->CreateObject());
@@ -266,6 +270,7 @@ CDC* PASCAL CDC::FromHandle(HDC hDC) {
     auto it = maps.tempDcs.find(hDC);
     if (it != maps.tempDcs.end())
         return it->second;
+    SweepDeleted(maps, maps.tempDcs, maps.dcNodes, maps.tempDcsSweepAt);
     CDC* wrapper = maps.spareDcs.Take(RUNTIME_CLASS(CDC));
     if (!wrapper)
         wrapper = new CDC;

@@ -64,15 +64,4 @@ TEST_F(ModuleStateTest, RegisteredClassesUseTheFrameworkProcedureAndAreShared) {
     EXPECT_EQ(wc.style, static_cast<UINT>(CS_DBLCLKS));
 }
 
-TEST_F(ModuleStateTest, ALibraryModuleIsNamedAfterItsFile) {
-    // An address inside libruzav_afx.so names that library.
-    HMODULE hModule = AfxRegisterLibraryModule(reinterpret_cast<const void*>(&AfxGetApp), NULL);
-    ASSERT_NE(hModule, nullptr);
-    EXPECT_EQ(::GetModuleHandleA("RUZAV_AFX"), hModule);
-    EXPECT_EQ(::GetModuleHandleA("ruzav_afx.dll"), hModule);
-    HMODULE hChosen = AfxRegisterLibraryModule(&g_anchor, "CHOSEN");
-    EXPECT_EQ(::GetModuleHandleA("CHOSEN"), hChosen);
-    EXPECT_NE(::GetModuleHandleA("CHOSEN"), hModule);
-}
-
 } // namespace

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <vector>
 
 namespace {
 int anchor; // an address inside this test program
@@ -64,4 +65,39 @@ TEST_F(ModulesTest, FileNameIsCutToTheBuffer) {
     EXPECT_EQ(0u, GetModuleFileNameA(module, name, 0));
     EXPECT_EQ(0u, GetModuleFileNameA(module, nullptr, 10));
     EXPECT_EQ(0u, GetModuleFileNameA(reinterpret_cast<HMODULE>(0x1234), name, sizeof name));
+}
+
+TEST_F(ModulesTest, ALibraryModuleIsNamedAfterItsFile) {
+    // An address inside libruzav_kernel.so names that library.
+    HMODULE module =
+        platform::RegisterLibraryModule(reinterpret_cast<const void*>(&GetModuleHandleA), nullptr);
+    ASSERT_NE(nullptr, module);
+    EXPECT_EQ(module, GetModuleHandleA("RUZAV_KERNEL"));
+    EXPECT_EQ(module, GetModuleHandleA("ruzav_kernel.dll"));
+    HMODULE chosen = platform::RegisterLibraryModule(&anchor, "CHOSEN");
+    EXPECT_EQ(chosen, GetModuleHandleA("CHOSEN"));
+    EXPECT_NE(chosen, module);
+}
+
+TEST_F(ModulesTest, TheModuleOfAnAddress) {
+    HMODULE library =
+        platform::RegisterLibraryModule(reinterpret_cast<const void*>(&GetModuleHandleA), nullptr);
+    const DWORD fromAddress =
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT;
+    HMODULE found = nullptr;
+    EXPECT_TRUE(
+        GetModuleHandleExA(fromAddress, reinterpret_cast<LPCSTR>(&GetModuleFileNameA), &found));
+    EXPECT_EQ(library, found);
+    // This program's own code and data belong to the host executable.
+    EXPECT_TRUE(GetModuleHandleExA(fromAddress, reinterpret_cast<LPCSTR>(&anchor), &found));
+    EXPECT_EQ(GetModuleHandleA(nullptr), found);
+    // Memory of no image, and no address at all.
+    const std::vector<char> heap(16);
+    EXPECT_FALSE(GetModuleHandleExA(fromAddress, heap.data(), &found));
+    EXPECT_EQ(nullptr, found);
+    EXPECT_FALSE(GetModuleHandleExA(fromAddress, nullptr, &found));
+    EXPECT_FALSE(GetModuleHandleExA(fromAddress, reinterpret_cast<LPCSTR>(&anchor), nullptr));
+    // Without the flag the name is a module name.
+    EXPECT_TRUE(GetModuleHandleExA(0, "ruzav_kernel", &found));
+    EXPECT_EQ(library, found);
 }
