@@ -186,6 +186,12 @@ bool WaitIdle();
 void PumpUntilIdle();
 // The host-style treatment of one message: dialogs see it through IsDialogMessageA.
 void PumpOne(MSG& msg);
+// What the host's loop does before TranslateMessage (the framework's PreTranslateMessage):
+// the driver's pump calls it for each message; true means the message was taken.
+using PumpFilter = bool (*)(MSG& msg);
+void SetPumpFilter(PumpFilter filter);
+// WM_SYSCOMMAND's SC_KEYMENU and SC_MOUSEMENU: the menu bar's loop (menu_tracking.cpp).
+void TrackMenuBar(HWND hwnd, WPARAM command, LPARAM lParam);
 
 // ---- Dialogs -------------------------------------------------------------------------------
 
