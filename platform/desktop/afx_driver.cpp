@@ -40,7 +40,7 @@ bool FramePreTranslate(MSG& msg) {
 }
 
 struct InstallPumpFilter {
-    InstallPumpFilter() { wm::SetPumpFilter(&FramePreTranslate); }
+    InstallPumpFilter() { wm::AddPumpFilter(&FramePreTranslate); }
 } g_installPumpFilter;
 
 } // namespace

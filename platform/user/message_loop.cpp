@@ -17,7 +17,8 @@ namespace {
 
 std::deque<std::function<void()>> g_steps;
 int g_idleTimerAdvances = 0;
-PumpFilter g_pumpFilter = nullptr;
+// Few parts of the platform add one (property sheets, the framework's frames).
+PumpFilter g_pumpFilters[4] = {};
 
 [[noreturn]] void Stalled(const char* why) {
     std::fprintf(stderr, "message loop stalled: %s\n", why);
@@ -72,8 +73,16 @@ bool WaitIdle() {
     Stalled("the queue is empty, no timer is set and no scripted step is queued");
 }
 
-void SetPumpFilter(PumpFilter filter) {
-    g_pumpFilter = filter;
+void AddPumpFilter(PumpFilter filter) {
+    for (PumpFilter& slot : g_pumpFilters) {
+        if (slot == filter) {
+            return;
+        }
+        if (!slot) {
+            slot = filter;
+            return;
+        }
+    }
 }
 
 void PumpOne(MSG& msg) {
@@ -81,8 +90,10 @@ void PumpOne(MSG& msg) {
     if (MenuLoopFilter(msg)) {
         return;
     }
-    if (g_pumpFilter && g_pumpFilter(msg)) {
-        return;
+    for (PumpFilter filter : g_pumpFilters) {
+        if (filter && filter(msg)) {
+            return;
+        }
     }
     if (Window* w = Lookup(msg.hwnd)) {
         Window* top = TopLevelOf(w);

@@ -121,6 +121,9 @@ Window* WindowAtPoint(POINT screen, int* hit);
 bool Empty(const RECT& r);
 RECT Intersect(const RECT& a, const RECT& b);
 RECT Union(const RECT& a, const RECT& b);
+// Coordinates are worked out in 64 bits and saturated, as the system keeps them in range: a
+// window at x 10 that is INT_MAX wide ends at INT_MAX.
+LONG Saturate(long long value);
 RECT Offset(RECT r, int dx, int dy);
 // Removes `cut` from every rectangle of `rects`.
 void Subtract(std::vector<RECT>& rects, const RECT& cut);
@@ -186,10 +189,6 @@ bool WaitIdle();
 void PumpUntilIdle();
 // The host-style treatment of one message: dialogs see it through IsDialogMessageA.
 void PumpOne(MSG& msg);
-// What the host's loop does before TranslateMessage (the framework's PreTranslateMessage):
-// the driver's pump calls it for each message; true means the message was taken.
-using PumpFilter = bool (*)(MSG& msg);
-void SetPumpFilter(PumpFilter filter);
 // WM_SYSCOMMAND's SC_KEYMENU and SC_MOUSEMENU: the menu bar's loop (menu_tracking.cpp).
 void TrackMenuBar(HWND hwnd, WPARAM command, LPARAM lParam);
 
@@ -253,6 +252,11 @@ using MessageObserver = void (*)(void* context, HWND hwnd, UINT msg, WPARAM wPar
 void AddObserver(MessageObserver observer, void* context);
 void RemoveObserver(MessageObserver observer, void* context);
 void QueueStep(std::function<void()> step);
+// Asked by the driver's pump before the dialog manager, in the order added; true when one took
+// the message. A host gives a modeless property sheet its keys this way (PSM_ISDIALOGMESSAGE),
+// and a framework host its PreTranslateMessage (a frame's accelerators).
+using PumpFilter = bool (*)(MSG& msg);
+void AddPumpFilter(PumpFilter filter);
 bool RunNextStep();
 size_t PendingStepCount();
 void ResetSteps();

@@ -26,6 +26,7 @@ void AddTemplates() {
     resources::AddDialog(host, MAKEINTRESOURCEA(IDD_HIDDEN_HELP),
                          AskTemplate(visible & ~WS_VISIBLE));
     resources::AddDialog(host, MAKEINTRESOURCEA(IDD_NO_HELP), AskTemplate(0));
+    resources::AddDialog(host, "ASK", AskTemplate(visible));
 }
 
 } // namespace dlgtest
