@@ -7,6 +7,8 @@
 // Index: resources - the frame - the session - RunStatusPage.
 #include "status_page.h"
 
+#include "gallery_support.h"
+
 #include <desktop.h>
 #include <ruzav32/status.h>
 
@@ -14,44 +16,12 @@
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
 namespace {
 
 constexpr UINT kPositionClick = WM_APP + 1; // also the position pane's command identifier
 constexpr UINT kLampClick = WM_APP + 2;
 constexpr UINT kLamp = 500; // the bitmap resource
-
-// A 16x16 lamp: a green disc on the bar's face colour, as a 24-bit BMP file.
-std::vector<BYTE> LampBitmap() {
-    const int n = 16, stride = n * 3, size = 54 + stride * n;
-    std::vector<BYTE> bmp(static_cast<size_t>(size), 0);
-    auto put32 = [&](int at, int v) {
-        for (int i = 0; i < 4; ++i)
-            bmp[static_cast<size_t>(at + i)] = static_cast<BYTE>((v >> (8 * i)) & 0xFF);
-    };
-    bmp[0] = 'B';
-    bmp[1] = 'M';
-    put32(2, size);
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, n);
-    put32(22, n);
-    bmp[26] = 1;
-    bmp[28] = 24;
-    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
-    for (int y = 0; y < n; ++y) {
-        for (int x = 0; x < n; ++x) {
-            int dx = 2 * x - 15, dy = 2 * y - 15;
-            COLORREF c = dx * dx + dy * dy <= 13 * 13 ? RGB(0, 160, 0) : face;
-            size_t at = static_cast<size_t>(54 + y * stride + x * 3);
-            bmp[at] = GetBValue(c);
-            bmp[at + 1] = GetGValue(c);
-            bmp[at + 2] = GetRValue(c);
-        }
-    }
-    return bmp;
-}
 
 void AddResources(HINSTANCE host) {
     resources::AddString(host, ID_INDICATOR_CAPS, "CAP");
@@ -60,7 +30,10 @@ void AddResources(HINSTANCE host) {
     resources::AddString(host, ID_APP_EXIT, "Quits the gallery\nExit");
     resources::AddString(host, ID_VIEW_STATUS_BAR, "Shows or hides the status bar");
     resources::AddString(host, ID_APP_ABOUT, "Tells about the gallery\nAbout");
-    resources::AddBitmap(host, MAKEINTRESOURCEA(kLamp), LampBitmap());
+    // A lamp: a green bar in a raised 16x16 face.
+    resources::AddBitmap(
+        host, MAKEINTRESOURCEA(kLamp),
+        gallery::ButtonBmp(16, 16, ::GetSysColor(COLOR_BTNFACE), RGB(0, 160, 0), false));
 }
 
 HMENU MakeMenu() {
@@ -172,7 +145,8 @@ bool RunStatusPage(const std::string& outDir) {
     });
     desktop::QueueStep([&] {
         ShowPanes(frame, "Open selected");
-        saved = desktop::SaveWindowPng(hFrame, (outDir + "/status-menu-open.png").c_str());
+        saved =
+            desktop::SaveWindowPng(hFrame, gallery::Join(outDir, "status-menu-open.png").c_str());
         desktop::PressKey(VK_DOWN);
     });
     desktop::QueueStep([&] {
@@ -215,7 +189,8 @@ bool RunStatusPage(const std::string& outDir) {
     std::printf("Caps Lock pressed:\n");
     desktop::PressKey(VK_CAPITAL);
     ShowPanes(frame, "Caps Lock on");
-    saved = desktop::SaveWindowPng(hFrame, (outDir + "/status-after.png").c_str()) && saved;
+    saved =
+        desktop::SaveWindowPng(hFrame, gallery::Join(outDir, "status-after.png").c_str()) && saved;
     desktop::PressKey(VK_CAPITAL);
     ShowPanes(frame, "Caps Lock off");
 

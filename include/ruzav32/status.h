@@ -83,6 +83,7 @@ protected:
 private:
     BOOL InsertPane(int nAt, UINT nIndicatorID, UINT nWidth, UINT nMessageID);
     void TakeBitmap(HBITMAP hBitmap, UINT nWidth, UINT nMessageID);
+};
 
 // ---- CKPercentBar ---------------------------------------------------------------------------
 // A sunken bar filled from the left in proportion to a value from 0 to 100, showing the value
@@ -118,7 +119,8 @@ protected:
     WNDPROC* GetSuperWndProcAddr() override;
     DECLARE_MESSAGE_MAP()
 
-    // ---- Data, in this order ------------------------------------------------------------------
+    // ---- Data, in this order
+    // ------------------------------------------------------------------
     int m_nPercent;       // 0..100
     CBrush m_brushFilled; // COLOR_ACTIVECAPTION when constructed
     CBrush m_brushEmpty;  // COLOR_INACTIVECAPTION when constructed
@@ -163,7 +165,8 @@ protected:
     void PostNcDestroy() override;
     DECLARE_MESSAGE_MAP()
 
-    // ---- Data, in this order ------------------------------------------------------------------
+    // ---- Data, in this order
+    // ------------------------------------------------------------------
     CFont* m_pFont; // borrowed
     CString m_strDisplay;
     CString m_strClassName;

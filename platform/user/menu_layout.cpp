@@ -122,10 +122,15 @@ void PaintPopup(HWND hwnd) {
     if (m) {
         HGDIOBJ oldFont = SelectObject(dc, MenuFont());
         SetBkMode(dc, TRANSPARENT);
+        // Rows one below the other, walked once (a long menu is measured once, not per row).
+        int y = kFrame;
         for (size_t i = 0; i < m->items.size(); ++i) {
             const MenuItem& item = m->items[i];
-            RECT r;
-            PopupItemRect(m->handle, (int)i, &r);
+            RECT r{kFrame, y, client.right - kFrame, y + ItemHeight(item)};
+            y = r.bottom;
+            if (r.top >= client.bottom) {
+                break;
+            }
             if (item.flags & MF_SEPARATOR) {
                 int y = (r.top + r.bottom) / 2 - 1;
                 RECT line{r.left + 1, y, r.right - 1, y + 1};

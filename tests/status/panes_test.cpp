@@ -58,7 +58,7 @@ TEST_F(Panes, WidthsAndIdentifiersFollowTheRecords) {
 }
 
 TEST_F(Panes, PaneZeroIsAnEighthOfTheScreen) {
-    desktop::SetSystemMetric(SM_CXSCREEN, 800);
+    ASSERT_TRUE(desktop::SetScreenSize(800, 600));
     MakeFrame();
     EXPECT_EQ(Info(frame->m_bar, 0).width, 100);
     EXPECT_EQ(Info(frame->m_bar, 0).style, static_cast<UINT>(SBPS_STRETCH))
@@ -99,7 +99,8 @@ TEST_F(Panes, ClicksPostThePanesMessageAndTheBarsOwnHandlingFollows) {
 }
 
 TEST_F(Panes, TheBitmapIsCentredInTheLastPaneAndThePaneShowsAroundIt) {
-    resources::AddBitmap(host, MAKEINTRESOURCEA(300), SolidBmp(16, 16, RGB(255, 0, 0)));
+    resources::AddBitmap(host, MAKEINTRESOURCEA(300),
+                         test_support::BmpBytes(16, 16, RGB(255, 0, 0)));
     MakeFrame();
     CTestBar& bar = frame->m_bar;
     bar.AddPane(ID_INDICATOR_CAPS, 0, 0);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <ruzav32/status.h>
+#include "support/bmp_bytes.h"
 
 #include <afxpriv.h>
 #include <desktop.h>
@@ -75,8 +76,5 @@ protected:
         return r;
     }
 };
-
-// A w x h 24-bit BMP file of one colour, as a resource holds it.
-std::vector<BYTE> SolidBmp(int w, int h, COLORREF color);
 
 } // namespace status_test
