@@ -107,8 +107,10 @@ HMENU MenuFromTemplate(const void* bytes, size_t size) {
 using namespace wm;
 
 HMENU WINAPI LoadMenuIndirectA(const void* menuTemplate) {
-    // The call carries no size: the template is trusted to end itself, as on Windows.
-    return MenuFromTemplate(menuTemplate, (size_t)1 << 30);
+    // The call carries no size. Inside a resource the parser stays within it; elsewhere the
+    // template is trusted to end itself, as on Windows.
+    size_t size = resources::BytesAvailableAt(menuTemplate);
+    return MenuFromTemplate(menuTemplate, size ? size : (size_t)1 << 30);
 }
 
 HMENU WINAPI LoadMenuA(HINSTANCE instance, LPCSTR menuName) {

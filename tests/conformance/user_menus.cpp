@@ -285,3 +285,32 @@ CONFORMANCE_TEST(TrackPopupMenuByKeysReturnsTheCommandInOrder) {
     DestroyWindow(owner);
     DestroyMenu(file);
 }
+
+CONFORMANCE_TEST(MenuAndAcceleratorsFromCompiledResources) {
+    HINSTANCE self = GetModuleHandleA(nullptr);
+    HMENU bar = LoadMenuA(self, MAKEINTRESOURCEA(20));
+    CHECK(bar != nullptr);
+    CHECK_EQ(2, GetMenuItemCount(bar));
+    HMENU file = GetSubMenu(bar, 0);
+    CHECK_EQ(3, GetMenuItemCount(file));
+    char text[32] = "";
+    CHECK_EQ(11, GetMenuStringA(bar, 100, text, sizeof text, MF_BYCOMMAND));
+    CHECK_STR_EQ("&New\tCtrl+N", text);
+    CHECK_EQ((UINT)(MF_SEPARATOR | MF_GRAYED | MF_DISABLED), GetMenuState(file, 1, MF_BYPOSITION));
+    CHECK_EQ((UINT)MF_GRAYED, GetMenuState(bar, 102, MF_BYCOMMAND));
+    CHECK_EQ(400u, GetMenuItemID(bar, 1));
+    CHECK(DestroyMenu(bar));
+    CHECK(LoadMenuA(self, MAKEINTRESOURCEA(99)) == nullptr);
+
+    HACCEL table = LoadAcceleratorsA(self, MAKEINTRESOURCEA(20));
+    CHECK(table != nullptr);
+    ACCEL keys[4] = {};
+    CHECK_EQ(3, CopyAcceleratorTableA(table, keys, 4));
+    CHECK_EQ(FVIRTKEY | FCONTROL, (int)keys[0].fVirt);
+    CHECK_EQ((int)'N', (int)keys[0].key);
+    CHECK_EQ(100, (int)keys[0].cmd);
+    CHECK_EQ(VK_F5, (int)keys[1].key);
+    CHECK_EQ(0, (int)keys[2].fVirt);
+    CHECK_EQ((int)'a', (int)keys[2].key);
+    CHECK(LoadAcceleratorsA(self, MAKEINTRESOURCEA(99)) == nullptr);
+}

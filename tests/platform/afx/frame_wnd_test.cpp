@@ -221,6 +221,27 @@ TEST_F(FrameWndTest, IndicatorsWithoutStringsStillGetTheirPanes) {
     EXPECT_FALSE(pFrame->m_wndStatusBar.SetPaneText(7, "x"));
 }
 
+TEST_F(FrameWndTest, LoadFrameTakesMenuAcceleratorsAndTitleFromResources) {
+    CTestFrame* pFrame = new CTestFrame;
+    ASSERT_TRUE(pFrame->LoadFrame(30, WS_OVERLAPPEDWINDOW | WS_VISIBLE));
+    char title[32] = "";
+    pFrame->GetWindowText(title, sizeof title);
+    EXPECT_STREQ(title, "Resource Frame") << "the title ends at the newline";
+    HMENU hMenu = pFrame->GetMenu();
+    ASSERT_NE(hMenu, nullptr);
+    EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(hMenu, 0)), 4);
+    ASSERT_NE(pFrame->m_hAccelTable, nullptr);
+    desktop::PumpUntilIdle();
+    desktop::PressKey('N', {VK_CONTROL});
+    EXPECT_EQ(pFrame->m_commands, std::vector<UINT>{ID_TEST_NEW});
+    pFrame->DestroyWindow();
+    // Without a menu of that name the frame is not made, and nothing is left behind.
+    CTestFrame* pNone = new CTestFrame;
+    EXPECT_FALSE(pNone->LoadFrame(31, WS_OVERLAPPEDWINDOW));
+    EXPECT_EQ(pNone->m_hWnd, nullptr);
+    delete pNone;
+}
+
 TEST_F(FrameWndTest, AFrameDestroyedFromItsOwnMenuCommandIsGone) {
     MakeFrame();
     desktop::QueueStep([] { desktop::PressKey('C'); });
