@@ -109,7 +109,9 @@ BOOL CFrameWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyl
         if (hMenu == NULL)
             return FALSE;
     }
-    m_strTitle = lpszWindowName;
+    // LoadFrame passes m_strTitle itself: copy before assigning.
+    CString strTitle(lpszWindowName);
+    m_strTitle = strTitle;
     bool bDefault = ::EqualRect(&rect, &rectDefault) != FALSE;
     if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle,
                   bDefault ? CW_USEDEFAULT : rect.left, bDefault ? CW_USEDEFAULT : rect.top,
