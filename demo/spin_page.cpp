@@ -296,7 +296,6 @@ bool OpenSpinPage(const std::string& outDir) {
     }
     bool ok = true;
     {
-        SpinPageDialog::AddTemplate();
         SpinPageDialog page;
         if (!page.Open()) {
             std::fprintf(stderr, "ruzav-gallery: the spin page could not be opened\n");
