@@ -9,7 +9,8 @@ namespace desktop::input {
 void PostKey(UINT msg, UINT vk) {
     MSG m{};
     bool alt = vk == VK_MENU || GetAsyncKeyState(VK_MENU) < 0;
-    if (alt) {
+    // F10 arrives as a system key too: it opens the menu bar.
+    if (alt || vk == VK_F10) {
         msg = msg == WM_KEYDOWN ? WM_SYSKEYDOWN : WM_SYSKEYUP;
     }
     m.message = msg;

@@ -2,6 +2,7 @@
 // pictures, help requests and message boxes.
 #include <desktop.h>
 
+#include "desktop/framework_hooks.h"
 #include "desktop/input_post.h"
 #include "user/user_internal.h"
 
@@ -165,6 +166,10 @@ bool ClickControl(HWND dialog, int id, POINT client) {
 }
 
 void PumpUntilIdle() {
+    wm::PumpUntilIdle();
+    // The queue is empty: idle time, as a host's loop has it. What the idle work changes (a
+    // pane's new text) is painted before the pump returns.
+    framework_hooks::IdleMoment();
     wm::PumpUntilIdle();
 }
 

@@ -22,6 +22,11 @@ constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0
 class BitmapButtonTest : public ::testing::Test {
 protected:
     void SetUp() override { desktop::reset(); }
+    void TearDown() override {
+        if (dialog_.m_hWnd != nullptr)
+            dialog_.DestroyWindow();
+        desktop::AfxIdle(); // the temporary objects of the last paints
+    }
     void Open(const std::vector<std::string>& titles) {
         auto t =
             test_support::HostDialog("Buttons", 240, static_cast<short>(40 + 30 * titles.size()));

@@ -164,10 +164,8 @@ TEST_F(PercentBarTest, RegisteringTwiceKeepsOneClassAndAForeignClassIsRefused) {
     EXPECT_FALSE(::GetClassInfoA(AfxGetResourceHandle(), "CKPercentBar", &wc));
     EXPECT_TRUE(CKPercentBar::UnregisterClass("PROGRESS", RT_DIALOG)) << "not registered";
 
-    WNDCLASSA foreign{};
-    foreign.lpfnWndProc = ::DefWindowProcA;
-    foreign.hInstance = AfxGetResourceHandle();
-    foreign.lpszClassName = "CKPercentBar";
+    const WNDCLASSA foreign{0,       ::DefWindowProcA, 0,       0,       AfxGetResourceHandle(),
+                            nullptr, nullptr,          nullptr, nullptr, "CKPercentBar"};
     ASSERT_NE(::RegisterClassA(&foreign), 0);
     EXPECT_FALSE(CKPercentBar::RegisterClass("PROGRESS", RT_DIALOG));
     EXPECT_EQ(CKPercentBar::pfnSuperWndProc, statics.lpfnWndProc);

@@ -28,11 +28,8 @@ protected:
     void SetUp() override {
         desktop::reset();
         g_deleted = 0;
-        WNDCLASSA wc{};
-        wc.style = CS_SAVEBITS;
-        wc.lpfnWndProc = ::DefWindowProcA;
-        wc.hInstance = AfxGetInstanceHandle();
-        wc.lpszClassName = kTipClass;
+        const WNDCLASSA wc{CS_SAVEBITS, ::DefWindowProcA, 0,       0,       AfxGetInstanceHandle(),
+                           nullptr,     nullptr,          nullptr, nullptr, kTipClass};
         ASSERT_NE(::RegisterClassA(&wc), 0);
         // The host: a captioned window with an edit that has the focus and its caret.
         host_ = ::CreateWindowExA(0, "#32770", "Host", WS_POPUP | WS_CAPTION | WS_VISIBLE, 100, 100,
