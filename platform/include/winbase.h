@@ -143,6 +143,7 @@ static_assert(offsetof(WIN32_FIND_DATAA, cFileName) == 44, "WIN32_FIND_DATAA lay
 #define ERROR_DIR_NOT_EMPTY 145L
 #define ERROR_ALREADY_EXISTS 183L
 #define ERROR_FILENAME_EXCED_RANGE 206L
+#define ERROR_DIRECTORY 267L
 #define ERROR_MORE_DATA 234L
 #define ERROR_RESOURCE_DATA_NOT_FOUND 1812L
 #define ERROR_RESOURCE_TYPE_NOT_FOUND 1813L
@@ -229,7 +230,12 @@ DWORD WINAPI GetTempPathA(DWORD size, LPSTR buffer);
 #define DeleteFile DeleteFileA
 #define CreateDirectory CreateDirectoryA
 #define RemoveDirectory RemoveDirectoryA
+// "<path>\\<up to 3 prefix characters><hex of unique>.TMP". A unique of 0 creates the file under
+// the first free number and returns it; any other unique only makes the name (its low 16 bits).
+// 0 when the folder does not exist.
+UINT WINAPI GetTempFileNameA(LPCSTR path, LPCSTR prefix, UINT unique, LPSTR tempFileName);
 #define GetTempPath GetTempPathA
+#define GetTempFileName GetTempFileNameA
 
 // Plain whole-file access, enough for a host or a test to write and read its own files.
 HANDLE WINAPI CreateFileA(LPCSTR path, DWORD access, DWORD shareMode, LPVOID securityAttributes,
@@ -255,8 +261,14 @@ UINT WINAPI GetWindowsDirectoryA(LPSTR buffer, UINT size);
 
 DWORD WINAPI GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue,
                                       LPSTR returned, DWORD size, LPCSTR fileName);
-// The leading decimal digits of the value (with a sign), else the default.
+// The leading decimal digits of the value (with a sign), else the default. A null section or
+// key reads the first name of the list GetPrivateProfileStringA gives.
 UINT WINAPI GetPrivateProfileIntA(LPCSTR section, LPCSTR key, INT defaultValue, LPCSTR fileName);
+// The section's lines ("key=value", and other lines that are not comments), each terminated, the
+// list ended by a second zero; cut as the lists above. A null file means the user profile.
+DWORD WINAPI GetPrivateProfileSectionA(LPCSTR section, LPSTR returned, DWORD size,
+                                       LPCSTR fileName);
+DWORD WINAPI GetPrivateProfileSectionNamesA(LPSTR returned, DWORD size, LPCSTR fileName);
 // A null value deletes the key, a null key the whole section.
 BOOL WINAPI WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR fileName);
 
@@ -270,6 +282,8 @@ BOOL WINAPI WriteProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value);
 #define GetPrivateProfileString GetPrivateProfileStringA
 #define GetPrivateProfileInt GetPrivateProfileIntA
 #define WritePrivateProfileString WritePrivateProfileStringA
+#define GetPrivateProfileSection GetPrivateProfileSectionA
+#define GetPrivateProfileSectionNames GetPrivateProfileSectionNamesA
 #define GetProfileString GetProfileStringA
 #define GetProfileInt GetProfileIntA
 #define WriteProfileString WriteProfileStringA
@@ -294,6 +308,7 @@ void WINAPI Sleep(DWORD milliseconds);
 // ---- Process -----------------------------------------------------------------------------------
 
 DWORD WINAPI GetCurrentProcessId();
+DWORD WINAPI GetCurrentThreadId();
 
 // ---- Last error --------------------------------------------------------------------------------
 

@@ -126,6 +126,7 @@ HWND CreateDialogFromTemplate(HINSTANCE instance, const DLGTEMPLATE* t, HWND par
         delete info;
         return nullptr;
     }
+    FreeDialogInfo(w); // one its procedure may have made while it was created
     w->dialog = info;
     SetWindowLongPtrA(h, DWLP_DLGPROC, (LONG_PTR)proc);
     if (info->font) {

@@ -22,6 +22,9 @@ struct EditState {
     int leftMargin = 1;
     int rightMargin = 1;
     int scrollX = 0; // pixels of text scrolled out at the left
+    HWND notify = nullptr; // the parent it was created with, told of changes even when unowned
+    bool hasFormatRect = false; // EM_SETRECT gave one (multiline edits)
+    RECT formatRect{};
 };
 
 // The text as the user sees it: the real text, or password characters. No copy is made: the
@@ -35,8 +38,18 @@ struct EditLine {
 };
 EditLine EditLayout(HWND hwnd, const EditState& state, HDC measured);
 
-// Scrolls horizontally, as little as possible, so the caret is inside the visible part.
+// Scrolls horizontally, as little as possible, so the caret is inside the visible part, and
+// moves the system caret there while the edit has the focus.
 void EditScrollToCaret(HWND hwnd, EditState& state);
+
+// EM_GETRECT: the formatting rectangle, the client area within the margins, one line high for
+// a single-line edit.
+RECT EditFormatRect(HWND hwnd, const EditState& state);
+// EM_SETRECT (multiline edits): the rectangle is kept, cut to whole lines and to the client.
+void EditSetFormatRect(HWND hwnd, EditState& state, const RECT& wanted);
+
+// The focused edit owns the system caret, one line high, at its insertion point.
+void EditCreateCaret(HWND hwnd, const EditState& state);
 
 // The character boundary nearest to client x.
 std::size_t EditCharFromX(HWND hwnd, const EditState& state, int x);
