@@ -50,6 +50,25 @@ bool SurfacePointVisible(const Target& t, int x, int y);
 // an invalid handle.
 bool BrushColor(HBRUSH brush, COLORREF* color);
 
+// What a brush paints on one target: one pixel everywhere, or a tile repeated from the device
+// origin (hatched and pattern brushes). A hatched brush under TRANSPARENT leaves the pixels
+// between its lines alone.
+struct BrushPaint {
+    bool tiled = false;
+    std::uint32_t pixel = 0;
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> tile;
+    std::vector<bool> paints; // per tile pixel, false where the pixel is left alone
+    int originX = 0;          // the device origin in surface coordinates
+    int originY = 0;
+    bool At(int x, int y, std::uint32_t* pixel) const;
+};
+// False for a null brush or an invalid handle.
+bool GetBrushPaint(const Target& t, HBRUSH brush, BrushPaint* paint);
+// Fills a rectangle in surface coordinates, clipped, with a brush's paint.
+void FillSurfaceBrush(const Target& t, RECT r, const BrushPaint& paint, int rop2 = R2_COPYPEN);
+
 // The screen framebuffer (framebuffer.cpp).
 struct Screen {
     int width = 0;

@@ -266,8 +266,7 @@ DWORD WINAPI GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR default
 UINT WINAPI GetPrivateProfileIntA(LPCSTR section, LPCSTR key, INT defaultValue, LPCSTR fileName);
 // The section's lines ("key=value", and other lines that are not comments), each terminated, the
 // list ended by a second zero; cut as the lists above. A null file means the user profile.
-DWORD WINAPI GetPrivateProfileSectionA(LPCSTR section, LPSTR returned, DWORD size,
-                                       LPCSTR fileName);
+DWORD WINAPI GetPrivateProfileSectionA(LPCSTR section, LPSTR returned, DWORD size, LPCSTR fileName);
 DWORD WINAPI GetPrivateProfileSectionNamesA(LPSTR returned, DWORD size, LPCSTR fileName);
 // A null value deletes the key, a null key the whole section.
 BOOL WINAPI WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR fileName);
@@ -304,6 +303,11 @@ DWORD WINAPI GetTickCount();
 void WINAPI GetLocalTime(LPSYSTEMTIME time);
 void WINAPI GetSystemTime(LPSYSTEMTIME time);
 void WINAPI Sleep(DWORD milliseconds);
+
+#define INFINITE 0xFFFFFFFF
+#define WAIT_OBJECT_0 0x00000000L
+#define WAIT_TIMEOUT 258L
+#define WAIT_FAILED ((DWORD)0xFFFFFFFF)
 
 // ---- Process -----------------------------------------------------------------------------------
 

@@ -26,6 +26,7 @@ struct WindowClass {
     int wndExtra = 0;
     HINSTANCE instance = nullptr;
     HICON icon = nullptr;
+    HICON smallIcon = nullptr;
     HCURSOR cursor = nullptr;
     HBRUSH background = nullptr;
     std::string menuName;
