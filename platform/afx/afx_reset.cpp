@@ -35,8 +35,6 @@ void ResetAfx() {
 namespace {
 // Loading the layer enrols its reset with the kernel's registry.
 struct Enrol {
-    Enrol() {
-        platform_reset::Register(platform_reset::Layer::afx, platform_reset::ResetAfx);
-    }
+    Enrol() { platform_reset::Register(platform_reset::Layer::afx, platform_reset::ResetAfx); }
 } const enrolled;
 } // namespace

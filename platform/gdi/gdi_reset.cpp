@@ -28,8 +28,6 @@ void ResetGdi() {
 namespace {
 // Loading the layer enrols its reset with the kernel's registry.
 struct Enrol {
-    Enrol() {
-        platform_reset::Register(platform_reset::Layer::gdi, platform_reset::ResetGdi);
-    }
+    Enrol() { platform_reset::Register(platform_reset::Layer::gdi, platform_reset::ResetGdi); }
 } const enrolled;
 } // namespace

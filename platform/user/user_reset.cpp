@@ -65,8 +65,6 @@ void ResetUser() {
 namespace {
 // Loading the layer enrols its reset with the kernel's registry.
 struct Enrol {
-    Enrol() {
-        platform_reset::Register(platform_reset::Layer::user, platform_reset::ResetUser);
-    }
+    Enrol() { platform_reset::Register(platform_reset::Layer::user, platform_reset::ResetUser); }
 } const enrolled;
 } // namespace

@@ -10,8 +10,8 @@ using controls_conformance::CreateChild;
 namespace {
 
 HWND Plain() {
-    return CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr,
-                           nullptr, GetModuleHandleA(nullptr), nullptr);
+    return CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
 }
 
 DWORD Bars(HWND hwnd) {

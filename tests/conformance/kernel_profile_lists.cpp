@@ -105,30 +105,28 @@ CONFORMANCE_TEST(KernelProfileKeyListOfAnEmptyOrMissingSectionIsTheDefault) {
     std::string file = File();
     char buffer[16];
     std::memset(buffer, '#', sizeof buffer);
-    CHECK_EQ(3u, (unsigned)GetPrivateProfileStringA("Three", nullptr, "def", buffer,
-                                                    sizeof buffer, file.c_str()));
+    CHECK_EQ(3u, (unsigned)GetPrivateProfileStringA("Three", nullptr, "def", buffer, sizeof buffer,
+                                                    file.c_str()));
     CHECK_STR_EQ("def", buffer);
     CHECK_EQ(3u, (unsigned)GetPrivateProfileStringA("Missing", nullptr, "def", buffer,
                                                     sizeof buffer, file.c_str()));
     CHECK_STR_EQ("def", buffer);
     // A section without lines lists nothing, double-terminated.
     std::memset(buffer, '#', sizeof buffer);
-    CHECK_EQ(0u, (unsigned)GetPrivateProfileSectionA("Three", buffer, sizeof buffer,
-                                                     file.c_str()));
+    CHECK_EQ(0u, (unsigned)GetPrivateProfileSectionA("Three", buffer, sizeof buffer, file.c_str()));
     CHECK_EQ('\0', buffer[0]);
     CHECK_EQ('\0', buffer[1]);
     // A missing file has no sections.
     std::string missing = conformance::TempPath("missing.ini");
-    CHECK_EQ(0u, (unsigned)GetPrivateProfileSectionNamesA(buffer, sizeof buffer,
-                                                          missing.c_str()));
+    CHECK_EQ(0u, (unsigned)GetPrivateProfileSectionNamesA(buffer, sizeof buffer, missing.c_str()));
     CHECK_EQ('\0', buffer[0]);
 }
 
 CONFORMANCE_TEST(KernelProfileIntWithNullNamesReadsTheList) {
     std::string file = conformance::TempPath("numbers.ini");
     CHECK(conformance::WriteTextFile(file, "[12]\r\nA=7\r\n"));
-    CHECK_EQ(12u, GetPrivateProfileIntA(nullptr, nullptr, 5, file.c_str())); // section "12"
-    CHECK_EQ(0u, GetPrivateProfileIntA("12", nullptr, 5, file.c_str()));     // key "A"
+    CHECK_EQ(12u, GetPrivateProfileIntA(nullptr, nullptr, 5, file.c_str()));  // section "12"
+    CHECK_EQ(0u, GetPrivateProfileIntA("12", nullptr, 5, file.c_str()));      // key "A"
     CHECK_EQ(0u, GetPrivateProfileIntA(nullptr, nullptr, 5, File().c_str())); // "One"
     std::string missing = conformance::TempPath("none.ini");
     CHECK_EQ(5u, GetPrivateProfileIntA(nullptr, nullptr, 5, missing.c_str()));

@@ -8,8 +8,8 @@
 namespace {
 
 HWND Dialog() {
-    return CreateWindowExA(0, "#32770", "", WS_POPUP | WS_VISIBLE, 0, 0, 300, 300, nullptr,
-                           nullptr, GetModuleHandleA(nullptr), nullptr);
+    return CreateWindowExA(0, "#32770", "", WS_POPUP | WS_VISIBLE, 0, 0, 300, 300, nullptr, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
 }
 
 HWND Child(HWND parent, const char* className, int id, DWORD style, DWORD exStyle = 0) {
@@ -69,9 +69,8 @@ void CheckSteps(Walk walk, HWND dlg, const Step* steps, size_t count) {
             conformance::Fail(__FILE__, steps[k].line,
                               "from id " + conformance::Show(GetDlgCtrlID(steps[k].from)) +
                                   (steps[k].previous ? " backwards" : " forwards") +
-                                  ": expected id " +
-                                  conformance::Show(GetDlgCtrlID(steps[k].to)) + ", got id " +
-                                  conformance::Show(GetDlgCtrlID(got)));
+                                  ": expected id " + conformance::Show(GetDlgCtrlID(steps[k].to)) +
+                                  ", got id " + conformance::Show(GetDlgCtrlID(got)));
     }
 }
 
@@ -89,7 +88,7 @@ CONFORMANCE_TEST(UserNextDlgTabItemThroughNestedContainers) {
         {t.a, TRUE, t.i, __LINE__},
         {t.b, TRUE, t.a, __LINE__},
         {t.d, TRUE, t.c, __LINE__},
-        {t.e, TRUE, t.d, __LINE__}, // into the last control of the nested container
+        {t.e, TRUE, t.d, __LINE__},  // into the last control of the nested container
         {t.f, FALSE, t.i, __LINE__}, // a start control that is no tab stop
         {t.f, TRUE, t.e, __LINE__},
         {t.h, FALSE, t.i, __LINE__}, // a start control inside a hidden container
@@ -113,20 +112,21 @@ CONFORMANCE_TEST(UserNextDlgTabItemThroughNestedContainers) {
 
 CONFORMANCE_TEST(UserNextDlgGroupItemWithinGroupsAndWraps) {
     Tree t = MakeTree();
-    const Step steps[] = {
-        {t.a, FALSE, t.a, __LINE__}, // a group of one
-        {t.a, TRUE, t.a, __LINE__},
-        {t.b, FALSE, t.c, __LINE__}, // groups run through containers
-        {t.c, FALSE, t.d, __LINE__},
-        {t.d, FALSE, t.b, __LINE__}, // and wrap to the group's start
-        {t.b, TRUE, t.d, __LINE__},
-        {t.e, FALSE, t.f, __LINE__}, // tab stops do not matter, usable controls do
-        {t.f, FALSE, t.i, __LINE__}, // past the disabled control and the hidden container
-        {t.i, FALSE, t.e, __LINE__},
-        {t.e, TRUE, t.i, __LINE__},
-        {t.i, TRUE, t.f, __LINE__},
-        {nullptr, FALSE, t.a, __LINE__}, // the first control
-    };
+    const Step steps[] =
+        {
+            {t.a, FALSE, t.a, __LINE__}, // a group of one
+            {t.a, TRUE, t.a, __LINE__},
+            {t.b, FALSE, t.c, __LINE__}, // groups run through containers
+            {t.c, FALSE, t.d, __LINE__},
+            {t.d, FALSE, t.b, __LINE__}, // and wrap to the group's start
+            {t.b, TRUE, t.d, __LINE__},
+            {t.e, FALSE, t.f, __LINE__}, // tab stops do not matter, usable controls do
+            {t.f, FALSE, t.i, __LINE__}, // past the disabled control and the hidden container
+            {t.i, FALSE, t.e, __LINE__},
+            {t.e, TRUE, t.i, __LINE__},
+            {t.i, TRUE, t.f, __LINE__},
+            {nullptr, FALSE, t.a, __LINE__}, // the first control
+        };
     CheckSteps(Group, t.dlg, steps, sizeof steps / sizeof steps[0]);
     DestroyWindow(t.dlg);
 }
@@ -139,7 +139,7 @@ CONFORMANCE_TEST(UserNextDlgGroupItemGroupWrapsPastTheLastControl) {
     HWND y = Child(dlg, "BUTTON", 2, WS_VISIBLE | WS_GROUP);
     HWND z = Child(dlg, "BUTTON", 3, WS_VISIBLE);
     const Step steps[] = {
-        {x, FALSE, y, __LINE__}, {x, TRUE, z, __LINE__}, {z, FALSE, x, __LINE__},
+        {x, FALSE, y, __LINE__}, {x, TRUE, z, __LINE__},  {z, FALSE, x, __LINE__},
         {y, TRUE, x, __LINE__},  {y, FALSE, z, __LINE__},
     };
     CheckSteps(Group, dlg, steps, sizeof steps / sizeof steps[0]);

@@ -21,8 +21,8 @@ struct EditState {
     char passwordChar = '*';
     int leftMargin = 1;
     int rightMargin = 1;
-    int scrollX = 0; // pixels of text scrolled out at the left
-    HWND notify = nullptr; // the parent it was created with, told of changes even when unowned
+    int scrollX = 0;            // pixels of text scrolled out at the left
+    HWND notify = nullptr;      // the parent it was created with, told of changes even when unowned
     bool hasFormatRect = false; // EM_SETRECT gave one (multiline edits)
     RECT formatRect{};
 };

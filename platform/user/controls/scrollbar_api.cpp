@@ -14,8 +14,7 @@ bool IsControlBar(int bar) {
 
 int SetScrollPos(HWND hwnd, int nBar, int nPos, BOOL bRedraw) {
     if (IsControlBar(nBar)) {
-        return static_cast<int>(
-            SendMessageA(hwnd, SBM_SETPOS, static_cast<WPARAM>(nPos), bRedraw));
+        return static_cast<int>(SendMessageA(hwnd, SBM_SETPOS, static_cast<WPARAM>(nPos), bRedraw));
     }
     SCROLLINFO info{sizeof info, SIF_POS, 0, 0, 0, 0, 0};
     if (!wm::GetStandardScrollInfo(hwnd, nBar, &info)) {

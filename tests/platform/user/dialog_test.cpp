@@ -139,8 +139,8 @@ TEST_F(DialogTest, NextTabItemWrapsAndSkipsDisabledAndHiddenControls) {
         BOOL previous;
         HWND to;
     } rows[] = {
-        {name, FALSE, city},    {city, FALSE, zip},      {zip, FALSE, ok},
-        {cancel, FALSE, name},  {name, TRUE, cancel},    {zip, TRUE, city},
+        {name, FALSE, city},    {city, FALSE, zip},       {zip, FALSE, ok},
+        {cancel, FALSE, name},  {name, TRUE, cancel},     {zip, TRUE, city},
         {nullptr, FALSE, name}, {nullptr, TRUE, nullptr}, // as Windows answers
         {dlg, FALSE, name}, // the dialog itself counts as no start control
     };
