@@ -6,3 +6,6 @@
 #pragma once
 
 #include "afxwin.h"
+
+// Property sheets and pages.
+#include "afxprsht.h"

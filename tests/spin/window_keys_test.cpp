@@ -79,6 +79,8 @@ TEST_F(KeysTest, EachKeyIsAcceptedOrDroppedByItsFieldAndPosition) {
     }
 }
 
+// The bypass lasts only while the text is selected as Tab left it: once Home or a click moved
+// the caret, "10" with a 3 in front would have become month 310.
 TEST_F(KeysTest, TheFirstDigitAfterTabReplacesTheSelectedText) {
     SetIntl(k24Hour);
     ControlPlan plan;
@@ -92,15 +94,18 @@ TEST_F(KeysTest, TheFirstDigitAfterTabReplacesTheSelectedText) {
     EXPECT_EQ(dlg.fieldText(1, 2), "7") << "the rules would refuse a 7 in front of 45";
     Type("9");
     EXPECT_EQ(dlg.fieldText(1, 2), "7") << "after the first digit the rules apply again";
-}
-
-TEST_F(KeysTest, ControlCharactersAlwaysReachTheField) {
-    SpinDialog dlg({{1, eSpinDate}});
-    ::SetFocus(dlg.field(1, 3));
-    ::SetWindowTextA(dlg.field(1, 3), "98");
-    ::SendMessageA(dlg.field(1, 3), EM_SETSEL, 2, 2);
-    PressKey(VK_BACK);
-    EXPECT_EQ(dlg.fieldText(1, 3), "9");
+    for (bool click : {false, true}) {
+        ::SetWindowTextA(dlg.field(1, 2), "45");
+        ::SetFocus(dlg.field(1, 1));
+        PressKey(VK_TAB);
+        if (click) {
+            desktop::ClickWindow(dlg.field(1, 2), POINT{1, 5});
+        } else {
+            PressKey(VK_HOME);
+        }
+        Type("7");
+        EXPECT_EQ(dlg.fieldText(1, 2), "45") << (click ? "a click" : "Home") << " ended it";
+    }
 }
 
 struct StepRow {
@@ -153,44 +158,6 @@ TEST_F(KeysTest, AReadOnlyControlStillStepsAndTakesDesignatorLetters) {
     EditProbe::s_bAfterTab = FALSE;
     Type("1");
     EXPECT_EQ(dlg.fieldText(1, 2), "17") << "an accepted digit is what read-only stops";
-}
-
-TEST_F(KeysTest, AnyKeySequenceLeavesAValueInRangeOrNone) {
-    const char* const inputs[] = {"\x01\x7f\xff 99999999999999999999", "12:34\t\t-+*/",
-                                  "\xc3\xa9\xe2\x82\xac",
-                                  "0000000000000000000000000000000000000000000000"};
-    for (eSpinValueTypes kind : {eSpinTime, eSpinDate}) {
-        for (const char* intl : {k12Hour, k24Hour}) {
-            SetIntl(intl);
-            SpinDialog dlg({{1, kind}});
-            for (int n = 1; n <= 3; ++n) {
-                ::SetFocus(dlg.field(1, n));
-                for (const char* text : inputs) {
-                    Type(text);
-                    PressKey(VK_HOME);
-                    Type(text);
-                }
-            }
-            ::SetFocus(dlg.control(kButtonAfterId));
-            if (kind == eSpinTime) {
-                tagSpinTime t{99, 99, 0, 7};
-                if (dlg.spin(1)->Get(&t)) {
-                    EXPECT_LE(t.nHour, 23);
-                    EXPECT_LE(t.nMinute, 59);
-                }
-            } else {
-                tagSpinDate d{0, 0, 0, 0};
-                if (dlg.spin(1)->Get(&d)) {
-                    EXPECT_GE(d.nDay, 1);
-                    EXPECT_LE(d.nDay, 31);
-                    EXPECT_GE(d.nMonth, 1);
-                    EXPECT_LE(d.nMonth, 12);
-                    EXPECT_GE(d.nYear, 1980);
-                    EXPECT_LE(d.nYear, 2099);
-                }
-            }
-        }
-    }
 }
 
 } // namespace

@@ -48,8 +48,9 @@ RECT EditFormatRect(HWND hwnd, const EditState& state);
 // EM_SETRECT (multiline edits): the rectangle is kept, cut to whole lines and to the client.
 void EditSetFormatRect(HWND hwnd, EditState& state, const RECT& wanted);
 
-// The focused edit owns the system caret, one line high, at its insertion point.
-void EditCreateCaret(HWND hwnd, const EditState& state);
+// Keeps the system caret, while the edit has the focus, at the insertion point (caretX pixels
+// into the text).
+void EditPlaceCaret(HWND hwnd, const EditState& state, HDC measured, int caretX);
 
 // The character boundary nearest to client x.
 std::size_t EditCharFromX(HWND hwnd, const EditState& state, int x);

@@ -80,9 +80,14 @@ void EditScrollToCaret(HWND hwnd, EditState& state) {
     // Never leave blank space at the right while text is hidden at the left.
     scroll = std::min(scroll, std::max(0, width - visible));
     state.scrollX = std::max(0, scroll);
+    EditPlaceCaret(hwnd, state, measure.dc(), caretX);
+}
+
+void EditPlaceCaret(HWND hwnd, const EditState& state, HDC measured, int caretX) {
+    // The edit paints its own caret; the system caret only follows it, so that hosts reading
+    // GetCaretPos see where typing goes, as on Windows.
     if (state.focused) {
-        const EditLine line = EditLayout(hwnd, state, measure.dc());
-        SetCaretPos(line.originX + caretX, EditFormatRect(hwnd, state).top);
+        SetCaretPos(EditLayout(hwnd, state, measured).originX + caretX, 0);
     }
 }
 
@@ -116,12 +121,6 @@ void EditSetFormatRect(HWND hwnd, EditState& state, const RECT& wanted) {
     r.bottom = std::min(r.bottom, client.bottom);
     state.formatRect = r;
     state.hasFormatRect = true;
-}
-
-void EditCreateCaret(HWND hwnd, const EditState& state) {
-    MeasureScope measure(hwnd, state.font);
-    CreateCaret(hwnd, nullptr, 1, std::max(1, LineHeight(measure.dc())));
-    ShowCaret(hwnd);
 }
 
 std::size_t EditCharFromX(HWND hwnd, const EditState& state, int x) {

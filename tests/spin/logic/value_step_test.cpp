@@ -1,5 +1,7 @@
 #include "spin/logic/value_step.h"
 
+#include "spin/logic/days_in_month.h"
+
 #include <gtest/gtest.h>
 
 #include <cfloat>
@@ -12,20 +14,18 @@ namespace {
 TEST(StepWholeNumber, StopsAtTheLimits) {
     const struct {
         int value, min, max, step, n, expected;
-    } cases[] = {
-        {98, 0, 100, 5, 1, 100},
-        {100, 0, 100, 5, 1, 100},
-        {3, 0, 100, 5, -1, 0},
-        {10, 0, 100, 5, 15, 85},
-        {50, 10, 5, 1, 1, 5},
-        {50, 10, 5, 1, -1, 5},
-        {0, 0, 0, 0, 1, 0},
-        {0, 0, 0, 0, -15, 0},
-        {250, 0, 100, 1, 0, 100},
-        {INT_MAX, INT_MIN, INT_MAX, INT_MAX, 15, INT_MAX},
-        {INT_MIN, INT_MIN, INT_MAX, INT_MAX, -15, INT_MIN},
-        {0, INT_MIN, INT_MAX, INT_MIN, -1, INT_MAX},
-    };
+    } cases[] = {{98, 0, 100, 5, 1, 100},
+                 {100, 0, 100, 5, 1, 100},
+                 {3, 0, 100, 5, -1, 0},
+                 {10, 0, 100, 5, 15, 85},
+                 {50, 10, 5, 1, 1, 5},
+                 {50, 10, 5, 1, -1, 5},
+                 {0, 0, 0, 0, 1, 0},
+                 {0, 0, 0, 0, -15, 0},
+                 {250, 0, 100, 1, 0, 100},
+                 {INT_MAX, INT_MIN, INT_MAX, INT_MAX, 15, INT_MAX},
+                 {INT_MIN, INT_MIN, INT_MAX, INT_MAX, -15, INT_MIN},
+                 {0, INT_MIN, INT_MAX, INT_MIN, -1, INT_MAX}};
     for (const auto& c : cases) {
         int value = c.value;
         StepWholeNumber(value, c.min, c.max, c.step, c.n);
@@ -39,14 +39,12 @@ TEST(StepFraction, StopsAtTheLimits) {
         float value, min, max, step;
         int n;
         float expected;
-    } cases[] = {
-        {0.9f, 0.0f, 1.0f, 0.25f, 1, 1.0f},
-        {0.1f, 0.0f, 1.0f, 0.25f, -1, 0.0f},
-        {0.5f, 0.0f, 1.0f, 0.25f, 1, 0.75f},
-        {0.5f, 1.0f, 0.0f, 0.25f, 1, 0.0f},
-        {FLT_MAX, -FLT_MAX, FLT_MAX, FLT_MAX, 15, FLT_MAX},
-        {-FLT_MAX, -FLT_MAX, FLT_MAX, FLT_MAX, -15, -FLT_MAX},
-    };
+    } cases[] = {{0.9f, 0.0f, 1.0f, 0.25f, 1, 1.0f},
+                 {0.1f, 0.0f, 1.0f, 0.25f, -1, 0.0f},
+                 {0.5f, 0.0f, 1.0f, 0.25f, 1, 0.75f},
+                 {0.5f, 1.0f, 0.0f, 0.25f, 1, 0.0f},
+                 {FLT_MAX, -FLT_MAX, FLT_MAX, FLT_MAX, 15, FLT_MAX},
+                 {-FLT_MAX, -FLT_MAX, FLT_MAX, FLT_MAX, -15, -FLT_MAX}};
     for (const auto& c : cases) {
         float value = c.value;
         StepFraction(value, c.min, c.max, c.step, c.n);
@@ -62,14 +60,13 @@ struct TimeStep {
 
 TEST(StepTime, WrapsRoundTheClockAndFlipsTheDesignator) {
     const TimeStep cases[] = {
-        {23, 59, 2, 1, "PM", 0, 0},    {0, 0, 2, -1, "AM", 23, 59},   {23, 0, 1, 1, "", 0, 0},
-        {10, 0, 1, 15, "", 1, 0},      {0, 30, 1, -1, "", 23, 30},    {10, 50, 2, 15, "", 11, 5},
-        {9, 15, 3, 1, "AM", 21, 15},   {21, 15, 3, -1, "PM", 9, 15},  {9, 15, 3, -15, "AM", 21, 15},
-        {9, 15, 3, 1, "", 9, 15},      {9, 15, 3, 1, nullptr, 9, 15}, {9, 15, 3, 1, "xx", 9, 15},
+        {23, 59, 2, 1, "PM", 0, 0},   {0, 0, 2, -1, "AM", 23, 59},   {23, 0, 1, 1, "", 0, 0},
+        {10, 0, 1, 15, "", 1, 0},     {0, 30, 1, -1, "", 23, 30},    {10, 50, 2, 15, "", 11, 5},
+        {9, 15, 3, 1, "AM", 21, 15},  {21, 15, 3, -1, "PM", 9, 15},  {9, 15, 3, -15, "AM", 21, 15},
+        {9, 15, 3, 1, "", 9, 15},     {9, 15, 3, 1, nullptr, 9, 15}, {9, 15, 3, 1, "xx", 9, 15},
         {0, 15, 3, 1, "PM", 12, 15}, // an hour typed as 0 with PM stays on the clock
-        {9, 15, 0, 1, "AM", 9, 15},    {9, 15, 4, 1, "AM", 9, 15},    {5, 0, 1, INT_MAX, "", 12, 0},
-        {5, 0, 2, INT_MIN, "", 2, 52},
-    };
+        {9, 15, 0, 1, "AM", 9, 15},   {9, 15, 4, 1, "AM", 9, 15},    {5, 0, 1, INT_MAX, "", 12, 0},
+        {5, 0, 2, INT_MIN, "", 2, 52}};
     const Designators designators{"AM", "PM"};
     for (const auto& c : cases) {
         tagSpinTime t{static_cast<std::uint8_t>(c.hour), static_cast<std::uint8_t>(c.minute), 30,
@@ -104,7 +101,8 @@ const DateStep kDateSteps[] = {
     {"page up on the month", 31, 12, 1999, eFocusMonth, 15, 31, 3, 2001},
     {"year clamp keeps day and month", 1, 1, 1980, eFocusDay, -1, 31, 12, 1980},
     {"upper year clamp", 31, 12, 2099, eFocusDay, 1, 1, 1, 2099},
-    {"year step does not check the day", 29, 2, 2000, eFocusYear, 1, 29, 2, 2001},
+    {"year step keeps the day in its month", 29, 2, 2000, eFocusYear, 1, 28, 2, 2001},
+    {"year step into a leap year keeps 29 February", 29, 2, 2000, eFocusYear, 4, 29, 2, 2004},
     {"year up at the limit", 10, 6, 2099, eFocusYear, 1, 10, 6, 2099},
     {"year down at the limit", 10, 6, 1980, eFocusYear, -15, 10, 6, 1980},
     {"a typed year far below", 10, 6, 5, eFocusYear, -15, 10, 6, 1980},
@@ -115,8 +113,10 @@ const DateStep kDateSteps[] = {
     {"month 0 month up", 10, 0, 2000, eFocusMonth, 1, 10, 1, 2000},
     {"typed month 13 month up", 10, 13, 2000, eFocusMonth, 1, 10, 2, 2001},
     {"typed day 40 day up", 40, 1, 2000, eFocusDay, 1, 10, 2, 2000},
-    {"a day byte past 127 is below zero", 200, 3, 1999, eFocusDay, 0, 3, 1, 1999},
-    {"a month byte past 127 is below zero", 5, 250, 2000, eFocusMonth, 0, 5, 6, 1999},
+    {"a day byte past 127 counts forward", 200, 3, 1999, eFocusDay, 0, 16, 9, 1999},
+    {"a month byte past 127 counts forward", 5, 250, 2000, eFocusMonth, 0, 5, 10, 2020},
+    {"day 1 page down never wraps to day 242", 1, 3, 1999, eFocusDay, -15, 14, 2, 1999},
+    {"a month step leaves no day 0", 0, 5, 2000, eFocusMonth, 1, 1, 6, 2000},
     {"typed day 31 of a 30-day month, day up", 31, 4, 1999, eFocusDay, 1, 2, 5, 1999},
 };
 
@@ -129,6 +129,20 @@ TEST(StepDate, CarriesAndClamps) {
         EXPECT_EQ(d.nMonth, c.em) << c.name;
         EXPECT_EQ(d.nYear, c.ey) << c.name;
         EXPECT_EQ(d.nDayOfWeek, 3) << c.name;
+    }
+}
+
+TEST(StepDate, StepsOfAnySizeStopAtTheYearsWithARealDate) {
+    for (int n : {INT_MAX, INT_MIN, 1000000, -1000000}) {
+        for (eDateFocus component : {eFocusDay, eFocusMonth, eFocusYear}) {
+            tagSpinDate d{31, 1, 2000, 0};
+            StepDate(d, static_cast<eDateOrder>(16), static_cast<int>(component), n);
+            EXPECT_EQ(d.nYear, n > 0 ? 2099 : 1980) << n;
+            EXPECT_GE(d.nMonth, 1) << n;
+            EXPECT_LE(d.nMonth, 12) << n;
+            EXPECT_GE(d.nDay, 1) << n;
+            EXPECT_LE(d.nDay, DaysInMonth(d.nMonth, d.nYear)) << n;
+        }
     }
 }
 
