@@ -70,10 +70,13 @@ int SetStandardScrollInfo(HWND hwnd, int bar, const SCROLLINFO& info, BOOL) {
     b->pos = std::max(b->min, std::min(b->pos, LastPosition(*b)));
     if (info.fMask & (SIF_RANGE | SIF_PAGE | SIF_DISABLENOSCROLL)) {
         const bool scrolls = b->min < LastPosition(*b);
-        if (info.fMask & SIF_DISABLENOSCROLL) {
-            b->disabledArrows = scrolls ? ESB_ENABLE_BOTH : ESB_DISABLE_BOTH;
+        if (scrolls) {
+            b->disabledArrows = ESB_ENABLE_BOTH;
+            SetStyleBits(w, StyleBit(bar), true);
+        } else if (info.fMask & SIF_DISABLENOSCROLL) {
+            b->disabledArrows = ESB_DISABLE_BOTH;
         } else {
-            SetStyleBits(w, StyleBit(bar), scrolls);
+            SetStyleBits(w, StyleBit(bar), false);
         }
     }
     return b->pos;

@@ -13,14 +13,9 @@ using controls_conformance::Codes;
 using controls_conformance::CreateChild;
 using controls_conformance::Log;
 using controls_conformance::Parent;
+using controls_conformance::WindowText;
 
 namespace {
-
-std::string Text(HWND hwnd) {
-    char buffer[64] = {};
-    GetWindowTextA(hwnd, buffer, sizeof(buffer));
-    return buffer;
-}
 
 void Replace(HWND edit, const char* text) {
     SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
@@ -36,7 +31,7 @@ CONFORMANCE_TEST(ControlsEditNotifiesTheParentItWasCreatedWith) {
     CHECK(edit != nullptr);
     Log().clear();
     Replace(edit, "abc");
-    CHECK_STR_EQ("abc", Text(edit).c_str());
+    CHECK_STR_EQ("abc", WindowText(edit).c_str());
     CHECK(Codes(edit) == (std::vector<UINT>{EN_UPDATE, EN_CHANGE}));
     DestroyWindow(edit);
 }
@@ -48,13 +43,13 @@ CONFORMANCE_TEST(ControlsEditMaxTextWhenAReplacementMeetsTheLimit) {
     const std::vector<UINT> maxUpdateChange = {EN_MAXTEXT, EN_UPDATE, EN_CHANGE};
     Log().clear();
     Replace(edit, "cdef"); // what fits goes in
-    CHECK_STR_EQ("abcd", Text(edit).c_str());
+    CHECK_STR_EQ("abcd", WindowText(edit).c_str());
     CHECK(Codes(edit) == maxUpdateChange);
     // At the limit a program's replacement changes nothing, yet Windows reports the update and
     // the change after EN_MAXTEXT all the same.
     Log().clear();
     Replace(edit, "g");
-    CHECK_STR_EQ("abcd", Text(edit).c_str());
+    CHECK_STR_EQ("abcd", WindowText(edit).c_str());
     CHECK(Codes(edit) == maxUpdateChange);
     DestroyWindow(edit);
 }
@@ -63,10 +58,10 @@ CONFORMANCE_TEST(ControlsEditTakesCharsWithoutTheFocus) {
     HWND edit = CreateChild("EDIT", "", WS_BORDER, 101, 10, 10, 100, 20);
     SetFocus(nullptr);
     CHECK_EQ((LRESULT)1, SendMessageA(edit, WM_CHAR, 'x', 1));
-    CHECK_STR_EQ("x", Text(edit).c_str());
+    CHECK_STR_EQ("x", WindowText(edit).c_str());
     SetFocus(edit);
     CHECK_EQ((LRESULT)1, SendMessageA(edit, WM_CHAR, 'y', 1));
-    CHECK_STR_EQ("xy", Text(edit).c_str());
+    CHECK_STR_EQ("xy", WindowText(edit).c_str());
     DestroyWindow(edit);
 }
 
