@@ -44,7 +44,7 @@ HWND MakePage(HWND sheetWindow, size_t index) {
     Sheet* s = SheetOf(sheetWindow);
     HPROPSHEETPAGE handle = s->pages[index].handle;
     OwnedTemplate child;
-    if (!child.MakeChildOf(s->pages[index].dialogTemplate)) {
+    if (!child.MakeChildOf(s->pages[index].dialogTemplate, s->pages[index].templateSize)) {
         return nullptr;
     }
     // A framework attaches its page object to the window in this callback.
@@ -83,7 +83,7 @@ bool ShowPage(HWND sheetWindow, int index) {
         page = MakePage(sheetWindow, i); // never shown, or destroyed by someone since
     }
     s = SheetOf(sheetWindow);
-    if (!s || !page) {
+    if (!s || !page || i >= s->pages.size() || s->pages[i].hwnd != page) {
         return false;
     }
     HWND old = nullptr;
@@ -105,6 +105,9 @@ bool ShowPage(HWND sheetWindow, int index) {
         if (focusInOld) {
             SetFocus(s->tab);
         }
+    }
+    if (i >= s->pages.size() || s->pages[i].hwnd != page) {
+        return false; // the page went while it was being shown
     }
     bool pageHelp = (s->pages[i].handle->psp.dwFlags & PSP_HASHELP) != 0;
     if (s->help) {

@@ -31,7 +31,7 @@ HGDIOBJ WINAPI GetStockObject(int index) {
 HPEN WINAPI CreatePen(int style, int width, COLORREF color) {
     if (style < PS_SOLID || style > PS_INSIDEFRAME)
         return nullptr;
-    auto pen = MakeObject<Pen>();
+    auto pen = NewPen();
     if (!pen)
         return nullptr;
     pen->style = static_cast<UINT>(style);
@@ -50,7 +50,7 @@ HPEN WINAPI CreatePenIndirect(const LOGPEN* logpen) {
 }
 
 HBRUSH WINAPI CreateSolidBrush(COLORREF color) {
-    auto brush = MakeObject<Brush>();
+    auto brush = NewBrush();
     if (!brush)
         return nullptr;
     brush->color = color & 0x00FFFFFF;
@@ -60,7 +60,7 @@ HBRUSH WINAPI CreateSolidBrush(COLORREF color) {
 HBRUSH WINAPI CreateHatchBrush(int hatch, COLORREF color) {
     if (hatch < HS_HORIZONTAL || hatch > HS_DIAGCROSS)
         return nullptr;
-    auto brush = MakeObject<Brush>();
+    auto brush = NewBrush();
     if (!brush)
         return nullptr;
     brush->style = BS_HATCHED;
@@ -74,7 +74,7 @@ HBRUSH WINAPI CreatePatternBrush(HBITMAP bitmap) {
     Bitmap* source = LookupBitmap(bitmap);
     if (!source || source->width <= 0 || source->height <= 0)
         return nullptr;
-    auto brush = MakeObject<Brush>();
+    auto brush = NewBrush();
     if (!brush)
         return nullptr;
     brush->style = BS_PATTERN;

@@ -66,14 +66,12 @@ TEST_F(ContextHelp, FindsTheHelpFileBesideTheLibrary) {
                       std::string("[General]\nHelpFile=") + row.helpFile + "\n");
         desktop::ClearHelpRequests();
 
-        EXPECT_EQ(row.result, LaunchContextHelp(window_, 1234, 0) != FALSE)
-            << (row.helpFile ? row.helpFile : "no MAIN.INI");
+        SCOPED_TRACE(row.helpFile ? row.helpFile : "no MAIN.INI");
+        EXPECT_EQ(row.result, LaunchContextHelp(window_, 1234, 0) != FALSE);
         const std::vector<desktop::HelpRequest> requests = desktop::HelpRequests();
-        ASSERT_EQ(row.asked ? 1u : 0u, requests.size())
-            << (row.helpFile ? row.helpFile : "no MAIN.INI");
+        ASSERT_EQ(row.asked ? 1u : 0u, requests.size());
         if (row.asked) {
-            EXPECT_EQ(folder + row.asked, requests[0].file)
-                << (row.helpFile ? row.helpFile : "no MAIN.INI");
+            EXPECT_EQ(folder + row.asked, requests[0].file);
             EXPECT_EQ(window_, requests[0].hwnd);
             EXPECT_EQ(static_cast<UINT>(HELP_CONTEXT), requests[0].command);
             EXPECT_EQ(1234u, requests[0].data);
@@ -88,11 +86,12 @@ TEST_F(ContextHelp, ChoosesTheCommandAndReadsMainIniAfresh) {
         UINT command;
         DWORD data;
         UINT asked;
-    } cases[] = {{0, 42, HELP_CONTEXT},
-                 {0, 0, HELP_CONTENTS},
-                 {HELP_CONTEXTPOPUP, 42, HELP_CONTEXTPOPUP},
-                 {HELP_FINDER, 0, HELP_FINDER},
-                 {0, 0x12345678, HELP_CONTEXT}};
+    } cases[] = {
+        // clang-format off
+        {0, 42, HELP_CONTEXT}, {0, 0, HELP_CONTENTS}, {HELP_CONTEXTPOPUP, 42, HELP_CONTEXTPOPUP},
+        {HELP_FINDER, 0, HELP_FINDER}, {0, 0x12345678, HELP_CONTEXT},
+        // clang-format on
+    };
     for (const auto& c : cases) {
         desktop::ClearHelpRequests();
         EXPECT_TRUE(LaunchContextHelp(window_, c.data, c.command));

@@ -27,6 +27,11 @@ constexpr Rect kParent = Sized(100, 100, 600, 500);
 constexpr Rect kDialog = Sized(5, 7, 200, 100); // where it was created does not matter
 constexpr Rect kShort = Sized(100, 100, 600, 200);
 constexpr Rect kNone{};
+constexpr std::int32_t lo = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t hi = std::numeric_limits<std::int32_t>::max();
+constexpr Rect kAll{lo, lo, hi, hi};
+constexpr Rect kInverted{hi, hi, lo, lo};
+constexpr placement::Metrics kHuge{hi, hi, hi, hi};
 
 TEST(PlaceRect, LandsWhereTheRuleSays) {
     const struct {
@@ -37,6 +42,7 @@ TEST(PlaceRect, LandsWhereTheRuleSays) {
         bool menu;
         std::int32_t rule;
         Point at;
+        placement::Metrics metrics = kMetrics;
     } cases[] = {
         // clang-format off
         // 100 + (300 - 100), 100 + (250 - 50); the menu bar does not matter here.
@@ -67,6 +73,13 @@ TEST(PlaceRect, LandsWhereTheRuleSays) {
         {"odd widths",      Rect{0, 0, 1023, 767}, Sized(0, 0, 301, 101), false, kNone, false, 1, {361, 333}},
         {"halves apart",    kScreen,               Sized(0, 0, 301, 101), false, kNone, false, 1, {362, 334}},
         {"inverted window", kWork,                 Rect{0, 0, -3, -3},    false, kNone, false, 1, {513, 370}},
+        // At the 32-bit limits nothing overflows: too tall for the inverted parent, so
+        // cascaded, and too large for the work area, so back at its edges plus a frame (lo + hi);
+        // a position past the largest coordinate is held there.
+        {"extremes, rule 0", kAll, kAll, true, kInverted, true, 0, {-1, -1}, kHuge},
+        {"extremes, rule 1", kAll, kAll, true, kInverted, true, 1, {-1, -1}, kHuge},
+        {"extremes, rule 2", kAll, kAll, true, kInverted, true, 2, {-1, -1}, kHuge},
+        {"held at the limit", Rect{hi - 1, hi - 1, hi, hi}, Sized(0, 0, 10, 10), false, kNone, false, 1, {hi, hi}, {18, 19, hi, hi}},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -77,39 +90,11 @@ TEST(PlaceRect, LandsWhereTheRuleSays) {
         request.parent = c.parent;
         request.parentHasMenu = c.menu;
         request.rule = c.rule;
-        request.metrics = kMetrics;
+        request.metrics = c.metrics;
         const Point at = placement::PlaceRect(request);
         EXPECT_EQ(c.at.x, at.x) << c.name;
         EXPECT_EQ(c.at.y, at.y) << c.name;
     }
-}
-
-TEST(PlaceRect, ExtremeRectanglesNeitherOverflowNorLeaveTheRange) {
-    constexpr std::int32_t lo = std::numeric_limits<std::int32_t>::min();
-    constexpr std::int32_t hi = std::numeric_limits<std::int32_t>::max();
-    Request request;
-    request.metrics = placement::Metrics{hi, hi, hi, hi};
-    request.workArea = Rect{lo, lo, hi, hi};
-    request.window = Rect{lo, lo, hi, hi};
-    request.hasParent = true;
-    request.parent = Rect{hi, hi, lo, lo};
-    request.parentHasMenu = true;
-    for (std::int32_t rule : {0, 1, 2}) {
-        request.rule = rule;
-        // Too tall for the inverted parent, so cascaded; too large for the work area, so back
-        // at its left and top edges plus a frame: lo + hi.
-        const Point at = placement::PlaceRect(request);
-        EXPECT_EQ(-1, at.x) << "rule " << rule;
-        EXPECT_EQ(-1, at.y) << "rule " << rule;
-    }
-    request = Request{};
-    request.metrics = placement::Metrics{18, 19, hi, hi};
-    request.workArea = Rect{hi - 1, hi - 1, hi, hi};
-    request.window = Sized(0, 0, 10, 10);
-    request.rule = placement::CenterScreen;
-    const Point at = placement::PlaceRect(request);
-    EXPECT_EQ(hi, at.x) << "a position past the largest coordinate is held there";
-    EXPECT_EQ(hi, at.y);
 }
 
 } // namespace
