@@ -168,8 +168,9 @@ HWND WINAPI GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous) {
         return nullptr;
     }
     if (!c) {
-        // Without a start control the first control answers when it is usable, either way.
-        if (d->children.empty()) {
+        // Without a start control the first control answers when it is usable; backwards
+        // there is nothing before it, as with GetNextDlgTabItem.
+        if (d->children.empty() || previous) {
             return nullptr;
         }
         c = d->children.front();

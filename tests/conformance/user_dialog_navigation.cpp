@@ -128,6 +128,10 @@ CONFORMANCE_TEST(UserNextDlgGroupItemWithinGroupsAndWraps) {
             {nullptr, FALSE, t.a, __LINE__}, // the first control
         };
     CheckSteps(Group, t.dlg, steps, sizeof steps / sizeof steps[0]);
+    // Backwards from no start control: Wine answers NULL, as for the Tab order, and so does the
+    // platform; documented Windows would search from the last control. Both are accepted.
+    HWND before = GetNextDlgGroupItem(t.dlg, nullptr, TRUE);
+    CHECK(before == nullptr || before == t.a || before == t.i);
     DestroyWindow(t.dlg);
 }
 
