@@ -1,6 +1,5 @@
 // Painting with hatched and pattern brushes: the 8 by 8 hatch tiles and the tiling of a pattern
 // brush's bitmap, aligned to the device origin so neighbouring fills join seamlessly.
-#include "gdi/region_ops.h"
 #include "gdi/surface.h"
 
 #include <algorithm>
@@ -84,19 +83,13 @@ void FillSurfaceBrush(const Target& t, RECT r, const BrushPaint& paint, int rop2
     }
     if (rop2 == R2_NOP)
         return;
-    for (const RECT& c : *t.clip) {
-        RECT part;
-        if (!IntersectRects(r, c, &part))
-            continue;
-        for (LONG y = part.top; y < part.bottom; ++y) {
-            std::uint32_t* row = t.pixels + static_cast<std::size_t>(y) * t.width;
-            for (LONG x = part.left; x < part.right; ++x) {
-                std::uint32_t p;
-                if (paint.At(x, y, &p))
-                    row[x] = ApplyRop2(rop2, p, row[x]);
-            }
+    ForEachClippedRow(t, r, [&](std::uint32_t* row, LONG y, const RECT& part) {
+        for (LONG x = part.left; x < part.right; ++x) {
+            std::uint32_t p;
+            if (paint.At(x, y, &p))
+                row[x] = ApplyRop2(rop2, p, row[x]);
         }
-    }
+    });
 }
 
 } // namespace gdi

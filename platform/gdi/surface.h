@@ -3,6 +3,7 @@
 #pragma once
 
 #include "gdi/gdi_objects.h"
+#include "gdi/region_ops.h"
 
 #include <cstdint>
 #include <vector>
@@ -38,6 +39,18 @@ POINT LogicalToDevice(const DcState& state);
 // The pixel value a colour takes on this target (black or white on monochrome surfaces).
 std::uint32_t SurfaceColor(const Target& t, COLORREF color);
 std::uint32_t ApplyRop2(int rop2, std::uint32_t pen, std::uint32_t dst);
+
+// Calls paint(row, y, part) for each row of each part of r (surface coordinates) inside the clip;
+// row points at the surface row, part is the clipped rectangle.
+template <class Paint> void ForEachClippedRow(const Target& t, const RECT& r, Paint paint) {
+    for (const RECT& c : *t.clip) {
+        RECT part;
+        if (!IntersectRects(r, c, &part))
+            continue;
+        for (LONG y = part.top; y < part.bottom; ++y)
+            paint(t.pixels + static_cast<std::size_t>(y) * t.width, y, part);
+    }
+}
 
 // Fills a rectangle given in surface coordinates, clipped, with a binary raster operation.
 void FillSurfaceRect(const Target& t, RECT r, std::uint32_t pixel, int rop2 = R2_COPYPEN);
