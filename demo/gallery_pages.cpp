@@ -6,6 +6,7 @@
 #include "popup_tip_page.h"
 #include "property_sheet_page.h"
 #include "spin_page.h"
+#include "status_page.h"
 
 // A new page adds one line here.
 const GalleryPage* GalleryPages() {
@@ -16,6 +17,7 @@ const GalleryPage* GalleryPages() {
         {"bitmap-button", "Bitmap button", RunBitmapButtonPage, nullptr},
         {"dialog-base", "Dialog base", RunDialogBasePage, nullptr},
         {"property-sheet", "Property sheet", RunPropertySheetPage, nullptr},
+        {"status-bar", "Extended status bar", RunStatusPage, nullptr},
         {nullptr, nullptr, nullptr, nullptr},
     };
     return pages;
