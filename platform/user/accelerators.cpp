@@ -132,11 +132,13 @@ int WINAPI TranslateAcceleratorA(HWND hwnd, HACCEL accel, LPMSG msg) {
         if (!IsWindowEnabled(hwnd) || IsIconic(hwnd)) {
             return 1;
         }
+        // The handlers may change or destroy menus: keep the handle, not the record.
+        HMENU popup = holder->handle;
         SendMessageA(hwnd, WM_INITMENU, (WPARAM)menu, 0);
-        if (IsWindow(hwnd) && holder->handle != menu) {
+        if (IsWindow(hwnd) && popup != menu && LookupMenu(popup)) {
             HMENU parent = nullptr;
-            int pos = PositionOfPopup(menu, holder->handle, &parent);
-            SendMessageA(hwnd, WM_INITMENUPOPUP, (WPARAM)holder->handle, MAKELPARAM(pos, FALSE));
+            int pos = PositionOfPopup(menu, popup, &parent);
+            SendMessageA(hwnd, WM_INITMENUPOPUP, (WPARAM)popup, MAKELPARAM(pos, FALSE));
         }
         if (!IsWindow(hwnd)) {
             return 1;

@@ -358,9 +358,15 @@ void Mouse(Tracker& t, UINT msg, POINT screen) {
         while ((int)t.popups.size() > level + 1) {
             CloseTop(t);
         }
-        if (item >= 0 && Selectable(LookupMenu(t.popups.back().menu)->items[(size_t)item])) {
+        Menu* shown = LookupMenu(t.popups.back().menu);
+        if (shown && item >= 0 && (size_t)item < shown->items.size() &&
+            Selectable(shown->items[(size_t)item])) {
             SelectInTop(t, item, true);
+            // WM_MENUSELECT's handler may have changed the menu: look again.
             Menu* m = LookupMenu(t.popups.back().menu);
+            if (!m || (size_t)item >= m->items.size()) {
+                return;
+            }
             if (m->items[(size_t)item].popup && (down || msg == WM_MOUSEMOVE) &&
                 (size_t)level + 1 == t.popups.size()) {
                 OpenSubPopup(t, false);
