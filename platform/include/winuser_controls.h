@@ -198,8 +198,8 @@ typedef struct tagSCROLLINFO {
 typedef const SCROLLINFO* LPCSCROLLINFO;
 static_assert(sizeof(SCROLLINFO) == 28, "SCROLLINFO keeps its Win32 layout");
 
-// These act on scroll-bar controls (SB_CTL) through their SBM_ messages. Standard window scroll
-// bars (SB_HORZ, SB_VERT) are not drawn by this platform; the calls fail with 0 for them.
+// These act on scroll-bar controls (SB_CTL) through their SBM_ messages, and on a window's own
+// standard scroll bars (SB_HORZ, SB_VERT). EnableScrollBar works on controls only.
 int SetScrollPos(HWND hwnd, int nBar, int nPos, BOOL bRedraw);
 int GetScrollPos(HWND hwnd, int nBar);
 BOOL SetScrollRange(HWND hwnd, int nBar, int nMinPos, int nMaxPos, BOOL bRedraw);

@@ -1,6 +1,7 @@
 #include "desktop/layer_reset.h"
 
 #include "kernel/handle_table.h"
+#include "kernel/kernel_internal.h"
 #include "kernel/kernel_config.h"
 #include "kernel/profile_cache.h"
 
@@ -16,6 +17,7 @@ namespace platform_reset {
 // open handles.
 void kernel() {
     kernel::RemoveAllHandles();
+    kernel::FreeAllGlobalBlocks();
     kernel::RemoveTempFolders();
     resources::ClearAll();
     kernel::ResetDrives();

@@ -50,6 +50,14 @@ void EnsureStarted();
 
 struct DialogInfo;
 
+// A standard window scroll bar (WS_VSCROLL, WS_HSCROLL) as SetScrollInfo keeps it.
+struct WindowScrollBar {
+    int min = 0;
+    int max = 0;
+    UINT page = 0;
+    int pos = 0;
+};
+
 struct Window {
     HWND handle = nullptr;
     WindowClass* cls = nullptr;
@@ -70,6 +78,8 @@ struct Window {
     std::vector<BYTE> extra;
     std::map<std::string, HANDLE> props;
     DialogInfo* dialog = nullptr;
+    WindowScrollBar vscroll;
+    WindowScrollBar hscroll;
 
     // Paint state: a bounding rectangle of what needs painting, in client coordinates.
     RECT update{};
@@ -143,6 +153,12 @@ std::vector<RECT> VisibleRects(const Window* w, bool wholeWindow);
 void VisibleRectsInto(const Window* w, bool wholeWindow, std::vector<RECT>* rects);
 void PaintDesktop(const std::vector<RECT>& screenRects);
 void DrawNonClient(Window* w);
+// The standard scroll bars in the non-client area: drawn into `inside` (window coordinates, the
+// area within the frames), and a click on one turned into WM_VSCROLL/WM_HSCROLL codes.
+void DrawWindowScrollBars(Window* w, HDC dc, const RECT& inside);
+void ClickWindowScrollBar(Window* w, int hit, POINT screen);
+int SetWindowScrollInfo(HWND hwnd, int nBar, const SCROLLINFO* info, BOOL redraw);
+BOOL GetWindowScrollInfo(HWND hwnd, int nBar, SCROLLINFO* info);
 
 // ---- Focus and activation ------------------------------------------------------------------
 
