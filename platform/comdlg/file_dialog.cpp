@@ -21,7 +21,7 @@ namespace {
 
 resources::DialogTemplate FileTemplate() {
     resources::DialogTemplate t;
-    t.style = DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    t.style = DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
     t.caption = "Open";
     t.fontFace = "MS Sans Serif";
     t.pointSize = 8;
@@ -348,7 +348,8 @@ void OnOk(FileDialog& d) {
     const OPENFILENAMEA& ofn = *d.ofn;
     if (plainName && ofn.lpstrDefExt != nullptr && ofn.lpstrDefExt[0] != '\0' &&
         ExtensionOffset(path) == path.size() && (d.save || !IsFile(path))) {
-        const std::string extended = path + "." + std::string(ofn.lpstrDefExt, strnlen(ofn.lpstrDefExt, 32));
+        const std::string extended =
+            path + "." + std::string(ofn.lpstrDefExt, strnlen(ofn.lpstrDefExt, 32));
         if (extended.size() < 260) {
             path = extended;
         }
@@ -433,8 +434,8 @@ void OnCommand(FileDialog& d, WORD id, WORD code) {
 
 void Initialise(FileDialog& d) {
     const OPENFILENAMEA& ofn = *d.ofn;
-    SetWindowTextA(d.hwnd, ofn.lpstrTitle != nullptr ? ofn.lpstrTitle
-                                                       : (d.save ? "Save As" : "Open"));
+    SetWindowTextA(d.hwnd,
+                   ofn.lpstrTitle != nullptr ? ofn.lpstrTitle : (d.save ? "Save As" : "Open"));
     if (!(ofn.Flags & OFN_SHOWHELP)) {
         ShowWindow(GetDlgItem(d.hwnd, pshHelp), SW_HIDE);
     }
@@ -444,7 +445,8 @@ void Initialise(FileDialog& d) {
     CheckDlgButton(d.hwnd, chx1, (ofn.Flags & OFN_READONLY) ? BST_CHECKED : BST_UNCHECKED);
     SendDlgItemMessageA(d.hwnd, edt1, EM_LIMITTEXT, 259, 0);
     FillTypesAndDrives(d);
-    SetDlgItemTextA(d.hwnd, edt1, d.initialName.empty() ? d.pattern.c_str() : d.initialName.c_str());
+    SetDlgItemTextA(d.hwnd, edt1,
+                    d.initialName.empty() ? d.pattern.c_str() : d.initialName.c_str());
     ChangeFolder(d, d.folder);
 }
 
@@ -549,9 +551,8 @@ BOOL RunFileDialog(OPENFILENAMEA* ofn, bool save) {
     }
 
     EnsureTemplate(MAKEINTRESOURCEA(FILEOPENORD), FileTemplate);
-    const INT_PTR result = DialogBoxParamA(Module(), MAKEINTRESOURCEA(FILEOPENORD),
-                                           ofn->hwndOwner, FileDialogProc,
-                                           reinterpret_cast<LPARAM>(&d));
+    const INT_PTR result = DialogBoxParamA(Module(), MAKEINTRESOURCEA(FILEOPENORD), ofn->hwndOwner,
+                                           FileDialogProc, reinterpret_cast<LPARAM>(&d));
     if (result == -1) {
         SetError(CDERR_DIALOGFAILURE);
         return FALSE;

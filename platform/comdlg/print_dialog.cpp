@@ -24,7 +24,7 @@ namespace {
 
 resources::DialogTemplate BaseTemplate(const char* caption, short cy) {
     resources::DialogTemplate t;
-    t.style = DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    t.style = DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
     t.caption = caption;
     t.fontFace = "MS Sans Serif";
     t.pointSize = 8;
@@ -115,8 +115,8 @@ int PrinterCombo(const PrintDialog& d) {
 }
 
 void ShowPort(PrintDialog& d) {
-    const int index = static_cast<int>(
-        SendDlgItemMessageA(d.hwnd, PrinterCombo(d), CB_GETCURSEL, 0, 0));
+    const int index =
+        static_cast<int>(SendDlgItemMessageA(d.hwnd, PrinterCombo(d), CB_GETCURSEL, 0, 0));
     if (index >= 0 && static_cast<std::size_t>(index) < d.printers.size()) {
         d.choice.printer = index;
         SetDlgItemTextA(d.hwnd, stc5, d.printers[static_cast<std::size_t>(index)].port.c_str());
@@ -137,7 +137,8 @@ void Initialise(PrintDialog& d) {
     }
     if (d.setup) {
         for (const PaperSize& paper : kPapers) {
-            SendDlgItemMessageA(d.hwnd, cmb2, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(paper.name));
+            SendDlgItemMessageA(d.hwnd, cmb2, CB_ADDSTRING, 0,
+                                reinterpret_cast<LPARAM>(paper.name));
         }
         SendDlgItemMessageA(d.hwnd, cmb2, CB_SETCURSEL, d.choice.paper == DMPAPER_A4 ? 1 : 0, 0);
         CheckRadioButton(d.hwnd, rad1, rad2,
@@ -180,8 +181,8 @@ bool Accept(PrintDialog& d) {
     PRINTDLGA& pd = *d.pd;
     ShowPort(d);
     if (d.setup) {
-        d.choice.orientation =
-            IsDlgButtonChecked(d.hwnd, rad2) == BST_CHECKED ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
+        d.choice.orientation = IsDlgButtonChecked(d.hwnd, rad2) == BST_CHECKED ? DMORIENT_LANDSCAPE
+                                                                               : DMORIENT_PORTRAIT;
         const LRESULT paper = SendDlgItemMessageA(d.hwnd, cmb2, CB_GETCURSEL, 0, 0);
         d.choice.paper = paper == 1 ? DMPAPER_A4 : DMPAPER_LETTER;
         return true;
@@ -215,9 +216,9 @@ bool Accept(PrintDialog& d) {
         pd.nFromPage = static_cast<WORD>(from);
         pd.nToPage = static_cast<WORD>(to);
     }
-    pd.Flags = (pd.Flags & ~static_cast<DWORD>(PD_SELECTION | PD_PAGENUMS | PD_COLLATE |
-                                                PD_PRINTTOFILE)) |
-               range;
+    pd.Flags =
+        (pd.Flags & ~static_cast<DWORD>(PD_SELECTION | PD_PAGENUMS | PD_COLLATE | PD_PRINTTOFILE)) |
+        range;
     d.choice.copies = static_cast<short>(copies);
     d.choice.collate = IsDlgButtonChecked(d.hwnd, chx2) == BST_CHECKED;
     if (d.choice.collate) {
@@ -270,8 +271,8 @@ std::string DeviceNameIn(HGLOBAL names) {
 }
 
 HGLOBAL MakeDevNames(const Printer& printer, bool isDefault) {
-    const std::size_t size = sizeof(DEVNAMES) + printer.driver.size() + printer.name.size() +
-                             printer.port.size() + 3;
+    const std::size_t size =
+        sizeof(DEVNAMES) + printer.driver.size() + printer.name.size() + printer.port.size() + 3;
     HGLOBAL handle = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
     char* block = static_cast<char*>(GlobalLock(handle));
     if (block == nullptr) {
@@ -334,8 +335,8 @@ bool Deliver(PrintDialog& d) {
     pd.hDC = nullptr;
     if (pd.Flags & (PD_RETURNDC | PD_RETURNIC)) {
         const DEVMODEA* locked = static_cast<const DEVMODEA*>(GlobalLock(mode));
-        pd.hDC = CreateDCA(printer.driver.c_str(), printer.name.c_str(), printer.port.c_str(),
-                           locked);
+        pd.hDC =
+            CreateDCA(printer.driver.c_str(), printer.name.c_str(), printer.port.c_str(), locked);
         GlobalUnlock(mode);
         if (pd.hDC == nullptr) {
             SetError(PDERR_CREATEICFAILURE);

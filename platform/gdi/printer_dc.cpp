@@ -153,9 +153,9 @@ int WINAPI EndPage(HDC hdc) {
         return SP_ERROR;
     }
     gdi::Bitmap* bitmap = gdi::LookupBitmap(job->bitmap);
-    const bool written = bitmap != nullptr &&
-                         gdi::WritePng(gdi_internal::PagePath(*job, job->page).c_str(),
-                                       bitmap->pixels.data(), bitmap->width, bitmap->height);
+    const bool written =
+        bitmap != nullptr && gdi::WritePng(gdi_internal::PagePath(*job, job->page).c_str(),
+                                           bitmap->pixels.data(), bitmap->width, bitmap->height);
     gdi_internal::DropPage(hdc, *job);
     return written ? 1 : SP_ERROR;
 }

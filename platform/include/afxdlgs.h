@@ -35,8 +35,7 @@ class AFX_API CFileDialog : public CCommonDialog {
 public:
     // The filter is the framework's form, pieces separated by '|' and ended by "||":
     // "Text files (*.txt)|*.txt|All files (*.*)|*.*||". A filter without its final "||" works too.
-    explicit CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt = NULL,
-                         LPCSTR lpszFileName = NULL,
+    explicit CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt = NULL, LPCSTR lpszFileName = NULL,
                          DWORD dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
                          LPCSTR lpszFilter = NULL, CWnd* pParentWnd = NULL);
 

@@ -128,7 +128,8 @@ SIZE_T WINAPI GlobalSize(HGLOBAL handle) {
 
 UINT WINAPI GlobalFlags(HGLOBAL handle) {
     Block* block = kernel::Find(handle);
-    return block != nullptr ? static_cast<UINT>(block->locks & GMEM_LOCKCOUNT) : GMEM_INVALID_HANDLE;
+    return block != nullptr ? static_cast<UINT>(block->locks & GMEM_LOCKCOUNT)
+                            : GMEM_INVALID_HANDLE;
 }
 
 HGLOBAL WINAPI GlobalHandle(LPCVOID pointer) {

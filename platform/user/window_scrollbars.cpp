@@ -122,7 +122,8 @@ void ClickWindowScrollBar(Window* w, int hit, POINT screen) {
     }
     const RECT rect = BarRect(w, inside, vertical);
     const ScrollGeometry g = GeometryOf(w, rect, vertical);
-    const int offset = vertical ? screen.y - whole.top - rect.top : screen.x - whole.left - rect.left;
+    const int offset =
+        vertical ? screen.y - whole.top - rect.top : screen.x - whole.left - rect.left;
     UINT code = 0;
     switch (user_controls::HitScrollPart(g, offset)) {
     case ScrollPart::LineUp:

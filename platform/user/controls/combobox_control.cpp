@@ -184,8 +184,7 @@ void PaintField(HWND hwnd, const ComboState& state, HDC hdc) {
         return;
     }
     const RECT inside = DrawSunkenFrame(hdc, field);
-    HBRUSH background =
-        ControlColor(hwnd, hdc, WM_CTLCOLOREDIT, COLOR_WINDOW, COLOR_WINDOWTEXT);
+    HBRUSH background = ControlColor(hwnd, hdc, WM_CTLCOLOREDIT, COLOR_WINDOW, COLOR_WINDOWTEXT);
     FillRect(hdc, &inside, background);
     if (client.bottom > state.fieldHeight) {
         const RECT below{0, state.fieldHeight, client.right, client.bottom};
@@ -272,8 +271,8 @@ LRESULT CALLBACK EditSubclassProc(HWND edit, UINT message, WPARAM wParam, LPARAM
             return 0;
         }
         if (message == WM_GETDLGCODE) {
-            LRESULT code = super != nullptr ? CallWindowProcA(super, edit, message, wParam, lParam)
-                                            : 0;
+            LRESULT code =
+                super != nullptr ? CallWindowProcA(super, edit, message, wParam, lParam) : 0;
             // While the list is down, Enter and Escape close it rather than the dialog.
             return state->dropped ? code | DLGC_WANTALLKEYS : code;
         }
@@ -478,9 +477,8 @@ void OnCreate(HWND hwnd, ComboState& state, const CREATESTRUCTA* create) {
         state.list = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | listStyle, 0, 0, 0,
                                      0, hwnd, reinterpret_cast<HMENU>(kListId), instance, nullptr);
     } else {
-        state.list = CreateWindowExA(WS_EX_TOOLWINDOW, "LISTBOX", "", WS_POPUP | listStyle, 0, 0,
-                                     0, 0, hwnd, reinterpret_cast<HMENU>(kListId), instance,
-                                     nullptr);
+        state.list = CreateWindowExA(WS_EX_TOOLWINDOW, "LISTBOX", "", WS_POPUP | listStyle, 0, 0, 0,
+                                     0, hwnd, reinterpret_cast<HMENU>(kListId), instance, nullptr);
         if (state.list != nullptr) {
             SetPropA(state.list, kComboProperty, hwnd);
         }
@@ -507,13 +505,13 @@ void OnCreate(HWND hwnd, ComboState& state, const CREATESTRUCTA* create) {
     Layout(hwnd, state);
 }
 
-LRESULT ComboBoxMessage(HWND hwnd, ComboState& state, UINT message, WPARAM wParam,
-                        LPARAM lParam) {
+LRESULT ComboBoxMessage(HWND hwnd, ComboState& state, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_NCCREATE:
         // The scroll-bar styles are the list's, not the combo box's own.
-        SetWindowLongA(hwnd, GWL_STYLE,
-                       static_cast<LONG>(StyleOf(hwnd) & ~static_cast<DWORD>(WS_VSCROLL | WS_HSCROLL)));
+        SetWindowLongA(
+            hwnd, GWL_STYLE,
+            static_cast<LONG>(StyleOf(hwnd) & ~static_cast<DWORD>(WS_VSCROLL | WS_HSCROLL)));
         break;
     case WM_CREATE:
         OnCreate(hwnd, state, reinterpret_cast<const CREATESTRUCTA*>(lParam));
@@ -560,8 +558,8 @@ LRESULT ComboBoxMessage(HWND hwnd, ComboState& state, UINT message, WPARAM wPara
         if (state.edit != nullptr) {
             return SendMessageA(state.edit, WM_SETTEXT, wParam, lParam);
         } else {
-            const LRESULT found = SendMessageA(state.list, LB_FINDSTRINGEXACT,
-                                               static_cast<WPARAM>(-1), lParam);
+            const LRESULT found =
+                SendMessageA(state.list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), lParam);
             if (found < 0) {
                 return CB_ERR;
             }

@@ -300,8 +300,7 @@ void DrawTextItem(HWND hwnd, const ListBoxState& state, HDC hdc, int index, cons
 void Paint(HWND hwnd, const ListBoxState& state, HDC hdc) {
     RECT client{};
     GetClientRect(hwnd, &client);
-    HBRUSH background =
-        ControlColor(hwnd, hdc, WM_CTLCOLORLISTBOX, COLOR_WINDOW, COLOR_WINDOWTEXT);
+    HBRUSH background = ControlColor(hwnd, hdc, WM_CTLCOLORLISTBOX, COLOR_WINDOW, COLOR_WINDOWTEXT);
     COLORREF text = GetTextColor(hdc);
     if (!IsWindowEnabled(hwnd)) {
         text = GetSysColor(COLOR_GRAYTEXT);
@@ -311,7 +310,8 @@ void Paint(HWND hwnd, const ListBoxState& state, HDC hdc) {
     const int oldMode = SetBkMode(hdc, TRANSPARENT);
     const int visible = ClientHeight(hwnd) / std::max(1, state.itemHeight) + 1;
     const std::size_t first = static_cast<std::size_t>(state.top);
-    const std::size_t last = std::min(state.items.size(), first + static_cast<std::size_t>(visible));
+    const std::size_t last =
+        std::min(state.items.size(), first + static_cast<std::size_t>(visible));
     const bool ownerDraw = IsOwnerDraw(hwnd);
     auto& items = const_cast<ListItems&>(state.items);
     items.forRange(first, last, [&](std::size_t i, const ListItem& item) {
@@ -377,7 +377,8 @@ void OnButtonDown(HWND hwnd, ListBoxState& state, WPARAM keys, LPARAM point, boo
         }
     }
     bool outside = false;
-    const int index = ItemAt(hwnd, state, POINT{GET_X_LPARAM(point), GET_Y_LPARAM(point)}, &outside);
+    const int index =
+        ItemAt(hwnd, state, POINT{GET_X_LPARAM(point), GET_Y_LPARAM(point)}, &outside);
     if (outside || (StyleOf(hwnd) & LBS_NOSEL) != 0) {
         return;
     }
@@ -435,7 +436,9 @@ void MoveByKey(HWND hwnd, ListBoxState& state, int index, bool shift) {
         changed = SelectOne(hwnd, state, index);
     }
     SetCaret(hwnd, state, index);
-    if (changed) {
+    // A navigation key reports a selection change even when it stays on the same item, as the
+    // system's list box does (End on the last item notifies again).
+    if (changed || (style & LBS_MULTIPLESEL) == 0) {
         NotifySelChange(hwnd);
     }
 }
@@ -488,9 +491,9 @@ void OnChar(HWND hwnd, ListBoxState& state, WPARAM ch) {
     }
     state.typedAt = now;
     const char c = static_cast<char>(ch);
-    const bool repeat = state.typed.size() == 1 &&
-                        std::tolower(static_cast<unsigned char>(state.typed[0])) ==
-                            std::tolower(static_cast<unsigned char>(c));
+    const bool repeat =
+        state.typed.size() == 1 && std::tolower(static_cast<unsigned char>(state.typed[0])) ==
+                                       std::tolower(static_cast<unsigned char>(c));
     if (!repeat) {
         state.typed.push_back(c);
     }
@@ -692,9 +695,9 @@ LRESULT ListMessage(HWND hwnd, ListBoxState& state, UINT message, WPARAM wParam,
         if (!Valid(state, index)) {
             return LB_ERR;
         }
-        return HasStrings(hwnd)
-                   ? static_cast<LRESULT>(state.items.at(static_cast<std::size_t>(index)).text.size())
-                   : static_cast<LRESULT>(sizeof(std::uintptr_t));
+        return HasStrings(hwnd) ? static_cast<LRESULT>(
+                                      state.items.at(static_cast<std::size_t>(index)).text.size())
+                                : static_cast<LRESULT>(sizeof(std::uintptr_t));
     case LB_SETCURSEL:
         return SetCurSel(hwnd, state, index);
     case LB_GETCURSEL:
@@ -853,8 +856,7 @@ void OnFocus(HWND hwnd, ListBoxState& state, bool focused) {
     Notify(hwnd, focused ? LBN_SETFOCUS : LBN_KILLFOCUS);
 }
 
-LRESULT ListBoxMessage(HWND hwnd, ListBoxState& state, UINT message, WPARAM wParam,
-                       LPARAM lParam) {
+LRESULT ListBoxMessage(HWND hwnd, ListBoxState& state, UINT message, WPARAM wParam, LPARAM lParam) {
     if (state.itemHeight == 0) {
         state.itemHeight = FontHeight(hwnd, state.font);
         if (IsOwnerDraw(hwnd)) {

@@ -11,8 +11,8 @@ namespace {
 class ComboBox : public ControlsTest {
 protected:
     HWND Combo(DWORD kind, DWORD extra = 0) {
-        HWND combo = Create("COMBOBOX", "", kind | extra | WS_VSCROLL | WS_TABSTOP, 300, 10, 10,
-                            150, 120);
+        HWND combo =
+            Create("COMBOBOX", "", kind | extra | WS_VSCROLL | WS_TABSTOP, 300, 10, 10, 150, 120);
         for (const char* text : {"red", "green", "blue", "black"}) {
             SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
         }

@@ -163,14 +163,15 @@ TEST_P(ListBoxKeys, ArrowAndPageKeysMoveTheSelectionAndNotify) {
     const int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
     EXPECT_LE(top, GetParam().expected) << "the new selection is in view";
     EXPECT_GT(top + 6, GetParam().expected);
-    EXPECT_EQ(SelChanges(list).size(), GetParam().from == GetParam().expected ? 0u : 1u);
+    EXPECT_EQ(SelChanges(list).size(), 1u) << "a key notifies even when it stays put";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, ListBoxKeys,
-    ::testing::Values(KeyCase{VK_DOWN, 3, 4}, KeyCase{VK_UP, 3, 2}, KeyCase{VK_UP, 0, 0},
-                      KeyCase{VK_DOWN, 19, 19}, KeyCase{VK_NEXT, 0, 5}, KeyCase{VK_NEXT, 17, 19},
-                      KeyCase{VK_PRIOR, 12, 7}, KeyCase{VK_HOME, 12, 0}, KeyCase{VK_END, 2, 19}));
+INSTANTIATE_TEST_SUITE_P(Keys, ListBoxKeys,
+                         ::testing::Values(KeyCase{VK_DOWN, 3, 4}, KeyCase{VK_UP, 3, 2},
+                                           KeyCase{VK_UP, 0, 0}, KeyCase{VK_DOWN, 19, 19},
+                                           KeyCase{VK_NEXT, 0, 5}, KeyCase{VK_NEXT, 17, 19},
+                                           KeyCase{VK_PRIOR, 12, 7}, KeyCase{VK_HOME, 12, 0},
+                                           KeyCase{VK_END, 2, 19}));
 
 TEST_F(ListBox, TypeAheadFindsPrefixesAndCyclesOnARepeatedLetter) {
     HWND list = List(LBS_NOTIFY | LBS_SORT);
@@ -257,8 +258,8 @@ TEST_F(ListBox, SelectionIsDrawnInHighlightColours) {
 
 // Owner-drawn: the parent measures once and draws only the items in view.
 TEST_F(ListBox, OwnerDrawAsksTheParentForVisibleItemsOnly) {
-    HWND list = Create("LISTBOX", "", LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | WS_VSCROLL, 201, 10,
-                       10, 120, 100);
+    HWND list = Create("LISTBOX", "", LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | WS_VSCROLL, 201, 10, 10,
+                       120, 100);
     for (int i = 0; i < 500; ++i) {
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("owner"));
     }
