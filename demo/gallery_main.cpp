@@ -1,6 +1,10 @@
 // The gallery host: sets up the desktop and the regional settings, then runs each page.
 #include "gallery_options.h"
 #include "spin_page.h"
+#include "bitmap_button_page.h"
+#include "percent_bar_page.h"
+#include "popup_tip_page.h"
+#include "dialog_base_page.h"
 
 #include <desktop.h>
 
@@ -66,6 +70,10 @@ int main(int argc, char** argv) {
     }
     std::fflush(stdout);
 
-    const bool ok = RunSpinPage(options.out);
+    bool ok = RunSpinPage(options.out);
+    ok = RunPercentBarPage(options.out) && ok;
+    ok = RunPopupTipPage(options.out) && ok;
+    ok = RunBitmapButtonPage(options.out) && ok;
+    ok = RunDialogBasePage(options.out) && ok;
     return ok ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 // Context help from the library's own help file.
 #include "frame/frame_services.h"
+#include "frame/logic/help_file_name.h"
 
 #include <cstring>
 
@@ -33,7 +34,8 @@ BOOL LaunchContextHelp(HWND hWnd, DWORD data, UINT command) {
         return FALSE;
 
     // The name is always taken below the library's directory, so a value holding a drive or a
-    // full path does not reach a file elsewhere.
+    // full path does not reach a file elsewhere; one that climbs out or leaves the choice to a
+    // wildcard is refused before the help engine sees it.
     char name[MAX_PATH];
     if (GetMainIniString("General", "HelpFile", "", name, sizeof(name)) == 0) {
         char pattern[MAX_PATH];
@@ -41,6 +43,8 @@ BOOL LaunchContextHelp(HWND hWnd, DWORD data, UINT command) {
             return FALSE;
         if (!FindFirstHelpFile(pattern, name))
             return FALSE;
+    } else if (!helpfile::StaysBelowDirectory(name)) {
+        return FALSE;
     }
 
     char helpPath[MAX_PATH];

@@ -38,7 +38,8 @@ DWORD GetNewLookPlatformId();
 // Opens the library's help file for hWnd: the file named by [General] HelpFile in "MAIN.INI",
 // below the library's directory, else the first "*.hlp" file there. A command of 0 asks for the
 // topic numbered data, or for the contents when data is 0 as well. Returns WinHelpA's result, or
-// FALSE without calling it when there is no help file or its path would not fit.
+// FALSE without calling it when there is no help file, its path would not fit, or the name
+// climbs out of the directory ("..") or holds a wildcard.
 BOOL LaunchContextHelp(HWND hWnd, DWORD data, UINT command);
 
 // Moves pWnd by the rule (keeping its size, without repainting) and pulls it back inside the

@@ -109,12 +109,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     default: {
         tagSpinDate date{1, 1, 1998, 0};
-        if (!ParseDateFields(fields, order, date)) {
+        const long currentYear = 1980 + control % 120;
+        if (!ParseDateFields(fields, order, currentYear, date)) {
             return 0;
         }
         FormatDateFields(date, order, first);
         const char* again[3] = {first.szField[0], first.szField[1], first.szField[2]};
-        Require(ParseDateFields(again, order, date));
+        Require(ParseDateFields(again, order, currentYear, date));
         FormatDateFields(date, order, second);
         for (int field = 1; field <= 3; ++field) {
             tagSpinDate stepped = date;

@@ -75,7 +75,7 @@ BOOL CKSpin::GetVal() {
             return rs::ParseTimeFields(fields, ReadClock(), rs::Designators{m_szAM, m_szPM},
                                        m_Time);
         }
-        return rs::ParseDateFields(fields, m_eDateOrder, m_Date);
+        return rs::ParseDateFields(fields, m_eDateOrder, rs::CurrentYear(), m_Date);
     }
     default:
         // A field 1 that is blank fails first, as for every kind.

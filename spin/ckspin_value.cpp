@@ -4,8 +4,10 @@
 // Index: regional settings - constructor - SetProperties - Set - Get - small queries.
 #include <ruzav32/spin.h>
 
+#include "spin/ckspin_value_fields.h"
 #include "spin/ckspin_window_internal.h"
 #include "spin/logic/date_order.h"
+#include "spin/logic/date_value.h"
 #include "spin/logic/field_format.h"
 #include "spin/logic/regional.h"
 #include "spin/logic/valid_char.h"
@@ -167,20 +169,15 @@ BOOL CKSpin::Get(void* pValue) {
         std::memcpy(pValue, &m_Time, sizeof m_Time);
         return TRUE;
     }
-    case eSpinDate: {
-        SYSTEMTIME now{};
-        ::GetLocalTime(&now);
-        if (m_Date.nYear < now.wYear) {
-            // A year typed short of the present is taken as one of the coming century.
-            m_Date.nYear = static_cast<std::uint16_t>(m_Date.nYear + 100);
-        }
-        if (m_Date.nDay < 1 || m_Date.nDay > 31 || m_Date.nMonth < 1 || m_Date.nMonth > 12 ||
-            m_Date.nYear < 1980 || m_Date.nYear > 2099 || pValue == nullptr) {
+    case eSpinDate:
+        // A year typed short of the present is taken as one of the coming century; the member
+        // keeps the moved year.
+        m_Date.nYear = static_cast<std::uint16_t>(rs::YearForHost(m_Date.nYear, rs::CurrentYear()));
+        if (!rs::IsDateInRange(m_Date.nDay, m_Date.nMonth, m_Date.nYear) || pValue == nullptr) {
             return FALSE;
         }
         std::memcpy(pValue, &m_Date, kSpinDateBytes);
         return TRUE;
-    }
     default:
         return FALSE;
     }

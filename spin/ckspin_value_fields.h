@@ -38,4 +38,11 @@ inline void ShowFieldText(CWnd* pField, const char* pszText) {
     }
 }
 
+// The calendar year of the platform's clock, which decides the century of a year Get hands over.
+inline long CurrentYear() {
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    return now.wYear;
+}
+
 } // namespace ruzav::spin

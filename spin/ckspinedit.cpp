@@ -69,6 +69,14 @@ void Selection(CWnd* field, long& start, long& end) {
     end = static_cast<long>(e);
 }
 
+// The state Tab leaves a field in: its whole text selected (an empty field has nothing else).
+bool WholeTextSelected(CWnd* field) {
+    long start = 0;
+    long end = 0;
+    Selection(field, start, end);
+    return start == 0 && end == field->GetWindowTextLength();
+}
+
 // Applies a verdict: an accepted digit in front of a padded number first loses the padding, so
 // that the edit control inserts it at the start of the bare number.
 BOOL Apply(CWnd* field, const DigitVerdict& verdict, const char* text) {
@@ -91,7 +99,12 @@ void CKSpinEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
         s_bAfterTab = TRUE;
         return;
     }
-    if (nChar < 32 || (s_bAfterTab && nChar >= '0' && nChar <= '9')) {
+    const bool digit = nChar >= '0' && nChar <= '9';
+    if (s_bAfterTab && digit && !WholeTextSelected(this)) {
+        // The selection Tab made is gone (a click, Home, an arrow key): the rules apply again.
+        s_bAfterTab = FALSE;
+    }
+    if (nChar < 32 || (s_bAfterTab && digit)) {
         Default();
         s_bAfterTab = FALSE;
         return;
@@ -194,6 +207,15 @@ void CKSpinEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
         if (owner != nullptr) {
             MoveFocus(owner, shift);
         }
+        return;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_HOME:
+    case VK_END:
+    case VK_DELETE:
+        // The caret moves or the text changes: the selection Tab made is no longer there.
+        s_bAfterTab = FALSE;
+        Default();
         return;
     default:
         Default();

@@ -136,7 +136,7 @@ void ParseDate(benchmark::State& state) {
     const char* fields[3] = {"05", "03", "98"};
     AllocationCount count(state);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ParseDateFields(fields, static_cast<eDateOrder>(26), date));
+        benchmark::DoNotOptimize(ParseDateFields(fields, static_cast<eDateOrder>(26), 1998, date));
     }
 }
 BENCHMARK(ParseDate);
@@ -189,7 +189,7 @@ void StepDateRoundTrip(benchmark::State& state) {
     AllocationCount count(state);
     for (auto _ : state) {
         const char* fields[3] = {texts.szField[0], texts.szField[1], texts.szField[2]};
-        ParseDateFields(fields, order, date);
+        ParseDateFields(fields, order, 1998, date);
         StepDate(date, order, 1, n);
         FormatDateFields(date, order, texts);
         benchmark::DoNotOptimize(texts);

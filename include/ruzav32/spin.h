@@ -171,7 +171,8 @@ protected:
     void MoveFocus(CKSpin* pOwner, bool bBackwards);
 
     // Shared by every field of every spin control in the process: set by a Tab character, it
-    // lets the next digit in without the digit rules (the field's text was selected by Tab).
+    // lets the next digit in without the digit rules while the field's whole text is still
+    // selected as Tab left it; a caret key or any other selection ends it.
     static BOOL s_bAfterTab;
 
     DECLARE_MESSAGE_MAP()

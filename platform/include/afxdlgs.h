@@ -1,11 +1,12 @@
-// Standard dialogs of the framework: everything in afxwin.h, and the common dialogs
-// (CCommonDialog, CFileDialog, CPrintDialog) over the system's open, save and print dialogs.
-//
-// Property sheets and pages (CPropertySheet, CPropertyPage) belong here too; they come with the
-// dialog classes that build on them.
+// Standard dialogs of the framework: everything in afxwin.h, property sheets and pages
+// (afxprsht.h), and the common dialogs (CCommonDialog, CFileDialog, CPrintDialog) over the
+// system's open, save and print dialogs.
 #pragma once
 
 #include "afxwin.h"
+
+// Property sheets and pages.
+#include "afxprsht.h"
 
 #include <commdlg.h>
 

@@ -70,7 +70,16 @@ bool WaitIdle() {
     Stalled("the queue is empty, no timer is set and no scripted step is queued");
 }
 
+PumpFilter g_pumpFilter = nullptr;
+
+void SetPumpFilter(PumpFilter filter) {
+    g_pumpFilter = filter;
+}
+
 void PumpOne(MSG& msg) {
+    if (g_pumpFilter && g_pumpFilter(msg)) {
+        return;
+    }
     if (Window* w = Lookup(msg.hwnd)) {
         Window* top = TopLevelOf(w);
         if (top && top->dialog && IsDialogMessageA(top->handle, &msg)) {

@@ -3,6 +3,7 @@
 #include "user/user_internal.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace wm {
 
@@ -30,12 +31,15 @@ RECT Union(const RECT& a, const RECT& b) {
                 std::max(a.bottom, b.bottom)};
 }
 
+LONG Saturate(long long value) {
+    return static_cast<LONG>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
 RECT Offset(RECT r, int dx, int dy) {
-    r.left += dx;
-    r.right += dx;
-    r.top += dy;
-    r.bottom += dy;
-    return r;
+    return RECT{Saturate(static_cast<long long>(r.left) + dx),
+                Saturate(static_cast<long long>(r.top) + dy),
+                Saturate(static_cast<long long>(r.right) + dx),
+                Saturate(static_cast<long long>(r.bottom) + dy)};
 }
 
 // Each rectangle that meets `cut` is replaced by up to four bands around it.

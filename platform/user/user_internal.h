@@ -131,6 +131,9 @@ Window* WindowAtPoint(POINT screen, int* hit);
 bool Empty(const RECT& r);
 RECT Intersect(const RECT& a, const RECT& b);
 RECT Union(const RECT& a, const RECT& b);
+// Coordinates are worked out in 64 bits and saturated, as the system keeps them in range: a
+// window at x 10 that is INT_MAX wide ends at INT_MAX.
+LONG Saturate(long long value);
 RECT Offset(RECT r, int dx, int dy);
 // Removes `cut` from every rectangle of `rects`.
 void Subtract(std::vector<RECT>& rects, const RECT& cut);
@@ -263,6 +266,10 @@ using MessageObserver = void (*)(void* context, HWND hwnd, UINT msg, WPARAM wPar
 void AddObserver(MessageObserver observer, void* context);
 void RemoveObserver(MessageObserver observer, void* context);
 void QueueStep(std::function<void()> step);
+// Asked by the driver's pump before the dialog manager; true when it took the message. A host
+// gives a modeless property sheet its keys this way (PSM_ISDIALOGMESSAGE).
+using PumpFilter = bool (*)(MSG& msg);
+void SetPumpFilter(PumpFilter filter);
 bool RunNextStep();
 size_t PendingStepCount();
 void ResetSteps();

@@ -57,13 +57,14 @@ void RecalcClient(Window* w) {
 }
 
 POINT ClientOriginOnScreen(const Window* w) {
-    POINT p{0, 0};
+    long long x = 0;
+    long long y = 0;
     const Window* d = Desktop();
     for (; w && w != d; w = w->parent) {
-        p.x += w->rect.left + w->client.left;
-        p.y += w->rect.top + w->client.top;
+        x += static_cast<long long>(w->rect.left) + w->client.left;
+        y += static_cast<long long>(w->rect.top) + w->client.top;
     }
-    return p;
+    return POINT{Saturate(x), Saturate(y)};
 }
 
 RECT WindowRectOnScreen(const Window* w) {
@@ -76,8 +77,8 @@ RECT WindowRectOnScreen(const Window* w) {
 
 RECT ClientRectOnScreen(const Window* w) {
     POINT o = ClientOriginOnScreen(w);
-    return RECT{o.x, o.y, o.x + (w->client.right - w->client.left),
-                o.y + (w->client.bottom - w->client.top)};
+    return RECT{o.x, o.y, Saturate(static_cast<long long>(o.x) + w->client.right - w->client.left),
+                Saturate(static_cast<long long>(o.y) + w->client.bottom - w->client.top)};
 }
 
 void ExposeInParent(Window* w) {
@@ -217,7 +218,8 @@ BOOL WINAPI SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int 
         }
     }
     flags = wp.flags;
-    RECT newRect{wp.x, wp.y, wp.x + std::max(0, wp.cx), wp.y + std::max(0, wp.cy)};
+    RECT newRect{wp.x, wp.y, Saturate(static_cast<long long>(wp.x) + std::max(0, wp.cx)),
+                 Saturate(static_cast<long long>(wp.y) + std::max(0, wp.cy))};
     bool moved = newRect.left != w->rect.left || newRect.top != w->rect.top;
     bool sized = (newRect.right - newRect.left) != (w->rect.right - w->rect.left) ||
                  (newRect.bottom - newRect.top) != (w->rect.bottom - w->rect.top);

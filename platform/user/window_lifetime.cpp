@@ -145,11 +145,15 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
     }
     w->owner = owner;
     w->text = windowName && !IS_INTRESOURCE(windowName) ? windowName : "";
-    w->rect = RECT{x, y, x + width, y + height};
+    w->rect = RECT{x, y, Saturate(static_cast<long long>(x) + width),
+                   Saturate(static_cast<long long>(y) + height)};
+    // What fits before the saturated edge; the request itself still reaches WM_CREATE.
+    const int fittedWidth = w->rect.right - x;
+    const int fittedHeight = w->rect.bottom - y;
     w->extra.assign((size_t)cls->wndExtra, 0);
     RECT insets = NonClientInsets(w->style, w->exStyle, w->menu != nullptr);
-    w->client = RECT{insets.left, insets.top, std::max(insets.left, width - insets.right),
-                     std::max(insets.top, height - insets.bottom)};
+    w->client = RECT{insets.left, insets.top, std::max(insets.left, fittedWidth - insets.right),
+                     std::max(insets.top, fittedHeight - insets.bottom)};
     LinkChild(parentWindow, w, child ? HWND_BOTTOM : HWND_TOP);
 
     CREATESTRUCTA cs{};

@@ -2,6 +2,7 @@
 #include "spin/logic/field_parse.h"
 
 #include "spin/logic/date_order.h"
+#include "spin/logic/date_value.h"
 #include "spin/logic/value_normalise.h"
 
 #include <cfloat>
@@ -166,7 +167,8 @@ bool ParseTimeFields(const char* const pszFields[3], int nClock, const Designato
     return true;
 }
 
-bool ParseDateFields(const char* const pszFields[3], eDateOrder eOrder, tagSpinDate& date) {
+bool ParseDateFields(const char* const pszFields[3], eDateOrder eOrder, long nCurrentYear,
+                     tagSpinDate& date) {
     const char* texts[3];
     for (int i = 0; i < 3; ++i) {
         if (IsEmptyOrBlank(pszFields[i])) {
@@ -174,17 +176,19 @@ bool ParseDateFields(const char* const pszFields[3], eDateOrder eOrder, tagSpinD
         }
         texts[i] = SkipLeadingBlanks(pszFields[i]);
     }
-    const char* dayText = texts[DateFieldOf(eOrder, eFocusDay) - 1];
-    const char* monthText = texts[DateFieldOf(eOrder, eFocusMonth) - 1];
     const char* yearText = texts[DateFieldOf(eOrder, eFocusYear) - 1];
-    date.nDay = static_cast<std::uint8_t>(ReadWholeNumber(dayText));
-    date.nMonth = static_cast<std::uint8_t>(ReadWholeNumber(monthText));
-    const int typed = ReadWholeNumber(yearText);
+    const long day = ReadWholeNumber(texts[DateFieldOf(eOrder, eFocusDay) - 1]);
+    const long month = ReadWholeNumber(texts[DateFieldOf(eOrder, eFocusMonth) - 1]);
+    long year = ReadWholeNumber(yearText);
     if (yearText[0] != '\0' && yearText[1] != '\0' && yearText[2] == '\0') {
-        date.nYear = static_cast<std::uint16_t>(date.nYear / 100 * 100 + typed);
-    } else {
-        date.nYear = static_cast<std::uint16_t>(typed);
+        year += date.nYear / 100 * 100;
     }
+    if (!IsDateInRange(day, month, YearForHost(year, nCurrentYear))) {
+        return false;
+    }
+    date.nDay = static_cast<std::uint8_t>(day);
+    date.nMonth = static_cast<std::uint8_t>(month);
+    date.nYear = static_cast<std::uint16_t>(year);
     return true;
 }
 

@@ -34,11 +34,14 @@ bool ParseFloatField(const char* pszField1, float& fValue);
 bool ParseTimeFields(const char* const pszFields[3], int nClock, const Designators& designators,
                      tagSpinTime& time);
 
-// Day, month and year from the fields the order gives. False when a field is missing, empty or
-// blank. Day and month are kept as 8 bits; a year text of exactly two characters keeps the
-// century of the year held before (with 1998 held, "05" is 1905), any other text is the year
-// itself, kept as 16 bits ("5" is the year 5). Nothing is range-checked; on success only day,
-// month and year change.
-bool ParseDateFields(const char* const pszFields[3], eDateOrder eOrder, tagSpinDate& date);
+// Day, month and year from the fields the order gives. A year text of exactly two characters
+// keeps the century of the year held before (with 1998 held, "05" is 1905), any other text is
+// the year itself ("5" is the year 5). The result must be a date Get can hand over once a year
+// short of nCurrentYear moves a century on (IsDateInRange of YearForHost): 31 April, day "219",
+// month "310" or the year 5 are refused whole, with the date left as it was, so the fields can
+// show the last good date again. False too when a field is missing, empty or blank. On success
+// only day, month and year change, and the year is kept as read (1905, not 2005).
+bool ParseDateFields(const char* const pszFields[3], eDateOrder eOrder, long nCurrentYear,
+                     tagSpinDate& date);
 
 } // namespace ruzav::spin

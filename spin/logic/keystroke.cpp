@@ -122,6 +122,15 @@ DigitVerdict CheckDateDigit(int component, unsigned ch, const char* text, long s
         return out;
     }
     const long v = pos.value;
+    // A day or month has two digits at most, and a field holding anything but one digit (a
+    // full "19", or a text a host put there) takes no more: "19" with a '2' in front would
+    // read as day 219.
+    const bool roomForADigit =
+        pos.trimmed[0] == '\0' ||
+        (IsDigit(static_cast<unsigned char>(pos.trimmed[0])) && pos.trimmed[1] == '\0');
+    if ((component == kComponentDay || component == kComponentMonth) && !roomForADigit) {
+        return DigitVerdict{};
+    }
     bool rejected = true;
     switch (component) {
     case kComponentDay:

@@ -30,8 +30,9 @@ constexpr int kComponentYear = 3;
 DigitVerdict CheckTimeDigit(int clock, int lead, int field, unsigned ch, const char* text,
                             long selStart, long selEnd);
 
-// A digit for a date field holding `component`. The year takes every digit.
-// Example: day field "3" with the caret at its end takes '0' and '1' only.
+// A digit for a date field holding `component`. The year takes every digit; a day or month
+// field takes one only while it is empty or holds a single digit, so never a third.
+// Example: day field "3" with the caret at its end takes '0' and '1' only; "19" takes none.
 DigitVerdict CheckDateDigit(int component, unsigned ch, const char* text, long selStart,
                             long selEnd);
 

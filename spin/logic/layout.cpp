@@ -1,6 +1,6 @@
 #include "spin/logic/layout.h"
 
-#include <initializer_list>
+#include <cstdint>
 
 namespace ruzav::spin {
 
@@ -9,17 +9,31 @@ namespace {
 // Widths of field 1, separator 1, field 2 and separator 2 of a date, and where field 1 starts,
 // by the position of the four-digit year (if any) in the regional order.
 struct DateWidths {
-    int field1;
-    int sep1;
-    int field2;
-    int sep2;
-    int indent;
+    long long field1;
+    long long sep1;
+    long long field2;
+    long long sep2;
+    long long indent;
 };
 
-DateWidths DateWidthsFor(int order, int width) {
-    const int narrow = width / 5;
-    const int year = width * 17 / 45;
-    const int sep = width / 9;
+// Every edge is worked out in 64 bits, where a client area of any 32-bit size cannot overflow,
+// and saturated into the 32-bit rectangle at the end, as the system keeps coordinates in range.
+std::int32_t Saturate(long long value) {
+    return value < INT32_MIN ? INT32_MIN
+                             : (value > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(value));
+}
+
+struct WideRect {
+    long long left = 0;
+    long long top = 0;
+    long long right = 0;
+    long long bottom = 0;
+};
+
+DateWidths DateWidthsFor(int order, long long width) {
+    const long long narrow = width / 5;
+    const long long year = width * 17 / 45;
+    const long long sep = width / 9;
     if (order >= 40 && order <= 47) {
         return {year, sep, narrow, sep, 0};
     }
@@ -51,10 +65,10 @@ DateWidths DateWidthsFor(int order, int width) {
 } // namespace
 
 SpinLayout CalculateSpinLayout(const LayoutRect& client, int kind, int dateOrder, int clock) {
-    const int aL = client.left + 2;
-    const int aT = client.top + 2;
-    int aR = client.right - (kArrowWidth + kArrowGap);
-    int aB = client.bottom - 2;
+    const long long aL = client.left + 2LL;
+    const long long aT = client.top + 2LL;
+    long long aR = client.right - static_cast<long long>(kArrowWidth + kArrowGap);
+    long long aB = client.bottom - 2LL;
     // A control too small for its frame still gets well-formed (empty) rectangles rather than
     // ones whose right edge lies left of their left edge.
     if (aR < aL) {
@@ -64,59 +78,66 @@ SpinLayout CalculateSpinLayout(const LayoutRect& client, int kind, int dateOrder
         aB = aT;
     }
 
-    SpinLayout out;
-    for (LayoutRect* r : {&out.field1, &out.sep1, &out.field2, &out.sep2, &out.field3}) {
-        r->top = aT;
-        r->bottom = aB;
-    }
-    out.field1.left = aL;
-    const int width = aR - aL;
+    WideRect field1, sep1, field2, sep2, field3;
+    field1.left = aL;
+    const long long width = aR - aL;
 
     switch (LaidOutKind(kind)) {
     case kLayoutInt:
     case kLayoutFloat:
-        out.field1.right = aR;
-        return out;
+        field1.right = aR;
+        break;
     case kLayoutDate: {
         const DateWidths w = DateWidthsFor(dateOrder, width);
-        out.field1.left = aL + w.indent;
-        out.field1.right = out.field1.left + w.field1;
-        out.sep1.left = out.field1.right;
-        out.sep1.right = out.sep1.left + w.sep1;
-        out.field2.left = out.sep1.right;
-        out.field2.right = out.field2.left + w.field2;
-        out.sep2.left = out.field2.right;
-        out.sep2.right = out.sep2.left + w.sep2;
-        out.field3.left = out.sep2.right;
-        out.field3.right = aR;
-        return out;
+        field1.left = aL + w.indent;
+        field1.right = field1.left + w.field1;
+        sep1.left = field1.right;
+        sep1.right = sep1.left + w.sep1;
+        field2.left = sep1.right;
+        field2.right = field2.left + w.field2;
+        sep2.left = field2.right;
+        sep2.right = sep2.left + w.sep2;
+        field3.left = sep2.right;
+        field3.right = aR;
+        break;
     }
     default: {
-        const int quarter = width / 4;
-        const int sep = static_cast<int>(width / 8.5);
+        const long long quarter = width / 4;
+        const auto sep = static_cast<long long>(static_cast<double>(width) / 8.5);
         // On the 24-hour clock there is no designator: the hour and minute move right so the
         // pair sits where a 12-hour control shows its minute and designator.
         if (clock == 1) {
-            out.field1.left = aL + quarter + sep;
+            field1.left = aL + quarter + sep;
         }
-        out.field1.right = out.field1.left + quarter;
-        out.sep1.left = out.field1.right;
-        out.sep1.right = out.sep1.left + sep;
-        out.field2.left = out.sep1.right;
-        out.field2.right = out.field2.left + quarter;
-        out.sep2.left = out.field2.right;
+        field1.right = field1.left + quarter;
+        sep1.left = field1.right;
+        sep1.right = sep1.left + sep;
+        field2.left = sep1.right;
+        field2.right = field2.left + quarter;
+        sep2.left = field2.right;
         if (clock == 0) {
-            out.sep2.right = out.sep2.left + 2 > aR ? aR : out.sep2.left + 2;
-            out.field3.left = out.sep2.right;
-            out.field3.right = aR;
+            sep2.right = sep2.left + 2 > aR ? aR : sep2.left + 2;
+            field3.left = sep2.right;
+            field3.right = aR;
         } else {
-            out.sep2.right = aR;
-            out.field3.left = aR;
-            out.field3.right = aR;
+            sep2.right = aR;
+            field3.left = aR;
+            field3.right = aR;
         }
-        return out;
+        break;
     }
     }
+
+    SpinLayout out;
+    const WideRect* wide[] = {&field1, &sep1, &field2, &sep2, &field3};
+    LayoutRect* narrow[] = {&out.field1, &out.sep1, &out.field2, &out.sep2, &out.field3};
+    for (int i = 0; i < 5; ++i) {
+        narrow[i]->left = Saturate(wide[i]->left);
+        narrow[i]->right = Saturate(wide[i]->right);
+        narrow[i]->top = Saturate(aT);
+        narrow[i]->bottom = Saturate(aB);
+    }
+    return out;
 }
 
 } // namespace ruzav::spin

@@ -2,6 +2,7 @@
 #include "spin/logic/value_step.h"
 
 #include "spin/logic/date_order.h"
+#include "spin/logic/date_value.h"
 #include "spin/logic/days_in_month.h"
 
 #include <cstring>
@@ -17,6 +18,29 @@ long long FloorMod(long long value, long long modulus) {
 
 long long FloorDiv(long long value, long long modulus) {
     return (value - FloorMod(value, modulus)) / modulus;
+}
+
+// Days since 1 March of year 0 in the proleptic Gregorian calendar, and back: eras of 400
+// years repeat exactly, so the count needs no loop whatever the distance.
+long long DaysFromCivil(long long year, long long month, long long day) {
+    year -= month <= 2 ? 1 : 0;
+    const long long era = FloorDiv(year, 400);
+    const long long yearOfEra = year - era * 400;
+    const long long dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const long long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra;
+}
+
+void CivilFromDays(long long days, long long& year, long long& month, long long& day) {
+    const long long era = FloorDiv(days, 146097);
+    const long long dayOfEra = days - era * 146097;
+    const long long yearOfEra =
+        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const long long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const long long shifted = (5 * dayOfYear + 2) / 153;
+    day = dayOfYear - (153 * shifted + 2) / 5 + 1;
+    month = shifted < 10 ? shifted + 3 : shifted - 9;
+    year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
 }
 
 } // namespace
@@ -94,51 +118,37 @@ eDateFocus AddToDateField(tagSpinDate& date, eDateOrder eOrder, int nField, int 
 }
 
 void StepDate(tagSpinDate& date, eDateOrder eOrder, int nFocus, int n) {
-    const eDateFocus component = AddToDateField(date, eOrder, nFocus, n);
+    const eDateFocus component = DateFieldComponent(eOrder, nFocus);
     if (component == eFocusNone) {
         return;
     }
-    // Day and month as signed 8-bit values, as a typed or stepped byte past 127 is a step
-    // below zero; every loop below moves by at least 28 days or 12 months towards its range.
-    int day = static_cast<std::int8_t>(date.nDay);
-    int month = static_cast<std::int8_t>(date.nMonth);
-    int year = date.nYear;
-    if (component == eFocusDay) {
-        while (day <= 0) {
-            if (month == 0) {
-                month = 11; // month 0 is December of the year before
-                --year;
-            } else if (--month == 0) {
-                month = 12;
-                --year;
-            }
-            day += DaysInMonth(month, year);
-        }
-        for (int length = DaysInMonth(month, year); day > length;
-             length = DaysInMonth(month, year)) {
-            day -= length;
-            ++month;
-        }
+    // Day and month are read unsigned and every sum is wide, so neither a stored byte nor a
+    // step of any size can wrap round and jump the wrong way. A month outside 1..12 (a host's)
+    // is first carried into the years, then the step applies.
+    long long month = FloorMod(date.nMonth - 1LL, 12) + 1;
+    long long year = date.nYear + FloorDiv(date.nMonth - 1LL, 12);
+    long long day = date.nDay;
+    switch (component) {
+    case eFocusDay:
+        // Counted in days, so 25 January page up is 9 February and 1 March 2000 down is 29
+        // February, however far the step goes.
+        CivilFromDays(DaysFromCivil(year, month, 1) + (day - 1) + n, year, month, day);
+        break;
+    case eFocusMonth: {
+        const long long months = year * 12 + (month - 1) + n;
+        year = FloorDiv(months, 12);
+        month = FloorMod(months, 12) + 1;
+        break;
     }
-    if (component == eFocusDay || component == eFocusMonth) {
-        while (month <= 0) {
-            month += 12;
-            --year;
-        }
-        while (month > 12) {
-            month -= 12;
-            ++year;
-        }
-        const int length = DaysInMonth(month, year);
-        if (day > length) {
-            day = length;
-        }
+    default:
+        year += n;
+        break;
     }
-    if (year < 1980) {
-        year = 1980;
-    } else if (year > 2099) {
-        year = 2099;
-    }
+    // The year clamp leaves day and month as they are (1 January 1980 day down is 31 December
+    // 1980); the day then has to fit its month: 29 February 2000 year up is 28 February 2001.
+    year = year < kFirstYear ? kFirstYear : (year > kLastYear ? kLastYear : year);
+    const long long length = DaysInMonth(static_cast<int>(month), static_cast<int>(year));
+    day = day < 1 ? 1 : (day > length ? length : day);
     date.nDay = static_cast<std::uint8_t>(day);
     date.nMonth = static_cast<std::uint8_t>(month);
     date.nYear = static_cast<std::uint16_t>(year);

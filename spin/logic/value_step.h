@@ -25,12 +25,12 @@ void StepTime(tagSpinTime& time, int nFocus, int n, const char* pszField3,
 // with no change, for a field other than 1..3. With nAmount 0 it only tells the component.
 eDateFocus AddToDateField(tagSpinDate& date, eDateOrder eOrder, int nField, int nAmount);
 
-// Steps the component of the focused field with calendar carries, then keeps the year within
-// 1980..2099. A day step carries through the months: 31 December 1998 up is 1 January 1999,
-// 1 March 2000 down is 29 February 2000, 25 January page up is 9 February. A month step keeps
-// the day within the new month: 31 January month up is 28 February. A year step checks neither
-// (29 February 2000 year up is 29 February 2001). The year clamp leaves day and month as they
-// are: 1 January 1980 day down is 31 December 1980.
+// Steps the component of the focused field with calendar carries, keeps the year within
+// 1980..2099 and then the day within its month. A day step carries through the months: 31
+// December 1998 up is 1 January 1999, 1 March 2000 down is 29 February 2000, 25 January page up
+// is 9 February. A month step keeps the day within the new month: 31 January month up is 28
+// February; so does a year step: 29 February 2000 year up is 28 February 2001. The year clamp
+// leaves day and month as they are: 1 January 1980 day down is 31 December 1980.
 void StepDate(tagSpinDate& date, eDateOrder eOrder, int nFocus, int n);
 
 } // namespace ruzav::spin

@@ -177,3 +177,38 @@ CONFORMANCE_TEST(ControlsButtonStyles) {
              static_cast<long long>(SendMessageA(button, WM_GETDLGCODE, 0, 0)));
     DestroyWindow(button);
 }
+
+// The item states an owner-drawn button reports: what a bitmap button picks its image by.
+CONFORMANCE_TEST(ControlsOwnerDrawnButtonReportsFocusAndDisabledStates) {
+    HWND button = CreateChild("BUTTON", "", BS_OWNERDRAW, 4, 10, 110, 40, 30);
+    UpdateWindow(button);
+    Log().clear();
+    SetFocus(button);
+    Pump();
+    UINT focusState = 0;
+    for (const Notification& n : Log()) {
+        if (n.message == WM_DRAWITEM && n.from == button)
+            focusState = n.state;
+    }
+    CHECK((focusState & ODS_FOCUS) != 0);
+    CHECK_EQ(0u, focusState & ODS_SELECTED);
+
+    SetFocus(nullptr);
+    Log().clear();
+    EnableWindow(button, FALSE);
+    InvalidateRect(button, nullptr, TRUE);
+    UpdateWindow(button);
+    UINT disabledState = 0;
+    bool drawn = false;
+    for (const Notification& n : Log()) {
+        if (n.message == WM_DRAWITEM && n.from == button) {
+            disabledState = n.state;
+            drawn = true;
+            CHECK_EQ(static_cast<UINT>(ODA_DRAWENTIRE), n.code);
+        }
+    }
+    CHECK(drawn);
+    CHECK((disabledState & ODS_DISABLED) != 0);
+    CHECK_EQ(0u, disabledState & ODS_FOCUS);
+    DestroyWindow(button);
+}

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -199,4 +200,26 @@ CONFORMANCE_TEST(UserTimerArrivesAfterItsIntervalAndRepeats) {
     CHECK(KillTimer(w, 7));
     CHECK(!KillTimer(w, 7));
     DestroyWindow(w);
+}
+
+// A window that would reach past the 32-bit coordinate range ends at its edge instead of
+// wrapping round: x 10 and width INT_MAX gives a right edge of INT_MAX.
+CONFORMANCE_TEST(UserHugeWindowEndsAtTheCoordinateLimit) {
+    HWND top = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+    HWND plain = CreateWindowExA(0, "STATIC", "", WS_CHILD, 10, 5, INT_MAX, 20, top, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    HWND framed = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_BORDER, 10, 5, INT_MAX, 20, top,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+    RECT r;
+    CHECK(GetWindowRect(plain, &r));
+    CHECK_EQ(10, (int)r.left);
+    CHECK_EQ(INT_MAX, (int)r.right);
+    CHECK_EQ(25, (int)r.bottom);
+    CHECK(GetClientRect(plain, &r));
+    CHECK_EQ(INT_MAX - 10, (int)r.right);
+    CHECK(GetClientRect(framed, &r));
+    CHECK_EQ(INT_MAX - 12, (int)r.right);
+    CHECK_EQ(18, (int)r.bottom);
+    DestroyWindow(top);
 }

@@ -129,6 +129,18 @@ TEST_F(ContextHelp, OverLongHelpFileAsksForNothing) {
     EXPECT_TRUE(desktop::HelpRequests().empty());
 }
 
+// Once the help engine was handed C:\APPS\SECRET.HLP and reported success.
+TEST_F(ContextHelp, AHelpFileOutsideTheLibrarysFolderIsNeverAskedFor) {
+    WriteFile("C:\\APPS\\SECRET.HLP", "help");
+    WriteFile("C:\\APPS\\BIN\\APP.HLP", "help");
+    for (const char* value : {"..\\SECRET.HLP", "../SECRET.HLP", "DOC\\..\\..\\SECRET.HLP",
+                              "...\\SECRET.HLP", "*.HLP", "AP?.HLP"}) {
+        WriteMainIni(std::string("[General]\nHelpFile=") + value + "\n");
+        EXPECT_FALSE(LaunchContextHelp(window_, 7, 0)) << value;
+    }
+    EXPECT_TRUE(desktop::HelpRequests().empty());
+}
+
 TEST_F(ContextHelp, ReadsMainIniAfreshOnEveryCall) {
     WriteFile("C:\\APPS\\BIN\\ONE.HLP", "help");
     WriteFile("C:\\APPS\\BIN\\TWO.HLP", "help");

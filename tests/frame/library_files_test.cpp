@@ -8,224 +8,138 @@
 
 namespace {
 
-using LibraryDirectory = FrameTest;
+using LibraryFiles = FrameTest;
 
-TEST_F(LibraryDirectory, IsTheFoldersPathWithItsBackslash) {
-    char directory[MAX_PATH] = {};
-    ASSERT_TRUE(GetModuleDirectory(directory, sizeof(directory)));
-    EXPECT_STREQ("C:\\APPS\\BIN\\", directory);
+// 259 characters is the longest file name a 260-byte buffer holds; one more and the name read
+// back is cut, so its directory cannot be trusted. The name is read afresh on every call.
+TEST_F(LibraryFiles, TheDirectoryIsTheFoldersPathWithItsSeparator) {
+    const std::string longest = "C:\\" + std::string(244, 'D') + "\\RUZAV32.DLL";
+    const std::string tooLong = "C:\\" + std::string(245, 'D') + "\\RUZAV32.DLL";
+    const std::string longestDirectory = longest.substr(0, longest.size() - 11);
+    const struct {
+        const char* file;
+        const char* directory; // null: refused
+    } cases[] = {{"C:\\APPS\\BIN\\RUZAV32.DLL", "C:\\APPS\\BIN\\"},
+                 {"D:\\OTHER\\RUZAV32.DLL", "D:\\OTHER\\"},
+                 {"A:RUZAV32.DLL", "A:"},
+                 {"RUZAV32.DLL", nullptr},
+                 {longest.c_str(), longestDirectory.c_str()},
+                 {tooLong.c_str(), nullptr}};
+    for (const auto& c : cases) {
+        desktop::SetModuleFileName(GetLibraryInstance(), c.file);
+        char directory[MAX_PATH] = "untouched";
+        EXPECT_EQ(c.directory != nullptr, GetModuleDirectory(directory, sizeof(directory)) != 0);
+        EXPECT_STREQ(c.directory ? c.directory : "untouched", directory) << c.file;
+    }
 }
 
-TEST_F(LibraryDirectory, FollowsTheFileNameOnEveryCall) {
-    char directory[MAX_PATH] = {};
-    ASSERT_TRUE(GetModuleDirectory(directory, sizeof(directory)));
-    desktop::SetModuleFileName(GetLibraryInstance(), "D:\\OTHER\\RUZAV32.DLL");
-    ASSERT_TRUE(GetModuleDirectory(directory, sizeof(directory)));
-    EXPECT_STREQ("D:\\OTHER\\", directory);
-}
-
-TEST_F(LibraryDirectory, OfADriveRelativeNameIsTheDrive) {
-    desktop::SetModuleFileName(GetLibraryInstance(), "A:RUZAV32.DLL");
-    char directory[MAX_PATH] = {};
-    ASSERT_TRUE(GetModuleDirectory(directory, sizeof(directory)));
-    EXPECT_STREQ("A:", directory);
-}
-
-TEST_F(LibraryDirectory, OfABareFileNameIsRefused) {
-    desktop::SetModuleFileName(GetLibraryInstance(), "RUZAV32.DLL");
+TEST_F(LibraryFiles, TheDirectoryNeedsRoomForItsTerminatingZero) {
+    const UINT fits = static_cast<UINT>(std::strlen(kLibraryDirectory) + 1);
     char directory[MAX_PATH] = "untouched";
-    EXPECT_FALSE(GetModuleDirectory(directory, sizeof(directory)));
-    EXPECT_STREQ("untouched", directory);
-}
-
-TEST_F(LibraryDirectory, NeedsRoomForItsTerminatingZero) {
-    const std::size_t fits = std::strlen(kLibraryDirectory) + 1;
-    char directory[MAX_PATH] = "untouched";
-    EXPECT_FALSE(GetModuleDirectory(directory, static_cast<UINT>(fits - 1)));
-    EXPECT_STREQ("untouched", directory);
+    EXPECT_FALSE(GetModuleDirectory(directory, fits - 1));
     EXPECT_FALSE(GetModuleDirectory(directory, 0));
     EXPECT_STREQ("untouched", directory);
-
-    EXPECT_TRUE(GetModuleDirectory(directory, static_cast<UINT>(fits)));
+    EXPECT_TRUE(GetModuleDirectory(directory, fits));
     EXPECT_STREQ(kLibraryDirectory, directory);
 }
 
-// 259 characters is the longest file name a 260-byte buffer holds; one more and the name read
-// back is cut, so its directory cannot be trusted.
-TEST_F(LibraryDirectory, FileNameAtThePathLimit) {
-    std::string longest = "C:\\" + std::string(244, 'D') + "\\RUZAV32.DLL";
-    ASSERT_EQ(259u, longest.size());
-    desktop::SetModuleFileName(GetLibraryInstance(), longest.c_str());
-    char directory[MAX_PATH] = {};
-    ASSERT_TRUE(GetModuleDirectory(directory, sizeof(directory)));
-    EXPECT_EQ(longest.substr(0, longest.size() - std::strlen("RUZAV32.DLL")), directory);
-
-    const std::string tooLong = "C:\\" + std::string(245, 'D') + "\\RUZAV32.DLL";
-    desktop::SetModuleFileName(GetLibraryInstance(), tooLong.c_str());
-    std::strcpy(directory, "untouched");
-    EXPECT_FALSE(GetModuleDirectory(directory, sizeof(directory)));
-    EXPECT_STREQ("untouched", directory);
-}
-
-struct JoinCase {
-    const char* dir;
-    const char* name;
-    const char* expected;
-};
-
-class JoinPathTest : public ::testing::TestWithParam<JoinCase> {};
-
-TEST_P(JoinPathTest, GivesOneSeparatorBetween) {
-    char joined[MAX_PATH] = "untouched";
-    ASSERT_TRUE(JoinPath(joined, GetParam().dir, GetParam().name));
-    EXPECT_STREQ(GetParam().expected, joined);
-}
-
-INSTANTIATE_TEST_SUITE_P(Joins, JoinPathTest,
-                         ::testing::Values(JoinCase{"C:\\APP", "X.HLP", "C:\\APP\\X.HLP"},
-                                           JoinCase{"C:\\APP\\", "X.HLP", "C:\\APP\\X.HLP"},
-                                           JoinCase{"C:\\APP\\", "\\X.HLP", "C:\\APP\\X.HLP"},
-                                           JoinCase{"C:\\APP", "\\X.HLP", "C:\\APP\\X.HLP"},
-                                           // Only one leading backslash goes.
-                                           JoinCase{"C:\\APP\\", "\\\\X.HLP", "C:\\APP\\\\X.HLP"},
-                                           JoinCase{"A:", "X.HLP", "A:\\X.HLP"},
-                                           JoinCase{"C:\\APP\\", "DOC\\X.HLP",
-                                                    "C:\\APP\\DOC\\X.HLP"},
-                                           JoinCase{"C:\\APP\\", "", "C:\\APP\\"}));
-
-TEST(JoinPath, RefusesNullArgumentsAndTheDestinationAsName) {
-    char joined[MAX_PATH] = "untouched";
+TEST(JoinPath, GivesOneSeparatorBetweenAndRefusesWhatCannotBeJoined) {
+    char self[MAX_PATH] = "C:\\APP";
+    const struct {
+        const char* dir;
+        const char* name;
+        const char* joined; // null: refused
+    } cases[] = {
+        {"C:\\APP", "X.HLP", "C:\\APP\\X.HLP"},
+        {"C:\\APP\\", "X.HLP", "C:\\APP\\X.HLP"},
+        {"C:\\APP\\", "\\X.HLP", "C:\\APP\\X.HLP"},
+        {"C:\\APP\\", "\\\\X.HLP", "C:\\APP\\\\X.HLP"},
+        {"A:", "X.HLP", "A:\\X.HLP"},
+        {"C:\\APP\\", "", "C:\\APP\\"},
+        {nullptr, "X.HLP", nullptr},
+        {"C:\\APP", nullptr, nullptr},
+        {"", "X.HLP", nullptr},
+    };
+    for (const auto& c : cases) {
+        char joined[MAX_PATH] = "untouched";
+        EXPECT_EQ(c.joined != nullptr, JoinPath(joined, c.dir, c.name) != 0);
+        EXPECT_STREQ(c.joined ? c.joined : "untouched", joined) << (c.name ? c.name : "null");
+    }
     EXPECT_FALSE(JoinPath(nullptr, "C:\\APP", "X.HLP"));
-    EXPECT_FALSE(JoinPath(joined, nullptr, "X.HLP"));
-    EXPECT_FALSE(JoinPath(joined, "C:\\APP", nullptr));
-    EXPECT_FALSE(JoinPath(joined, "C:\\APP", joined));
-    EXPECT_FALSE(JoinPath(joined, "", "X.HLP"));
-    EXPECT_STREQ("untouched", joined);
-}
-
-TEST(JoinPath, AppendsToTheDirectoryInPlace) {
-    char path[MAX_PATH] = "C:\\APP";
-    ASSERT_TRUE(JoinPath(path, path, "X.HLP"));
-    EXPECT_STREQ("C:\\APP\\X.HLP", path);
+    EXPECT_FALSE(JoinPath(self, "C:\\APP", self)) << "the name may not be the destination";
+    ASSERT_TRUE(JoinPath(self, self, "X.HLP")) << "the directory may be the destination";
+    EXPECT_STREQ("C:\\APP\\X.HLP", self);
 }
 
 // The result must fit with its terminating zero: 259 characters do, 260 are refused and the
-// buffer keeps what it held. The sentinel past the buffer shows nothing was written beyond it.
-TEST(JoinPath, RefusesAResultPastThePathLimit) {
+// buffer keeps what it held; the sentinel past it shows nothing was written beyond.
+TEST(JoinPath, RefusesAResultPastItsBuffer) {
     struct {
         char path[MAX_PATH];
         char sentinel[8];
     } buffer;
     std::strcpy(buffer.sentinel, "guard");
     const std::string dir = "C:\\" + std::string(240, 'D') + "\\"; // 244 characters
-
-    std::strcpy(buffer.path, "untouched");
-    ASSERT_TRUE(JoinPath(buffer.path, dir.c_str(), "ABCDEFGHIJK.HLP")); // 244 + 15 = 259
+    ASSERT_TRUE(JoinPath(buffer.path, dir.c_str(), "ABCDEFGHIJK.HLP"));
     EXPECT_EQ(259u, std::strlen(buffer.path));
-
     std::strcpy(buffer.path, "untouched");
     EXPECT_FALSE(JoinPath(buffer.path, dir.c_str(), "ABCDEFGHIJKL.HLP"));
-    EXPECT_STREQ("untouched", buffer.path);
     EXPECT_FALSE(JoinPath(buffer.path, dir.substr(0, dir.size() - 1).c_str(), "ABCDEFGHIJKL.HLP"))
         << "the added separator counts";
+    EXPECT_STREQ("untouched", buffer.path);
     EXPECT_STREQ("guard", buffer.sentinel);
-
     char small[8];
     EXPECT_TRUE(JoinPath(small, "A:", "X.HL", sizeof(small)));
-    EXPECT_STREQ("A:\\X.HL", small);
     EXPECT_FALSE(JoinPath(small, "A:", "X.HLP", sizeof(small)));
 }
 
-using MainIni = FrameTest;
-
-TEST_F(MainIni, ReadsTheFileBesideTheLibrary) {
-    WriteMainIni("[General]\nHelpFile=APP.HLP\n");
-    char value[MAX_PATH] = {};
-    EXPECT_EQ(7u, GetMainIniString("General", "HelpFile", "", value, sizeof(value)));
-    EXPECT_STREQ("APP.HLP", value);
-}
-
-TEST_F(MainIni, MissingFileSectionOrKeyGivesTheDefault) {
-    char value[MAX_PATH] = {};
-    EXPECT_EQ(4u, GetMainIniString("General", "HelpFile", "NONE", value, sizeof(value)));
-    EXPECT_STREQ("NONE", value);
-    EXPECT_EQ(0u, GetMainIniString("General", "HelpFile", "", value, sizeof(value)));
-    EXPECT_STREQ("", value);
-
-    WriteMainIni("[Other]\nHelpFile=APP.HLP\n");
-    EXPECT_EQ(0u, GetMainIniString("General", "HelpFile", "", value, sizeof(value)));
-    EXPECT_EQ(0u, GetMainIniString("Other", "Missing", "", value, sizeof(value)));
-}
-
-// The system directory's MAIN.INI is not the library's.
-TEST_F(MainIni, IgnoresAFileInTheWindowsFolder) {
+// Only the file beside the library counts, not one in the Windows folder; a missing file,
+// section or key gives the default; an over-long value is cut to the buffer.
+TEST_F(LibraryFiles, MainIniIsReadBesideTheLibrary) {
     WriteFile("C:\\WINDOWS\\MAIN.INI", "[General]\nHelpFile=SYSTEM.HLP\n");
-    char value[MAX_PATH] = {};
-    EXPECT_EQ(0u, GetMainIniString("General", "HelpFile", "", value, sizeof(value)));
-}
-
-TEST_F(MainIni, OverLongValueIsCutToTheBuffer) {
-    WriteMainIni("[General]\nHelpFile=" + std::string(400, 'X') + "\n");
     struct {
         char value[MAX_PATH];
         char sentinel[8];
     } buffer;
     std::strcpy(buffer.sentinel, "guard");
-    EXPECT_EQ(259u, GetMainIniString("General", "HelpFile", "", buffer.value, MAX_PATH));
-    EXPECT_EQ(std::string(259, 'X'), buffer.value);
+    EXPECT_EQ(4u, GetMainIniString("General", "HelpFile", "NONE", buffer.value, MAX_PATH));
+    EXPECT_STREQ("NONE", buffer.value);
+    WriteMainIni("[General]\nHelpFile=APP.HLP\nLong=" + std::string(400, 'X') + "\n");
+    EXPECT_EQ(7u, GetMainIniString("General", "HelpFile", "", buffer.value, MAX_PATH));
+    EXPECT_STREQ("APP.HLP", buffer.value);
+    EXPECT_EQ(0u, GetMainIniString("Other", "HelpFile", "", buffer.value, MAX_PATH));
+    EXPECT_EQ(0u, GetMainIniString("General", "Missing", "", buffer.value, MAX_PATH));
+    EXPECT_EQ(259u, GetMainIniString("General", "Long", "", buffer.value, MAX_PATH));
     EXPECT_STREQ("guard", buffer.sentinel);
-}
 
-TEST_F(MainIni, WithoutALibraryDirectoryGivesNothing) {
-    WriteMainIni("[General]\nHelpFile=APP.HLP\n");
     desktop::SetModuleFileName(GetLibraryInstance(), "RUZAV32.DLL");
     char value[MAX_PATH] = "untouched";
     EXPECT_EQ(0u, GetMainIniString("General", "HelpFile", "DEFAULT", value, sizeof(value)));
-    EXPECT_STREQ("untouched", value);
+    EXPECT_STREQ("untouched", value) << "without a directory nothing is read";
 }
 
-struct VersionCase {
-    DWORD major;
-    DWORD minor;
-    DWORD platformId;
-    DWORD expected;
-};
-
-class NewLookPlatform : public FrameTest, public ::testing::WithParamInterface<VersionCase> {};
-
-TEST_P(NewLookPlatform, IsThePlatformFromVersion395On) {
-    const VersionCase& c = GetParam();
-    desktop::SetSystemVersion(c.major, c.minor, c.platformId);
-    EXPECT_EQ(c.expected, GetNewLookPlatformId())
-        << "version " << c.major << "." << c.minor << " platform " << c.platformId;
+TEST_F(LibraryFiles, TheNewLookStartsAtVersion395) {
+    const DWORD win = VER_PLATFORM_WIN32_WINDOWS;
+    const DWORD nt = VER_PLATFORM_WIN32_NT;
+    const struct {
+        DWORD major, minor, platform, expected;
+    } cases[] = {{3, 51, nt, 0}, {3, 94, win, 0}, {3, 95, win, win},
+                 {4, 0, nt, nt}, {5, 0, nt, nt},  {2, 99, nt, 0}};
+    for (const auto& c : cases) {
+        desktop::SetSystemVersion(c.major, c.minor, c.platform);
+        EXPECT_EQ(c.expected, GetNewLookPlatformId()) << c.major << "." << c.minor;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Versions, NewLookPlatform,
-    ::testing::Values(VersionCase{3, 10, VER_PLATFORM_WIN32_NT, 0},
-                      VersionCase{3, 51, VER_PLATFORM_WIN32_NT, 0},
-                      VersionCase{3, 94, VER_PLATFORM_WIN32_WINDOWS, 0},
-                      VersionCase{3, 95, VER_PLATFORM_WIN32_WINDOWS, VER_PLATFORM_WIN32_WINDOWS},
-                      VersionCase{4, 0, VER_PLATFORM_WIN32_WINDOWS, VER_PLATFORM_WIN32_WINDOWS},
-                      VersionCase{4, 0, VER_PLATFORM_WIN32_NT, VER_PLATFORM_WIN32_NT},
-                      VersionCase{4, 10, VER_PLATFORM_WIN32_WINDOWS, VER_PLATFORM_WIN32_WINDOWS},
-                      VersionCase{5, 0, VER_PLATFORM_WIN32_NT, VER_PLATFORM_WIN32_NT},
-                      VersionCase{2, 99, VER_PLATFORM_WIN32_NT, 0}));
-
-TEST_F(FrameTest, TheEntryPointRecordedTheLibrarysOwnModule) {
+// The entry point recorded the library's own module, which carries no resources and stays out
+// of the framework's resource chain.
+TEST_F(LibraryFiles, TheLibraryIsItsOwnModuleOutsideTheResourceChain) {
     const HINSTANCE library = GetLibraryInstance();
     EXPECT_NE(::GetModuleHandleA(nullptr), library);
-    EXPECT_EQ(library, ::GetModuleHandleA("RUZAV32"));
     EXPECT_EQ(library, ::GetModuleHandleA("ruzav32.dll"));
-}
-
-// The library carries no resources of its own and stays out of the framework's resource chain:
-// a resource that only the library's module holds is not found through the framework.
-TEST_F(FrameTest, TheLibraryIsNotInTheResourceChain) {
-    resources::AddDialog(GetLibraryInstance(), "ONLYHERE", resources::DialogTemplate{});
-    ASSERT_NE(nullptr, ::FindResourceA(GetLibraryInstance(), "ONLYHERE", RT_DIALOG));
+    resources::AddDialog(library, "ONLYHERE", resources::DialogTemplate{});
+    ASSERT_NE(nullptr, ::FindResourceA(library, "ONLYHERE", RT_DIALOG));
     EXPECT_EQ(AfxGetResourceHandle(), AfxFindResourceHandle("ONLYHERE", RT_DIALOG));
-    EXPECT_NE(GetLibraryInstance(), AfxGetResourceHandle());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
-// Placing real windows: the rule is read from the system's work area, metrics, the windows'
-// rectangles and the parent's menu bar, and the window moves without changing its size.
+// Placing real windows: the rule is fed from the system's work area and metrics, the windows'
+// rectangles and the parent's menu bar, and the window moves without changing its size. Every
+// rule and clamp of the arithmetic itself is in the placement logic's own table.
 #include "frame_fixture.h"
 
 namespace {
@@ -14,141 +15,74 @@ protected:
         desktop::SetSystemMetric(SM_CYMENU, 20);
         desktop::SetSystemMetric(SM_CXFRAME, 4);
         desktop::SetSystemMetric(SM_CYFRAME, 5);
-        desktop::SetWorkArea(RECT{0, 0, 1024, 738});
+        desktop::SetWorkArea(RECT{0, 28, 1024, 768}); // task bar at the top
     }
 
-    void TearDown() override {
-        dialog_.Detach();
-        parent_.Detach();
+    static HWND MakeWindow(RECT r) {
+        return ::CreateWindowExA(0, "STATIC", "", WS_POPUP, r.left, r.top, r.right - r.left,
+                                 r.bottom - r.top, NULL, NULL, NULL, NULL);
     }
-
-    // A top-level window at (x, y) of the given size, as a framework object.
-    static HWND MakeWindow(int x, int y, int width, int height) {
-        return ::CreateWindowExA(0, "STATIC", "", WS_POPUP, x, y, width, height, NULL, NULL, NULL,
-                                 NULL);
-    }
-
-    void MakeParent(int x, int y, int width, int height, bool withMenu = false) {
-        ASSERT_TRUE(parent_.Attach(MakeWindow(x, y, width, height)));
-        if (withMenu) {
-            ASSERT_TRUE(::SetMenu(parent_.m_hWnd, ::CreateMenu()));
-        }
-    }
-
-    void MakeDialog(int width, int height) {
-        ASSERT_TRUE(dialog_.Attach(MakeWindow(3, 7, width, height)));
-    }
-
-    RECT DialogRect() const {
-        RECT r = {};
-        ::GetWindowRect(dialog_.m_hWnd, &r);
-        return r;
-    }
-
-    void ExpectDialogAt(int x, int y, int width, int height) const {
-        const RECT r = DialogRect();
-        EXPECT_EQ(x, r.left);
-        EXPECT_EQ(y, r.top);
-        EXPECT_EQ(width, r.right - r.left) << "the size is kept";
-        EXPECT_EQ(height, r.bottom - r.top) << "the size is kept";
-    }
-
-    CWnd parent_;
-    CWnd dialog_;
 };
 
-TEST_F(PlaceWindowTest, CentresOnTheParent) {
-    MakeParent(100, 100, 600, 500);
-    MakeDialog(200, 100);
-    PlaceWindow(&dialog_, &parent_, wpCenterParent);
-    ExpectDialogAt(300, 300, 200, 100);
-}
-
-TEST_F(PlaceWindowTest, CentresInTheWorkArea) {
-    desktop::SetWorkArea(RECT{0, 28, 1024, 768}); // task bar at the top
-    MakeParent(100, 100, 600, 500);
-    MakeDialog(200, 100);
-    PlaceWindow(&dialog_, &parent_, wpCenterScreen);
-    ExpectDialogAt(412, 348, 200, 100);
-}
-
-TEST_F(PlaceWindowTest, CascadesFromTheParentsCorner) {
-    MakeParent(100, 100, 600, 500);
-    MakeDialog(200, 100);
-    PlaceWindow(&dialog_, &parent_, wpCascade);
-    ExpectDialogAt(132, 132, 200, 100);
-}
-
-TEST_F(PlaceWindowTest, MenuBarOfTheParentTakesTheCascadeFurtherDownOnly) {
-    MakeParent(100, 100, 600, 500, true);
-    MakeDialog(200, 100);
-    PlaceWindow(&dialog_, &parent_, wpCascade);
-    ExpectDialogAt(132, 152, 200, 100);
-}
-
-TEST_F(PlaceWindowTest, WithoutAParentEveryRuleCentresInTheWorkArea) {
-    MakeDialog(200, 100);
-    for (eWindowPositions rule : {wpCenterParent, wpCenterScreen, wpCascade}) {
-        ::MoveWindow(dialog_.m_hWnd, 3, 7, 200, 100, FALSE);
-        PlaceWindow(&dialog_, nullptr, rule);
-        ExpectDialogAt(412, 319, 200, 100);
+TEST_F(PlaceWindowTest, MovesTheWindowWhereTheRuleSaysKeepingItsSize) {
+    const RECT parentAt{100, 100, 700, 600};
+    const struct {
+        const char* name;
+        int rule;
+        bool parent;     // a parent window at parentAt
+        bool parentMenu; // with a menu bar
+        int width, height;
+        int x, y;
+    } cases[] = {
+        {"centred on the parent", wpCenterParent, true, false, 200, 100, 300, 300},
+        {"centred in the work area", wpCenterScreen, true, false, 200, 100, 412, 348},
+        {"cascaded from the parent", wpCascade, true, false, 200, 100, 132, 132},
+        {"a menu bar takes the cascade down only", wpCascade, true, true, 200, 100, 132, 152},
+        {"without a parent every rule centres", wpCascade, false, false, 200, 100, 412, 348},
+        {"another rule centres on the parent", 7, true, false, 200, 100, 300, 300},
+        {"500 - 32 holds 468", wpCenterScreen, true, false, 200, 468, 412, 164},
+        {"one more is cascaded", wpCenterScreen, true, false, 200, 469, 132, 132},
+        {"larger than the work area", wpCenterScreen, false, false, 1100, 800, 4, 33},
+    };
+    for (const auto& c : cases) {
+        CWnd parent;
+        CWnd dialog;
+        if (c.parent) {
+            ASSERT_TRUE(parent.Attach(MakeWindow(parentAt)));
+            if (c.parentMenu)
+                ::SetMenu(parent.m_hWnd, ::CreateMenu());
+        }
+        ASSERT_TRUE(dialog.Attach(MakeWindow(RECT{3, 7, 3 + c.width, 7 + c.height})));
+        PlaceWindow(&dialog, c.parent ? &parent : nullptr, static_cast<eWindowPositions>(c.rule));
+        RECT r = {};
+        ::GetWindowRect(dialog.m_hWnd, &r);
+        EXPECT_EQ(c.x, r.left) << c.name;
+        EXPECT_EQ(c.y, r.top) << c.name;
+        EXPECT_EQ(c.width, r.right - r.left) << c.name;
+        EXPECT_EQ(c.height, r.bottom - r.top) << c.name;
+        ::DestroyWindow(dialog.Detach());
+        if (c.parent)
+            ::DestroyWindow(parent.Detach());
     }
 }
 
-TEST_F(PlaceWindowTest, AParentWithoutAWindowCountsAsNone) {
+// A parent or window object without a window counts as none; nothing else moves instead.
+TEST_F(PlaceWindowTest, ObjectsWithoutWindows) {
     CWnd unattached;
-    MakeDialog(200, 100);
-    PlaceWindow(&dialog_, &unattached, wpCascade);
-    ExpectDialogAt(412, 319, 200, 100);
-}
-
-// The rule comes from the host as any 32-bit value; all but the named ones centre on the parent.
-TEST_F(PlaceWindowTest, AnyOtherRuleCentresOnTheParent) {
-    MakeParent(100, 100, 600, 500);
-    MakeDialog(200, 100);
-    for (int rule : {3, 7, -1, 0x7fffffff}) {
-        ::MoveWindow(dialog_.m_hWnd, 3, 7, 200, 100, FALSE);
-        PlaceWindow(&dialog_, &parent_, static_cast<eWindowPositions>(rule));
-        ExpectDialogAt(300, 300, 200, 100);
-    }
-}
-
-// 500 - 32 = 468 holds a dialog 468 high; one pixel more and it is cascaded whatever was asked.
-TEST_F(PlaceWindowTest, TooTallForTheParentIsCascaded) {
-    MakeParent(100, 100, 600, 500);
-    MakeDialog(200, 468);
-    PlaceWindow(&dialog_, &parent_, wpCenterScreen);
-    ExpectDialogAt(412, 135, 200, 468);
-
-    ::DestroyWindow(dialog_.Detach());
-    MakeDialog(200, 469);
-    PlaceWindow(&dialog_, &parent_, wpCenterScreen);
-    ExpectDialogAt(132, 132, 200, 469);
-}
-
-TEST_F(PlaceWindowTest, PulledBackFromTheRightEdgeLeavingAFrame) {
-    MakeParent(734, 100, 400, 400); // centred, the dialog would end 10 pixels past the edge
-    MakeDialog(200, 100);
-    PlaceWindow(&dialog_, &parent_, wpCenterParent);
-    ExpectDialogAt(1024 - 4 - 200, 250, 200, 100);
-}
-
-TEST_F(PlaceWindowTest, LargerThanTheWorkAreaStartsAtItsTopLeftPlusAFrame) {
-    desktop::SetWorkArea(RECT{0, 28, 1024, 768});
-    MakeDialog(1100, 800);
-    PlaceWindow(&dialog_, nullptr, wpCenterScreen);
-    ExpectDialogAt(4, 33, 1100, 800);
-}
-
-TEST_F(PlaceWindowTest, NothingHappensWithoutAWindow) {
-    MakeParent(100, 100, 600, 500);
-    CWnd unattached;
-    PlaceWindow(&unattached, &parent_, wpCascade);
-    PlaceWindow(nullptr, &parent_, wpCascade);
-    RECT parent = {};
-    ::GetWindowRect(parent_.m_hWnd, &parent);
-    EXPECT_EQ(100, parent.left) << "no other window moves instead";
-    EXPECT_EQ(100, parent.top);
+    CWnd parent;
+    CWnd dialog;
+    ASSERT_TRUE(parent.Attach(MakeWindow(RECT{100, 100, 700, 600})));
+    ASSERT_TRUE(dialog.Attach(MakeWindow(RECT{3, 7, 203, 107})));
+    PlaceWindow(&dialog, &unattached, wpCascade);
+    PlaceWindow(&unattached, &parent, wpCascade);
+    PlaceWindow(nullptr, &parent, wpCascade);
+    RECT r = {};
+    ::GetWindowRect(dialog.m_hWnd, &r);
+    EXPECT_EQ(412, r.left) << "centred as without a parent";
+    ::GetWindowRect(parent.m_hWnd, &r);
+    EXPECT_EQ(100, r.left);
+    dialog.Detach();
+    parent.Detach();
 }
 
 } // namespace

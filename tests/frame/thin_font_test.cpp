@@ -1,13 +1,11 @@
-// MakeThinFont on a host's form and on a dialog made from a template: the font every window of
-// it reports, the caller's font variable, and the fonts alive afterwards.
+// MakeThinFont on a dialog made from a template, with a window nested below one of its
+// controls: the font every window reports, the caller's font variable, the fonts alive after.
 #include "frame_fixture.h"
 
 #include <resources.h>
 
 #include <cstring>
-#include <ostream>
-#include <string>
-#include <utility>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -25,259 +23,110 @@ HFONT FontOf(HWND window) {
     return reinterpret_cast<HFONT>(::SendMessageA(window, WM_GETFONT, 0, 0));
 }
 
-// A form of the host's own that keeps the font it is given, as a framework dialog with its own
-// font handling would.
-LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SETFONT) {
-        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, static_cast<LONG_PTR>(wParam));
-        return 0;
-    }
-    if (message == WM_GETFONT)
-        return ::GetWindowLongPtrA(hwnd, GWLP_USERDATA);
-    return ::DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
-// A dialog template as a host writes one: the template's font, an edit and a label.
-resources::DialogTemplate FormTemplate() {
-    resources::DialogTemplate dialog;
-    dialog.style = WS_POPUP | WS_CAPTION | DS_SETFONT;
-    dialog.caption = "Form";
-    dialog.fontFace = "MS Sans Serif";
-    dialog.pointSize = 8;
-    dialog.cx = 200;
-    dialog.cy = 100;
-    dialog.items.push_back({"EDIT", "", kEditId, WS_CHILD | WS_VISIBLE, 0, 5, 5, 80, 12});
-    dialog.items.push_back({"STATIC", "", kLabelId, WS_CHILD | WS_VISIBLE, 0, 5, 20, 80, 12});
-    return dialog;
-}
-
-// The two kinds of window the library meets: a form that a host makes window by window, and a
-// dialog that the dialog manager makes from a template, as the library's dialog classes are.
-enum class Form { HostWindow, TemplateDialog };
-
-const char* FormName(Form form) {
-    return form == Form::HostWindow ? "HostWindow" : "TemplateDialog";
-}
-
-void PrintTo(Form form, std::ostream* out) {
-    *out << FormName(form);
-}
-
-HWND MakeHostForm() {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = FormProc;
-    windowClass.hInstance = ::GetModuleHandleA(NULL);
-    windowClass.lpszClassName = "ThinFontForm";
-    if (::RegisterClassA(&windowClass) == 0)
-        return NULL;
-    const HWND form = ::CreateWindowExA(0, "ThinFontForm", "Form", WS_POPUP | WS_CAPTION, 0, 0, 300,
-                                        200, NULL, NULL, windowClass.hInstance, NULL);
-    for (const auto& control :
-         {std::make_pair("EDIT", kEditId), std::make_pair("STATIC", kLabelId)}) {
-        if (form == NULL ||
-            ::CreateWindowExA(0, control.first, "", WS_CHILD | WS_VISIBLE, 5, 5, 80, 12, form,
-                              reinterpret_cast<HMENU>(static_cast<UINT_PTR>(control.second)),
-                              windowClass.hInstance, NULL) == NULL)
-            return NULL;
-    }
-    return form;
-}
-
-class ThinFont : public FrameTest, public ::testing::WithParamInterface<Form> {
+class ThinFont : public FrameTest {
 protected:
     void SetUp() override {
         FrameTest::SetUp();
         desktop::SetSystemVersion(3, 51, VER_PLATFORM_WIN32_NT);
-
-        if (GetParam() == Form::HostWindow) {
-            hDialog_ = MakeHostForm();
-        } else {
-            const resources::DialogTemplate dialog = FormTemplate();
-            hDialog_ =
-                ::CreateDialogIndirectParamA(::GetModuleHandleA(NULL), &dialog, NULL, nullptr, 0);
-        }
-        ASSERT_NE(nullptr, hDialog_);
-        ASSERT_NE(nullptr, ::GetDlgItem(hDialog_, kEditId));
-        ASSERT_NE(nullptr, ::GetDlgItem(hDialog_, kLabelId));
-        // A window below a control: the font must reach every depth.
-        hNested_ = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10,
-                                     ::GetDlgItem(hDialog_, kLabelId), NULL, NULL, NULL);
-        ASSERT_NE(nullptr, hNested_);
-
+        resources::DialogTemplate form;
+        form.style = WS_POPUP | WS_CAPTION | DS_SETFONT;
+        form.fontFace = "MS Sans Serif";
+        form.pointSize = 8;
+        form.cx = 200;
+        form.cy = 100;
+        form.items.push_back({"EDIT", "", kEditId, WS_CHILD | WS_VISIBLE, 0, 5, 5, 80, 12});
+        form.items.push_back({"STATIC", "", kLabelId, WS_CHILD | WS_VISIBLE, 0, 5, 20, 80, 12});
+        dialog_ = ::CreateDialogIndirectParamA(::GetModuleHandleA(NULL), &form, NULL, nullptr, 0);
+        ASSERT_NE(nullptr, dialog_);
+        // The font must reach every depth, not only the dialog's own controls.
+        nested_ = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10,
+                                    ::GetDlgItem(dialog_, kLabelId), NULL, NULL, NULL);
+        ASSERT_NE(nullptr, nested_);
         // Older systems give dialogs a bold font; this one is italic too, which must survive.
         LOGFONTA bold = {};
         bold.lfHeight = -11;
         bold.lfWeight = FW_BOLD;
         bold.lfItalic = TRUE;
-        bold.lfCharSet = ANSI_CHARSET;
         std::strcpy(bold.lfFaceName, "MS Sans Serif");
-        hBold_ = ::CreateFontIndirectA(&bold);
-        ASSERT_NE(nullptr, hBold_);
+        bold_ = ::CreateFontIndirectA(&bold);
         for (HWND window : Windows())
-            ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(hBold_), 0);
-        ExpectEveryWindowUses(hBold_);
-
-        ASSERT_TRUE(wnd_.Attach(hDialog_));
+            ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(bold_), 0);
+        ASSERT_TRUE(wnd_.Attach(dialog_));
         fontsBefore_ = desktop::GdiObjectCounts().fonts;
     }
-
     void TearDown() override { wnd_.Detach(); }
 
     std::vector<HWND> Windows() const {
-        return {hDialog_, ::GetDlgItem(hDialog_, kEditId), ::GetDlgItem(hDialog_, kLabelId),
-                hNested_};
+        return {dialog_, ::GetDlgItem(dialog_, kEditId), ::GetDlgItem(dialog_, kLabelId), nested_};
     }
-
     void ExpectEveryWindowUses(HFONT font) const {
         for (HWND window : Windows())
             EXPECT_EQ(font, FontOf(window)) << "window " << window;
     }
-
     int FontsMade() const { return desktop::GdiObjectCounts().fonts - fontsBefore_; }
 
     CWnd wnd_;
-    HWND hDialog_ = NULL;
-    HWND hNested_ = NULL;
-    HFONT hBold_ = NULL;
+    HWND dialog_ = NULL;
+    HWND nested_ = NULL;
+    HFONT bold_ = NULL;
     int fontsBefore_ = 0;
 };
 
-TEST_P(ThinFont, GivesEveryWindowANormalWeightCopy) {
-    HFONT thin = NULL;
-    const HFONT made = MakeThinFont(&wnd_, thin);
-    ASSERT_NE(nullptr, made);
-    EXPECT_EQ(nullptr, thin);
-    ExpectEveryWindowUses(made);
-
-    const LOGFONTA original = Describe(hBold_);
-    const LOGFONTA copy = Describe(made);
-    EXPECT_EQ(FW_NORMAL, copy.lfWeight);
-    EXPECT_EQ(original.lfHeight, copy.lfHeight);
-    EXPECT_EQ(original.lfItalic, copy.lfItalic);
-    EXPECT_EQ(original.lfCharSet, copy.lfCharSet);
-    EXPECT_STREQ(original.lfFaceName, copy.lfFaceName);
-    EXPECT_EQ(1, FontsMade());
-    ::DeleteObject(made);
-}
-
-// As a dialog does when its initialisation runs again: the first thin font goes once the second is
-// in place, so one font of the library's is alive, and it is a normal-weight copy of the first.
-TEST_P(ThinFont, CalledAgainLeavesExactlyOneFontAlive) {
+// Called again, as a dialog's initialisation may be, the first thin font goes once the second
+// is in place: one font of the library's stays alive, a normal-weight copy of the first.
+TEST_F(ThinFont, GivesEveryWindowOneNormalWeightCopy) {
     HFONT thin = NULL;
     thin = MakeThinFont(&wnd_, thin);
     ASSERT_NE(nullptr, thin);
-    const HFONT first = thin;
-    const LOGFONTA firstLook = Describe(first);
+    ExpectEveryWindowUses(thin);
+    const LOGFONTA original = Describe(bold_);
+    const LOGFONTA first = Describe(thin);
+    EXPECT_EQ(FW_NORMAL, first.lfWeight);
+    EXPECT_EQ(original.lfHeight, first.lfHeight);
+    EXPECT_EQ(original.lfItalic, first.lfItalic);
+    EXPECT_STREQ(original.lfFaceName, first.lfFaceName);
 
+    const HFONT firstFont = thin;
     thin = MakeThinFont(&wnd_, thin);
     ASSERT_NE(nullptr, thin);
-    EXPECT_NE(first, thin);
     EXPECT_EQ(1, FontsMade());
     LOGFONTA gone = {};
-    EXPECT_EQ(0, ::GetObjectA(first, sizeof(gone), &gone)) << "the first font was deleted";
+    EXPECT_EQ(0, ::GetObjectA(firstFont, sizeof(gone), &gone)) << "the first font was deleted";
     ExpectEveryWindowUses(thin);
-
-    const LOGFONTA secondLook = Describe(thin);
-    EXPECT_EQ(0, std::memcmp(&firstLook, &secondLook, sizeof(LOGFONTA)));
-
+    const LOGFONTA second = Describe(thin);
+    EXPECT_EQ(0, std::memcmp(&first, &second, sizeof(LOGFONTA)));
     ::DeleteObject(thin);
-    EXPECT_EQ(0, FontsMade());
 }
 
-TEST_P(ThinFont, NewerSystemsKeepTheirFont) {
-    const struct { DWORD major, minor; } versions[] = {{3, 95}, {4, 0}};
-    for (const auto& version : versions) {
-        desktop::SetSystemVersion(version.major, version.minor, VER_PLATFORM_WIN32_WINDOWS);
-        HFONT variable = hBold_;
-        EXPECT_EQ(nullptr, MakeThinFont(&wnd_, variable));
-        EXPECT_EQ(hBold_, variable) << "the caller's variable is left alone";
-        ExpectEveryWindowUses(hBold_);
-        EXPECT_EQ(0, FontsMade());
-        EXPECT_EQ(FW_BOLD, Describe(hBold_).lfWeight) << "and its font is not deleted";
-    }
-}
-
-TEST_P(ThinFont, WindowOnTheSystemFontIsLeftAlone) {
-    ::SendMessageA(hDialog_, WM_SETFONT, 0, 0);
-    HFONT variable = hBold_;
-    EXPECT_EQ(nullptr, MakeThinFont(&wnd_, variable));
-    EXPECT_EQ(hBold_, variable);
-    EXPECT_EQ(hBold_, FontOf(::GetDlgItem(hDialog_, kEditId)));
-    EXPECT_EQ(0, FontsMade());
-}
-
-// The window still names a font that was deleted under it: there is nothing to copy.
-TEST_P(ThinFont, FontThatCannotBeDescribedGivesNothing) {
-    LOGFONTA other = Describe(hBold_);
-    const HFONT stale = ::CreateFontIndirectA(&other);
-    ::SendMessageA(hDialog_, WM_SETFONT, reinterpret_cast<WPARAM>(stale), 0);
-    ::DeleteObject(stale);
-
-    HFONT variable = hBold_;
-    EXPECT_EQ(nullptr, MakeThinFont(&wnd_, variable));
-    EXPECT_EQ(hBold_, variable);
-    EXPECT_EQ(hBold_, FontOf(::GetDlgItem(hDialog_, kEditId)));
-    EXPECT_EQ(0, FontsMade());
-}
-
-TEST_P(ThinFont, NoWindowGivesNothing) {
-    HFONT variable = hBold_;
+// Newer systems, a window on the system font, a font deleted under the window, no window:
+// nothing is made, and the windows and the caller's variable keep what they had.
+TEST_F(ThinFont, MakesNothingWhereThereIsNothingToThin) {
+    const auto newer = [] { desktop::SetSystemVersion(4, 0, VER_PLATFORM_WIN32_WINDOWS); };
+    const auto newLook = [] { desktop::SetSystemVersion(3, 95, VER_PLATFORM_WIN32_WINDOWS); };
+    const auto systemFont = [this] { ::SendMessageA(dialog_, WM_SETFONT, 0, 0); };
+    const auto staleFont = [this] {
+        LOGFONTA copy = Describe(bold_);
+        const HFONT stale = ::CreateFontIndirectA(&copy);
+        ::SendMessageA(dialog_, WM_SETFONT, reinterpret_cast<WPARAM>(stale), 0);
+        ::DeleteObject(stale);
+    };
     CWnd unattached;
-    EXPECT_EQ(nullptr, MakeThinFont(&unattached, variable));
-    EXPECT_EQ(nullptr, MakeThinFont(nullptr, variable));
-    EXPECT_EQ(hBold_, variable);
-    EXPECT_EQ(0, FontsMade());
-}
-
-INSTANTIATE_TEST_SUITE_P(Forms, ThinFont, ::testing::Values(Form::HostWindow, Form::TemplateDialog),
-                         [](const ::testing::TestParamInfo<Form>& info) {
-                             return std::string(FormName(info.param));
-                         });
-
-// The way the library's dialog classes use it: the thin font is made in OnInitDialog, kept in
-// m_hThinFont and deleted by the destructor.
-class ThinFontDialog : public CDialog {
-public:
-    ~ThinFontDialog() override {
-        if (m_hThinFont != NULL)
-            ::DeleteObject(m_hThinFont);
+    const struct {
+        std::function<void()> arrange;
+        CWnd* window;
+    } cases[] = {{newer, &wnd_},     {newLook, &wnd_},     {systemFont, &wnd_},
+                 {staleFont, &wnd_}, {[] {}, &unattached}, {[] {}, nullptr}};
+    for (const auto& c : cases) {
+        c.arrange();
+        HFONT variable = bold_;
+        EXPECT_EQ(nullptr, MakeThinFont(c.window, variable));
+        EXPECT_EQ(bold_, variable) << "the caller's variable is left alone";
+        EXPECT_EQ(bold_, FontOf(::GetDlgItem(dialog_, kEditId)));
+        EXPECT_EQ(0, FontsMade());
+        EXPECT_EQ(FW_BOLD, Describe(bold_).lfWeight) << "and its font is not deleted";
+        desktop::SetSystemVersion(3, 51, VER_PLATFORM_WIN32_NT);
+        ::SendMessageA(dialog_, WM_SETFONT, reinterpret_cast<WPARAM>(bold_), 0);
     }
-    BOOL OnInitDialog() override {
-        CDialog::OnInitDialog();
-        m_hThinFont = MakeThinFont(this, m_hThinFont);
-        return TRUE;
-    }
-    HFONT m_hThinFont = NULL;
-};
-
-TEST_F(FrameTest, DialogThatMakesItsThinFontInInitialisation) {
-    desktop::SetSystemVersion(3, 51, VER_PLATFORM_WIN32_NT);
-    const int fontsBefore = desktop::GdiObjectCounts().fonts;
-    const resources::DialogTemplate form = FormTemplate();
-    {
-        ThinFontDialog dialog;
-        ASSERT_TRUE(dialog.CreateIndirect(&form));
-        const HFONT first = dialog.m_hThinFont;
-        ASSERT_NE(nullptr, first);
-        EXPECT_EQ(first, FontOf(dialog.m_hWnd)) << "the dialog itself reports the thin font";
-        for (WORD id : {kEditId, kLabelId})
-            EXPECT_EQ(first, FontOf(::GetDlgItem(dialog.m_hWnd, id))) << "control " << id;
-        EXPECT_EQ(FW_NORMAL, Describe(first).lfWeight);
-        EXPECT_EQ(fontsBefore + 2, desktop::GdiObjectCounts().fonts)
-            << "the template's font and one thin font";
-
-        // Initialisation again, now from the thin font the dialog already uses.
-        dialog.m_hThinFont = MakeThinFont(&dialog, dialog.m_hThinFont);
-        ASSERT_NE(nullptr, dialog.m_hThinFont);
-        EXPECT_EQ(dialog.m_hThinFont, FontOf(dialog.m_hWnd));
-        EXPECT_EQ(dialog.m_hThinFont, FontOf(::GetDlgItem(dialog.m_hWnd, kEditId)));
-        EXPECT_EQ(fontsBefore + 2, desktop::GdiObjectCounts().fonts);
-        LOGFONTA gone = {};
-        EXPECT_EQ(0, ::GetObjectA(first, sizeof(gone), &gone)) << "the first thin font was deleted";
-
-        ASSERT_TRUE(dialog.DestroyWindow());
-    }
-    EXPECT_EQ(fontsBefore, desktop::GdiObjectCounts().fonts) << "nothing is left behind";
 }
 
 } // namespace

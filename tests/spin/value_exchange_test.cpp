@@ -169,7 +169,7 @@ TEST_F(ExchangeTest, TwoDigitYearsKeepTheCenturyHeldBefore) {
     EXPECT_FALSE(spin->Get(&got)) << "a single character is the year 5";
 }
 
-TEST_F(ExchangeTest, GetChecksRangesNotMonthLengths) {
+TEST_F(ExchangeTest, GetHandsOverOnlyDatesThatExist) {
     SetYear(1998);
     CKSpin* spin = MakeKind(eSpinDate); // M, d, yy
     const tagSpinDate held{1, 1, 1998, 6};
@@ -178,9 +178,9 @@ TEST_F(ExchangeTest, GetChecksRangesNotMonthLengths) {
         const char *month, *day, *year;
         bool ok;
     } cases[] = {
-        {"2", "31", "98", true},   {"13", "1", "98", false}, {"0", "1", "98", false},
-        {"1", "0", "98", false},   {"1", "32", "98", false}, {"1", "1", "", false},
-        {"1", "1", "2100", false}, {"1", "1", "2099", true},
+        {"2", "29", "96", true}, {"2", "31", "98", false},  {"13", "1", "98", false},
+        {"0", "1", "98", false}, {"1", "0", "98", false},   {"1", "32", "98", false},
+        {"1", "1", "", false},   {"1", "1", "2100", false}, {"1", "1", "2099", true},
     };
     for (const auto& c : cases) {
         SetFieldText(1, c.month);

@@ -154,6 +154,15 @@ void SpinWindowTest::SetIntl(const std::string& lines) {
     ASSERT_TRUE(desktop::SetProfileText("[Intl]\n" + lines));
 }
 
+void SpinWindowTest::SetYear(WORD year) {
+    SYSTEMTIME now{};
+    now.wYear = year;
+    now.wMonth = 6;
+    now.wDay = 15;
+    now.wHour = 12;
+    desktop::SetClockTime(now);
+}
+
 void PressKey(UINT vk) {
     desktop::PressKey(vk);
 }

@@ -96,6 +96,8 @@ protected:
     void TearDown() override;
     // Pins the "Intl" section of the user profile to these lines, nothing else.
     static void SetIntl(const std::string& lines);
+    // Puts the platform's clock in the middle of the given year.
+    static void SetYear(WORD year);
 };
 
 } // namespace spin_test

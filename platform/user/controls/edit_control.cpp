@@ -244,13 +244,26 @@ LRESULT EditMessage(HWND hwnd, EditState& state, UINT message, WPARAM wParam, LP
     case WM_CAPTURECHANGED:
         state.tracking = false;
         return 0;
-    case WM_SETFOCUS:
+    case WM_SETFOCUS: {
         state.focused = true;
+        HDC dc = GetDC(hwnd);
+        const HGDIOBJ oldFont = state.font ? SelectObject(dc, state.font) : nullptr;
+        TEXTMETRICA metrics{};
+        GetTextMetricsA(dc, &metrics);
+        if (oldFont) {
+            SelectObject(dc, oldFont);
+        }
+        ReleaseDC(hwnd, dc);
+        CreateCaret(hwnd, nullptr, 1, metrics.tmHeight);
+        EditScrollToCaret(hwnd, state);
+        ShowCaret(hwnd);
         InvalidateRect(hwnd, nullptr, TRUE);
         NotifyParent(hwnd, EN_SETFOCUS);
         return 0;
+    }
     case WM_KILLFOCUS:
         state.focused = false;
+        DestroyCaret();
         InvalidateRect(hwnd, nullptr, TRUE);
         NotifyParent(hwnd, EN_KILLFOCUS);
         return 0;

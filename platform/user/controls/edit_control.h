@@ -38,6 +38,10 @@ EditLine EditLayout(HWND hwnd, const EditState& state, HDC measured);
 // Scrolls horizontally, as little as possible, so the caret is inside the visible part.
 void EditScrollToCaret(HWND hwnd, EditState& state);
 
+// Keeps the system caret, while the edit has the focus, at the insertion point (caretX pixels
+// into the text).
+void EditPlaceCaret(HWND hwnd, const EditState& state, HDC measured, int caretX);
+
 // The character boundary nearest to client x.
 std::size_t EditCharFromX(HWND hwnd, const EditState& state, int x);
 

@@ -80,6 +80,15 @@ void EditScrollToCaret(HWND hwnd, EditState& state) {
     // Never leave blank space at the right while text is hidden at the left.
     scroll = std::min(scroll, std::max(0, width - visible));
     state.scrollX = std::max(0, scroll);
+    EditPlaceCaret(hwnd, state, measure.dc(), caretX);
+}
+
+void EditPlaceCaret(HWND hwnd, const EditState& state, HDC measured, int caretX) {
+    // The edit paints its own caret; the system caret only follows it, so that hosts reading
+    // GetCaretPos see where typing goes, as on Windows.
+    if (state.focused) {
+        SetCaretPos(EditLayout(hwnd, state, measured).originX + caretX, 0);
+    }
 }
 
 std::size_t EditCharFromX(HWND hwnd, const EditState& state, int x) {

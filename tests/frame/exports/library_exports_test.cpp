@@ -79,8 +79,8 @@ std::vector<std::string> ExportedSymbols(const char* path, std::string* error) {
     return names;
 }
 
-// A free function of that name, whatever its parameters: "Name(" at the start of the
-// demangled symbol.
+// A free function or a member ("CDlg::ShowError") of that name, whatever its parameters:
+// "Name(" at the start of the demangled symbol.
 bool ExportsFunction(const std::vector<std::string>& symbols, const std::string& name) {
     for (const std::string& symbol : symbols) {
         if (symbol.rfind(name + "(", 0) == 0)
@@ -103,6 +103,15 @@ TEST_F(LibraryExports, ThinFontHelperIsExported) {
     EXPECT_TRUE(ExportsFunction(symbols_, "MakeThinFont"));
 }
 
+TEST_F(LibraryExports, DialogBaseIsExported) {
+    for (const char* member :
+         {"CDlg::CDlg", "CDlg::~CDlg", "CDlg::ResetTimeOut", "CDlg::CancelTimeOut",
+          "CDlg::ShowError", "CDlg::SetWindowTextA", "CDlg::SetHelpFile", "CDlg::OnInitDialog",
+          "CDlg::GetMessageMap", "CDlg::GetThisMessageMap"}) {
+        EXPECT_TRUE(ExportsFunction(symbols_, member)) << member << " is not exported";
+    }
+}
+
 TEST_F(LibraryExports, FrameServicesStayInside) {
     for (const char* name :
          {"GetModuleDirectory", "JoinPath", "GetMainIniString", "GetNewLookPlatformId",
@@ -111,9 +120,55 @@ TEST_F(LibraryExports, FrameServicesStayInside) {
     }
 }
 
-TEST_F(LibraryExports, PlacementArithmeticStaysInside) {
-    for (const std::string& symbol : symbols_)
+TEST_F(LibraryExports, PlacementAndTimeOutArithmeticStayInside) {
+    for (const std::string& symbol : symbols_) {
         EXPECT_EQ(std::string::npos, symbol.find("placement::")) << symbol;
+        EXPECT_EQ(std::string::npos, symbol.find("timeout::")) << symbol;
+    }
+}
+
+} // namespace
+
+namespace {
+
+bool ExportsSymbolStartingWith(const std::vector<std::string>& symbols, const std::string& start) {
+    for (const std::string& symbol : symbols) {
+        if (symbol.rfind(start, 0) == 0)
+            return true;
+    }
+    return false;
+}
+
+TEST_F(LibraryExports, StatusAndButtonClassesAreExported) {
+    for (const char* name : {"CKPercentBar::classCKPercentBar",
+                             "CKPercentBar::pfnSuperWndProc",
+                             "CKPercentBar::RegisterClassA(",
+                             "CKPercentBar::UnregisterClassA(",
+                             "CKPercentBar::SetPercent(",
+                             "CKPercentBar::FirstMsgOnlyWndProc(",
+                             "CKPercentBar::OnPaint(",
+                             "CKPercentBar::GetThisMessageMap(",
+                             "vtable for CKPercentBar",
+                             "CPopupTip::CPopupTip(",
+                             "CPopupTip::PopItUp(",
+                             "CPopupTip::SetDisplay(",
+                             "CPopupTip::Draw3DFrame(",
+                             "vtable for CPopupTip",
+                             "CKBitmapButton::classCKBitmapButton",
+                             "CKBitmapButton::LoadBitmaps(",
+                             "CKBitmapButton::AutoLoad(",
+                             "CKBitmapButton::SizeToContent(",
+                             "CKBitmapButton::DrawItem(",
+                             "vtable for CKBitmapButton"}) {
+        EXPECT_TRUE(ExportsSymbolStartingWith(symbols_, name)) << name << " is not exported";
+    }
+}
+
+TEST_F(LibraryExports, StatusAndButtonRulesStayInside) {
+    for (const std::string& symbol : symbols_) {
+        EXPECT_EQ(std::string::npos, symbol.find("ruzav::status::")) << symbol;
+        EXPECT_EQ(std::string::npos, symbol.find("ruzav::buttons::")) << symbol;
+    }
 }
 
 } // namespace

@@ -139,18 +139,29 @@ struct DateRead {
     int day, month, year;
 };
 
-TEST(ParseDateFields, FieldsByOrderAndTwoDigitYears) {
+// The clock stands in 1998 throughout: years before it are ones Get moves a century on.
+TEST(ParseDateFields, FieldsByOrderTwoDigitYearsAndOnlyRealDates) {
     const DateRead cases[] = {
         {0, " 3", " 5", "98", 1998, true, 5, 3, 1998},
-        {0, "3", "5", "05", 1998, true, 5, 3, 1905}, // the century held before
+        {0, "3", "5", "05", 1998, true, 5, 3, 1905}, // the century held before; Get gives 2005
         {0, "3", "5", "98", 2005, true, 5, 3, 2098},
-        {0, "3", "5", "5", 1998, true, 5, 3, 5}, // one character: the year 5
         {1, "3", "5", "2005", 1998, true, 5, 3, 2005},
         {47, "1998", "03", "05", 2000, true, 5, 3, 1998},
         {20, " 5", "98", "3", 1900, true, 5, 3, 1998},
         {36, "99", "12", "31", 2000, true, 31, 12, 2099},
-        {0, "300", "31", "99999", 2000, true, 31, 44, 34463}, // 8 and 16 bits
-        {0, "2", "31", "  98", 1998, true, 31, 2, 1998},      // blanks before the year are skipped
+        {0, "2", "29", "2000", 1998, true, 29, 2, 2000},
+        {0, "2", "28", "  98", 1998, true, 28, 2, 1998}, // blanks before the year are skipped
+        {0, "4", "31", "81", 2081, false, 0, 0, 0},      // 31 April
+        {0, "2", "29", "2001", 1998, false, 0, 0, 0},
+        {0, "2", "29", "00", 1998, true, 29, 2, 1900}, // 1900 is read as 2000, a leap year
+        {16, "219", "3", "81", 2081, false, 0, 0, 0},  // never narrowed to 8 bits
+        {16, "19", "310", "81", 2081, false, 0, 0, 0},
+        {0, "3", "5", "5", 1998, false, 0, 0, 0}, // one character: the year 5
+        {0, "3", "5", "2100", 1998, false, 0, 0, 0},
+        {0, "3", "5", "1997", 1998, true, 5, 3, 1997}, // Get gives 2097
+        {0, "3", "5", "1879", 1998, false, 0, 0, 0},   // 1979 after the move
+        {0, "0", "5", "98", 1998, false, 0, 0, 0},
+        {0, "3", "0", "98", 1998, false, 0, 0, 0},
         {0, "", "5", "98", 1998, false, 0, 0, 0},
         {0, "3", "  ", "98", 1998, false, 0, 0, 0},
         {0, "3", "5", "", 1998, false, 0, 0, 0},
@@ -160,28 +171,26 @@ TEST(ParseDateFields, FieldsByOrderAndTwoDigitYears) {
     for (const auto& c : cases) {
         tagSpinDate d{1, 1, static_cast<std::uint16_t>(c.heldYear), 6};
         const char* fields[3] = {c.f1, c.f2, c.f3};
-        EXPECT_EQ(ParseDateFields(fields, static_cast<eDateOrder>(c.order), d), c.ok)
-            << "order " << c.order << " " << c.f1;
+        EXPECT_EQ(ParseDateFields(fields, static_cast<eDateOrder>(c.order), 1998, d), c.ok)
+            << "order " << c.order << " " << c.f1 << " " << (c.f2 ? c.f2 : "");
         if (c.ok) {
             EXPECT_EQ(d.nDay, c.day) << "order " << c.order << " " << c.f1;
             EXPECT_EQ(d.nMonth, c.month) << "order " << c.order << " " << c.f1;
             EXPECT_EQ(d.nYear, c.year) << "order " << c.order << " " << c.f1;
         } else {
-            EXPECT_EQ(d.nDay, 1);
+            EXPECT_EQ(d.nDay, 1) << "a refused read-back leaves the date as it was";
             EXPECT_EQ(d.nYear, c.heldYear);
         }
         EXPECT_EQ(d.nDayOfWeek, 6);
     }
 }
 
-TEST(ParseDateFields, HugeFieldsAreReadSafely) {
+TEST(ParseDateFields, HugeFieldsAreRefusedSafely) {
     const std::string digits(10000, '9');
     tagSpinDate d{1, 1, 2000, 0};
     const char* fields[3] = {digits.c_str(), digits.c_str(), digits.c_str()};
-    ASSERT_TRUE(ParseDateFields(fields, eDateOrderFirst, d));
-    EXPECT_EQ(d.nDay, 0xFF);
-    EXPECT_EQ(d.nMonth, 0xFF);
-    EXPECT_EQ(d.nYear, 0xFFFF);
+    EXPECT_FALSE(ParseDateFields(fields, eDateOrderFirst, 1998, d));
+    EXPECT_EQ(d.nDay, 1);
 }
 
 } // namespace

@@ -96,6 +96,9 @@ const DateRow kDateRows[] = {
     {"month 2 at end", kComponentMonth, AtEnd("2"), ""},
     {"month 2 in front", kComponentMonth, At("2", 0), "01"},
     {"month 3 in front", kComponentMonth, At("3", 0), "0"},
+    {"a full day takes no third digit", kComponentDay, At("19", 0), ""},
+    {"nor does a full month", kComponentMonth, At("10", 0), ""},
+    {"the whole text counts, not its first number", kComponentDay, At("1 2", 0), ""},
     {"year takes anything", kComponentYear, AtEnd("199"), "0123456789"},
     {"year in front", kComponentYear, At("98", 0), "0123456789"},
     {"no component", kComponentNone, AtEnd("1"), ""},
@@ -128,7 +131,7 @@ TEST(DigitRules, LongAndOddTextsAreJudgedWithoutOverflow) {
     EXPECT_TRUE(CheckDateDigit(kComponentYear, '1', digits.c_str(), 0, 0).accepted);
     EXPECT_TRUE(CheckTimeDigit(1, 1, 2, '1', "-7", 2, 2).accepted);
     EXPECT_TRUE(CheckTimeDigit(1, 1, 2, '1', nullptr, 0, 0).accepted);
-    EXPECT_TRUE(CheckDateDigit(kComponentDay, '1', "\xE9", 0, 0).accepted);
+    EXPECT_FALSE(CheckDateDigit(kComponentDay, '1', "\xE9", 0, 0).accepted);
 }
 
 TEST(Designators, PickedFromOneLetter) {

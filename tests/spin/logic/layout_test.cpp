@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <initializer_list>
 
 #include <string>
@@ -120,6 +121,28 @@ TEST(SpinLayout, ATinyControlGetsNoInvertedRectangles) {
             }
         }
     }
+}
+
+// The arithmetic is 64-bit and saturates: 200,000,000 pixels once overflowed width * 17.
+TEST(SpinLayout, HugeAndFarOffControlsNeitherOverflowNorInvert) {
+    const LayoutRect clients[] = {
+        {0, 0, 200000000, 20}, {INT_MIN, INT_MIN, INT_MAX, INT_MAX}, {INT_MAX - 5, 0, INT_MAX, 20}};
+    for (const LayoutRect& client : clients) {
+        for (int kind = 0; kind < 4; ++kind) {
+            for (int order : {0, 6, 26, 47}) {
+                const SpinLayout l = CalculateSpinLayout(client, kind, order, kind == 2 ? 0 : 1);
+                const LayoutRect* rects[] = {&l.field1, &l.sep1, &l.field2, &l.sep2, &l.field3};
+                for (int i = 0; i < (kind < 2 ? 1 : 5); ++i) {
+                    EXPECT_LE(rects[i]->left, rects[i]->right) << kind << " " << order << " " << i;
+                    if (i > 0) {
+                        EXPECT_LE(rects[i - 1]->right, rects[i]->left) << kind << " " << order;
+                    }
+                }
+            }
+        }
+    }
+    const SpinLayout l = CalculateSpinLayout(clients[0], kLayoutDate, 47, 0);
+    EXPECT_EQ(l.field1.right - l.field1.left, (200000000LL - 16) * 17 / 45);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "spin/logic/value_step.h"
 
+#include "spin/logic/days_in_month.h"
+
 #include <gtest/gtest.h>
 
 #include <cfloat>
@@ -104,7 +106,8 @@ const DateStep kDateSteps[] = {
     {"page up on the month", 31, 12, 1999, eFocusMonth, 15, 31, 3, 2001},
     {"year clamp keeps day and month", 1, 1, 1980, eFocusDay, -1, 31, 12, 1980},
     {"upper year clamp", 31, 12, 2099, eFocusDay, 1, 1, 1, 2099},
-    {"year step does not check the day", 29, 2, 2000, eFocusYear, 1, 29, 2, 2001},
+    {"year step keeps the day in its month", 29, 2, 2000, eFocusYear, 1, 28, 2, 2001},
+    {"year step into a leap year keeps 29 February", 29, 2, 2000, eFocusYear, 4, 29, 2, 2004},
     {"year up at the limit", 10, 6, 2099, eFocusYear, 1, 10, 6, 2099},
     {"year down at the limit", 10, 6, 1980, eFocusYear, -15, 10, 6, 1980},
     {"a typed year far below", 10, 6, 5, eFocusYear, -15, 10, 6, 1980},
@@ -115,8 +118,10 @@ const DateStep kDateSteps[] = {
     {"month 0 month up", 10, 0, 2000, eFocusMonth, 1, 10, 1, 2000},
     {"typed month 13 month up", 10, 13, 2000, eFocusMonth, 1, 10, 2, 2001},
     {"typed day 40 day up", 40, 1, 2000, eFocusDay, 1, 10, 2, 2000},
-    {"a day byte past 127 is below zero", 200, 3, 1999, eFocusDay, 0, 3, 1, 1999},
-    {"a month byte past 127 is below zero", 5, 250, 2000, eFocusMonth, 0, 5, 6, 1999},
+    {"a day byte past 127 counts forward", 200, 3, 1999, eFocusDay, 0, 16, 9, 1999},
+    {"a month byte past 127 counts forward", 5, 250, 2000, eFocusMonth, 0, 5, 10, 2020},
+    {"day 1 page down never wraps to day 242", 1, 3, 1999, eFocusDay, -15, 14, 2, 1999},
+    {"a month step leaves no day 0", 0, 5, 2000, eFocusMonth, 1, 1, 6, 2000},
     {"typed day 31 of a 30-day month, day up", 31, 4, 1999, eFocusDay, 1, 2, 5, 1999},
 };
 
@@ -129,6 +134,20 @@ TEST(StepDate, CarriesAndClamps) {
         EXPECT_EQ(d.nMonth, c.em) << c.name;
         EXPECT_EQ(d.nYear, c.ey) << c.name;
         EXPECT_EQ(d.nDayOfWeek, 3) << c.name;
+    }
+}
+
+TEST(StepDate, StepsOfAnySizeStopAtTheYearsWithARealDate) {
+    for (int n : {INT_MAX, INT_MIN, 1000000, -1000000}) {
+        for (eDateFocus component : {eFocusDay, eFocusMonth, eFocusYear}) {
+            tagSpinDate d{31, 1, 2000, 0};
+            StepDate(d, static_cast<eDateOrder>(16), static_cast<int>(component), n);
+            EXPECT_EQ(d.nYear, n > 0 ? 2099 : 1980) << n;
+            EXPECT_GE(d.nMonth, 1) << n;
+            EXPECT_LE(d.nMonth, 12) << n;
+            EXPECT_GE(d.nDay, 1) << n;
+            EXPECT_LE(d.nDay, DaysInMonth(d.nMonth, d.nYear)) << n;
+        }
     }
 }
 

@@ -1,0 +1,163 @@
+// Gallery page 3: a host dialog with a field and two buttons. A tip pops up under the first
+// button, the way a host explains a button when the mouse rests on it; a rounded tip pops up
+// at a point near the right edge of the screen and moves in to stay clear of it. The user keeps
+// typing into the field meanwhile: the tips take neither the activation nor the focus.
+#include "popup_tip_page.h"
+
+#include "gallery_support.h"
+
+#include <desktop.h>
+#include <ruzav32/status.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr int kField = 40;
+constexpr int kOpen = 41;
+constexpr int kSave = 42;
+constexpr char kTemplateName[] = "TIPHOST";
+constexpr char kTipClass[] = "GalleryTip";
+
+resources::DialogTemplate PageTemplate() {
+    resources::DialogTemplate t;
+    t.style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_SETFONT;
+    t.caption = "RUZAV32 gallery: pop-up tip";
+    t.fontFace = "MS Sans Serif";
+    t.pointSize = 8;
+    t.x = 20;
+    t.y = 20;
+    t.cx = 170;
+    t.cy = 70;
+    t.items.push_back(gallery::Item("STATIC", "Name", -1, SS_LEFT, 8, 10, 30, 8));
+    t.items.push_back(
+        gallery::Item("EDIT", "", kField, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 42, 8, 116, 12));
+    t.items.push_back(
+        gallery::Item("BUTTON", "&Open", kOpen, BS_PUSHBUTTON | WS_TABSTOP, 42, 30, 50, 14));
+    t.items.push_back(
+        gallery::Item("BUTTON", "&Save", kSave, BS_PUSHBUTTON | WS_TABSTOP, 100, 30, 50, 14));
+    return t;
+}
+
+class TipHostDialog : public CDialog {
+public:
+    explicit TipHostDialog(LPCSTR name) : CDialog(name) {}
+    ~TipHostDialog() override {
+        if (m_hWnd != nullptr)
+            DestroyWindow();
+    }
+
+protected:
+    void OnCancel() override { DestroyWindow(); }
+    void OnOK() override { DestroyWindow(); }
+};
+
+// The host's tip class: the tip asks for no attributes of its own; saving the bits under it
+// lets the screen come back at once when it goes.
+bool RegisterTipClass() {
+    WNDCLASSA wc{};
+    wc.style = CS_SAVEBITS;
+    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.hInstance = AfxGetInstanceHandle();
+    wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+    wc.lpszClassName = kTipClass;
+    return ::RegisterClassA(&wc) != 0;
+}
+
+// A new tip on the heap, as the tip wants to be made; it deletes itself with its window.
+CPopupTip* Pop(const char* text, POINT at, UINT shape) {
+    CString className(kTipClass);
+    CPopupTip* tip = new CPopupTip(className);
+    tip->SetDisplay(text);
+    if (!tip->PopItUp(CPoint(at), shape)) {
+        delete tip; // no window: the object is still the host's
+        return nullptr;
+    }
+    RECT r{};
+    ::GetWindowRect(tip->m_hWnd, &r);
+    std::printf("  tip \"%s\" asked at (%ld,%ld), shown at (%ld,%ld) %ldx%ld, %s\n", text,
+                static_cast<long>(at.x), static_cast<long>(at.y), static_cast<long>(r.left),
+                static_cast<long>(r.top), static_cast<long>(r.right - r.left),
+                static_cast<long>(r.bottom - r.top), shape == 1 ? "rounded" : "plain");
+    return tip;
+}
+
+void PrintFocus(HWND dialog, HWND field) {
+    char text[64] = "";
+    ::GetWindowTextA(field, text, sizeof text);
+    std::printf("  active window is the host: %s; focus in the field: %s; field \"%s\"\n",
+                ::GetActiveWindow() == dialog ? "yes" : "no", ::GetFocus() == field ? "yes" : "no",
+                text);
+}
+
+} // namespace
+
+bool RunPopupTipPage(const std::string& outDir) {
+    if (!RegisterTipClass()) {
+        std::fprintf(stderr, "ruzav-gallery: the tip class could not be registered\n");
+        return false;
+    }
+    resources::AddDialog(AfxGetResourceHandle(), kTemplateName, PageTemplate());
+    bool ok = true;
+    TipHostDialog host(kTemplateName);
+    if (!host.Create(kTemplateName)) {
+        std::fprintf(stderr, "ruzav-gallery: the tip page could not be opened\n");
+        return false;
+    }
+    const HWND dialog = host.m_hWnd;
+    const HWND field = ::GetDlgItem(dialog, kField);
+    gallery::Idle();
+    std::printf("page 3: pop-up tip\n");
+    std::printf("> type \"Ann\" into the field\n");
+    desktop::TypeText("Ann");
+    gallery::Idle();
+
+    std::printf("> the mouse rests on Open: a plain tip under it\n");
+    RECT open{};
+    ::GetWindowRect(::GetDlgItem(dialog, kOpen), &open);
+    CPopupTip* below = Pop("Opens a saved file", POINT{open.left, open.bottom + 2}, 0);
+    std::printf("> a rounded tip asked for near the right edge of the screen\n");
+    const SIZE screen = desktop::ScreenSize();
+    CPopupTip* edge = Pop("Kept clear of the screen's edge", POINT{screen.cx - 60, 300}, 1);
+    gallery::Idle();
+    PrintFocus(dialog, field);
+    std::printf("> type \"e\" while the tips are up\n");
+    desktop::TypeText("e");
+    gallery::Idle();
+    PrintFocus(dialog, field);
+
+    RECT around{};
+    ::GetWindowRect(dialog, &around);
+    if (below != nullptr) {
+        RECT r{};
+        ::GetWindowRect(below->m_hWnd, &r);
+        around.bottom = r.bottom + 8 > around.bottom ? r.bottom + 8 : around.bottom;
+    }
+    const std::string hostPicture = gallery::Join(outDir, "popup-tips.png");
+    ok = desktop::SaveScreenPng(hostPicture.c_str(), around) && ok;
+    const std::string edgePicture = gallery::Join(outDir, "popup-tip-edge.png");
+    ok = desktop::SaveScreenPng(edgePicture.c_str(), RECT{screen.cx - 290, 290, screen.cx, 330}) &&
+         ok;
+    std::printf("  pictures: %s %s\n", hostPicture.c_str(), edgePicture.c_str());
+
+    std::printf("> the host closes the tips by destroying their windows\n");
+    if (below != nullptr)
+        below->DestroyWindow(); // the object deletes itself
+    if (edge != nullptr)
+        edge->DestroyWindow();
+    gallery::Idle();
+    PrintFocus(dialog, field);
+    CString className("NoSuchClass");
+    CPopupTip* lost = new CPopupTip(className);
+    lost->SetDisplay("never shown");
+    std::printf("> a tip of an unregistered class: PopItUp answers %s\n",
+                lost->PopItUp(CPoint(10, 10), 0) ? "TRUE" : "FALSE");
+    delete lost;
+
+    host.DestroyWindow();
+    gallery::Idle();
+    ::UnregisterClassA(kTipClass, AfxGetInstanceHandle());
+    std::fflush(stdout);
+    return ok;
+}

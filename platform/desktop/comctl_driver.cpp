@@ -1,0 +1,22 @@
+// The driver's pump treats property sheets as their hosts must: a message for a sheet or one of
+// its pages goes to the sheet's PSM_ISDIALOGMESSAGE first, which switches pages on Ctrl+Tab
+// and does the dialog keys.
+#include "comctl/property_sheet.h"
+#include "user/user_internal.h"
+
+namespace {
+
+bool SheetTakes(MSG& msg) {
+    HWND top = msg.hwnd;
+    while (top && (GetWindowLongA(top, GWL_STYLE) & WS_CHILD)) {
+        top = GetParent(top);
+    }
+    if (!top || !comctl::SheetOf(top)) {
+        return false;
+    }
+    return SendMessageA(top, PSM_ISDIALOGMESSAGE, 0, reinterpret_cast<LPARAM>(&msg)) != 0;
+}
+
+[[maybe_unused]] const bool installed = (wm::SetPumpFilter(SheetTakes), true);
+
+} // namespace

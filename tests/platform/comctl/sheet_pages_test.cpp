@@ -1,0 +1,172 @@
+// What a property sheet tells its pages, and when: page changes by tab, by keys and by
+// PSM_SETCURSEL; Apply, OK, Cancel, Help; pages made on first use.
+#include "platform/comctl/sheet_fixture.h"
+
+namespace comctl_test {
+namespace {
+
+constexpr int kApply = 0x3021;
+
+HWND Tab(HWND sheet) {
+    return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
+}
+
+void ClickTab(HWND sheet, int index) {
+    RECT r{};
+    SendMessageA(Tab(sheet), TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
+    desktop::ClickWindow(Tab(sheet), POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+}
+
+int CurrentTab(HWND sheet) {
+    return static_cast<int>(SendMessageA(Tab(sheet), TCM_GETCURSEL, 0, 0));
+}
+
+TEST_F(SheetTest, PagesAreMadeWhenFirstShown) {
+    HWND sheet = Modeless(3);
+    EXPECT_EQ((std::vector<Note>{{1, PSN_SETACTIVE}}), Notes());
+    HWND first = Page(sheet);
+    ASSERT_NE(nullptr, first);
+    EXPECT_TRUE(IsWindowVisible(first));
+    EXPECT_EQ(sheet, GetParent(first));
+    int pagesMade = 0;
+    for (HWND c = GetWindow(sheet, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        char name[16] = "";
+        GetClassNameA(c, name, sizeof name);
+        pagesMade += std::string(name) == "#32770";
+    }
+    EXPECT_EQ(1, pagesMade);
+
+    Notes().clear();
+    ClickTab(sheet, 2);
+    EXPECT_EQ((std::vector<Note>{{1, PSN_KILLACTIVE}, {3, PSN_SETACTIVE}}), Notes());
+    EXPECT_FALSE(IsWindowVisible(first));
+    EXPECT_TRUE(IsWindowVisible(Page(sheet)));
+    EXPECT_EQ(2, CurrentTab(sheet));
+}
+
+TEST_F(SheetTest, APageThatRefusesToGoKeepsTheSheetOnIt) {
+    HWND sheet = Modeless(2);
+    Answer(1, PSN_KILLACTIVE, TRUE);
+    Notes().clear();
+    ClickTab(sheet, 1);
+    EXPECT_EQ((std::vector<Note>{{1, PSN_KILLACTIVE}}), Notes());
+    EXPECT_EQ(0, CurrentTab(sheet));
+    EXPECT_FALSE(SendMessageA(sheet, PSM_SETCURSEL, 1, 0));
+    EXPECT_FALSE(SendMessageA(sheet, PSM_SETCURSEL, 7, 0));
+}
+
+TEST_F(SheetTest, CtrlTabMovesThroughThePagesBothWays) {
+    HWND sheet = Modeless(3);
+    SetFocus(GetDlgItem(Page(sheet), 100));
+    desktop::PressKey(VK_TAB, {VK_CONTROL});
+    EXPECT_EQ(1, CurrentTab(sheet));
+    desktop::PressKey(VK_TAB, {VK_CONTROL});
+    desktop::PressKey(VK_TAB, {VK_CONTROL});
+    EXPECT_EQ(0, CurrentTab(sheet)); // round past the last
+    Notes().clear();
+    desktop::PressKey(VK_TAB, {VK_CONTROL, VK_SHIFT});
+    EXPECT_EQ(2, CurrentTab(sheet));
+    EXPECT_EQ((std::vector<Note>{{1, PSN_KILLACTIVE}, {3, PSN_SETACTIVE}}), Notes());
+    desktop::PressKey(VK_NEXT, {VK_CONTROL});
+    EXPECT_EQ(0, CurrentTab(sheet));
+}
+
+TEST_F(SheetTest, ChangesEnableApplyWhichTellsEveryMadePage) {
+    HWND sheet = Modeless(3);
+    SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
+    HWND apply = GetDlgItem(sheet, kApply);
+    SendMessageA(sheet, PSM_CHANGED, reinterpret_cast<WPARAM>(Page(sheet)), 0);
+    EXPECT_TRUE(IsWindowEnabled(apply));
+    SendMessageA(sheet, PSM_UNCHANGED, reinterpret_cast<WPARAM>(Page(sheet)), 0);
+    EXPECT_FALSE(IsWindowEnabled(apply));
+    SendMessageA(sheet, PSM_CHANGED, reinterpret_cast<WPARAM>(Page(sheet)), 0);
+
+    Notes().clear();
+    ASSERT_TRUE(desktop::ClickControl(sheet, kApply));
+    // Page 3 was never shown: it is not told.
+    EXPECT_EQ((std::vector<Note>{
+                  {2, PSN_KILLACTIVE}, {1, PSN_APPLY}, {2, PSN_APPLY}, {2, PSN_SETACTIVE}}),
+              Notes());
+    EXPECT_FALSE(IsWindowEnabled(apply));
+    EXPECT_NE(nullptr, Page(sheet)); // Apply does not close
+}
+
+TEST_F(SheetTest, EnterIsOkAndEndsTheModelessSheet) {
+    HWND sheet = Modeless(2);
+    SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
+    SetFocus(GetDlgItem(Page(sheet), 100));
+    Notes().clear();
+    desktop::PressKey(VK_RETURN);
+    EXPECT_EQ((std::vector<Note>{{2, PSN_KILLACTIVE}, {1, PSN_APPLY}, {2, PSN_APPLY}}), Notes());
+    EXPECT_EQ(nullptr, Page(sheet)); // the host's cue to destroy it
+    EXPECT_TRUE(IsWindow(sheet));
+}
+
+TEST_F(SheetTest, AnInvalidPageStopsOk) {
+    HWND sheet = Modeless(2);
+    SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
+    Answer(1, PSN_APPLY, PSNRET_INVALID);
+    Notes().clear();
+    SendMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+    EXPECT_EQ((std::vector<Note>{{2, PSN_KILLACTIVE}, {1, PSN_APPLY}, {1, PSN_SETACTIVE}}),
+              Notes());
+    EXPECT_EQ(0, CurrentTab(sheet)); // back on the page that failed
+    EXPECT_NE(nullptr, Page(sheet));
+}
+
+TEST_F(SheetTest, EscapeIsCancelAndResetsEveryMadePage) {
+    HWND sheet = Modeless(3);
+    SendMessageA(sheet, PSM_SETCURSEL, 2, 0);
+    Notes().clear();
+    desktop::PressKey(VK_ESCAPE);
+    EXPECT_EQ((std::vector<Note>{{3, PSN_QUERYCANCEL}, {1, PSN_RESET}, {3, PSN_RESET}}), Notes());
+    EXPECT_EQ(nullptr, Page(sheet));
+}
+
+TEST_F(SheetTest, HelpGoesToTheCurrentPageWhenItHasHelp) {
+    HWND sheet = Modeless(2, PSH_HASHELP, {2});
+    HWND help = GetDlgItem(sheet, IDHELP);
+    EXPECT_FALSE(IsWindowEnabled(help));
+    SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
+    EXPECT_TRUE(IsWindowEnabled(help));
+    Notes().clear();
+    ASSERT_TRUE(desktop::ClickControl(sheet, IDHELP));
+    EXPECT_EQ((std::vector<Note>{{2, PSN_HELP}}), Notes());
+}
+
+TEST_F(SheetTest, CancelToCloseTurnsOkIntoClose) {
+    HWND sheet = Modeless(1);
+    SendMessageA(sheet, PSM_CANCELTOCLOSE, 0, 0);
+    char text[16] = "";
+    GetWindowTextA(GetDlgItem(sheet, IDOK), text, sizeof text);
+    EXPECT_STREQ("Close", text);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(sheet, IDCANCEL)));
+}
+
+TEST_F(SheetTest, ModalSheetReturnsOneForOkAndZeroForCancel) {
+    HWND owner = CreateWindowExA(0, "#32770", "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 600,
+                                 500, nullptr, nullptr, nullptr, nullptr);
+    for (int button : {IDOK, IDCANCEL}) {
+        PROPSHEETHEADERA h = Header(2, PSH_HASHELP);
+        h.hwndParent = owner;
+        HWND seen = nullptr;
+        bool ownerDisabled = false;
+        desktop::QueueStep([&] {
+            seen = GetActiveWindow();
+            ownerDisabled = !IsWindowEnabled(owner);
+            desktop::PressKey(VK_TAB, {VK_CONTROL});
+        });
+        desktop::QueueStep([&] { desktop::ClickControl(seen, button); });
+        Notes().clear();
+        INT_PTR result = PropertySheetA(&h);
+        EXPECT_EQ(button == IDOK ? 1 : 0, result);
+        EXPECT_TRUE(ownerDisabled);
+        EXPECT_TRUE(IsWindowEnabled(owner));
+        EXPECT_FALSE(IsWindow(seen));
+        ASSERT_GE(Notes().size(), 3u);
+        EXPECT_EQ((Note{2, PSN_SETACTIVE}), Notes()[2]); // Ctrl+Tab reached the modal loop
+    }
+}
+
+} // namespace
+} // namespace comctl_test
