@@ -5,6 +5,7 @@
 #include "percent_bar_page.h"
 #include "popup_tip_page.h"
 #include "dialog_base_page.h"
+#include "file_print_page.h"
 
 #include <desktop.h>
 
@@ -75,5 +76,6 @@ int main(int argc, char** argv) {
     ok = RunPopupTipPage(options.out) && ok;
     ok = RunBitmapButtonPage(options.out) && ok;
     ok = RunDialogBasePage(options.out) && ok;
+    ok = RunFilePrintPage(options.out) && ok;
     return ok ? 0 : 1;
 }

@@ -2,8 +2,8 @@
 // file list (lst1), the folder list (lst2) under the current folder (stc1), the file types
 // (cmb1), the drives (cmb2), OK, Cancel, Help (pshHelp) and Read only (chx1).
 //
-// Index: the template; the dialog's state; filling the lists; accepting a name; the dialog
-// procedure; the entry points.
+// Index: the template; the dialog's state; filling the lists; accepting a name (OnOk) and the
+// other commands; the entry points.
 #include "comdlg/comdlg_module.h"
 #include "comdlg/file_names.h"
 
@@ -54,6 +54,7 @@ resources::DialogTemplate FileTemplate() {
 
 struct FileDialog {
     OPENFILENAMEA* ofn = nullptr;
+    OPENFILENAMEA* record = nullptr; // what the hook sees with WM_INITDIALOG: the same record
     bool save = false;
     HWND hwnd = nullptr;
     std::string folder; // with its backslash
@@ -450,43 +451,12 @@ void Initialise(FileDialog& d) {
     ChangeFolder(d, d.folder);
 }
 
-// ---- the dialog procedure ----
-
-INT_PTR CALLBACK FileDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        FileDialog* d = reinterpret_cast<FileDialog*>(lParam);
-        AttachState(hwnd, d);
-        d->hwnd = hwnd;
-        Initialise(*d);
-        if (d->hook != nullptr) {
-            return static_cast<INT_PTR>(
-                d->hook(hwnd, message, wParam, reinterpret_cast<LPARAM>(d->ofn)));
-        }
-        return TRUE;
-    }
-    FileDialog* d = static_cast<FileDialog*>(StateOf(hwnd));
-    if (d == nullptr) {
-        return FALSE;
-    }
-    if (message == WM_NCDESTROY) {
-        DetachState(hwnd);
-        return FALSE;
-    }
-    if (d->hook != nullptr && d->hook(hwnd, message, wParam, lParam) != 0) {
-        return TRUE;
-    }
-    if (message == WM_COMMAND) {
-        OnCommand(*d, LOWORD(wParam), HIWORD(wParam));
-        return TRUE;
-    }
-    return FALSE;
-}
-
 // ---- the entry points ----
 
 BOOL RunFileDialog(OPENFILENAMEA* ofn, bool save) {
     SetError(0);
-    if (ofn == nullptr || ofn->lStructSize != sizeof(OPENFILENAMEA)) {
+    if (ofn == nullptr || (ofn->lStructSize != sizeof(OPENFILENAMEA) &&
+                           ofn->lStructSize != OPENFILENAME_SIZE_VERSION_400A)) {
         SetError(CDERR_STRUCTSIZE);
         return FALSE;
     }
@@ -500,6 +470,7 @@ BOOL RunFileDialog(OPENFILENAMEA* ofn, bool save) {
     }
     FileDialog d;
     d.ofn = ofn;
+    d.record = ofn;
     d.save = save;
     d.hook = (ofn->Flags & OFN_ENABLEHOOK) ? ofn->lpfnHook : nullptr;
     d.filters = ParseFilter(ofn->lpstrFilter);
@@ -552,7 +523,8 @@ BOOL RunFileDialog(OPENFILENAMEA* ofn, bool save) {
 
     EnsureTemplate(MAKEINTRESOURCEA(FILEOPENORD), FileTemplate);
     const INT_PTR result = DialogBoxParamA(Module(), MAKEINTRESOURCEA(FILEOPENORD), ofn->hwndOwner,
-                                           FileDialogProc, reinterpret_cast<LPARAM>(&d));
+                                           HookedDialogProc<FileDialog, Initialise, OnCommand>,
+                                           reinterpret_cast<LPARAM>(&d));
     if (result == -1) {
         SetError(CDERR_DIALOGFAILURE);
         return FALSE;

@@ -3,8 +3,7 @@
 // back in movable global memory: a DEVNAMES block (driver, device and port names) and a DEVMODE
 // block; with PD_RETURNDC also a printer DC.
 //
-// Index: the templates; the dialog's state; global memory blocks; the dialog procedure; the entry
-// point.
+// Index: the templates; the dialog's state; global memory blocks; commands; the entry point.
 #include "comdlg/comdlg_module.h"
 #include "comdlg/printers.h"
 
@@ -35,6 +34,8 @@ resources::DialogTemplate BaseTemplate(const char* caption, short cy) {
     return t;
 }
 
+// Group boxes come last in each template: the first item is the top of the z-order, and a group
+// box above its radio buttons would take their clicks.
 resources::DialogTemplate PrintTemplate() {
     resources::DialogTemplate t = BaseTemplate("Print", 140);
     t.items = {
@@ -42,7 +43,6 @@ resources::DialogTemplate PrintTemplate() {
         Item("COMBOBOX", "", cmb4, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 40, 8, 140, 80),
         Item("STATIC", "Where:", stc2, SS_LEFT, 8, 26, 30, 9),
         Item("STATIC", "", stc5, SS_LEFT | SS_NOPREFIX, 40, 26, 140, 9),
-        Item("BUTTON", "Print range", 0xFFFF, BS_GROUPBOX, 8, 42, 110, 72),
         Item("BUTTON", "&All", rad1, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 14, 54, 90, 10),
         Item("BUTTON", "S&election", rad2, BS_AUTORADIOBUTTON, 14, 66, 90, 10),
         Item("BUTTON", "&Pages", rad3, BS_AUTORADIOBUTTON, 14, 78, 90, 10),
@@ -50,7 +50,6 @@ resources::DialogTemplate PrintTemplate() {
         Item("EDIT", "", edt1, WS_BORDER | WS_TABSTOP | WS_GROUP | ES_NUMBER, 34, 92, 24, 12),
         Item("STATIC", "&to:", stc4, SS_LEFT, 62, 94, 14, 9),
         Item("EDIT", "", edt2, WS_BORDER | WS_TABSTOP | ES_NUMBER, 78, 92, 24, 12),
-        Item("BUTTON", "Copies", 0xFFFF, BS_GROUPBOX, 124, 42, 118, 72),
         Item("STATIC", "Number of &copies:", 0xFFFF, SS_LEFT, 130, 56, 64, 9),
         Item("EDIT", "", edt3, WS_BORDER | WS_TABSTOP | WS_GROUP | ES_NUMBER, 196, 54, 30, 12),
         Item("BUTTON", "C&ollate", chx2, BS_AUTOCHECKBOX | WS_TABSTOP, 130, 76, 80, 10),
@@ -58,6 +57,8 @@ resources::DialogTemplate PrintTemplate() {
         Item("BUTTON", "OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 188, 8, 54, 14),
         Item("BUTTON", "Cancel", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 188, 26, 54, 14),
         Item("BUTTON", "&Help", pshHelp, BS_PUSHBUTTON | WS_TABSTOP, 188, 120, 54, 14),
+        Item("BUTTON", "Print range", 0xFFFF, BS_GROUPBOX, 8, 42, 110, 72),
+        Item("BUTTON", "Copies", 0xFFFF, BS_GROUPBOX, 124, 42, 118, 72),
     };
     return t;
 }
@@ -69,16 +70,16 @@ resources::DialogTemplate SetupTemplate() {
         Item("COMBOBOX", "", cmb1, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 40, 8, 140, 80),
         Item("STATIC", "Where:", stc2, SS_LEFT, 8, 26, 30, 9),
         Item("STATIC", "", stc5, SS_LEFT | SS_NOPREFIX, 40, 26, 140, 9),
-        Item("BUTTON", "Paper", 0xFFFF, BS_GROUPBOX, 8, 42, 120, 36),
         Item("STATIC", "Si&ze:", stc3, SS_LEFT, 14, 58, 20, 9),
         Item("COMBOBOX", "", cmb2, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 36, 56, 86, 60),
-        Item("BUTTON", "Orientation", 0xFFFF, BS_GROUPBOX, 134, 42, 108, 36),
         Item("BUTTON", "P&ortrait", rad1, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 140, 52, 90,
              10),
         Item("BUTTON", "L&andscape", rad2, BS_AUTORADIOBUTTON, 140, 64, 90, 10),
         Item("BUTTON", "OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 188, 8, 54, 14),
         Item("BUTTON", "Cancel", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 188, 26, 54, 14),
         Item("BUTTON", "&Help", pshHelp, BS_PUSHBUTTON | WS_TABSTOP, 188, 88, 54, 14),
+        Item("BUTTON", "Paper", 0xFFFF, BS_GROUPBOX, 8, 42, 120, 36),
+        Item("BUTTON", "Orientation", 0xFFFF, BS_GROUPBOX, 134, 42, 108, 36),
     };
     return t;
 }
@@ -101,6 +102,7 @@ struct Choice {
 
 struct PrintDialog {
     PRINTDLGA* pd = nullptr;
+    PRINTDLGA* record = nullptr; // what the hook sees with WM_INITDIALOG: the same record
     bool setup = false;
     HWND hwnd = nullptr;
     std::vector<Printer> printers;
@@ -346,54 +348,26 @@ bool Deliver(PrintDialog& d) {
     return true;
 }
 
-// ---- the dialog procedure ----
+// ---- commands ----
 
-INT_PTR CALLBACK PrintDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        PrintDialog* d = reinterpret_cast<PrintDialog*>(lParam);
-        AttachState(hwnd, d);
-        d->hwnd = hwnd;
-        Initialise(*d);
-        if (d->hook != nullptr) {
-            return static_cast<INT_PTR>(
-                d->hook(hwnd, message, wParam, reinterpret_cast<LPARAM>(d->pd)));
-        }
-        return TRUE;
-    }
-    PrintDialog* d = static_cast<PrintDialog*>(StateOf(hwnd));
-    if (d == nullptr) {
-        return FALSE;
-    }
-    if (message == WM_NCDESTROY) {
-        DetachState(hwnd);
-        return FALSE;
-    }
-    if (d->hook != nullptr && d->hook(hwnd, message, wParam, lParam) != 0) {
-        return TRUE;
-    }
-    if (message != WM_COMMAND) {
-        return FALSE;
-    }
-    const WORD id = LOWORD(wParam);
-    const WORD code = HIWORD(wParam);
+void OnCommand(PrintDialog& d, WORD id, WORD code) {
     if (id == IDOK) {
-        if (Accept(*d)) {
-            d->accepted = true;
-            EndDialog(hwnd, IDOK);
+        if (Accept(d)) {
+            d.accepted = true;
+            EndDialog(d.hwnd, IDOK);
         }
     } else if (id == IDCANCEL) {
-        EndDialog(hwnd, IDCANCEL);
-    } else if (id == PrinterCombo(*d) && code == CBN_SELCHANGE) {
-        ShowPort(*d);
-    } else if (id == pshHelp && d->pd->hwndOwner != nullptr) {
+        EndDialog(d.hwnd, IDCANCEL);
+    } else if (id == PrinterCombo(d) && code == CBN_SELCHANGE) {
+        ShowPort(d);
+    } else if (id == pshHelp && d.pd->hwndOwner != nullptr) {
         static const UINT help = RegisterWindowMessageA("commdlg_help");
-        SendMessageA(d->pd->hwndOwner, help, reinterpret_cast<WPARAM>(hwnd),
-                     reinterpret_cast<LPARAM>(d->pd));
+        SendMessageA(d.pd->hwndOwner, help, reinterpret_cast<WPARAM>(d.hwnd),
+                     reinterpret_cast<LPARAM>(d.pd));
     } else if ((id == edt1 || id == edt2) && code == EN_CHANGE) {
         // Typing a page number means printing pages.
-        CheckRadioButton(hwnd, rad1, rad3, rad3);
+        CheckRadioButton(d.hwnd, rad1, rad3, rad3);
     }
-    return TRUE;
 }
 
 // ---- the entry point ----
@@ -406,6 +380,7 @@ BOOL RunPrintDialog(PRINTDLGA* pd) {
     }
     PrintDialog d;
     d.pd = pd;
+    d.record = pd;
     d.setup = (pd->Flags & PD_PRINTSETUP) != 0;
     if (d.setup && (pd->Flags & PD_ENABLESETUPHOOK)) {
         d.hook = pd->lpfnSetupHook;
@@ -461,7 +436,8 @@ BOOL RunPrintDialog(PRINTDLGA* pd) {
 
     const LPCSTR name = MAKEINTRESOURCEA(d.setup ? PRNSETUPDLGORD : PRINTDLGORD);
     EnsureTemplate(name, d.setup ? SetupTemplate : PrintTemplate);
-    const INT_PTR result = DialogBoxParamA(Module(), name, pd->hwndOwner, PrintDialogProc,
+    const INT_PTR result = DialogBoxParamA(Module(), name, pd->hwndOwner,
+                                           HookedDialogProc<PrintDialog, Initialise, OnCommand>,
                                            reinterpret_cast<LPARAM>(&d));
     if (result == -1) {
         SetError(CDERR_DIALOGFAILURE);

@@ -6,6 +6,8 @@
 #include "windef.h"
 #include "wingdi.h"
 
+#include <cstddef>
+
 typedef UINT_PTR(CALLBACK* LPOFNHOOKPROC)(HWND, UINT, WPARAM, LPARAM);
 typedef UINT_PTR(CALLBACK* LPPRINTHOOKPROC)(HWND, UINT, WPARAM, LPARAM);
 typedef UINT_PTR(CALLBACK* LPSETUPHOOKPROC)(HWND, UINT, WPARAM, LPARAM);
@@ -33,8 +35,14 @@ typedef struct tagOFNA {
     LPARAM lCustData;
     LPOFNHOOKPROC lpfnHook;
     LPCSTR lpTemplateName;
+    void* pvReserved;
+    DWORD dwReserved;
+    DWORD FlagsEx;
 } OPENFILENAMEA, *LPOPENFILENAMEA;
 typedef OPENFILENAMEA OPENFILENAME;
+// The record without its last three fields, as older hosts pass it; both sizes are accepted.
+#define OPENFILENAME_SIZE_VERSION_400A offsetof(OPENFILENAMEA, pvReserved)
+#define OPENFILENAME_SIZE_VERSION_400 OPENFILENAME_SIZE_VERSION_400A
 typedef LPOPENFILENAMEA LPOPENFILENAME;
 
 #define OFN_READONLY 0x00000001
