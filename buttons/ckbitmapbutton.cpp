@@ -83,6 +83,7 @@ void CKBitmapButton::SizeToContent() {
 }
 
 void CKBitmapButton::DrawItem(LPDRAWITEMSTRUCT lpDIS) {
+    // Only a caller other than the framework can hand over no item or no DC.
     if (lpDIS == NULL)
         return;
     LoadedImages loaded;
@@ -106,7 +107,7 @@ void CKBitmapButton::DrawItem(LPDRAWITEMSTRUCT lpDIS) {
 
     CDC* pDC = CDC::FromHandle(lpDIS->hDC);
     CDC memDC;
-    if (!memDC.CreateCompatibleDC(pDC))
+    if (pDC == NULL || !memDC.CreateCompatibleDC(pDC))
         return;
     CBitmap* pOld = memDC.SelectObject(image);
     if (pOld == NULL)

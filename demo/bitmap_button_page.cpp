@@ -56,15 +56,7 @@ void AddImages() {
 }
 
 resources::DialogTemplate PageTemplate() {
-    resources::DialogTemplate t;
-    t.style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_SETFONT;
-    t.caption = "RUZAV32 gallery: bitmap button";
-    t.fontFace = "MS Sans Serif";
-    t.pointSize = 8;
-    t.x = 20;
-    t.y = 20;
-    t.cx = 170;
-    t.cy = 60;
+    resources::DialogTemplate t = gallery::PageTemplate("RUZAV32 gallery: bitmap button", 170, 60);
     t.items.push_back(gallery::Item("EDIT", "", kField, WS_BORDER | WS_TABSTOP, 8, 8, 154, 12));
     short x = 8;
     for (int id : {kPlay, kSave, kStop}) {
@@ -76,13 +68,9 @@ resources::DialogTemplate PageTemplate() {
     return t;
 }
 
-class ButtonPageDialog : public CDialog {
+class ButtonPageDialog : public gallery::PageDialog {
 public:
-    explicit ButtonPageDialog(LPCSTR name) : CDialog(name) {}
-    ~ButtonPageDialog() override {
-        if (m_hWnd != nullptr)
-            DestroyWindow();
-    }
+    explicit ButtonPageDialog(LPCSTR name) : PageDialog(name) {}
 
 protected:
     BOOL OnInitDialog() override {
@@ -100,9 +88,6 @@ protected:
             std::printf("  WM_COMMAND BN_CLICKED from %s\n", Name(LOWORD(wParam)));
         return CDialog::OnCommand(wParam, lParam);
     }
-
-    void OnCancel() override { DestroyWindow(); }
-    void OnOK() override { DestroyWindow(); }
 
     CKBitmapButton m_buttons[3];
 };
@@ -150,7 +135,7 @@ bool RunBitmapButtonPage(const std::string& outDir) {
     gallery::Idle();
     picture("bitmap-buttons-disabled.png");
 
-    page.DestroyWindow();
+    page.Close();
     gallery::Idle();
     std::fflush(stdout);
     return ok;

@@ -180,9 +180,17 @@ bool PrintPictures(HDC printer, const std::vector<std::string>& pictures) {
         return false;
     bool ok = true;
     for (const std::string& path : pictures) {
-        desktop::Image image;
-        if (!desktop::ReadPng(path.c_str(), &image) || ::StartPage(printer) <= 0) {
+        if (::StartPage(printer) <= 0) {
             ok = false;
+            continue;
+        }
+        const std::string heading = std::filesystem::path(path).filename().string();
+        desktop::Image image;
+        if (!desktop::ReadPng(path.c_str(), &image)) {
+            // The spin page did not run first (--page file-print): say so on the page.
+            const std::string note = heading + " is missing: run the spin page first.";
+            ::TextOutA(printer, 100, 60, note.c_str(), static_cast<int>(note.size()));
+            ok = ::EndPage(printer) > 0 && ok;
             continue;
         }
         // The bitmap's pixels are 0x00RRGGBB; the picture's are COLORREFs.
@@ -194,7 +202,6 @@ bool PrintPictures(HDC printer, const std::vector<std::string>& pictures) {
         HBITMAP bitmap = ::CreateBitmap(image.width, image.height, 1, 32, bits.data());
         HDC memory = ::CreateCompatibleDC(printer);
         HGDIOBJ old = ::SelectObject(memory, bitmap);
-        const std::string heading = std::filesystem::path(path).filename().string();
         ::TextOutA(printer, 100, 60, heading.c_str(), static_cast<int>(heading.size()));
         ::StretchBlt(printer, 100, 100, image.width * 2, image.height * 2, memory, 0, 0,
                      image.width, image.height, SRCCOPY);

@@ -1,17 +1,14 @@
 // The gallery host: sets up the desktop and the regional settings, then runs each page.
+#include "gallery_book.h"
 #include "gallery_options.h"
-#include "spin_page.h"
-#include "bitmap_button_page.h"
-#include "percent_bar_page.h"
-#include "popup_tip_page.h"
-#include "dialog_base_page.h"
-#include "file_print_page.h"
+#include "gallery_pages.h"
 
 #include <desktop.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 namespace {
 
@@ -55,6 +52,18 @@ int main(int argc, char** argv) {
         std::fputs(kGalleryUsage, stdout);
         return 0;
     }
+    if (options.list) {
+        for (const GalleryPage* p = GalleryPages(); p->name != nullptr; ++p) {
+            std::printf("%-16s %s\n", p->name, p->title);
+        }
+        return 0;
+    }
+    const GalleryPage* only = nullptr;
+    if (!options.page.empty() && (only = FindGalleryPage(options.page)) == nullptr) {
+        std::fprintf(stderr, "ruzav-gallery: no page %s (--list names them)\n",
+                     options.page.c_str());
+        return 2;
+    }
     std::error_code ec;
     std::filesystem::create_directories(options.out, ec);
     if (ec) {
@@ -71,11 +80,14 @@ int main(int argc, char** argv) {
     }
     std::fflush(stdout);
 
-    bool ok = RunSpinPage(options.out);
-    ok = RunPercentBarPage(options.out) && ok;
-    ok = RunPopupTipPage(options.out) && ok;
-    ok = RunBitmapButtonPage(options.out) && ok;
-    ok = RunDialogBasePage(options.out) && ok;
-    ok = RunFilePrintPage(options.out) && ok;
+    bool ok = true;
+    std::vector<PageRecord> records;
+    for (const GalleryPage* p = GalleryPages(); p->name != nullptr; ++p) {
+        if (only == nullptr || only == p) {
+            records.push_back(RunPageRecorded(*p, options.out));
+            ok = records.back().ok && ok;
+        }
+    }
+    ok = WriteIndexHtml(options.out, records) && ok;
     return ok ? 0 : 1;
 }

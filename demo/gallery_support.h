@@ -2,6 +2,7 @@
 // host's resources.
 #pragma once
 
+#include <afxwin.h>
 #include <desktop.h>
 
 #include <string>
@@ -9,8 +10,28 @@
 
 namespace gallery {
 
+// The frame every page's template shares: a captioned pop-up in "MS Sans Serif" 8 at (20, 20),
+// cx x cy dialog units, without items.
+resources::DialogTemplate PageTemplate(const char* caption, short cx, short cy);
+
 resources::DialogItem Item(const char* cls, const char* text, int id, DWORD style, short x, short y,
                            short cx, short cy);
+
+// A page's dialog: modeless, so the session can drive it, and closed by destroying its window
+// rather than by ending a modal loop.
+class PageDialog : public CDialog {
+public:
+    explicit PageDialog(LPCSTR templateName) : CDialog(templateName) {}
+    ~PageDialog() override { Close(); }
+    void Close() {
+        if (m_hWnd != nullptr)
+            DestroyWindow();
+    }
+
+protected:
+    void OnCancel() override { Close(); }
+    void OnOK() override { Close(); }
+};
 
 // What an application's message loop does when its queue runs dry: handle what is pending,
 // then let the framework free the temporary objects it made meanwhile.

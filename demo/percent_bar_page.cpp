@@ -19,15 +19,7 @@ constexpr UINT_PTR kTimerId = 1;
 constexpr char kTemplateName[] = "PERCENTBARS";
 
 resources::DialogTemplate PageTemplate() {
-    resources::DialogTemplate t;
-    t.style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_SETFONT;
-    t.caption = "RUZAV32 gallery: percent bar";
-    t.fontFace = "MS Sans Serif";
-    t.pointSize = 8;
-    t.x = 20;
-    t.y = 20;
-    t.cx = 170;
-    t.cy = 112;
+    resources::DialogTemplate t = gallery::PageTemplate("RUZAV32 gallery: percent bar", 170, 112);
     const char* labels[] = {"0 %", "37 %", "50 %", "100 %", "Copying"};
     short y = 8;
     for (int i = 0; i < 5; ++i) {
@@ -40,15 +32,9 @@ resources::DialogTemplate PageTemplate() {
 
 // The host's dialog: it sets the fixed bars once and moves the driven one from its timer. The
 // bars' objects come from their windows; the host never made or deletes them.
-class PercentBarDialog : public CDialog {
+class PercentBarDialog : public gallery::PageDialog {
 public:
-    explicit PercentBarDialog(LPCSTR name) : CDialog(name) {}
-    ~PercentBarDialog() override { Close(); }
-
-    void Close() {
-        if (m_hWnd != nullptr)
-            DestroyWindow();
-    }
+    explicit PercentBarDialog(LPCSTR name) : PageDialog(name) {}
 
     CKPercentBar* Bar(int id) {
         CWnd* wnd = CWnd::FromHandlePermanent(::GetDlgItem(m_hWnd, id));
@@ -87,12 +73,10 @@ protected:
         }
     }
 
-    void OnCancel() override { DestroyWindow(); }
-    void OnOK() override { DestroyWindow(); }
     DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(PercentBarDialog, CDialog)
+BEGIN_MESSAGE_MAP(PercentBarDialog, gallery::PageDialog)
 ON_WM_TIMER()
 END_MESSAGE_MAP()
 

@@ -21,15 +21,7 @@ constexpr char kTemplateName[] = "TIPHOST";
 constexpr char kTipClass[] = "GalleryTip";
 
 resources::DialogTemplate PageTemplate() {
-    resources::DialogTemplate t;
-    t.style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_SETFONT;
-    t.caption = "RUZAV32 gallery: pop-up tip";
-    t.fontFace = "MS Sans Serif";
-    t.pointSize = 8;
-    t.x = 20;
-    t.y = 20;
-    t.cx = 170;
-    t.cy = 70;
+    resources::DialogTemplate t = gallery::PageTemplate("RUZAV32 gallery: pop-up tip", 170, 70);
     t.items.push_back(gallery::Item("STATIC", "Name", -1, SS_LEFT, 8, 10, 30, 8));
     t.items.push_back(
         gallery::Item("EDIT", "", kField, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 42, 8, 116, 12));
@@ -39,19 +31,6 @@ resources::DialogTemplate PageTemplate() {
         gallery::Item("BUTTON", "&Save", kSave, BS_PUSHBUTTON | WS_TABSTOP, 100, 30, 50, 14));
     return t;
 }
-
-class TipHostDialog : public CDialog {
-public:
-    explicit TipHostDialog(LPCSTR name) : CDialog(name) {}
-    ~TipHostDialog() override {
-        if (m_hWnd != nullptr)
-            DestroyWindow();
-    }
-
-protected:
-    void OnCancel() override { DestroyWindow(); }
-    void OnOK() override { DestroyWindow(); }
-};
 
 // The host's tip class: the tip asks for no attributes of its own; saving the bits under it
 // lets the screen come back at once when it goes.
@@ -100,7 +79,7 @@ bool RunPopupTipPage(const std::string& outDir) {
     }
     resources::AddDialog(AfxGetResourceHandle(), kTemplateName, PageTemplate());
     bool ok = true;
-    TipHostDialog host(kTemplateName);
+    gallery::PageDialog host(kTemplateName);
     if (!host.Create(kTemplateName)) {
         std::fprintf(stderr, "ruzav-gallery: the tip page could not be opened\n");
         return false;
@@ -155,7 +134,7 @@ bool RunPopupTipPage(const std::string& outDir) {
                 lost->PopItUp(CPoint(10, 10), 0) ? "TRUE" : "FALSE");
     delete lost;
 
-    host.DestroyWindow();
+    host.Close();
     gallery::Idle();
     ::UnregisterClassA(kTipClass, AfxGetInstanceHandle());
     std::fflush(stdout);

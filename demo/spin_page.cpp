@@ -2,9 +2,11 @@
 // control between an ordinary edit and a button, driven through a short session of real input
 // (arrow clicks, step keys, typed digits, a designator letter, Tab and Shift+Tab).
 //
-// Index: the dialog template - the host dialog class (configuration, notifications) - idle
-// time - the session - RunSpinPage.
+// Index: the dialog template - the host dialog class (configuration, notifications) - the
+// session - RunSpinPage.
 #include "spin_page.h"
+
+#include "gallery_support.h"
 
 #include <desktop.h>
 #include <ruzav32/spin.h>
@@ -14,6 +16,10 @@
 #include <string>
 
 namespace {
+
+using gallery::Idle;
+using gallery::Item;
+using gallery::Join;
 
 constexpr int kEditBefore = 10;
 constexpr int kWhole = 11;
@@ -62,20 +68,6 @@ const char* CodeName(int code) {
     default:
         return "other";
     }
-}
-
-resources::DialogItem Item(const char* cls, const char* text, int id, DWORD style, short x, short y,
-                           short cx, short cy) {
-    resources::DialogItem item;
-    item.className = cls;
-    item.text = text;
-    item.id = static_cast<WORD>(id);
-    item.style = WS_CHILD | WS_VISIBLE | style;
-    item.x = x;
-    item.y = y;
-    item.cx = cx;
-    item.cy = cy;
-    return item;
 }
 
 resources::DialogTemplate PageTemplate() {
@@ -230,17 +222,6 @@ POINT ArrowPoint(HWND spin, bool up) {
 void ClickArrow(HWND dialog, int id, bool up) {
     const HWND spin = ::GetDlgItem(dialog, id);
     desktop::ClickWindow(::GetDlgItem(spin, 100), ArrowPoint(spin, up));
-}
-
-// What an application's message loop does when its queue runs dry: handle what is pending,
-// then let the framework free the temporary objects it made for window handles meanwhile.
-void Idle() {
-    desktop::PumpUntilIdle();
-    desktop::AfxIdle();
-}
-
-std::string Join(const std::string& dir, const char* name) {
-    return dir.empty() || dir.back() == '/' ? dir + name : dir + "/" + name;
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 
 #include <afxpriv.h>
 
-#include "dialogs/common_dialog_help.h"
+#include "dialogs/dialog_help.h"
 
 BEGIN_MESSAGE_MAP(CKFileDlg, CCommonDialog)
 ON_COMMAND(ID_HELP, OnHelp)
@@ -36,7 +36,8 @@ BOOL CKFileDlg::SetHelpFile(LPCSTR lpszHelpFile) {
 }
 
 void CKFileDlg::OnHelp() {
-    OpenCommonDialogHelp(m_hWnd, m_nHelpID, m_szHelpFile);
+    if (m_nHelpID != 0)
+        OpenWholeContextHelp(m_hWnd, m_nHelpID, m_szHelpFile);
 }
 
 void CKFileDlg::SetWindowTextA(LPCSTR lpszTitle) {

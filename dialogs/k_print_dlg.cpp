@@ -3,7 +3,7 @@
 
 #include <afxpriv.h>
 
-#include "dialogs/common_dialog_help.h"
+#include "dialogs/dialog_help.h"
 
 BEGIN_MESSAGE_MAP(CKPrintDlg, CPrintDialog)
 ON_COMMAND(ID_HELP, OnHelp)
@@ -33,5 +33,6 @@ BOOL CKPrintDlg::SetHelpFile(LPCSTR lpszHelpFile) {
 }
 
 void CKPrintDlg::OnHelp() {
-    OpenCommonDialogHelp(m_hWnd, m_nHelpID, m_szHelpFile);
+    if (m_nHelpID != 0)
+        OpenWholeContextHelp(m_hWnd, m_nHelpID, m_szHelpFile);
 }

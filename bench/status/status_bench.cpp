@@ -63,7 +63,7 @@ void BM_PercentBarRepaint(benchmark::State& state) {
     // The last paint must show the last value: the filled part's right edge is at column
     // 2 + 97 * percent / 100 (exclusive).
     const int edge = 2 + 97 * percent / 100;
-    if (percent > 0 &&
+    if (edge > 2 &&
         desktop::WindowPixel(host.m_barWnd, edge - 1, 17) != ::GetSysColor(COLOR_ACTIVECAPTION))
         state.SkipWithError("the bar does not show its value");
 }
@@ -78,8 +78,8 @@ void BM_PopupTipPopPaintDestroy(benchmark::State& state) {
     wc.lpszClassName = kTipClass;
     ::RegisterClassA(&wc);
     CString className(kTipClass);
-    // About 100 pixels of text in the default font: with its margins a tip of about 100x22.
-    const CString text("Saves the file now");
+    // About 100 pixels of text in the default font: with its margins a tip of 102x22.
+    const CString text("Saves a file");
     long width = 0;
     {
         MallocCount count(state);

@@ -2,6 +2,7 @@
 // common dialogs with help of their own.
 //
 // Index: CDlg (dialog base: placement, thin font, time-out, context help, error boxes, title);
+// CPropSheet and CPropPage (property sheet with the standard-button look, pages with help);
 // CKFileDlg and CKPrintDlg (the system's file and print dialogs with help of their own).
 // Each class keeps to its own section below.
 #pragma once
@@ -91,6 +92,107 @@ private:
     void CommonConstruct(UINT nHelpID, eWindowPositions ePosition);
     void ArmTimeOut();
     BOOL HasWindow() const;
+};
+
+// ---------------------------------------------------------------------------------------------
+// CPropSheet and CPropPage: the bases of a host's tabbed property sheets.
+//
+// A CPropSheet always has a Help button and gives its four standard buttons one look: the
+// titles "OK", "Cancel", "&Apply" and "&Help" whatever the system's language, each 40 dialog
+// units of the system's base unit wide, right-aligned with the gaps between them kept. With a
+// base unit of 8, buttons of 100 pixels become 80: Help moves 20 pixels right (its right edge
+// stays), Apply 40, Cancel 60, OK 80. A button the sheet does not show (Apply with
+// PSH_NOAPPLYNOW) takes no place: the others close up to the right edge.
+//
+// Help flows from the sheet's Help button (renumbered to ID_HELP) through WM_COMMANDHELP to the
+// active page, which opens its own help context.
+
+#include <afxdlgs.h>
+
+class AFX_EXT_CLASS CPropSheet : public CPropertySheet {
+public:
+    CPropSheet(LPCSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage,
+               eWindowPositions ePosition = wpCenterParent);
+    CPropSheet(UINT nIDCaption, CWnd* pParentWnd, UINT iSelectPage,
+               eWindowPositions ePosition = wpCenterParent);
+    CPropSheet(LPCSTR pszCaption, CWnd* pParentWnd, eWindowPositions ePosition = wpCenterParent);
+    CPropSheet(UINT nIDCaption, CWnd* pParentWnd, eWindowPositions ePosition = wpCenterParent);
+    explicit CPropSheet(LPCSTR pszCaption, eWindowPositions ePosition = wpCenterParent);
+    explicit CPropSheet(UINT nIDCaption, eWindowPositions ePosition = wpCenterParent);
+    // Destroys a window still open before the font its controls use is deleted.
+    ~CPropSheet() override;
+
+    // Asks for the Help button (PSH_HASHELP) and records the placement rule.
+    void CommonConstruct(eWindowPositions ePosition);
+
+    BOOL OnInitDialog() override;
+
+    // Gives the standard button nID the identifier nNewID (its clicks then send nNewID), the
+    // title in string resource nTextID unless that is 0 or cannot be loaded, and enables or
+    // disables it. Nothing happens when the sheet has no window or no such button.
+    void ChangeButton(UINT nID, UINT nNewID, UINT nTextID, BOOL bEnable);
+    // Hides IDOK, IDCANCEL, ID_APPLY_NOW or ID_HELP; each shown standard button to its left
+    // moves into the place of the nearest shown one to its right, so no gap opens (hiding OK
+    // leaves one). A button that is missing or already hidden is skipped; other identifiers,
+    // and a sheet without a window, change nothing.
+    void HideButton(UINT nID);
+    // Sets the title and has the caption drawn again. Hides CWnd's member (not virtual).
+    void SetWindowTextA(LPCSTR lpszString);
+
+protected:
+    HFONT m_hThinFont; // made by MakeThinFont and owned here
+    eWindowPositions m_ePosition;
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnDestroy();
+    afx_msg void OnHelp();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void CustomizeLook();
+    void ResizeButtons(CWnd* pButton, UINT nWidth, UINT nSlot);
+};
+
+class AFX_EXT_CLASS CPropPage : public CPropertyPage {
+public:
+    CPropPage(LPCSTR lpszTemplateName, UINT nIDCaption, UINT nHelpID);
+    CPropPage(UINT nIDTemplate, UINT nIDCaption, UINT nHelpID);
+    explicit CPropPage(LPCSTR lpszTemplateName, UINT nHelpID = 0);
+    explicit CPropPage(UINT nIDTemplate, UINT nHelpID = 0);
+    ~CPropPage() override;
+
+    BOOL OnInitDialog() override;
+
+    // Does nothing here and is never called by the library; a host's pages may give it a meaning.
+    virtual void OnDefault();
+
+    // Whether the page's window exists: FALSE until the page is first shown.
+    BOOL bIsPageCreated() const;
+
+    // The page's help context; 0 means none (the Help button then does nothing). Only its low
+    // 16 bits reach the help engine. Hides CDialog::SetHelpID, which the library does not use.
+    UINT GetHelpID() const { return m_nHelpID; }
+    void SetHelpID(UINT nHelpID) { m_nHelpID = nHelpID; }
+    // An explicit help file for this page; NULL or "" means the library's help file. A path of
+    // MAX_PATH (260) characters or more is refused, keeping the file set before: FALSE.
+    BOOL SetHelpFile(LPCSTR lpszHelpFile);
+    // Sets the page's title and has it drawn again. Hides CWnd's member (not virtual).
+    void SetWindowTextA(LPCSTR lpszString);
+
+protected:
+    UINT m_nHelpID;
+    char m_szHelpFile[MAX_PATH];
+    HFONT m_hThinFont; // made by MakeThinFont and owned here
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnDestroy();
+    afx_msg LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void CommonConstruct(UINT nHelpID);
 };
 
 // ---------------------------------------------------------------------------------------------

@@ -4,8 +4,11 @@
 
 #include "afx/afx_internal.h"
 
-// The page's messages are a dialog's; its notifications come through OnNotify.
 IMPLEMENT_DYNAMIC(CPropertyPage, CDialog)
+
+// The page's messages are a dialog's; its notifications come through OnNotify.
+BEGIN_MESSAGE_MAP(CPropertyPage, CDialog)
+END_MESSAGE_MAP()
 
 namespace {
 

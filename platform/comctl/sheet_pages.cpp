@@ -64,7 +64,9 @@ HWND MakePage(HWND sheetWindow, size_t index) {
     }
     s->pages[index].hwnd = page;
     const RECT& r = s->pageRect;
-    SetWindowPos(page, s->tab, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOACTIVATE);
+    // Above the tab control, which would otherwise paint over it and take its clicks; so the
+    // Tab key goes from the page's controls to the tab control and on to the buttons.
+    SetWindowPos(page, HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOACTIVATE);
     return page;
 }
 
@@ -81,7 +83,7 @@ bool ShowPage(HWND sheetWindow, int index) {
         page = MakePage(sheetWindow, i); // never shown, or destroyed by someone since
     }
     s = SheetOf(sheetWindow);
-    if (!s || !page) {
+    if (!s || !page || i >= s->pages.size() || s->pages[i].hwnd != page) {
         return false;
     }
     HWND old = nullptr;
@@ -103,6 +105,9 @@ bool ShowPage(HWND sheetWindow, int index) {
         if (focusInOld) {
             SetFocus(s->tab);
         }
+    }
+    if (i >= s->pages.size() || s->pages[i].hwnd != page) {
+        return false; // the page went while it was being shown
     }
     bool pageHelp = (s->pages[i].handle->psp.dwFlags & PSP_HASHELP) != 0;
     if (s->help) {

@@ -50,7 +50,7 @@ void PaintTabs(TabState& s, HDC dc) {
         if (selected) {
             InflateRect(&r, 2, 0);
             r.top -= 2;
-            r.bottom += 1; // covers the panel's top edge: the tab opens into the panel
+            r.bottom += 2; // covers the panel's two top lines: the tab opens into the panel
         }
         RECT inside{r.left + 1, r.top + 1, r.right - 2, r.bottom};
         FillRect(dc, &inside, face);

@@ -10,7 +10,9 @@ HDC WINAPI CreateCompatibleDC(HDC hdc) {
     if (hdc && !LookupDc(hdc))
         return nullptr;
     HBITMAP stockBitmap = StockBitmap();
-    auto dc = MakeObject<Dc>();
+    // Drawing code makes a memory DC for every image it copies: it comes, with the storage of
+    // its lists, from those freed before.
+    auto dc = NewDc();
     if (!dc || !stockBitmap)
         return nullptr;
     dc->memory = true;

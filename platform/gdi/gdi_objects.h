@@ -133,6 +133,9 @@ template <class H> H InsertAs(std::unique_ptr<Object> object) {
 }
 // A fresh DC object, perhaps one freed before (for its storage); nullptr when memory runs out.
 std::unique_ptr<Dc> NewDc();
+// A fresh pen or brush, perhaps one freed before; nullptr when memory runs out.
+std::unique_ptr<Pen> NewPen();
+std::unique_ptr<Brush> NewBrush();
 // Removes and frees the object, telling the deletion hook first.
 void Destroy(const void* handle);
 // Every live handle, for reset.

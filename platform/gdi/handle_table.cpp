@@ -12,18 +12,24 @@ namespace {
 
 using ObjectMap = std::unordered_map<std::uintptr_t, std::unique_ptr<Object>>;
 
-// Window DCs come and go with every paint and every GetDC; their table entries and the DC
-// objects (with the storage of their rectangle lists) are kept for the next one rather than
-// returned to the heap.
+// Window DCs come and go with every paint and every GetDC, and controls make their pens and
+// brushes afresh at each paint; their table entries and the objects themselves (a DC with the
+// storage of its rectangle lists) are kept for the next one rather than returned to the heap.
 constexpr std::size_t kSpares = 8;
 
 struct Table {
     ObjectMap objects;
     std::vector<ObjectMap::node_type> spareNodes;
     std::vector<std::unique_ptr<Dc>> spareDcs;
-    // The handle looked up last: drawing asks for the same DC, pen and brush over and over.
-    std::uintptr_t lastHandle = 0;
-    Object* lastObject = nullptr;
+    std::vector<std::unique_ptr<Pen>> sparePens;
+    std::vector<std::unique_ptr<Brush>> spareBrushes;
+    // Handles looked up lately, by the low bits of their serial: drawing asks for the same DC,
+    // pens, brushes and font over and over, in turn.
+    struct Recent {
+        std::uintptr_t handle = 0;
+        Object* object = nullptr;
+    };
+    Recent recent[64];
     std::uintptr_t nextSerial = 1;
     gdi_internal::ObjectDeletedHook deletedHook = nullptr;
     HGDIOBJ stock[DEFAULT_GUI_FONT + 1] = {};
@@ -40,6 +46,10 @@ Table& table() {
 // (COLOR_WINDOW + 1) never collides with a real handle.
 constexpr std::uintptr_t kHandleBase = 0x10000;
 constexpr std::uintptr_t kHandleStep = 0x10;
+
+std::size_t RecentSlot(std::uintptr_t handle) {
+    return (handle / kHandleStep) % (sizeof(Table::recent) / sizeof(Table::recent[0]));
+}
 
 std::unique_ptr<Object> MakeStockPen(UINT style, COLORREF color) {
     auto pen = MakeObject<Pen>();
@@ -122,14 +132,15 @@ void ClearForReuse(Dc* dc) {
 Object* Lookup(const void* handle) {
     Table& t = table();
     auto value = reinterpret_cast<std::uintptr_t>(handle);
-    if (value == t.lastHandle && value != 0)
-        return t.lastObject;
+    Table::Recent& recent = t.recent[RecentSlot(value)];
+    if (value == recent.handle && value != 0)
+        return recent.object;
     auto it = t.objects.find(value);
     if (it == t.objects.end())
         return nullptr;
-    t.lastHandle = value;
-    t.lastObject = it->second.get();
-    return t.lastObject;
+    recent.handle = value;
+    recent.object = it->second.get();
+    return recent.object;
 }
 
 void* Insert(std::unique_ptr<Object> object) {
@@ -149,13 +160,38 @@ void* Insert(std::unique_ptr<Object> object) {
     return reinterpret_cast<void*>(value);
 }
 
+namespace {
+
+template <class T> std::unique_ptr<T> Reused(std::vector<std::unique_ptr<T>>& spares) {
+    if (spares.empty())
+        return MakeObject<T>();
+    std::unique_ptr<T> object = std::move(spares.back());
+    spares.pop_back();
+    return object;
+}
+
+// Keeps a plain object (no storage of its own) as new for the next Reused.
+template <class T>
+void Keep(std::vector<std::unique_ptr<T>>& spares, std::unique_ptr<Object>& doomed) {
+    if (spares.size() >= kSpares)
+        return;
+    std::unique_ptr<T> object(static_cast<T*>(doomed.release()));
+    *object = T();
+    spares.push_back(std::move(object));
+}
+
+} // namespace
+
 std::unique_ptr<Dc> NewDc() {
-    Table& t = table();
-    if (t.spareDcs.empty())
-        return MakeObject<Dc>();
-    std::unique_ptr<Dc> dc = std::move(t.spareDcs.back());
-    t.spareDcs.pop_back();
-    return dc;
+    return Reused(table().spareDcs);
+}
+
+std::unique_ptr<Pen> NewPen() {
+    return Reused(table().sparePens);
+}
+
+std::unique_ptr<Brush> NewBrush() {
+    return Reused(table().spareBrushes);
 }
 
 void Destroy(const void* handle) {
@@ -165,10 +201,9 @@ void Destroy(const void* handle) {
         return;
     if (t.deletedHook)
         t.deletedHook(const_cast<void*>(handle));
-    if (t.lastHandle == it->first) {
-        t.lastHandle = 0;
-        t.lastObject = nullptr;
-    }
+    Table::Recent& recent = t.recent[RecentSlot(it->first)];
+    if (recent.handle == it->first)
+        recent = Table::Recent{};
     ObjectMap::node_type node = t.objects.extract(it);
     std::unique_ptr<Object> doomed = std::move(node.mapped());
     if (t.spareNodes.size() < kSpares)
@@ -177,6 +212,10 @@ void Destroy(const void* handle) {
         auto* dc = static_cast<Dc*>(doomed.release());
         ClearForReuse(dc);
         t.spareDcs.emplace_back(dc);
+    } else if (doomed->kind == Kind::Pen) {
+        Keep(t.sparePens, doomed);
+    } else if (doomed->kind == Kind::Brush) {
+        Keep(t.spareBrushes, doomed);
     }
 }
 

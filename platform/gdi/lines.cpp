@@ -5,6 +5,7 @@
 // round caps that cover both points.
 #include "gdi/stroke.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace gdi {
@@ -88,6 +89,21 @@ void StrokeLine(const Target& t, const Stroke& s, int x0, int y0, int x1, int y1
     if (!s.visible)
         return;
     const int dx = std::abs(x1 - x0), dy = std::abs(y1 - y0);
+    if (s.width == 1 && (s.style == PS_SOLID || s.style == PS_INSIDEFRAME) &&
+        (dx == 0 || dy == 0)) {
+        // The frames and rules of controls: a thin solid run along an axis is a one-pixel-wide
+        // rectangle, filled as one clipped span instead of pixel by pixel. (2,5) to (6,5)
+        // covers x 2..5; (6,5) to (2,5) covers x 3..6.
+        RECT run = dy == 0 ? RECT{std::min(x0, x1), y0, std::max(x0, x1), y0 + 1}
+                           : RECT{x0, std::min(y0, y1), x0 + 1, std::max(y0, y1)};
+        if (dy == 0 && x1 < x0)
+            ++run.left, ++run.right;
+        if (dx == 0 && y1 < y0)
+            ++run.top, ++run.bottom;
+        FillSurfaceRect(t, run, s.pixel, s.rop2);
+        *counter += dx + dy;
+        return;
+    }
     const int sx = x1 > x0 ? 1 : -1, sy = y1 > y0 ? 1 : -1;
     const bool xMajor = dx >= dy;
     const int steps = xMajor ? dx : dy;

@@ -30,7 +30,7 @@ HGDIOBJ WINAPI GetStockObject(int index) {
 HPEN WINAPI CreatePen(int style, int width, COLORREF color) {
     if (style < PS_SOLID || style > PS_INSIDEFRAME)
         return nullptr;
-    auto pen = MakeObject<Pen>();
+    auto pen = NewPen();
     if (!pen)
         return nullptr;
     pen->style = static_cast<UINT>(style);
@@ -49,7 +49,7 @@ HPEN WINAPI CreatePenIndirect(const LOGPEN* logpen) {
 }
 
 HBRUSH WINAPI CreateSolidBrush(COLORREF color) {
-    auto brush = MakeObject<Brush>();
+    auto brush = NewBrush();
     if (!brush)
         return nullptr;
     brush->color = color & 0x00FFFFFF;
@@ -60,7 +60,7 @@ HBRUSH WINAPI CreateBrushIndirect(const LOGBRUSH* logbrush) {
     if (!logbrush)
         return nullptr;
     if (logbrush->lbStyle == BS_NULL) {
-        auto brush = MakeObject<Brush>();
+        auto brush = NewBrush();
         if (!brush)
             return nullptr;
         brush->style = BS_NULL;

@@ -101,6 +101,7 @@ protected:                                                                      
     { 0, 0, 0, 0, NULL, NULL }                                                                     \
     }                                                                                              \
     ;                                                                                              \
+    static_assert(sizeof(ThisClass) > 0, "an empty map still names its class");                    \
     static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]};  \
     return &messageMap;                                                                            \
     }

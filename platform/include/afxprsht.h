@@ -54,6 +54,7 @@ protected:
     BOOL m_bFirstSetActive;
 
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    DECLARE_MESSAGE_MAP()
 
 private:
     void CommonConstruct(LPCSTR lpszTemplateName, UINT nIDCaption);

@@ -223,5 +223,20 @@ TEST_F(BitmapButtonTest, TinyAndHugeImages) {
     EXPECT_EQ(dlg.size(102).cx, 4000);
 }
 
+TEST_F(BitmapButtonTest, ADrawRequestWithoutItemOrDeviceContextDrawsNothing) {
+    AddBitmap("OKU", 20, 20, kRed);
+    ButtonDialog dlg({{101, "OK"}});
+    CKBitmapButton button;
+    ASSERT_TRUE(button.AutoLoad(101, &dlg.dialog()));
+    const desktop::GdiCounts before = desktop::GdiObjectCounts();
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_BUTTON;
+    item.hwndItem = dlg.button(101);
+    item.rcItem = RECT{0, 0, 20, 20};
+    ::SendMessageA(dlg.dialog().m_hWnd, WM_DRAWITEM, 101, reinterpret_cast<LPARAM>(&item));
+    ::SendMessageA(dlg.dialog().m_hWnd, WM_DRAWITEM, 101, 0);
+    EXPECT_EQ(desktop::GdiObjectCounts(), before);
+}
+
 } // namespace
 } // namespace button_test

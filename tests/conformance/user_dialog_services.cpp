@@ -135,3 +135,49 @@ CONFORMANCE_TEST(UserLoadStringOfAMissingStringGivesNothing) {
     char text[16] = "unchanged";
     CHECK_EQ(0, LoadStringA(GetModuleHandleA(nullptr), 4242, text, sizeof text));
 }
+
+namespace {
+
+// Pixels of the caption bar (the rows above the client area, inside the frame) that are not
+// black.
+int LitCaptionPixels(HWND w) {
+    RECT window, client;
+    GetWindowRect(w, &window);
+    GetClientRect(w, &client);
+    POINT origin = {0, 0};
+    ClientToScreen(w, &origin);
+    const int left = origin.x - window.left, top = origin.y - window.top;
+    HDC dc = GetWindowDC(w);
+    int lit = 0;
+    for (int y = top - GetSystemMetrics(SM_CYCAPTION); y < top - 1; ++y) {
+        for (int x = left; x < left + client.right; ++x)
+            lit += GetPixel(dc, x, y) != RGB(0, 0, 0) ? 1 : 0;
+    }
+    ReleaseDC(w, dc);
+    return lit;
+}
+
+} // namespace
+
+CONFORMANCE_TEST(UserPostedNcPaintDrawsTheCaptionAgain) {
+    HWND w = CreateWindowExA(0, "STATIC", "Caption", WS_POPUP | WS_CAPTION | WS_VISIBLE, 20, 20,
+                             200, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
+    const int drawn = LitCaptionPixels(w);
+    CHECK(drawn > 0);
+    // Paint the whole window black, frame and caption included, behind the system's back.
+    RECT window;
+    GetWindowRect(w, &window);
+    HDC dc = GetWindowDC(w);
+    RECT all = {0, 0, window.right - window.left, window.bottom - window.top};
+    FillRect(dc, &all, (HBRUSH)GetStockObject(BLACK_BRUSH));
+    ReleaseDC(w, dc);
+    CHECK_EQ(0, LitCaptionPixels(w));
+    CHECK(PostMessageA(w, WM_NCPAINT, 0, 0));
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
+    CHECK_EQ(drawn, LitCaptionPixels(w));
+    DestroyWindow(w);
+}

@@ -34,7 +34,6 @@ public:
     DWORD TimeOutTick() const { return m_dwTimeOutTick; }
     HFONT ThinFont() const { return m_hThinFont; }
     const char* HelpFile() const { return m_szHelpFile; }
-    eWindowPositions Position() const { return m_ePosition; }
 };
 
 } // namespace dlgtest

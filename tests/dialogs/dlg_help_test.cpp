@@ -62,18 +62,6 @@ TEST_F(DlgHelpTest, HelpCommandWithoutAHelpButtonStillOpensHelp) {
     EXPECT_EQ(9u, desktop::HelpRequests()[0].data);
 }
 
-TEST_F(DlgHelpTest, HelpIdentifierCanChangeWhileOpen) {
-    HostDlg dlg(IDD_ASK, MainWindow());
-    OpenModeless(dlg);
-    ASSERT_TRUE(desktop::ClickControl(dlg.m_hWnd, ID_HELP));
-    EXPECT_TRUE(desktop::HelpRequests().empty());
-    dlg.SetHelpID(5);
-    EXPECT_EQ(5u, dlg.GetHelpID());
-    ASSERT_TRUE(desktop::ClickControl(dlg.m_hWnd, ID_HELP));
-    ASSERT_EQ(1u, desktop::HelpRequests().size());
-    EXPECT_EQ(5u, desktop::HelpRequests()[0].data);
-}
-
 TEST_F(DlgHelpTest, HelpFileOfMaxPathCharactersIsRefused) {
     HostDlg dlg(IDD_ASK, MainWindow(), 3);
     ASSERT_TRUE(dlg.SetHelpFile("C:\\DOCS\\MINE.HLP"));

@@ -99,8 +99,8 @@ TEST_F(DlgTest, OldSystemGetsTheThinFontUntilTheObjectGoes) {
 }
 
 TEST_F(DlgTest, NewSystemKeepsTheTemplateFont) {
-    HostDlg dlg(IDD_ASK, MainWindow());
-    OpenModeless(dlg);
+    HostDlg dlg("ASK", MainWindow()); // a template by name this time
+    ASSERT_TRUE(dlg.Create("ASK", MainWindow()));
     EXPECT_EQ(nullptr, dlg.ThinFont());
     const HFONT font = FontOf(dlg.m_hWnd);
     ASSERT_NE(nullptr, font);
@@ -123,23 +123,9 @@ TEST_F(DlgTest, TemplateWithoutHelpButtonOpensAsItIs) {
     EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(dlg.m_hWnd, IDOK)));
 }
 
-TEST_F(DlgTest, ConstructorsKeepTheirArguments) {
-    HostDlg byName("ASK", MainWindow(), 0x10, wpCascade);
-    EXPECT_EQ(0x10u, byName.GetHelpID());
-    EXPECT_EQ(wpCascade, byName.Position());
-    HostDlg byId(IDD_ASK, MainWindow(), 0x11, wpCenterScreen);
-    EXPECT_EQ(0x11u, byId.GetHelpID());
-    EXPECT_EQ(0, byId.TimeOut());
-    HostDlg timed(IDD_ASK, MainWindow(), 30, IDOK, 0x12);
-    EXPECT_EQ(30, timed.TimeOut());
-    EXPECT_EQ(IDOK, timed.TimeOutID());
-    EXPECT_EQ(0u, timed.TimeOutTick()) << "only requested until the dialog opens";
-    EXPECT_EQ(wpCenterParent, timed.Position());
-    HostDlg later(0x13, wpCascade);
-    EXPECT_EQ(0x13u, later.GetHelpID());
-    EXPECT_STREQ("", later.HelpFile());
-    EXPECT_EQ(nullptr, later.ThinFont());
-    EXPECT_STREQ("CDialog", later.GetRuntimeClass()->m_lpszClassName);
+TEST_F(DlgTest, ReportsTheFrameworksRunTimeClass) {
+    HostDlg dlg(0x13, wpCascade);
+    EXPECT_STREQ("CDialog", dlg.GetRuntimeClass()->m_lpszClassName);
 }
 
 } // namespace

@@ -101,10 +101,4 @@ TEST_F(DlgLifetimeTest, ModalDialogWithoutAnyParent) {
     ExpectNothingLeft("no parent");
 }
 
-TEST_F(DlgLifetimeTest, MissingTemplateFailsWithoutATrace) {
-    HostDlg dlg(999u, MainWindow(), 3, IDOK, 0);
-    EXPECT_EQ(-1, dlg.DoModal());
-    EXPECT_EQ(nullptr, dlg.m_hWnd);
-}
-
 } // namespace

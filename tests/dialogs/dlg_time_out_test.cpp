@@ -92,7 +92,7 @@ TEST_F(DlgTimeOutTest, ResetWithZeroRestartsTheLastTimeOutOnlyWhileRunning) {
     dlg.ResetTimeOut(0); // the full ten seconds anew from here
     ExpectAfter(9999, {});
     ExpectAfter(1, {Timer(), Command(IDCANCEL)});
-    dlg.ResetTimeOut(0); // off now: nothing to restart... but the seconds are gone too
+    dlg.ResetTimeOut(0); // expired: the seconds are 0 now, so nothing restarts
     ExpectAfter(60000, {});
 }
 

@@ -1,17 +1,10 @@
-// MakeThinFont on a dialog made from a template, with a window nested below one of its
-// controls: the font every window reports, the caller's font variable, the fonts alive after.
+// MakeThinFont on a form with a control and a window nested below it: the font every window
+// reports, the caller's font variable, the fonts alive afterwards.
 #include "frame_fixture.h"
 
-#include <resources.h>
-
 #include <cstring>
-#include <functional>
-#include <vector>
 
 namespace {
-
-constexpr WORD kEditId = 100;
-constexpr WORD kLabelId = 101;
 
 LOGFONTA Describe(HFONT font) {
     LOGFONTA logFont = {};
@@ -27,20 +20,14 @@ class ThinFont : public FrameTest {
 protected:
     void SetUp() override {
         FrameTest::SetUp();
-        desktop::SetSystemVersion(3, 51, VER_PLATFORM_WIN32_NT);
-        resources::DialogTemplate form;
-        form.style = WS_POPUP | WS_CAPTION | DS_SETFONT;
-        form.fontFace = "MS Sans Serif";
-        form.pointSize = 8;
-        form.cx = 200;
-        form.cy = 100;
-        form.items.push_back({"EDIT", "", kEditId, WS_CHILD | WS_VISIBLE, 0, 5, 5, 80, 12});
-        form.items.push_back({"STATIC", "", kLabelId, WS_CHILD | WS_VISIBLE, 0, 5, 20, 80, 12});
-        dialog_ = ::CreateDialogIndirectParamA(::GetModuleHandleA(NULL), &form, NULL, nullptr, 0);
-        ASSERT_NE(nullptr, dialog_);
+        // Version 3.94 is the last that still gets thin fonts.
+        desktop::SetSystemVersion(3, 94, VER_PLATFORM_WIN32_WINDOWS);
+        dialog_ =
+            ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 100, NULL, NULL, NULL, NULL);
+        edit_ = ::CreateWindowExA(0, "EDIT", "", WS_CHILD, 5, 5, 80, 12, dialog_, NULL, NULL, NULL);
         // The font must reach every depth, not only the dialog's own controls.
-        nested_ = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10,
-                                    ::GetDlgItem(dialog_, kLabelId), NULL, NULL, NULL);
+        nested_ =
+            ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, edit_, NULL, NULL, NULL);
         ASSERT_NE(nullptr, nested_);
         // Older systems give dialogs a bold font; this one is italic too, which must survive.
         LOGFONTA bold = {};
@@ -49,24 +36,22 @@ protected:
         bold.lfItalic = TRUE;
         std::strcpy(bold.lfFaceName, "MS Sans Serif");
         bold_ = ::CreateFontIndirectA(&bold);
-        for (HWND window : Windows())
+        for (HWND window : {dialog_, edit_, nested_})
             ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(bold_), 0);
         ASSERT_TRUE(wnd_.Attach(dialog_));
         fontsBefore_ = desktop::GdiObjectCounts().fonts;
     }
     void TearDown() override { wnd_.Detach(); }
 
-    std::vector<HWND> Windows() const {
-        return {dialog_, ::GetDlgItem(dialog_, kEditId), ::GetDlgItem(dialog_, kLabelId), nested_};
-    }
     void ExpectEveryWindowUses(HFONT font) const {
-        for (HWND window : Windows())
+        for (HWND window : {dialog_, edit_, nested_})
             EXPECT_EQ(font, FontOf(window)) << "window " << window;
     }
     int FontsMade() const { return desktop::GdiObjectCounts().fonts - fontsBefore_; }
 
     CWnd wnd_;
     HWND dialog_ = NULL;
+    HWND edit_ = NULL;
     HWND nested_ = NULL;
     HFONT bold_ = NULL;
     int fontsBefore_ = 0;
@@ -101,31 +86,25 @@ TEST_F(ThinFont, GivesEveryWindowOneNormalWeightCopy) {
 // Newer systems, a window on the system font, a font deleted under the window, no window:
 // nothing is made, and the windows and the caller's variable keep what they had.
 TEST_F(ThinFont, MakesNothingWhereThereIsNothingToThin) {
-    const auto newer = [] { desktop::SetSystemVersion(4, 0, VER_PLATFORM_WIN32_WINDOWS); };
-    const auto newLook = [] { desktop::SetSystemVersion(3, 95, VER_PLATFORM_WIN32_WINDOWS); };
-    const auto systemFont = [this] { ::SendMessageA(dialog_, WM_SETFONT, 0, 0); };
-    const auto staleFont = [this] {
-        LOGFONTA copy = Describe(bold_);
-        const HFONT stale = ::CreateFontIndirectA(&copy);
-        ::SendMessageA(dialog_, WM_SETFONT, reinterpret_cast<WPARAM>(stale), 0);
-        ::DeleteObject(stale);
-    };
+    LOGFONTA copy = Describe(bold_);
+    const HFONT stale = ::CreateFontIndirectA(&copy);
+    ::DeleteObject(stale);
     CWnd unattached;
     const struct {
-        std::function<void()> arrange;
+        DWORD major, minor;
+        HFONT dialogFont;
         CWnd* window;
-    } cases[] = {{newer, &wnd_},     {newLook, &wnd_},     {systemFont, &wnd_},
-                 {staleFont, &wnd_}, {[] {}, &unattached}, {[] {}, nullptr}};
+    } cases[] = {{4, 0, bold_, &wnd_},  {3, 95, bold_, &wnd_},       {3, 51, NULL, &wnd_},
+                 {3, 51, stale, &wnd_}, {3, 51, bold_, &unattached}, {3, 51, bold_, nullptr}};
     for (const auto& c : cases) {
-        c.arrange();
+        desktop::SetSystemVersion(c.major, c.minor, VER_PLATFORM_WIN32_WINDOWS);
+        ::SendMessageA(dialog_, WM_SETFONT, reinterpret_cast<WPARAM>(c.dialogFont), 0);
         HFONT variable = bold_;
         EXPECT_EQ(nullptr, MakeThinFont(c.window, variable));
         EXPECT_EQ(bold_, variable) << "the caller's variable is left alone";
-        EXPECT_EQ(bold_, FontOf(::GetDlgItem(dialog_, kEditId)));
+        EXPECT_EQ(bold_, FontOf(edit_));
         EXPECT_EQ(0, FontsMade());
         EXPECT_EQ(FW_BOLD, Describe(bold_).lfWeight) << "and its font is not deleted";
-        desktop::SetSystemVersion(3, 51, VER_PLATFORM_WIN32_NT);
-        ::SendMessageA(dialog_, WM_SETFONT, reinterpret_cast<WPARAM>(bold_), 0);
     }
 }
 

@@ -2,117 +2,80 @@
 #include "value_fixture.h"
 
 #include <cstring>
-#include <utility>
 
-namespace spin_value_test {
+namespace spin_test {
 namespace {
 
 using ExchangeTest = SpinValueTest;
 
-TEST_F(ExchangeTest, WholeNumbersShowPaddedAndReadBackAsTyped) {
-    CKSpin* spin = MakeInt(0, 100, 0, 5);
-    for (const auto& c :
-         {std::make_pair(5, " 5"), std::make_pair(-3, "-3"), std::make_pair(123, "123")}) {
-        spin->Set(&c.first);
-        EXPECT_EQ(FieldText(1), c.second);
+TEST_F(ExchangeTest, NumbersShowPaddedAndReadBackAsTyped) {
+    CKSpin* spin = MakeInt(0, 100, 5);
+    const struct {
+        int value;
+        const char* shown;
+    } cases[] = {{5, " 5"}, {-3, "-3"}, {123, "123"}};
+    for (const auto& c : cases) {
+        spin->Set(&c.value);
+        EXPECT_EQ(FieldText(1), c.shown);
     }
-    SetFieldText(1, "250");
-    int value = 0;
-    EXPECT_TRUE(spin->Get(&value));
-    EXPECT_EQ(value, 250) << "the limits apply only when stepping";
-}
-
-TEST_F(ExchangeTest, ABlankNumberFieldIsNotAValue) {
-    CKSpin* spin = MakeInt(0, 100, 0, 5);
-    for (const char* text : {"", "   "}) {
-        SetFieldText(1, text);
+    for (const char* typed : {"250", "", "   "}) {
+        SetFieldText(1, typed);
         int value = 77;
-        EXPECT_FALSE(spin->Get(&value)) << '"' << text << '"';
-        EXPECT_EQ(value, 77) << "nothing written on failure";
+        EXPECT_EQ(spin->Get(&value), *typed == '2') << '"' << typed << '"';
+        EXPECT_EQ(value, *typed == '2' ? 250 : 77) << "limits apply only when stepping";
     }
-}
+    EXPECT_EQ(::SendMessageA(Field(1), EM_GETLIMITTEXT, 0, 0), 3) << "the field takes 100";
 
-TEST_F(ExchangeTest, FractionsShowTwoDecimals) {
-    CKSpin* spin = MakeFloat(0.0f, 10.0f, 0.0f, 0.5f);
-    const float value = 3.14159f;
-    spin->Set(&value);
-    EXPECT_EQ(FieldText(1), "   3.14");
+    ControlPlan plan;
+    plan.kind = eSpinFloat;
+    plan.fMax = 12345.0f;
+    spin = Make(plan);
+    EXPECT_EQ(::SendMessageA(Field(1), EM_GETLIMITTEXT, 0, 0), 8);
+    for (const float value : {3.14159f, 1e30f}) {
+        spin->Set(&value);
+        EXPECT_EQ(FieldText(1), value < 4 ? "   3.14" : "1.00000002e+30");
+    }
     SetFieldText(1, "3,5");
     float read = 0;
     EXPECT_TRUE(spin->Get(&read));
     EXPECT_EQ(read, 3.0f) << "a comma is not a decimal point";
-    const float huge = 1e30f;
-    spin->Set(&huge);
-    EXPECT_EQ(FieldText(1), "1.00000002e+30");
-    EXPECT_TRUE(spin->Get(&read));
-    EXPECT_EQ(read, huge);
 }
 
-TEST_F(ExchangeTest, TheNumberFieldTakesTheTextOfEitherLimit) {
-    MakeInt(-1000, 50, 0, 1);
-    EXPECT_EQ(::SendMessageA(Field(1), EM_GETLIMITTEXT, 0, 0), 5);
-    ::DestroyWindow(m_hSpin);
-    MakeFloat(0.0f, 12345.0f, 0.0f, 1.0f);
-    EXPECT_EQ(::SendMessageA(Field(1), EM_GETLIMITTEXT, 0, 0), 8);
-}
-
-TEST_F(ExchangeTest, TimesAreNormalisedAndShownOnTheRegionalClock) {
+TEST_F(ExchangeTest, TimesAreNormalisedShownOnTheRegionalClockAndReadBack) {
     CKSpin* spin = MakeKind(eSpinTime);
     const struct {
         tagSpinTime set;
         const char *f1, *f2, *f3;
         tagSpinTime got;
-    } cases[] = {
-        {{10, 59, 75, 9}, "11", "00", "AM", {11, 0, 15, 9}},
-        {{23, 59, 60, 0}, "12", "00", "AM", {0, 0, 0, 0}},
-        {{0, 5, 0, 0}, "12", "05", "AM", {0, 5, 0, 0}},
-        {{13, 7, 0, 0}, "01", "07", "PM", {13, 7, 0, 0}},
-    };
+    } cases[] = {{{10, 59, 75, 9}, "11", "00", "AM", {11, 0, 15, 9}},
+                 {{23, 59, 60, 0}, "12", "00", "AM", {0, 0, 0, 0}},
+                 {{13, 7, 0, 0}, "01", "07", "PM", {13, 7, 0, 0}}};
     for (const auto& c : cases) {
         spin->Set(&c.set);
-        EXPECT_EQ(FieldText(1), c.f1);
-        EXPECT_EQ(FieldText(2), c.f2);
-        EXPECT_EQ(FieldText(3), c.f3);
+        EXPECT_EQ(FieldText(1) + FieldText(2) + FieldText(3), std::string(c.f1) + c.f2 + c.f3);
         tagSpinTime got{};
         ASSERT_TRUE(spin->Get(&got));
         EXPECT_EQ(0, std::memcmp(&got, &c.got, sizeof got)) << c.f1 << ":" << c.f2;
     }
-}
-
-TEST_F(ExchangeTest, TypedTimesReadBackWithTheirDesignators) {
-    CKSpin* spin = MakeKind(eSpinTime);
     // The whole table of read-back rules is the parser's; these show the fields reach it.
     const struct {
         const char *f1, *f2, *f3;
-        bool ok;
-        int hour, minute;
-    } cases[] = {
-        {"12", "30", "AM", true, 0, 30},
-        {"11", "30", "PM", true, 23, 30},
-        {"10", "75", "AM", true, 11, 15},
-        {"10", "30", "", false, 0, 0},
-    };
-    for (const auto& c : cases) {
+        int hour, minute; // -1: Get fails and writes nothing
+    } typed[] = {{"11", "30", "PM", 23, 30}, {"10", "75", "AM", 11, 15}, {"10", "30", "", -1, 0}};
+    for (const auto& c : typed) {
         SetFieldText(1, c.f1);
         SetFieldText(2, c.f2);
         SetFieldText(3, c.f3);
         tagSpinTime got{99, 99, 99, 99};
-        EXPECT_EQ(spin->Get(&got), c.ok ? TRUE : FALSE) << c.f1 << " " << c.f2 << " " << c.f3;
-        EXPECT_EQ(got.nHour, c.ok ? c.hour : 99) << c.f1 << " " << c.f2 << " " << c.f3;
-        EXPECT_EQ(got.nMinute, c.ok ? c.minute : 99) << c.f1 << " " << c.f2 << " " << c.f3;
+        EXPECT_EQ(spin->Get(&got), c.hour >= 0) << c.f1 << " " << c.f2 << " " << c.f3;
+        EXPECT_EQ(got.nHour, c.hour >= 0 ? c.hour : 99) << c.f1 << " " << c.f2 << " " << c.f3;
+        EXPECT_EQ(got.nMinute, c.hour >= 0 ? c.minute : 99);
     }
-}
-
-TEST_F(ExchangeTest, OnTheTwentyFourHourClockAnEmptyDesignatorIsFine) {
     SetIntl("iTime=1\ns1159=\ns2359=\n");
-    CKSpin* spin = MakeKind(eSpinTime);
     SetFieldText(1, "25");
-    SetFieldText(2, "30");
-    SetFieldText(3, "");
     tagSpinTime got{};
-    ASSERT_TRUE(spin->Get(&got));
+    ASSERT_TRUE(spin->Get(&got)) << "on the 24-hour clock an empty designator is fine";
     EXPECT_EQ(got.nHour, 1);
-    EXPECT_EQ(got.nMinute, 30);
 }
 
 TEST_F(ExchangeTest, DatesAreNormalisedAndShownInTheRegionalOrder) {
@@ -120,119 +83,74 @@ TEST_F(ExchangeTest, DatesAreNormalisedAndShownInTheRegionalOrder) {
     CKSpin* spin = MakeKind(eSpinDate);
     const struct {
         tagSpinDate set;
-        const char *f1, *f2, *f3;
-    } cases[] = {
-        {{5, 3, 1998, 4}, " 3", " 5", "98"},
-        {{60, 1, 1999, 0}, " 3", " 1", "99"},
-        {{15, 13, 1999, 0}, " 1", "15", "00"},
-    };
+        const char* shown;
+    } cases[] = {{{5, 3, 1998, 4}, " 3/ 5/98"},
+                 {{60, 1, 1999, 0}, " 3/ 1/99"},
+                 {{15, 13, 1999, 0}, " 1/15/00"}};
     for (const auto& c : cases) {
         spin->Set(&c.set);
-        EXPECT_EQ(FieldText(1), c.f1);
-        EXPECT_EQ(FieldText(2), c.f2);
-        EXPECT_EQ(FieldText(3), c.f3);
+        EXPECT_EQ(FieldText(1) + "/" + FieldText(2) + "/" + FieldText(3), c.shown);
     }
 }
 
-TEST_F(ExchangeTest, GetMovesAYearBeforeTheCurrentOneACenturyOn) {
-    SetIntl("sShortDate=dd/MM/yyyy\nsDate=/\n"); // read as dd/MM/yyy: two-digit years
-    CKSpin* spin = MakeKind(eSpinDate);
-    const tagSpinDate held{1, 1, 1998, 0};
-    spin->Set(&held);
-
-    SetYear(1998);
-    SetFieldText(3, "90");
-    tagSpinDate got{};
-    ASSERT_TRUE(spin->Get(&got));
-    EXPECT_EQ(got.nYear, 2090);
-
-    SetYear(2026);
-    const tagSpinDate lastYear{1, 1, 2025, 0};
-    spin->Set(&lastYear);
-    tagSpinDate untouched{9, 9, 9, 9};
-    EXPECT_FALSE(spin->Get(&untouched)) << "2025 becomes 2125, past the last year";
-    EXPECT_EQ(untouched.nYear, 9);
-    EXPECT_EQ(untouched.nDay, 9);
-}
-
-TEST_F(ExchangeTest, TwoDigitYearsKeepTheCenturyHeldBefore) {
-    SetYear(1980);
+// With the clock in 1998 a typed 90 is 2090; with it in 2026, 2025 becomes 2125, past the
+// last year. A two-digit year keeps the century held before; one character is the year 5.
+TEST_F(ExchangeTest, GetHandsOverOnlyDatesThatExistBetween1980And2099) {
     CKSpin* spin = MakeKind(eSpinDate); // M, d, yy
-    const tagSpinDate held{5, 3, 2005, 0};
-    spin->Set(&held);
-    SetFieldText(3, "98");
-    tagSpinDate got{};
-    ASSERT_TRUE(spin->Get(&got));
-    EXPECT_EQ(got.nYear, 2098);
-
-    SetFieldText(3, "5");
-    EXPECT_FALSE(spin->Get(&got)) << "a single character is the year 5";
-}
-
-TEST_F(ExchangeTest, GetHandsOverOnlyDatesThatExist) {
-    SetYear(1998);
-    CKSpin* spin = MakeKind(eSpinDate); // M, d, yy
-    const tagSpinDate held{1, 1, 1998, 6};
-    spin->Set(&held);
     const struct {
+        WORD clock;
+        tagSpinDate held;
         const char *month, *day, *year;
-        bool ok;
-    } cases[] = {
-        {"2", "29", "96", true}, {"2", "31", "98", false},  {"13", "1", "98", false},
-        {"0", "1", "98", false}, {"1", "0", "98", false},   {"1", "32", "98", false},
-        {"1", "1", "", false},   {"1", "1", "2100", false}, {"1", "1", "2099", true},
-    };
+        int gotYear; // 0: Get fails and writes nothing
+    } cases[] = {{1998, {1, 1, 1998, 6}, "1", "1", "90", 2090},
+                 {2026, {1, 1, 2025, 6}, "1", "1", "25", 0},
+                 {1980, {5, 3, 2005, 6}, "3", "5", "98", 2098},
+                 {1980, {5, 3, 2005, 6}, "3", "5", "5", 0},
+                 {1998, {1, 1, 1998, 6}, "2", "29", "96", 2096},
+                 {1998, {1, 1, 1998, 6}, "2", "31", "98", 0},
+                 {1998, {1, 1, 1998, 6}, "13", "1", "98", 0},
+                 {1998, {1, 1, 1998, 6}, "1", "0", "98", 0},
+                 {1998, {1, 1, 1998, 6}, "1", "1", "2100", 0},
+                 {1998, {1, 1, 1998, 6}, "1", "1", "2099", 2099},
+                 {1998, {1, 1, 1998, 6}, "1", "1", "", 0}};
     for (const auto& c : cases) {
+        SetYear(c.clock);
+        spin->Set(&c.held);
         SetFieldText(1, c.month);
         SetFieldText(2, c.day);
         SetFieldText(3, c.year);
-        tagSpinDate got{0, 0, 0, 0};
-        EXPECT_EQ(spin->Get(&got), c.ok ? TRUE : FALSE) << c.month << "/" << c.day << "/" << c.year;
-        if (c.ok) {
-            EXPECT_EQ(got.nDayOfWeek, 6) << "the day of the week comes back unchanged";
+        unsigned char host[8];
+        std::memset(host, 0xAB, sizeof host);
+        EXPECT_EQ(spin->Get(host), c.gotYear != 0) << c.month << "/" << c.day << "/" << c.year;
+        if (c.gotYear != 0) {
+            EXPECT_EQ(host[2] | (host[3] << 8), c.gotYear);
+            EXPECT_EQ(host[4], 6) << "the day of the week comes back unchanged";
         }
+        EXPECT_EQ(host[c.gotYear != 0 ? 5 : 0], 0xAB) << "only the five bytes of a date, if any";
     }
 }
 
-TEST_F(ExchangeTest, GetWritesOnlyTheFiveBytesOfADate) {
-    SetYear(1998);
-    CKSpin* spin = MakeKind(eSpinDate);
-    unsigned char host[8];
-    std::memset(host, 0xAB, sizeof host);
-    const tagSpinDate date{5, 3, 1998, 2};
-    spin->Set(&date);
-    ASSERT_TRUE(spin->Get(host));
-    EXPECT_EQ(host[0], 5);
-    EXPECT_EQ(host[1], 3);
-    EXPECT_EQ(host[2] | (host[3] << 8), 1998);
-    EXPECT_EQ(host[4], 2);
-    EXPECT_EQ(host[5], 0xAB);
-}
-
-TEST_F(ExchangeTest, WithoutFieldsGetFailsAndSetOnlyStores) {
-    CKSpin* spin = MakeControl(); // the window, but no SetProperties yet: no fields
-    int value = 42;
+TEST_F(ExchangeTest, BeforeFieldsExistSetOnlyStoresAndGetFails) {
+    ControlPlan plan;
+    plan.configure = false; // the window, but no SetProperties yet: no fields
+    CKSpin* spin = Make(plan);
+    const int value = 42;
     spin->Set(&value);
     int got = 7;
     EXPECT_FALSE(spin->Get(&got));
     EXPECT_EQ(got, 7);
-    spin->SetProperties(&m_host, 0, 100, 42, 1);
+    spin->SetProperties(dialog_->parent(), 0, 100, 42, 1);
     EXPECT_EQ(FieldText(1), "") << "the fields show the value at the next Update";
     spin->Update();
     EXPECT_EQ(FieldText(1), "42");
-}
 
-TEST_F(ExchangeTest, WithoutWindowsTheValueLivesInTheMembers) {
-    SpinProbe spin;
+    SpinProbe lone; // no windows at all: the value lives in the members
     const tagSpinDate date{30, 2, 2000, 0};
-    spin.SetProperties(nullptr, eSpinDate);
-    spin.Set(&date);
-    EXPECT_EQ(spin.m_Date.nDay, 1);
-    EXPECT_EQ(spin.m_Date.nMonth, 3);
-    tagSpinDate got{};
-    EXPECT_FALSE(spin.Get(&got));
-    spin.Set(nullptr); // refused quietly
-    EXPECT_EQ(spin.m_Date.nMonth, 3);
+    lone.SetProperties(nullptr, eSpinDate);
+    lone.Set(&date);
+    EXPECT_EQ(lone.m_Date.nDay, 1);
+    EXPECT_EQ(lone.m_Date.nMonth, 3);
+    EXPECT_FALSE(lone.Get(&got));
 }
 
 TEST_F(ExchangeTest, BeforeTheFirstSetTheFieldsShowAValidValue) {
@@ -247,4 +165,4 @@ TEST_F(ExchangeTest, BeforeTheFirstSetTheFieldsShowAValidValue) {
 }
 
 } // namespace
-} // namespace spin_value_test
+} // namespace spin_test

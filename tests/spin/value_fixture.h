@@ -1,73 +1,59 @@
-// A desktop with a host window for the spin control's value tests: a top-level parent that
-// records the notifications it receives, and helpers to make a "CKSpin" control the way a
-// dialog template does, read its fields and put text in them.
+// The value tests' view of one control (identifier 1) in a host dialog, made as each test
+// needs it, with its fields and, for a control without windows, its members in reach.
 #pragma once
 
-#include <desktop.h>
-#include <ruzav32/spin.h>
+#include "window_host.h"
 
-#include <gtest/gtest.h>
+#include <memory>
 
-#include <string>
-#include <vector>
-
-namespace spin_value_test {
+namespace spin_test {
 
 // CKSpin with its value members in reach, for checks that have no field to look at.
 class SpinProbe : public CKSpin {
 public:
-    using CKSpin::GetOrder;
-    using CKSpin::GetPos;
-    using CKSpin::GetVal;
     using CKSpin::IsValidDigit;
     using CKSpin::m_Date;
     using CKSpin::m_eDateOrder;
-    using CKSpin::m_eValueType;
-    using CKSpin::m_fValue;
     using CKSpin::m_nFocus;
     using CKSpin::m_nValue;
     using CKSpin::m_szAM;
     using CKSpin::m_szDateSep;
     using CKSpin::m_szPM;
     using CKSpin::m_szTimeSep;
-    using CKSpin::m_Time;
 };
 
-struct Notification {
-    UINT id;
-    UINT code;
-    HWND from;
-};
-
-class SpinValueTest : public ::testing::Test {
+class SpinValueTest : public SpinWindowTest {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    // A control configured by the overload the plan's kind picks (or not at all), without Set.
+    CKSpin* Make(ControlPlan plan) {
+        plan.setValue = false;
+        dialog_ = std::make_unique<SpinDialog>(std::vector<ControlPlan>{plan});
+        return dialog_->spin(1);
+    }
+    CKSpin* MakeInt(int nMin, int nMax, int nStep) {
+        ControlPlan plan;
+        plan.nMin = nMin;
+        plan.nMax = nMax;
+        plan.nStep = nStep;
+        return Make(plan);
+    }
+    CKSpin* MakeKind(eSpinValueTypes eType) {
+        ControlPlan plan;
+        plan.kind = eType;
+        return Make(plan);
+    }
 
-    // Pins the user profile ("[Intl]" lines) before a control is made.
-    static void SetIntl(const std::string& lines);
-    static void SetYear(WORD year);
-
-    // A control made from its window class, as a dialog template makes it, configured by the
-    // given call with the host window as parent.
-    CKSpin* MakeControl();
-    CKSpin* MakeInt(int nMin, int nMax, int nValue, int nStep);
-    CKSpin* MakeFloat(float fMin, float fMax, float fValue, float fStep);
-    CKSpin* MakeKind(eSpinValueTypes eType);
-
-    HWND Field(int n) const; // 1..3
-    std::string FieldText(int n) const;
-    void SetFieldText(int n, const char* text) const;
+    HWND Field(int n) const { return dialog_->field(1, n); }
+    std::string FieldText(int n) const { return dialog_->fieldText(1, n); }
+    void SetFieldText(int n, const char* text) const { ::SetWindowTextA(Field(n), text); }
     // Gives field n the keyboard focus and clicks the up (+1) or down (-1) arrow.
-    void ClickArrow(int field, int direction) const;
+    void ClickArrowOf(int field, int direction) const {
+        ::SetFocus(Field(field));
+        ::SendMessageA(dialog_->control(1), WM_VSCROLL, direction > 0 ? SB_LINEUP : SB_LINEDOWN,
+                       reinterpret_cast<LPARAM>(dialog_->arrows(1)));
+    }
 
-    HWND m_hHost = nullptr;
-    CWnd m_host;
-    HWND m_hSpin = nullptr;
-
-public:
-    // Every WM_COMMAND the host window received, in order.
-    static std::vector<Notification> s_notifications;
+    std::unique_ptr<SpinDialog> dialog_;
 };
 
-} // namespace spin_value_test
+} // namespace spin_test

@@ -19,63 +19,36 @@ DWORD WholeText(HWND field) {
     return MAKELONG(0, ::GetWindowTextLengthA(field));
 }
 
-TEST_F(FocusTest, TabWalksThroughTheFieldsAndOutOfTheControl) {
-    SpinDialog dlg({{1, eSpinDate}});
-    ::SetFocus(dlg.control(kEditBeforeId));
-    PressKey(VK_TAB);
-    ASSERT_EQ(::GetFocus(), dlg.field(1, 1)) << "the dialog's Tab lands on field 1";
-    EXPECT_EQ(SelectionOf(dlg.field(1, 1)), WholeText(dlg.field(1, 1)));
-    for (int n = 2; n <= 3; ++n) {
-        PressKey(VK_TAB);
-        ASSERT_EQ(::GetFocus(), dlg.field(1, n)) << "field " << n;
-        EXPECT_EQ(SelectionOf(dlg.field(1, n)), WholeText(dlg.field(1, n))) << "field " << n;
-    }
-    PressKey(VK_TAB);
-    EXPECT_EQ(::GetFocus(), dlg.control(kButtonAfterId));
-}
-
-TEST_F(FocusTest, ShiftTabWalksBackAndLeavesFromFieldOne) {
-    SpinDialog dlg({{1, eSpinTime}});
-    ::SetFocus(dlg.field(1, 3));
-    PressShiftKey(VK_TAB);
-    EXPECT_EQ(::GetFocus(), dlg.field(1, 2));
-    EXPECT_EQ(SelectionOf(dlg.field(1, 2)), WholeText(dlg.field(1, 2)));
-    PressShiftKey(VK_TAB);
-    EXPECT_EQ(::GetFocus(), dlg.field(1, 1));
-    PressShiftKey(VK_TAB);
-    EXPECT_EQ(::GetFocus(), dlg.control(kEditBeforeId));
-}
-
-TEST_F(FocusTest, ShiftTabFromTheNextControlComesBackToFieldOne) {
-    SpinDialog dlg({{1, eSpinDate}});
-    ::SetFocus(dlg.control(kButtonAfterId));
-    PressShiftKey(VK_TAB);
-    EXPECT_EQ(::GetFocus(), dlg.field(1, 1));
-}
-
-TEST_F(FocusTest, OneFieldControlsLeaveOnTabAndOnShiftTab) {
-    SpinDialog dlg({{1, eSpinInt}, {2, eSpinFloat}});
-    ::SetFocus(dlg.field(1, 1));
-    PressKey(VK_TAB);
-    EXPECT_EQ(::GetFocus(), dlg.field(2, 1)) << "into the next spin control";
-    PressKey(VK_TAB);
-    EXPECT_EQ(::GetFocus(), dlg.control(kButtonAfterId));
-    ::SetFocus(dlg.field(2, 1));
-    PressShiftKey(VK_TAB);
-    EXPECT_EQ(::GetFocus(), dlg.field(1, 1)) << "Shift+Tab into a control lands on field 1";
-}
-
-TEST_F(FocusTest, The24HourDesignatorFieldHasNoWidthButIsATabStop) {
+// Whatever field Tab or Shift+Tab lands on has its whole text selected; into a control from
+// either side is into field 1; the 24-hour clock's designator field has no width but is a stop.
+TEST_F(FocusTest, TabAndShiftTabWalkTheFieldsAndLeaveAtEitherEnd) {
     SetIntl("iTime=1\n");
-    SpinDialog dlg({{1, eSpinTime}});
+    SpinDialog dlg({{1, eSpinDate}, {2, eSpinInt}, {3, eSpinTime}});
+    const HWND before = dlg.control(kEditBeforeId);
+    const HWND after = dlg.control(kButtonAfterId);
+    const struct {
+        HWND from;
+        bool back;
+        HWND to;
+    } steps[] = {
+        {before, false, dlg.field(1, 1)},          {dlg.field(1, 1), false, dlg.field(1, 2)},
+        {dlg.field(1, 2), false, dlg.field(1, 3)}, {dlg.field(1, 3), false, dlg.field(2, 1)},
+        {dlg.field(2, 1), false, dlg.field(3, 1)}, {dlg.field(3, 2), false, dlg.field(3, 3)},
+        {dlg.field(3, 3), false, after},           {after, true, dlg.field(3, 1)},
+        {dlg.field(3, 3), true, dlg.field(3, 2)},  {dlg.field(3, 1), true, dlg.field(2, 1)},
+        {dlg.field(2, 1), true, dlg.field(1, 1)},  {dlg.field(1, 1), true, before},
+    };
     RECT r{};
-    ::GetWindowRect(dlg.field(1, 3), &r);
+    ::GetWindowRect(dlg.field(3, 3), &r);
     EXPECT_EQ(r.right - r.left, 0);
-    ::SetFocus(dlg.field(1, 2));
-    PressKey(VK_TAB);
-    EXPECT_EQ(::GetFocus(), dlg.field(1, 3));
-    PressKey(VK_TAB);
-    EXPECT_EQ(::GetFocus(), dlg.control(kButtonAfterId));
+    for (const auto& step : steps) {
+        ::SetFocus(step.from);
+        step.back ? PressShiftKey(VK_TAB) : PressKey(VK_TAB);
+        ASSERT_EQ(::GetFocus(), step.to) << &step - steps;
+        if (step.to != before && step.to != after) {
+            EXPECT_EQ(SelectionOf(step.to), WholeText(step.to)) << &step - steps;
+        }
+    }
 }
 
 TEST_F(FocusTest, EachFocusLossOfAFieldAsksForOneReadBack) {

@@ -130,19 +130,27 @@ void SpinDialog::initialise(HWND dialog) {
         switch (plan.kind) {
         case eSpinInt:
             s->SetProperties(parent, plan.nMin, plan.nMax, plan.nValue, plan.nStep);
-            s->Set(&plan.nValue);
+            if (plan.setValue) {
+                s->Set(&plan.nValue);
+            }
             break;
         case eSpinFloat:
             s->SetProperties(parent, plan.fMin, plan.fMax, plan.fValue, plan.fStep);
-            s->Set(&plan.fValue);
+            if (plan.setValue) {
+                s->Set(&plan.fValue);
+            }
             break;
         case eSpinDate:
             s->SetProperties(parent, eSpinDate);
-            s->Set(&plan.date);
+            if (plan.setValue) {
+                s->Set(&plan.date);
+            }
             break;
         default:
             s->SetProperties(parent, plan.kind);
-            s->Set(&plan.time);
+            if (plan.setValue) {
+                s->Set(&plan.time);
+            }
             break;
         }
     }

@@ -24,6 +24,7 @@ struct ControlPlan {
     int height = 20;
     bool withParent = true; // SetProperties gets the dialog as parent (else NULL)
     bool configure = true;  // SetProperties is called at all
+    bool setValue = true;   // and then Set with the value below
     // In the dialog template (sized in dialog units) rather than made by CreateWindowExA on the
     // class at an exact pixel size when the dialog starts; either way the class's own window
     // procedure adopts the window on its first message.
@@ -49,6 +50,7 @@ public:
     SpinDialog& operator=(const SpinDialog&) = delete;
 
     HWND dialog() const { return dialog_; }
+    CWnd* parent() { return &parent_; }
     HWND control(WORD id) const { return ::GetDlgItem(dialog_, id); }
     CKSpin* spin(WORD id) const;
     // Field n (1..3) of a control, the separators (4, 5) and the arrows (0).

@@ -30,8 +30,6 @@ struct KeyRow {
 // settings, the selection and the field's padding reach it, and what the field then shows.
 const KeyRow kRows[] = {
     // Hours.
-    {"12h: 1 then 3 refused", eSpinTime, k12Hour, 1, "1", kEnd, kEnd, '3', "1"},
-    {"24h: 2 then 4 refused", eSpinTime, k24Hour, 1, "2", kEnd, kEnd, '4', "2"},
     {"24h: padded hour takes a tens digit", eSpinTime, k24Hour, 1, "  5", 2, 2, '1', "15"},
     {"12h: padded 5 cannot become 15", eSpinTime, k12Hour, 1, "  5", 2, 2, '1', "  5"},
     {"no leading zero: 0 refused in front of the hour", eSpinTime, k24Hour, 1, "5", 0, 0, '0', "5"},
@@ -41,16 +39,12 @@ const KeyRow kRows[] = {
     {"whole minute selected by mouse refuses digits", eSpinTime, k24Hour, 2, "12", 0, 2, '3', "12"},
     // Designators.
     {"p picks PM", eSpinTime, k12Hour, 3, "AM", kEnd, kEnd, 'p', "PM"},
-    {"m picks AM, searched first", eSpinTime, k12Hour, 3, "PM", kEnd, kEnd, 'm', "AM"},
-    {"x changes nothing", eSpinTime, k12Hour, 3, "AM", kEnd, kEnd, 'x', "AM"},
     {"a digit cannot replace a designator", eSpinTime, k12Hour, 3, "AM", 0, 2, '5', "AM"},
     {"an empty designator field takes a digit", eSpinTime, k24Hour, 3, "", 0, 0, '7', "7"},
     {"own designators", eSpinTime, "iTime=0\ns1159=vorm\ns2359=nachm\n", 3, "vorm", kEnd, kEnd, 'N',
      "nachm"},
     // Dates.
     {"day before a padded 5 takes 1", eSpinDate, kDayMonthYear, 1, " 5", 1, 1, '1', "15"},
-    {"day before a padded 5 refuses 3", eSpinDate, kDayMonthYear, 1, " 5", 1, 1, '3', " 5"},
-    {"month 1 then 3 refused", eSpinDate, kDayMonthYear, 2, "1", kEnd, kEnd, '3', "1"},
     {"year takes any digit", eSpinDate, kDayMonthYear, 3, "199", kEnd, kEnd, '9', "1999"},
     {"letters never reach a date", eSpinDate, kDayMonthYear, 3, "199", kEnd, kEnd, 'q', "199"},
     // Numbers.
@@ -79,6 +73,8 @@ TEST_F(KeysTest, EachKeyIsAcceptedOrDroppedByItsFieldAndPosition) {
     }
 }
 
+// The bypass lasts only while the text is selected as Tab left it: once Home or a click moved
+// the caret, "10" with a 3 in front would have become month 310.
 TEST_F(KeysTest, TheFirstDigitAfterTabReplacesTheSelectedText) {
     SetIntl(k24Hour);
     ControlPlan plan;
@@ -92,15 +88,18 @@ TEST_F(KeysTest, TheFirstDigitAfterTabReplacesTheSelectedText) {
     EXPECT_EQ(dlg.fieldText(1, 2), "7") << "the rules would refuse a 7 in front of 45";
     Type("9");
     EXPECT_EQ(dlg.fieldText(1, 2), "7") << "after the first digit the rules apply again";
-}
-
-TEST_F(KeysTest, ControlCharactersAlwaysReachTheField) {
-    SpinDialog dlg({{1, eSpinDate}});
-    ::SetFocus(dlg.field(1, 3));
-    ::SetWindowTextA(dlg.field(1, 3), "98");
-    ::SendMessageA(dlg.field(1, 3), EM_SETSEL, 2, 2);
-    PressKey(VK_BACK);
-    EXPECT_EQ(dlg.fieldText(1, 3), "9");
+    for (bool click : {false, true}) {
+        ::SetWindowTextA(dlg.field(1, 2), "45");
+        ::SetFocus(dlg.field(1, 1));
+        PressKey(VK_TAB);
+        if (click) {
+            desktop::ClickWindow(dlg.field(1, 2), POINT{1, 5});
+        } else {
+            PressKey(VK_HOME);
+        }
+        Type("7");
+        EXPECT_EQ(dlg.fieldText(1, 2), "45") << (click ? "a click" : "Home") << " ended it";
+    }
 }
 
 struct StepRow {
@@ -153,44 +152,6 @@ TEST_F(KeysTest, AReadOnlyControlStillStepsAndTakesDesignatorLetters) {
     EditProbe::s_bAfterTab = FALSE;
     Type("1");
     EXPECT_EQ(dlg.fieldText(1, 2), "17") << "an accepted digit is what read-only stops";
-}
-
-TEST_F(KeysTest, AnyKeySequenceLeavesAValueInRangeOrNone) {
-    const char* const inputs[] = {"\x01\x7f\xff 99999999999999999999", "12:34\t\t-+*/",
-                                  "\xc3\xa9\xe2\x82\xac",
-                                  "0000000000000000000000000000000000000000000000"};
-    for (eSpinValueTypes kind : {eSpinTime, eSpinDate}) {
-        for (const char* intl : {k12Hour, k24Hour}) {
-            SetIntl(intl);
-            SpinDialog dlg({{1, kind}});
-            for (int n = 1; n <= 3; ++n) {
-                ::SetFocus(dlg.field(1, n));
-                for (const char* text : inputs) {
-                    Type(text);
-                    PressKey(VK_HOME);
-                    Type(text);
-                }
-            }
-            ::SetFocus(dlg.control(kButtonAfterId));
-            if (kind == eSpinTime) {
-                tagSpinTime t{99, 99, 0, 7};
-                if (dlg.spin(1)->Get(&t)) {
-                    EXPECT_LE(t.nHour, 23);
-                    EXPECT_LE(t.nMinute, 59);
-                }
-            } else {
-                tagSpinDate d{0, 0, 0, 0};
-                if (dlg.spin(1)->Get(&d)) {
-                    EXPECT_GE(d.nDay, 1);
-                    EXPECT_LE(d.nDay, 31);
-                    EXPECT_GE(d.nMonth, 1);
-                    EXPECT_LE(d.nMonth, 12);
-                    EXPECT_GE(d.nYear, 1980);
-                    EXPECT_LE(d.nYear, 2099);
-                }
-            }
-        }
-    }
 }
 
 } // namespace

@@ -5,9 +5,7 @@
 namespace spin_test {
 namespace {
 
-class LayoutTest : public SpinWindowTest {
-protected:
-};
+using LayoutTest = SpinWindowTest;
 
 struct Span {
     int left;
@@ -35,36 +33,14 @@ struct KindCase {
 // The arithmetic of every order and clock is the layout logic's own table; here the regional
 // settings have to reach it, and the separators have to show their texts.
 const KindCase kKinds[] = {
-    {"date dd.MM.yy",
-     "sShortDate=dd.MM.yy\nsDate=.\n",
-     eSpinDate,
-     {13, 29},
-     {29, 38},
-     {38, 54},
-     {54, 63},
-     {63, 86},
-     ".",
-     "."},
-    {"time, 24-hour",
-     "iTime=1\nsTime=.\n",
-     eSpinTime,
-     {32, 53},
-     {53, 62},
-     {62, 83},
-     {83, 86},
-     {86, 86},
-     ".",
-     ""},
-    {"unknown kind becomes time",
-     "iTime=0\n",
-     static_cast<eSpinValueTypes>(9),
-     {2, 23},
-     {23, 32},
-     {32, 53},
-     {53, 55},
-     {55, 86},
-     ":",
-     ""},
+    // clang-format off
+    {"date dd.MM.yy", "sShortDate=dd.MM.yy\nsDate=.\n", eSpinDate,
+     {13, 29}, {29, 38}, {38, 54}, {54, 63}, {63, 86}, ".", "."},
+    {"time, 24-hour", "iTime=1\nsTime=.\n", eSpinTime,
+     {32, 53}, {53, 62}, {62, 83}, {83, 86}, {86, 86}, ".", ""},
+    {"unknown kind becomes time", "iTime=0\n", static_cast<eSpinValueTypes>(9),
+     {2, 23}, {23, 32}, {32, 53}, {53, 55}, {55, 86}, ":", ""},
+    // clang-format on
 };
 
 TEST_F(LayoutTest, ThreeFieldControlsPlaceFieldsAndSeparatorsByKindAndRegion) {

@@ -30,8 +30,7 @@ TEST_F(NotifyTest, ArrowClicksStepAndNotifyAfterTheFieldsShowTheValue) {
         {eSpinInt, true, 100, " 6"},        {eSpinInt, false, 101, " 4"},
         {eSpinFloat, true, 100, "   1.75"}, {eSpinFloat, false, 101, "   1.25"},
         {eSpinTime, true, 100, "10"},       {eSpinTime, false, 101, "08"},
-        {eSpinDate, true, 100, "06"},       {eSpinDate, false, 101, "04"},
-    };
+        {eSpinDate, true, 100, "06"},       {eSpinDate, false, 101, "04"}};
     for (const ArrowRow& r : rows) {
         SpinDialog dlg({{7, r.kind}});
         dlg.notes.clear();

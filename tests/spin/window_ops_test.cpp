@@ -10,74 +10,51 @@ DWORD Style(HWND wnd) {
     return static_cast<DWORD>(::GetWindowLongA(wnd, GWL_STYLE));
 }
 
-TEST_F(OpsTest, EnableWindowReachesEveryChildAndTheTabStop) {
+TEST_F(OpsTest, EnableShowAndReadOnlyReachEveryChild) {
     SpinDialog dlg({{1, eSpinDate}});
     CKSpin* spin = dlg.spin(1);
     const HWND wnd = dlg.control(1);
+    const HWND children[] = {dlg.field(1, 1),     dlg.field(1, 2),     dlg.field(1, 3),
+                             dlg.separator(1, 1), dlg.separator(1, 2), dlg.arrows(1)};
+    const DWORD states = WS_TABSTOP | WS_DISABLED | WS_VISIBLE;
     ::SetWindowLongA(wnd, GWL_STYLE, static_cast<LONG>(Style(wnd) & ~WS_TABSTOP));
-
     spin->EnableWindow(FALSE);
-    EXPECT_EQ(Style(wnd) & WS_TABSTOP, 0u);
-    EXPECT_FALSE(::IsWindowEnabled(wnd));
-    for (int n = 1; n <= 3; ++n) {
-        EXPECT_FALSE(::IsWindowEnabled(dlg.field(1, n))) << n;
-    }
-    EXPECT_FALSE(::IsWindowEnabled(dlg.separator(1, 1)));
-    EXPECT_FALSE(::IsWindowEnabled(dlg.separator(1, 2)));
-    EXPECT_FALSE(::IsWindowEnabled(dlg.arrows(1)));
-    EXPECT_FALSE(spin->IsWindowEnabled());
-
-    spin->EnableWindow(TRUE);
-    EXPECT_EQ(Style(wnd) & WS_TABSTOP, static_cast<DWORD>(WS_TABSTOP))
-        << "enabling makes it a tab stop even if the template did not";
-    EXPECT_TRUE(spin->IsWindowEnabled());
-    EXPECT_TRUE(::IsWindowEnabled(dlg.separator(1, 2)));
-}
-
-TEST_F(OpsTest, IsWindowEnabledIsFalseWhenAnyFieldOrTheArrowsAreDisabled) {
-    SpinDialog dlg({{1, eSpinTime}});
-    CKSpin* spin = dlg.spin(1);
-    for (HWND child : {dlg.field(1, 1), dlg.field(1, 2), dlg.field(1, 3), dlg.arrows(1)}) {
-        ::EnableWindow(child, FALSE);
-        EXPECT_FALSE(spin->IsWindowEnabled());
-        ::EnableWindow(child, TRUE);
-        EXPECT_TRUE(spin->IsWindowEnabled());
-    }
-    ::EnableWindow(dlg.separator(1, 1), FALSE);
-    EXPECT_TRUE(spin->IsWindowEnabled()) << "separators are not consulted";
-}
-
-TEST_F(OpsTest, ShowWindowHidesAndShowsEveryChildAndTheControl) {
-    SpinDialog dlg({{1, eSpinDate}});
-    CKSpin* spin = dlg.spin(1);
     spin->ShowWindow(SW_HIDE);
-    for (int n = 1; n <= 3; ++n) {
-        EXPECT_EQ(Style(dlg.field(1, n)) & WS_VISIBLE, 0u);
-    }
-    EXPECT_EQ(Style(dlg.separator(1, 1)) & WS_VISIBLE, 0u);
-    EXPECT_EQ(Style(dlg.arrows(1)) & WS_VISIBLE, 0u);
-    EXPECT_FALSE(::IsWindowVisible(dlg.control(1)));
-    spin->ShowWindow(SW_SHOW);
-    EXPECT_TRUE(::IsWindowVisible(dlg.field(1, 3)));
-    EXPECT_TRUE(::IsWindowVisible(dlg.control(1)));
-}
-
-TEST_F(OpsTest, SetReadOnlyAndLimitTextReachTheFields) {
-    SpinDialog dlg({{1, eSpinTime}});
-    CKSpin* spin = dlg.spin(1);
     spin->SetReadOnly(TRUE);
+    EXPECT_EQ(Style(wnd) & states, static_cast<DWORD>(WS_DISABLED));
+    for (HWND child : children) {
+        EXPECT_EQ(Style(child) & states & ~WS_TABSTOP, static_cast<DWORD>(WS_DISABLED));
+    }
     for (int n = 1; n <= 3; ++n) {
         EXPECT_EQ(Style(dlg.field(1, n)) & ES_READONLY, static_cast<DWORD>(ES_READONLY)) << n;
     }
-    spin->SetReadOnly(FALSE);
-    EXPECT_EQ(Style(dlg.field(1, 2)) & ES_READONLY, 0u);
+    EXPECT_FALSE(spin->IsWindowEnabled());
 
-    struct {
+    spin->EnableWindow(TRUE);
+    spin->ShowWindow(SW_SHOW);
+    spin->SetReadOnly(FALSE);
+    EXPECT_EQ(Style(wnd) & states, static_cast<DWORD>(WS_TABSTOP | WS_VISIBLE))
+        << "enabling makes it a tab stop even if the template did not";
+    for (HWND child : children) {
+        EXPECT_EQ(Style(child) & states & ~WS_TABSTOP, static_cast<DWORD>(WS_VISIBLE));
+    }
+    EXPECT_EQ(Style(dlg.field(1, 2)) & ES_READONLY, 0u);
+    // Any field or the arrows disabled makes the whole control disabled; separators do not.
+    for (HWND child : children) {
+        ::EnableWindow(child, FALSE);
+        EXPECT_EQ(spin->IsWindowEnabled() != FALSE, child == children[3] || child == children[4]);
+        ::EnableWindow(child, TRUE);
+    }
+}
+
+TEST_F(OpsTest, LimitTextReachesTheFields) {
+    SpinDialog dlg({{1, eSpinTime}});
+    const struct {
         int n;
         int limits[3];
     } rows[] = {{0, {4, 4, 4}}, {5, {2, 2, 5}}, {2, {2, 2, 2}}};
     for (const auto& row : rows) {
-        spin->LimitText(row.n);
+        dlg.spin(1)->LimitText(row.n);
         for (int f = 0; f < 3; ++f) {
             EXPECT_EQ(::SendMessageA(dlg.field(1, f + 1), EM_GETLIMITTEXT, 0, 0), row.limits[f])
                 << "LimitText(" << row.n << ") field " << f + 1;

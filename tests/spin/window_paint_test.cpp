@@ -30,21 +30,17 @@ TEST_F(PaintTest, TheFrameIsSunkenAroundTheFieldArea) {
     Repaint(dlg.dialog());
     const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
     const PixelRow rows[] = {
-        {0, 0, kGrey, "outer top-left corner"},
-        {40, 0, kGrey, "outer top"},
+        // clang-format off
+        {0, 0, kGrey, "outer top-left corner"},     {40, 0, kGrey, "outer top"},
         {86, 0, kGrey, "outer top ends before the last column"},
         {87, 0, face, "top right corner left to the background"},
-        {0, 10, kGrey, "outer left"},
-        {0, 18, kGrey, "outer left ends above the bottom row"},
+        {0, 10, kGrey, "outer left"},               {0, 18, kGrey, "outer left ends above the bottom row"},
         {0, 19, face, "bottom left corner left to the background"},
-        {1, 1, kNearBlack, "inner top-left corner"},
-        {40, 1, kNearBlack, "inner top"},
-        {1, 10, kNearBlack, "inner left"},
-        {1, 17, kNearBlack, "inner left ends two rows above the bottom"},
-        {1, 19, kWhite, "bottom"},
-        {87, 19, kWhite, "bottom right corner"},
-        {87, 10, kWhite, "right"},
-        {87, 1, kWhite, "right reaches the second row"},
+        {1, 1, kNearBlack, "inner top-left corner"}, {40, 1, kNearBlack, "inner top"},
+        {1, 10, kNearBlack, "inner left"},          {1, 17, kNearBlack, "inner left ends above the bottom"},
+        {1, 19, kWhite, "bottom"},                  {87, 19, kWhite, "bottom right corner"},
+        {87, 10, kWhite, "right"},                  {87, 1, kWhite, "right reaches the second row"},
+        // clang-format on
     };
     for (const PixelRow& r : rows) {
         EXPECT_EQ(Pixel(dlg.control(1), r.x, r.y), r.colour)

@@ -18,13 +18,19 @@ constexpr COLORREF kFilledText = RGB(255, 0, 0); // COLOR_CAPTIONTEXT
 constexpr COLORREF kEmptyText = RGB(0, 160, 0);  // COLOR_INACTIVECAPTIONTEXT
 constexpr WORD kBarId = 7;
 
+// The protected members, reached through pointers to members: the objects are real
+// CKPercentBars, so no cast to a derived type is made.
 struct Probe : CKPercentBar {
-    using CKPercentBar::m_bAutoDelete;
-    using CKPercentBar::m_nPercent;
+    static constexpr int CKPercentBar::*kPercent = &Probe::m_nPercent;
+    static constexpr BOOL CKPercentBar::*kAutoDelete = &Probe::m_bAutoDelete;
 };
 
 int Percent(CKPercentBar* bar) {
-    return static_cast<Probe*>(bar)->m_nPercent;
+    return bar->*Probe::kPercent;
+}
+
+BOOL AutoDelete(CKPercentBar* bar) {
+    return bar->*Probe::kAutoDelete;
 }
 
 class PercentBarTest : public ::testing::Test {
@@ -228,7 +234,7 @@ TEST_F(PercentBarTest, AClassMadeBarGoesWithItsWindow) {
     const desktop::GdiCounts before = desktop::GdiObjectCounts();
     const HWND bar = Bar(100, 20, 40);
     ASSERT_NE(Object(bar), nullptr);
-    EXPECT_TRUE(static_cast<Probe*>(Object(bar))->m_bAutoDelete);
+    EXPECT_TRUE(AutoDelete(Object(bar)));
     EXPECT_EQ(desktop::GdiObjectCounts().brushes, before.brushes + 2);
     dialog_.DestroyWindow();
     EXPECT_EQ(desktop::GdiObjectCounts(), before) << "its brushes went with the object";
@@ -242,7 +248,7 @@ TEST_F(PercentBarTest, AHostMadeBarOutlivesItsWindow) {
     ASSERT_NE(bar, nullptr);
     ASSERT_TRUE(bar->Create("CKPercentBar", "", WS_CHILD | WS_VISIBLE, CRect(10, 40, 110, 60),
                             &dialog_, 8));
-    EXPECT_FALSE(static_cast<Probe*>(bar)->m_bAutoDelete);
+    EXPECT_FALSE(AutoDelete(bar));
     bar->SetPercent(100);
     bar->Invalidate(FALSE);
     EXPECT_EQ(desktop::WindowPixel(bar->m_hWnd, 50, 17), kFilled);

@@ -1,5 +1,6 @@
-// Time-out arithmetic: seconds as kept, deadlines, the first period and what a timer message at
-// a given tick does, across the tick count's wrap-around too.
+// Time-out arithmetic where plain window tests cannot reach: seconds out of range, and
+// deadlines across the tick count's wrap-around. (The periods are checked on the manual clock
+// in dlg_time_out_test.cpp.)
 #include "dialogs/logic/time_out.h"
 
 #include <gtest/gtest.h>
@@ -13,42 +14,6 @@ TEST(TimeOutSeconds, NegativeStartsNothingAndHugeIsCut) {
     EXPECT_EQ(0, timeout::ClampSeconds(INT32_MIN));
     EXPECT_EQ(40, timeout::ClampSeconds(40));
     EXPECT_EQ(timeout::kMaxSeconds, timeout::ClampSeconds(INT32_MAX));
-}
-
-TEST(TimeOutPeriods, ShortTimeOutsUseOnePeriodLongOnesPoll) {
-    struct Row {
-        std::int32_t seconds;
-        std::uint32_t period;
-    };
-    // A row: seconds asked, first timer period in milliseconds.
-    for (const Row& row : {Row{1, 1000}, Row{10, 10000}, Row{14, 14000}, Row{15, 15000},
-                           Row{40, 15000}, Row{timeout::kMaxSeconds, 15000}}) {
-        EXPECT_EQ(row.period, timeout::FirstPeriod(row.seconds)) << row.seconds;
-    }
-}
-
-TEST(TimeOutCheck, FortySecondsPollTwiceThenTheExactRest) {
-    const std::uint32_t start = 1000000;
-    const std::uint32_t deadline = timeout::Deadline(start, 40);
-    EXPECT_EQ(start + 40000, deadline);
-
-    timeout::Check at15 = timeout::CheckAt(start + 15000, deadline);
-    EXPECT_FALSE(at15.expired);
-    EXPECT_EQ(0u, at15.newPeriod) << "25 s left: the timer keeps its 15 s period";
-
-    timeout::Check at30 = timeout::CheckAt(start + 30000, deadline);
-    EXPECT_FALSE(at30.expired);
-    EXPECT_EQ(10000u, at30.newPeriod);
-
-    EXPECT_TRUE(timeout::CheckAt(start + 40000, deadline).expired);
-    EXPECT_TRUE(timeout::CheckAt(start + 40001, deadline).expired);
-}
-
-TEST(TimeOutCheck, EarlyMessageOnlyReArmsForTheRest) {
-    const std::uint32_t deadline = timeout::Deadline(5000, 10);
-    timeout::Check early = timeout::CheckAt(14997, deadline);
-    EXPECT_FALSE(early.expired);
-    EXPECT_EQ(3u, early.newPeriod);
 }
 
 TEST(TimeOutCheck, DeadlinePastTheWrapWaitsItsFullTime) {

@@ -61,13 +61,12 @@ TEST(DatePiecePos, LooksOnlyAtTheFirstCharacters) {
     const struct {
         const char* piece;
         eDatePos pos;
-    } cases[] = {
-        {"d", ePosD},        {"dd", ePosDD},     {"ddd", ePosDD},    {"D", ePosD},
-        {"M", ePosM},        {"mm", ePosMM},     {"MMMM", ePosMM},   {"y", ePosUnknown},
-        {"yy", ePosYY},      {"yyy", ePosYY},    {"yyyy", ePosYYYY}, {"YyYy", ePosYYYY},
-        {"yyyyy", ePosYYYY}, {"x", ePosUnknown}, {"", ePosUnknown},  {nullptr, ePosUnknown},
-        {"yyx", ePosYY},     {"yyYx", ePosYY},
-    };
+    } cases[] = {{"d", ePosD},           {"dd", ePosDD},     {"ddd", ePosDD},
+                 {"D", ePosD},           {"M", ePosM},       {"mm", ePosMM},
+                 {"MMMM", ePosMM},       {"y", ePosUnknown}, {"yy", ePosYY},
+                 {"yyy", ePosYY},        {"yyyy", ePosYYYY}, {"YyYy", ePosYYYY},
+                 {"yyyyy", ePosYYYY},    {"x", ePosUnknown}, {"", ePosUnknown},
+                 {nullptr, ePosUnknown}, {"yyx", ePosYY},    {"yyYx", ePosYY}};
     for (const auto& c : cases) {
         EXPECT_EQ(DatePiecePos(c.piece), c.pos) << (c.piece ? c.piece : "(null)");
     }
@@ -108,28 +107,20 @@ TEST(DateOrderOf, RefusesUnknownAndRepeatedPieces) {
     EXPECT_EQ(DateOrderOf(static_cast<eDatePos>(-1), ePosD, ePosYY), 0);
 }
 
-TEST(DateFieldComponent, FollowsTheOrderGroups) {
-    const struct {
-        int first, last;
-        eDateFocus f1, f2, f3;
-    } groups[] = {
-        {0, 3, eFocusMonth, eFocusDay, eFocusYear},   {8, 11, eFocusMonth, eFocusDay, eFocusYear},
-        {4, 7, eFocusMonth, eFocusYear, eFocusDay},   {12, 15, eFocusMonth, eFocusYear, eFocusDay},
-        {16, 19, eFocusDay, eFocusMonth, eFocusYear}, {24, 27, eFocusDay, eFocusMonth, eFocusYear},
-        {20, 23, eFocusDay, eFocusYear, eFocusMonth}, {28, 31, eFocusDay, eFocusYear, eFocusMonth},
-        {32, 35, eFocusYear, eFocusDay, eFocusMonth}, {40, 43, eFocusYear, eFocusDay, eFocusMonth},
-        {36, 39, eFocusYear, eFocusMonth, eFocusDay}, {44, 47, eFocusYear, eFocusMonth, eFocusDay},
-    };
-    for (const auto& g : groups) {
-        for (int order = g.first; order <= g.last; ++order) {
-            const auto o = static_cast<eDateOrder>(order);
-            EXPECT_EQ(DateFieldComponent(o, 1), g.f1) << order;
-            EXPECT_EQ(DateFieldComponent(o, 2), g.f2) << order;
-            EXPECT_EQ(DateFieldComponent(o, 3), g.f3) << order;
-            EXPECT_EQ(DateFieldComponent(o, 0), eFocusNone);
-            EXPECT_EQ(DateFieldComponent(o, 4), eFocusNone);
-            EXPECT_EQ(DateFieldOf(o, g.f2), 2);
+// Every field holds the component its form shows, and DateFieldOf finds it back.
+TEST(DateFieldComponent, AgreesWithTheFormOfEveryField) {
+    for (int order = 0; order < 48; ++order) {
+        const auto o = static_cast<eDateOrder>(order);
+        for (int field = 1; field <= 3; ++field) {
+            const int form = DateFieldForm(o, field);
+            const eDateFocus component = form <= ePosDD   ? eFocusDay
+                                         : form <= ePosMM ? eFocusMonth
+                                                          : eFocusYear;
+            EXPECT_EQ(DateFieldComponent(o, field), component) << order << " " << field;
+            EXPECT_EQ(DateFieldOf(o, component), field) << order << " " << field;
         }
+        EXPECT_EQ(DateFieldComponent(o, 0), eFocusNone);
+        EXPECT_EQ(DateFieldComponent(o, 4), eFocusNone);
     }
     // An order that no pattern can give reads as order 0 instead of indexing past the table.
     EXPECT_EQ(DateFieldComponent(static_cast<eDateOrder>(48), 1), eFocusMonth);

@@ -66,8 +66,7 @@ TEST(FormatTimeFields, TwelveAndTwentyFourHourClocks) {
         {21, 15, 0, 1, "09", "15", "PM"}, {0, 0, 1, 1, "00", "00", ""},
         {9, 5, 1, 0, "  9", "05", ""},    {9, 5, 1, 2, "  9", "05", ""}, // lead 2 acts as 0
         {15, 30, 2, 1, "15", "30", ""}, // clock 2 acts as the 24-hour clock
-        {23, 0, -1, 1, "23", "00", ""},
-    };
+        {23, 0, -1, 1, "23", "00", ""}};
     const Designators designators{"AM", "PM"};
     for (const auto& c : cases) {
         FieldTexts texts;
@@ -107,8 +106,7 @@ TEST(FormatDateFields, EachPieceInItsFieldAndForm) {
         {16, 25, 12, 2000, "25", "12", "00"},     {45, 9, 1, 2001, "2001", " 1", "09"},
         {32, 5, 3, 2007, "07", " 5", "3"},        {6, 5, 3, 1998, " 3", "1998", "5"},
         {0, 5, 3, 5, " 3", " 5", "05"},           {1, 5, 3, 5, " 3", " 5", "   5"},
-        {0, 200, 250, 65535, "250", "200", "35"}, {47, 1, 1, 65535, "65535", "01", "01"},
-    };
+        {0, 200, 250, 65535, "250", "200", "35"}, {47, 1, 1, 65535, "65535", "01", "01"}};
     for (const auto& c : cases) {
         FieldTexts texts;
         const tagSpinDate d{static_cast<std::uint8_t>(c.day), static_cast<std::uint8_t>(c.month),

@@ -13,21 +13,19 @@ TEST(ReadWholeNumber, ReadsAsAtoiWithoutOverflow) {
     const struct {
         const char* text;
         int value;
-    } cases[] = {
-        {"42", 42},
-        {"  -12x", -12},
-        {"+7", 7},
-        {"x", 0},
-        {"", 0},
-        {" \t\n 9", 9},
-        {"2147483647", 2147483647},
-        {"2147483648", 2147483647},
-        {"99999999999999999999999", 2147483647},
-        {"-2147483648", -2147483647 - 1},
-        {"-99999999999", -2147483647 - 1},
-        {"- 5", 0},
-        {"0012", 12},
-    };
+    } cases[] = {{"42", 42},
+                 {"  -12x", -12},
+                 {"+7", 7},
+                 {"x", 0},
+                 {"", 0},
+                 {" \t\n 9", 9},
+                 {"2147483647", 2147483647},
+                 {"2147483648", 2147483647},
+                 {"99999999999999999999999", 2147483647},
+                 {"-2147483648", -2147483647 - 1},
+                 {"-99999999999", -2147483647 - 1},
+                 {"- 5", 0},
+                 {"0012", 12}};
     for (const auto& c : cases) {
         EXPECT_EQ(ReadWholeNumber(c.text), c.value) << '"' << c.text << '"';
     }
@@ -39,17 +37,15 @@ TEST(ReadFraction, ReadsDecimalTextsOnly) {
     const struct {
         const char* text;
         float value;
-    } cases[] = {
-        {"3.5", 3.5f},       {"3,5", 3.0f},
-        {"  -0.25", -0.25f}, {"+.5", 0.5f},
-        {".5", 0.5f},        {"-.5", -0.5f},
-        {"1e3", 1000.0f},    {"abc", 0.0f},
-        {"inf", 0.0f},       {"nan", 0.0f},
-        {"0x10", 0.0f},      {"", 0.0f},
-        {"1e40", FLT_MAX},   {"-1e40", -FLT_MAX},
-        {"1e400", FLT_MAX},  {"-1e999999999999", -FLT_MAX},
-        {"1e-400", 0.0f},    {"0.0001e400", FLT_MAX},
-    };
+    } cases[] = {{"3.5", 3.5f},       {"3,5", 3.0f},
+                 {"  -0.25", -0.25f}, {"+.5", 0.5f},
+                 {".5", 0.5f},        {"-.5", -0.5f},
+                 {"1e3", 1000.0f},    {"abc", 0.0f},
+                 {"inf", 0.0f},       {"nan", 0.0f},
+                 {"0x10", 0.0f},      {"", 0.0f},
+                 {"1e40", FLT_MAX},   {"-1e40", -FLT_MAX},
+                 {"1e400", FLT_MAX},  {"-1e999999999999", -FLT_MAX},
+                 {"1e-400", 0.0f},    {"0.0001e400", FLT_MAX}};
     for (const auto& c : cases) {
         EXPECT_EQ(ReadFraction(c.text), c.value) << '"' << c.text << '"';
     }
@@ -166,8 +162,7 @@ TEST(ParseDateFields, FieldsByOrderTwoDigitYearsAndOnlyRealDates) {
         {0, "3", "  ", "98", 1998, false, 0, 0, 0},
         {0, "3", "5", "", 1998, false, 0, 0, 0},
         {0, "3", nullptr, "98", 1998, false, 0, 0, 0},
-        {0, "3", "5", nullptr, 1998, false, 0, 0, 0},
-    };
+        {0, "3", "5", nullptr, 1998, false, 0, 0, 0}};
     for (const auto& c : cases) {
         tagSpinDate d{1, 1, static_cast<std::uint16_t>(c.heldYear), 6};
         const char* fields[3] = {c.f1, c.f2, c.f3};

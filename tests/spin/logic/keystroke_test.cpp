@@ -147,8 +147,7 @@ TEST(Designators, PickedFromOneLetter) {
         {'5', "AM", "PM", Designator::None},         {'n', "vorm", "nachm", Designator::Afternoon},
         {'m', "vorm", "nachm", Designator::Morning}, {'N', "vorm", "nachm", Designator::Afternoon},
         {0, "AM", "PM", Designator::None},           {'a', nullptr, "PM", Designator::None},
-        {0xE4, "\xE4M", "PM", Designator::Morning},  {0x1E4, "\xE4M", "PM", Designator::None},
-    };
+        {0xE4, "\xE4M", "PM", Designator::Morning},  {0x1E4, "\xE4M", "PM", Designator::None}};
     for (const Row& r : rows) {
         EXPECT_EQ(ChooseDesignator(r.ch, r.am, r.pm), r.want) << r.ch << " " << (r.am ? r.am : "");
     }

@@ -11,23 +11,21 @@ TEST(IsValidSpinChar, PunctuationDigitsSeparatorsAndDesignators) {
         char c;
         eSpinValueTypes kind;
         bool valid;
-    } cases[] = {
-        {' ', eSpinInt, true},
-        {'-', eSpinDate, true},
-        {'.', eSpinFloat, true},
-        {':', eSpinInt, true},
-        {'7', eSpinInt, true},
-        {'x', eSpinTime, false},
-        {'A', eSpinTime, true},
-        {'A', eSpinDate, false},
-        {'M', eSpinInt, false},
-        {'/', eSpinDate, true}, // the first character of the date separator
-        {'h', eSpinTime, true}, // the first character of the time separator
-        {'g', eSpinDate, false},
-        {',', eSpinFloat, false},
-        {'\0', eSpinTime, false},
-        {static_cast<char>(0xE9), eSpinDate, false},
-    };
+    } cases[] = {{' ', eSpinInt, true},
+                 {'-', eSpinDate, true},
+                 {'.', eSpinFloat, true},
+                 {':', eSpinInt, true},
+                 {'7', eSpinInt, true},
+                 {'x', eSpinTime, false},
+                 {'A', eSpinTime, true},
+                 {'A', eSpinDate, false},
+                 {'M', eSpinInt, false},
+                 {'/', eSpinDate, true}, // the first character of the date separator
+                 {'h', eSpinTime, true}, // the first character of the time separator
+                 {'g', eSpinDate, false},
+                 {',', eSpinFloat, false},
+                 {'\0', eSpinTime, false},
+                 {static_cast<char>(0xE9), eSpinDate, false}};
     for (const auto& c : cases) {
         EXPECT_EQ(IsValidSpinChar(c.c, c.kind, "AM", "PM", "/", "hg"), c.valid)
             << "'" << c.c << "' kind " << c.kind;

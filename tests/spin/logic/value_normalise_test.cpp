@@ -12,11 +12,10 @@ struct TimeCase {
 };
 
 TEST(NormaliseTime, CarriesSecondsAndMinutesAndWrapsTheHour) {
-    const TimeCase cases[] = {
-        {10, 59, 75, 7, 11, 0, 15}, {23, 59, 60, 0, 0, 0, 0}, {12, 30, 0, 99, 12, 30, 0},
-        {0, 120, 0, 0, 2, 0, 0},    {24, 0, 0, 0, 0, 0, 0},   {255, 255, 255, 255, 19, 19, 15},
-        {23, 59, 119, 0, 0, 0, 59},
-    };
+    const TimeCase cases[] = {{10, 59, 75, 7, 11, 0, 15}, {23, 59, 60, 0, 0, 0, 0},
+                              {12, 30, 0, 99, 12, 30, 0}, {0, 120, 0, 0, 2, 0, 0},
+                              {24, 0, 0, 0, 0, 0, 0},     {255, 255, 255, 255, 19, 19, 15},
+                              {23, 59, 119, 0, 0, 0, 59}};
     for (const auto& c : cases) {
         tagSpinTime t{static_cast<std::uint8_t>(c.h), static_cast<std::uint8_t>(c.m),
                       static_cast<std::uint8_t>(c.s), static_cast<std::uint8_t>(c.hs)};

@@ -14,20 +14,19 @@ namespace {
 TEST(StepWholeNumber, StopsAtTheLimits) {
     const struct {
         int value, min, max, step, n, expected;
-    } cases[] = {
-        {98, 0, 100, 5, 1, 100},
-        {100, 0, 100, 5, 1, 100},
-        {3, 0, 100, 5, -1, 0},
-        {10, 0, 100, 5, 15, 85},
-        {50, 10, 5, 1, 1, 5},
-        {50, 10, 5, 1, -1, 5},
-        {0, 0, 0, 0, 1, 0},
-        {0, 0, 0, 0, -15, 0},
-        {250, 0, 100, 1, 0, 100},
-        {INT_MAX, INT_MIN, INT_MAX, INT_MAX, 15, INT_MAX},
-        {INT_MIN, INT_MIN, INT_MAX, INT_MAX, -15, INT_MIN},
-        {0, INT_MIN, INT_MAX, INT_MIN, -1, INT_MAX},
-    };
+    } cases[] = {{98, 0, 100, 5, 1, 100},
+                 {100, 0, 100, 5, 1, 100},
+                 {3, 0, 100, 5, -1, 0},
+                 {4, 0, 100, 5, -1, 0},
+                 {10, 0, 100, 5, 15, 85},
+                 {50, 10, 5, 1, 1, 5},
+                 {50, 10, 5, 1, -1, 5},
+                 {0, 0, 0, 0, 1, 0},
+                 {0, 0, 0, 0, -15, 0},
+                 {250, 0, 100, 1, 0, 100},
+                 {INT_MAX, INT_MIN, INT_MAX, INT_MAX, 15, INT_MAX},
+                 {INT_MIN, INT_MIN, INT_MAX, INT_MAX, -15, INT_MIN},
+                 {0, INT_MIN, INT_MAX, INT_MIN, -1, INT_MAX}};
     for (const auto& c : cases) {
         int value = c.value;
         StepWholeNumber(value, c.min, c.max, c.step, c.n);
@@ -41,14 +40,12 @@ TEST(StepFraction, StopsAtTheLimits) {
         float value, min, max, step;
         int n;
         float expected;
-    } cases[] = {
-        {0.9f, 0.0f, 1.0f, 0.25f, 1, 1.0f},
-        {0.1f, 0.0f, 1.0f, 0.25f, -1, 0.0f},
-        {0.5f, 0.0f, 1.0f, 0.25f, 1, 0.75f},
-        {0.5f, 1.0f, 0.0f, 0.25f, 1, 0.0f},
-        {FLT_MAX, -FLT_MAX, FLT_MAX, FLT_MAX, 15, FLT_MAX},
-        {-FLT_MAX, -FLT_MAX, FLT_MAX, FLT_MAX, -15, -FLT_MAX},
-    };
+    } cases[] = {{0.9f, 0.0f, 1.0f, 0.25f, 1, 1.0f},
+                 {0.1f, 0.0f, 1.0f, 0.25f, -1, 0.0f},
+                 {0.5f, 0.0f, 1.0f, 0.25f, 1, 0.75f},
+                 {0.5f, 1.0f, 0.0f, 0.25f, 1, 0.0f},
+                 {FLT_MAX, -FLT_MAX, FLT_MAX, FLT_MAX, 15, FLT_MAX},
+                 {-FLT_MAX, -FLT_MAX, FLT_MAX, FLT_MAX, -15, -FLT_MAX}};
     for (const auto& c : cases) {
         float value = c.value;
         StepFraction(value, c.min, c.max, c.step, c.n);
@@ -64,14 +61,13 @@ struct TimeStep {
 
 TEST(StepTime, WrapsRoundTheClockAndFlipsTheDesignator) {
     const TimeStep cases[] = {
-        {23, 59, 2, 1, "PM", 0, 0},    {0, 0, 2, -1, "AM", 23, 59},   {23, 0, 1, 1, "", 0, 0},
-        {10, 0, 1, 15, "", 1, 0},      {0, 30, 1, -1, "", 23, 30},    {10, 50, 2, 15, "", 11, 5},
-        {9, 15, 3, 1, "AM", 21, 15},   {21, 15, 3, -1, "PM", 9, 15},  {9, 15, 3, -15, "AM", 21, 15},
-        {9, 15, 3, 1, "", 9, 15},      {9, 15, 3, 1, nullptr, 9, 15}, {9, 15, 3, 1, "xx", 9, 15},
+        {23, 59, 2, 1, "PM", 0, 0},   {0, 0, 2, -1, "AM", 23, 59},   {23, 0, 1, 1, "", 0, 0},
+        {10, 0, 1, 15, "", 1, 0},     {0, 30, 1, -1, "", 23, 30},    {10, 50, 2, 15, "", 11, 5},
+        {9, 15, 3, 1, "AM", 21, 15},  {21, 15, 3, -1, "PM", 9, 15},  {9, 15, 3, -15, "AM", 21, 15},
+        {9, 15, 3, 1, "", 9, 15},     {9, 15, 3, 1, nullptr, 9, 15}, {9, 15, 3, 1, "xx", 9, 15},
         {0, 15, 3, 1, "PM", 12, 15}, // an hour typed as 0 with PM stays on the clock
-        {9, 15, 0, 1, "AM", 9, 15},    {9, 15, 4, 1, "AM", 9, 15},    {5, 0, 1, INT_MAX, "", 12, 0},
-        {5, 0, 2, INT_MIN, "", 2, 52},
-    };
+        {9, 15, 0, 1, "AM", 9, 15},   {9, 15, 4, 1, "AM", 9, 15},    {5, 0, 1, INT_MAX, "", 12, 0},
+        {5, 0, 2, INT_MIN, "", 2, 52}};
     const Designators designators{"AM", "PM"};
     for (const auto& c : cases) {
         tagSpinTime t{static_cast<std::uint8_t>(c.hour), static_cast<std::uint8_t>(c.minute), 30,

@@ -44,21 +44,6 @@ TEST(PercentBarLayout, TheBoundaryIsTheTruncatedShareOfA97PixelInterior) {
     }
 }
 
-TEST(PercentBarLayout, TheFrameLinesInDrawingOrder) {
-    const PercentBarLayout l = LayoutPercentBar(Box{0, 0, 100, 20}, 0);
-    const int expected[7][5] = {
-        {16, 0, 0, 100, 0}, {16, 0, 0, 0, 19},   {20, 100, 19, -1, 19}, {6, 1, 1, 99, 1},
-        {6, 1, 1, 1, 18},   {15, 99, 18, 0, 18}, {15, 99, 18, 99, 0},
-    };
-    for (int i = 0; i < 7; ++i) {
-        EXPECT_EQ(l.frame[i].colourIndex, expected[i][0]) << i;
-        EXPECT_EQ(l.frame[i].from.x, expected[i][1]) << i;
-        EXPECT_EQ(l.frame[i].from.y, expected[i][2]) << i;
-        EXPECT_EQ(l.frame[i].to.x, expected[i][3]) << i;
-        EXPECT_EQ(l.frame[i].to.y, expected[i][4]) << i;
-    }
-}
-
 TEST(PercentBarLayout, TheTextTopCountsFromTheClientTopNotTheInterior) {
     const PercentBarLayout l = LayoutPercentBar(Box{10, 40, 110, 100}, 50);
     EXPECT_EQ(l.text.x, 12 + 97 / 2);

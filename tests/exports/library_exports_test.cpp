@@ -112,6 +112,23 @@ TEST_F(LibraryExports, DialogBaseIsExported) {
     }
 }
 
+TEST_F(LibraryExports, PropertySheetAndPageAreExported) {
+    for (const char* member : {"CPropSheet::CPropSheet",      "CPropSheet::~CPropSheet",
+                               "CPropSheet::CommonConstruct", "CPropSheet::OnInitDialog",
+                               "CPropSheet::ChangeButton",    "CPropSheet::HideButton",
+                               "CPropSheet::SetWindowTextA",  "CPropSheet::CustomizeLook",
+                               "CPropSheet::ResizeButtons",   "CPropSheet::OnHelp",
+                               "CPropSheet::GetMessageMap",   "CPropPage::CPropPage",
+                               "CPropPage::~CPropPage",       "CPropPage::OnInitDialog",
+                               "CPropPage::OnCommandHelp",    "CPropPage::OnDefault",
+                               "CPropPage::bIsPageCreated",   "CPropPage::SetHelpFile",
+                               "CPropPage::SetWindowTextA",   "CPropPage::GetThisMessageMap"}) {
+        EXPECT_TRUE(ExportsFunction(symbols_, member)) << member << " is not exported";
+    }
+    for (const char* helper : {"StoreHelpFile", "OpenDialogHelp"})
+        EXPECT_FALSE(ExportsFunction(symbols_, helper)) << helper << " is visible to hosts";
+}
+
 TEST_F(LibraryExports, FileAndPrintDialogsAreExported) {
     for (const char* member :
          {"CKFileDlg::CKFileDlg", "CKFileDlg::~CKFileDlg", "CKFileDlg::OnInitDialog",
@@ -121,7 +138,7 @@ TEST_F(LibraryExports, FileAndPrintDialogsAreExported) {
           "CKPrintDlg::SetHelpID", "CKPrintDlg::SetHelpFile", "CKPrintDlg::GetMessageMap"}) {
         EXPECT_TRUE(ExportsFunction(symbols_, member)) << member << " is not exported";
     }
-    for (const char* name : {"StoreHelpFile", "OpenCommonDialogHelp", "ApplyThinFont"}) {
+    for (const char* name : {"OpenWholeContextHelp", "ApplyThinFont"}) {
         EXPECT_FALSE(ExportsFunction(symbols_, name)) << name << " is visible to hosts";
     }
 }

@@ -1,0 +1,33 @@
+#include "gallery_pages.h"
+
+#include "bitmap_button_page.h"
+#include "dialog_base_page.h"
+#include "file_print_page.h"
+#include "percent_bar_page.h"
+#include "popup_tip_page.h"
+#include "property_sheet_page.h"
+#include "spin_page.h"
+
+// A new page adds one line here.
+const GalleryPage* GalleryPages() {
+    static const GalleryPage pages[] = {
+        {"spin", "Spin control", RunSpinPage, nullptr},
+        {"percent-bar", "Percent bar", RunPercentBarPage, nullptr},
+        {"popup-tip", "Pop-up tip", RunPopupTipPage, nullptr},
+        {"bitmap-button", "Bitmap button", RunBitmapButtonPage, nullptr},
+        {"dialog-base", "Dialog base", RunDialogBasePage, nullptr},
+        {"property-sheet", "Property sheet", RunPropertySheetPage, nullptr},
+        {"file-print", "File and print dialogs", RunFilePrintPage, nullptr},
+        {nullptr, nullptr, nullptr, nullptr},
+    };
+    return pages;
+}
+
+const GalleryPage* FindGalleryPage(const std::string& name) {
+    for (const GalleryPage* p = GalleryPages(); p->name != nullptr; ++p) {
+        if (name == p->name) {
+            return p;
+        }
+    }
+    return nullptr;
+}
