@@ -158,10 +158,13 @@ bool SaveSession() {
     std::printf("Save As: replacing a file is asked first\n");
     CKFileDlg dlg(FALSE, "txt", "budget.txt", OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY, kFilter);
     dlg.m_ofn.lpstrInitialDir = "G:\\DOCS";
+    const std::size_t earlier = desktop::MessageBoxes().size(); // other pages' boxes
     Step([](HWND) { desktop::AnswerNextMessageBox(IDNO); });
     Press(VK_RETURN, "Enter");
-    Step([](HWND) {
-        for (const desktop::MessageBoxShown& box : desktop::MessageBoxes()) {
+    Step([earlier](HWND) {
+        const auto boxes = desktop::MessageBoxes();
+        for (std::size_t i = earlier; i < boxes.size(); ++i) {
+            const desktop::MessageBoxShown& box = boxes[i];
             std::printf("  message box: \"%s\" answered %s\n", box.text.c_str(),
                         box.answer == IDNO ? "No" : "Yes");
         }
@@ -219,6 +222,7 @@ bool PrintSession(const std::string& outDir) {
     CKPrintDlg setup(TRUE, 0);
     Step([](HWND dialog) { ::SetFocus(::GetDlgItem(dialog, cmb1)); });
     Press(VK_DOWN, "Down in \"Name\"");
+    Click(rad2, "Landscape");
     SaveShot(gallery::Join(outDir, "print-setup.png"), &ok);
     Click(IDOK, "OK");
     ok = setup.DoModal() == IDOK && ok;
@@ -230,6 +234,7 @@ bool PrintSession(const std::string& outDir) {
     std::printf("Print: the spin page on the chosen printer, help from ID_HELP\n");
     CKPrintDlg print(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOSELECTION);
     print.SetHelpID(kPrintHelp);
+    print.SetHelpFile("G:\\HELP\\FILES.HLP");
     // Hand the setup's choice on, as an application keeps it between the two dialogs.
     print.m_pd.hDevNames = setup.m_pd.hDevNames;
     print.m_pd.hDevMode = setup.m_pd.hDevMode;
