@@ -2,11 +2,13 @@
 // control between an ordinary edit and a button, driven through a short session of real input
 // (arrow clicks, step keys, typed digits, a designator letter, Tab and Shift+Tab).
 //
-// Index: the dialog template - the host dialog class (configuration, notifications) - the
-// session - RunSpinPage.
+// The page's dialog template is IDD_SPIN_PAGE in gallery.rc.
+//
+// Index: the host dialog class (configuration, notifications) - the session - RunSpinPage.
 #include "spin_page.h"
 
 #include "gallery_support.h"
+#include "resource.h"
 
 #include <desktop.h>
 #include <ruzav32/spin.h>
@@ -18,15 +20,14 @@
 namespace {
 
 using gallery::Idle;
-using gallery::Item;
 using gallery::Join;
 
-constexpr int kEditBefore = 10;
-constexpr int kWhole = 11;
-constexpr int kDecimal = 12;
-constexpr int kTime = 13;
-constexpr int kDate = 14;
-constexpr int kButtonAfter = 20;
+constexpr int kEditBefore = IDC_EDIT_BEFORE;
+constexpr int kWhole = IDC_SPIN_WHOLE;
+constexpr int kDecimal = IDC_SPIN_DECIMAL;
+constexpr int kTime = IDC_SPIN_TIME;
+constexpr int kDate = IDC_SPIN_DATE;
+constexpr int kButtonAfter = IDC_BUTTON_AFTER;
 
 const char* ControlName(int id) {
     switch (id) {
@@ -70,48 +71,15 @@ const char* CodeName(int code) {
     }
 }
 
-resources::DialogTemplate PageTemplate() {
-    resources::DialogTemplate t;
-    t.style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_SETFONT;
-    t.caption = "RUZAV32 gallery: spin control";
-    t.fontFace = "MS Sans Serif";
-    t.pointSize = 8;
-    t.x = 20;
-    t.y = 20;
-    t.cx = 170;
-    t.cy = 124;
-    t.items.push_back(Item("STATIC", "Ordinary edit", -1, SS_LEFT, 8, 10, 60, 8));
-    t.items.push_back(Item("EDIT", "before", kEditBefore, WS_BORDER | WS_TABSTOP, 72, 8, 80, 12));
-    const struct {
-        const char* label;
-        int id;
-    } spins[] = {
-        {"Whole number", kWhole}, {"Two decimals", kDecimal}, {"Time", kTime}, {"Date", kDate}};
-    short y = 26;
-    for (const auto& s : spins) {
-        t.items.push_back(Item("STATIC", s.label, -1, SS_LEFT, 8, y + 2, 60, 8));
-        t.items.push_back(Item("CKSpin", "", s.id, WS_TABSTOP, 72, y, 80, 13));
-        y += 18;
-    }
-    t.items.push_back(
-        Item("BUTTON", "After", kButtonAfter, BS_PUSHBUTTON | WS_TABSTOP, 72, y + 4, 50, 14));
-    return t;
-}
-
 // The host's dialog, written as an application's own dialog class would be: made from the
 // template, it configures its spin controls in OnInitDialog and hears of every step and every
 // field event through OnCommand, which records each notification before the framework's routing
 // (OK and Cancel, for instance) goes on as usual.
 class SpinPageDialog : public CDialog {
 public:
-    enum { IDD = 100 };
+    enum { IDD = IDD_SPIN_PAGE };
 
     SpinPageDialog() : CDialog(IDD) {}
-
-    // Puts the page's template among the application's dialog resources.
-    static void AddTemplate() {
-        resources::AddDialog(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDD), PageTemplate());
-    }
 
     // Modeless, so the session can drive it; FALSE when the window could not be made.
     BOOL Open() { return Create(IDD); }
@@ -233,7 +201,6 @@ bool RunSpinPage(const std::string& outDir) {
     }
     bool ok = true;
     {
-        SpinPageDialog::AddTemplate();
         SpinPageDialog page;
         if (!page.Open()) {
             std::fprintf(stderr, "ruzav-gallery: the spin page could not be opened\n");

@@ -48,8 +48,8 @@ resources::DialogTemplate SettingsDialog() {
 void BM_DialogRepaint(benchmark::State& state) {
     desktop::reset();
     const resources::DialogTemplate dialog = SettingsDialog();
-    HWND hwnd =
-        CreateDialogIndirectParamA(GetModuleHandleA(nullptr), &dialog, nullptr, QuietDialogProc, 0);
+    HWND hwnd = CreateDialogIndirectParamA(
+        GetModuleHandleA(nullptr), resources::DialogBytes(dialog), nullptr, QuietDialogProc, 0);
     if (!hwnd) {
         state.SkipWithError("the dialog could not be created");
         return;

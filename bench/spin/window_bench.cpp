@@ -38,8 +38,9 @@ public:
         item.cx = 80;
         item.cy = 14;
         tmpl.items.push_back(item);
-        m_dialog = ::CreateDialogIndirectParamA(AfxGetInstanceHandle(), &tmpl, nullptr, Proc,
-                                                reinterpret_cast<LPARAM>(this));
+        m_dialog =
+            ::CreateDialogIndirectParamA(AfxGetInstanceHandle(), resources::DialogBytes(tmpl),
+                                         nullptr, Proc, reinterpret_cast<LPARAM>(this));
         m_parent.Attach(m_dialog);
         m_spinWnd = ::GetDlgItem(m_dialog, kSpinId);
         m_spin = static_cast<CKSpin*>(CWnd::FromHandlePermanent(m_spinWnd));

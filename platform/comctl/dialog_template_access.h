@@ -18,7 +18,8 @@ struct TemplateFacts {
     WORD pointSize = 0;
 };
 
-bool ReadTemplateFacts(const DLGTEMPLATE* dialogTemplate, TemplateFacts& facts);
+// size bounds the reading: a resource's size, or SIZE_MAX for a template the host built.
+bool ReadTemplateFacts(const DLGTEMPLATE* dialogTemplate, size_t size, TemplateFacts& facts);
 
 // A template owned here, alive as long as this object.
 class OwnedTemplate {
@@ -31,7 +32,7 @@ public:
 
     // The page's template as a hidden child dialog (DS_CONTROL, WS_CHILD; no caption, frame or
     // WS_VISIBLE), its controls and font kept.
-    bool MakeChildOf(const DLGTEMPLATE* page);
+    bool MakeChildOf(const DLGTEMPLATE* page, size_t size);
     // An empty dialog box of no size with this style, caption and font.
     void MakeEmpty(DWORD style, DWORD exStyle, const char* caption, const char* fontFace,
                    WORD pointSize);

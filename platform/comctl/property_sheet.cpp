@@ -7,6 +7,7 @@
 #include "comctl/tab_control.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace comctl {
@@ -31,13 +32,17 @@ std::vector<HPROPSHEETPAGE> PageHandles(const PROPSHEETHEADERA& header) {
     return handles;
 }
 
-const DLGTEMPLATE* FindPageTemplate(const PROPSHEETPAGEA& psp) {
+// The page's template and how far it may be read: to the resource's end, or without a bound for
+// a template the host built in memory, as the system trusts it.
+const DLGTEMPLATE* FindPageTemplate(const PROPSHEETPAGEA& psp, size_t* size) {
     if (psp.dwFlags & PSP_DLGINDIRECT) {
+        *size = SIZE_MAX - reinterpret_cast<uintptr_t>(psp.pResource);
         return psp.pResource;
     }
     HINSTANCE instance = psp.hInstance ? psp.hInstance : GetModuleHandleA(nullptr);
     HRSRC res = psp.pszTemplate ? FindResourceA(instance, psp.pszTemplate, RT_DIALOG) : nullptr;
     HGLOBAL data = res ? LoadResource(instance, res) : nullptr;
+    *size = res ? SizeofResource(instance, res) : 0;
     return data ? static_cast<const DLGTEMPLATE*>(LockResource(data)) : nullptr;
 }
 
@@ -127,8 +132,9 @@ bool CollectPages(Sheet& sheet, const PROPSHEETHEADERA& header) {
 
 bool LoadPage(SheetPage& page, HPROPSHEETPAGE handle) {
     page.handle = handle;
-    page.dialogTemplate = handle ? FindPageTemplate(handle->psp) : nullptr;
-    if (!page.dialogTemplate || !ReadTemplateFacts(page.dialogTemplate, page.facts)) {
+    page.dialogTemplate = handle ? FindPageTemplate(handle->psp, &page.templateSize) : nullptr;
+    if (!page.dialogTemplate ||
+        !ReadTemplateFacts(page.dialogTemplate, page.templateSize, page.facts)) {
         return false;
     }
     page.title = PageTitle(*handle, page.facts);

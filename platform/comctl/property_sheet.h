@@ -26,6 +26,7 @@ constexpr int kApplyId = 0x3021;
 struct SheetPage {
     HPROPSHEETPAGE handle = nullptr; // owned by the sheet from PropertySheetA on
     const DLGTEMPLATE* dialogTemplate = nullptr;
+    size_t templateSize = 0;
     TemplateFacts facts;
     std::string title;
     HWND hwnd = nullptr;

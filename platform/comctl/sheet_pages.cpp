@@ -44,7 +44,7 @@ HWND MakePage(HWND sheetWindow, size_t index) {
     Sheet* s = SheetOf(sheetWindow);
     HPROPSHEETPAGE handle = s->pages[index].handle;
     OwnedTemplate child;
-    if (!child.MakeChildOf(s->pages[index].dialogTemplate)) {
+    if (!child.MakeChildOf(s->pages[index].dialogTemplate, s->pages[index].templateSize)) {
         return nullptr;
     }
     // A framework attaches its page object to the window in this callback.

@@ -1,4 +1,5 @@
-// Bitmaps from the bytes of a BMP file, as resources and LoadBitmapA hand them over.
+// Bitmaps from the bytes of a BMP file, or of a packed DIB (the file without its 14-byte header,
+// as a bitmap resource holds it).
 //
 // Reads uncompressed 1, 4, 8, 24 and 32 bits per pixel (and 16 and 32 with bit fields), rows
 // bottom-up (positive height) or top-down (negative height), with the old 12-byte core header
@@ -35,15 +36,17 @@ std::uint32_t Channel(std::uint32_t value, std::uint32_t mask) {
 
 namespace gdi_internal {
 
-HBITMAP CreateBitmapFromBmp(const void* data, std::size_t size) {
+namespace {
+
+// A DIB: the info header at b, the colour table after it, the pixels at offBits from b (or, for
+// a packed DIB as resources hold it, right after the colour table).
+HBITMAP FromDib(const BYTE* b, std::size_t size, bool packed, std::size_t offBits) {
     using namespace gdi;
-    const BYTE* b = static_cast<const BYTE*>(data);
-    if (!b || size < 14 + 12 || b[0] != 'B' || b[1] != 'M')
+    if (!b || size < 12)
         return nullptr;
-    const std::uint32_t offBits = U32(b + 10);
-    const BYTE* h = b + 14;
+    const BYTE* h = b;
     const std::uint32_t headerSize = U32(h);
-    if (headerSize < 12 || 14 + static_cast<std::size_t>(headerSize) > size)
+    if (headerSize < 12 || static_cast<std::size_t>(headerSize) > size)
         return nullptr;
     long long width, height;
     int bpp;
@@ -74,7 +77,7 @@ HBITMAP CreateBitmapFromBmp(const void* data, std::size_t size) {
     std::uint32_t masks[3] = {0x7C00, 0x03E0, 0x001F};
     if (bpp == 32)
         masks[0] = 0xFF0000, masks[1] = 0x00FF00, masks[2] = 0x0000FF;
-    std::size_t paletteAt = 14 + headerSize;
+    std::size_t paletteAt = headerSize;
     if (compression == BI_BITFIELDS && (bpp == 16 || bpp == 32)) {
         if (paletteAt + 12 > size)
             return nullptr;
@@ -99,6 +102,14 @@ HBITMAP CreateBitmapFromBmp(const void* data, std::size_t size) {
         }
     }
 
+    if (packed) {
+        offBits = paletteAt;
+        if (bpp <= 8) {
+            const std::uint32_t entries =
+                colorsUsed && colorsUsed <= (1u << bpp) ? colorsUsed : (1u << bpp);
+            offBits += entries * (core ? 3 : 4);
+        }
+    }
     const std::size_t stride = ((static_cast<std::size_t>(width) * bpp + 31) / 32) * 4;
     if (offBits > size || stride * static_cast<std::size_t>(height) > size - offBits)
         return nullptr;
@@ -140,6 +151,22 @@ HBITMAP CreateBitmapFromBmp(const void* data, std::size_t size) {
         }
     }
     return InsertAs<HBITMAP>(std::move(bitmap));
+}
+
+} // namespace
+
+HBITMAP CreateBitmapFromBmp(const void* data, std::size_t size) {
+    const BYTE* b = static_cast<const BYTE*>(data);
+    if (!b || size < 14 + 12 || b[0] != 'B' || b[1] != 'M')
+        return nullptr;
+    const std::uint32_t offBits = U32(b + 10);
+    if (offBits < 14)
+        return nullptr;
+    return FromDib(b + 14, size - 14, false, offBits - 14);
+}
+
+HBITMAP CreateBitmapFromDib(const void* data, std::size_t size) {
+    return FromDib(static_cast<const BYTE*>(data), size, true, 0);
 }
 
 } // namespace gdi_internal

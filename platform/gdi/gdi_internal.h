@@ -50,6 +50,8 @@ bool SetRegionRects(HRGN hrgn, const std::vector<RECT>& rects);
 // A device-dependent bitmap from the bytes of a BMP file (1, 4, 8, 24 or 32 bits per pixel,
 // bottom-up or top-down), or NULL when the bytes are not a BMP this layer reads.
 HBITMAP CreateBitmapFromBmp(const void* bytes, std::size_t size);
+// The same from a packed DIB: a bitmap resource, the file without its header.
+HBITMAP CreateBitmapFromDib(const void* bytes, std::size_t size);
 
 // The object becomes permanent: DeleteObject leaves it alive (and reports success, as for
 // system-colour brushes), reset keeps it, and it no longer counts among the live objects.

@@ -107,7 +107,30 @@ static_assert(offsetof(WIN32_FIND_DATAA, cFileName) == 44, "WIN32_FIND_DATAA lay
 #define RT_MENU MAKEINTRESOURCEA(4)
 #define RT_DIALOG MAKEINTRESOURCEA(5)
 #define RT_STRING MAKEINTRESOURCEA(6)
+#define RT_FONTDIR MAKEINTRESOURCEA(7)
+#define RT_FONT MAKEINTRESOURCEA(8)
+#define RT_ACCELERATOR MAKEINTRESOURCEA(9)
 #define RT_RCDATA MAKEINTRESOURCEA(10)
+#define RT_MESSAGETABLE MAKEINTRESOURCEA(11)
+#define RT_GROUP_CURSOR MAKEINTRESOURCEA(12)
+#define RT_GROUP_ICON MAKEINTRESOURCEA(14)
+#define RT_VERSION MAKEINTRESOURCEA(16)
+#define RT_DLGINCLUDE MAKEINTRESOURCEA(17)
+#define RT_PLUGPLAY MAKEINTRESOURCEA(19)
+#define RT_VXD MAKEINTRESOURCEA(20)
+#define RT_ANICURSOR MAKEINTRESOURCEA(21)
+#define RT_ANIICON MAKEINTRESOURCEA(22)
+#define RT_HTML MAKEINTRESOURCEA(23)
+#define RT_MANIFEST MAKEINTRESOURCEA(24)
+
+// Code pages: the platform's 8-bit strings are Windows code page 1252.
+#define CP_ACP 0
+#define CP_OEMCP 1
+#define CP_UTF8 65001
+
+#define GET_MODULE_HANDLE_EX_FLAG_PIN 0x00000001
+#define GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT 0x00000002
+#define GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS 0x00000004
 
 // CreateFileA
 #define GENERIC_READ 0x80000000u
@@ -174,6 +197,14 @@ int WINAPI lstrcmpiA(LPCSTR a, LPCSTR b);
 #define lstrcmp lstrcmpA
 #define lstrcmpi lstrcmpiA
 
+// Code page 1252 (CP_ACP) and UTF-8 to and from UTF-16. length -1 means "up to and including the
+// terminating zero"; a destination size of 0 asks for the size needed. A destination too small
+// fails with ERROR_INSUFFICIENT_BUFFER; other code pages fail with ERROR_INVALID_PARAMETER.
+int WINAPI MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int length, LPWSTR wide,
+                               int wideSize);
+int WINAPI WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR wide, int length, LPSTR text,
+                               int textSize, LPCSTR defaultChar, LPBOOL usedDefaultChar);
+
 // Formats as the system's wsprintf: %c %d %i %u %x %X %s %p %% with the prefixes l (32 bits, as
 // LONG and DWORD are), h and I64, flags "-", "0", "#", a width and a precision (no floating
 // point, no "*"); a null %s prints "(null)". At most 1024 bytes are written (1023
@@ -197,12 +228,15 @@ DWORD WINAPI GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size);
 HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName);
 #define GetModuleFileName GetModuleFileNameA
 #define GetModuleHandle GetModuleHandleA
+// With GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, name is an address inside the module wanted.
+BOOL WINAPI GetModuleHandleExA(DWORD flags, LPCSTR name, HMODULE* module);
+#define GetModuleHandleEx GetModuleHandleExA
 
 HRSRC WINAPI FindResourceA(HMODULE module, LPCSTR name, LPCSTR type);
 HGLOBAL WINAPI LoadResource(HMODULE module, HRSRC resource);
-// RT_DIALOG gives a const resources::DialogTemplate*, RT_BITMAP the bytes of the whole BMP file
-// (file header included, so they can be handed on as they are). String tables are read with
-// LoadStringA; FindResourceA does not offer RT_STRING blocks.
+// Resources are raw bytes in Win32's binary forms, as a compiled resource file holds them:
+// RT_DIALOG a DLGTEMPLATE (or DLGTEMPLATEEX), RT_STRING blocks of 16 counted UTF-16 strings,
+// RT_BITMAP a BMP without its 14-byte file header.
 LPVOID WINAPI LockResource(HGLOBAL data);
 DWORD WINAPI SizeofResource(HMODULE module, HRSRC resource);
 BOOL WINAPI FreeResource(HGLOBAL data);

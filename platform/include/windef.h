@@ -25,6 +25,8 @@ typedef int INT;
 typedef short SHORT;
 typedef unsigned short USHORT;
 typedef char CHAR;
+// Win32's wide character is 16 bits (UTF-16), whatever the compiler's wchar_t.
+typedef unsigned short WCHAR;
 typedef unsigned char UCHAR;
 typedef float FLOAT;
 typedef void VOID;
@@ -44,6 +46,8 @@ typedef CHAR* LPSTR;
 typedef CHAR* PSTR;
 typedef const CHAR* LPCSTR;
 typedef const CHAR* PCSTR;
+typedef WCHAR* LPWSTR;
+typedef const WCHAR* LPCWSTR;
 typedef void* LPVOID;
 typedef const void* LPCVOID;
 typedef BOOL* LPBOOL;

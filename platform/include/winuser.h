@@ -123,10 +123,37 @@ typedef struct tagCBT_CREATEWNDA {
     HWND hwndInsertAfter;
 } CBT_CREATEWNDA, *LPCBT_CREATEWNDA;
 
-// A dialog template is the resource table's record itself: a template in memory and one read
-// from a module are the same thing.
-typedef resources::DialogTemplate DLGTEMPLATE;
+// The binary dialog template: this header, then the menu, the class and the caption (each
+// 0x0000, or 0xFFFF and an ordinal, or a UTF-16 string), the font with DS_SETFONT, then cdit
+// items, each on a 4-byte boundary (a DLGITEMTEMPLATE, class, text and creation data).
+// DialogBox and CreateDialog also take the extended form (DLGTEMPLATEEX, which starts with the
+// WORDs 1 and 0xFFFF).
+#pragma pack(push, 2)
+typedef struct {
+    DWORD style;
+    DWORD dwExtendedStyle;
+    WORD cdit;
+    short x;
+    short y;
+    short cx;
+    short cy;
+} DLGTEMPLATE;
+typedef struct {
+    DWORD style;
+    DWORD dwExtendedStyle;
+    short x;
+    short y;
+    short cx;
+    short cy;
+    WORD id;
+} DLGITEMTEMPLATE;
+#pragma pack(pop)
+static_assert(sizeof(DLGTEMPLATE) == 18, "DLGTEMPLATE is 18 bytes, as in a resource");
+static_assert(sizeof(DLGITEMTEMPLATE) == 18, "DLGITEMTEMPLATE is 18 bytes, as in a resource");
+typedef DLGTEMPLATE* LPDLGTEMPLATEA;
 typedef const DLGTEMPLATE* LPCDLGTEMPLATEA;
+typedef LPCDLGTEMPLATEA LPCDLGTEMPLATE;
+typedef DLGITEMTEMPLATE* LPDLGITEMTEMPLATEA;
 
 // ---- Window messages ------------------------------------------------------------------------
 
@@ -594,6 +621,7 @@ typedef const DLGTEMPLATE* LPCDLGTEMPLATEA;
 #define DS_CENTER 0x0800L
 #define DS_CENTERMOUSE 0x1000L
 #define DS_CONTEXTHELP 0x2000L
+#define DS_SHELLFONT (DS_SETFONT | DS_FIXEDSYS)
 
 #define DLGC_WANTARROWS 0x0001
 #define DLGC_WANTTAB 0x0002

@@ -13,6 +13,8 @@
 #include <strings.h>
 #include <unistd.h>
 
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <string>
@@ -44,6 +46,11 @@ std::string HostExecutable() {
         return {};
     buffer[n] = '\0';
     return buffer;
+}
+
+std::string RealPath(const std::string& path) {
+    char buffer[PATH_MAX];
+    return realpath(path.c_str(), buffer) ? std::string(buffer) : path;
 }
 
 std::string BaseName(const std::string& path) {
@@ -155,4 +162,37 @@ DWORD WINAPI GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size) {
     }
     std::memcpy(fileName, path.c_str(), path.size() + 1);
     return static_cast<DWORD>(path.size());
+}
+
+// The module whose image holds an address: the host executable for an address in the program
+// itself, else the first module registered from the file the dynamic loader names for it.
+BOOL WINAPI GetModuleHandleExA(DWORD flags, LPCSTR name, HMODULE* module) {
+    if (!module) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    *module = nullptr;
+    if (!(flags & GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS)) {
+        *module = GetModuleHandleA(name);
+        return *module ? TRUE : FALSE;
+    }
+    Dl_info info{};
+    if (!name || dladdr(name, &info) == 0 || !info.dli_fname) {
+        SetLastError(ERROR_MOD_NOT_FOUND);
+        return FALSE;
+    }
+    kernel::EnsureHost();
+    const std::string file = kernel::RealPath(info.dli_fname);
+    if (info.dli_fname[0] == '\0' || file == kernel::RealPath(kernel::Modules()[0].hostFile)) {
+        *module = platform::HostModule();
+        return TRUE;
+    }
+    for (const kernel::Module& m : kernel::Modules()) {
+        if (!m.hostFile.empty() && kernel::RealPath(m.hostFile) == file) {
+            *module = m.handle;
+            return TRUE;
+        }
+    }
+    SetLastError(ERROR_MOD_NOT_FOUND);
+    return FALSE;
 }

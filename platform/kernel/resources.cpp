@@ -1,70 +1,73 @@
-// Module resource tables (resources.h) and FindResourceA, LoadResource, LockResource,
-// SizeofResource.
+// Module resource tables (resources.h), the resource files linked into modules, and
+// FindResourceA, LoadResource, LockResource, SizeofResource.
 //
 // A found resource is named by a serial number, not a pointer, so a handle kept across
 // desktop::reset() (which empties every table) finds nothing instead of freed memory.
+#include "kernel/resource_table.h"
+
 #include <platform_modules.h>
 #include <resources.h>
 #include <winbase.h>
 
 #include <strings.h>
 
-#include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <memory>
 
-namespace {
+namespace kernel {
 
-// An integer identifier or an upper-cased string.
-struct ResourceName {
-    bool isInteger = true;
-    WORD id = 0;
-    std::string text;
-
-    static ResourceName From(LPCSTR name) {
-        ResourceName n;
-        if (IS_INTRESOURCE(name)) {
-            n.id = static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name));
-            return n;
-        }
-        n.isInteger = false;
-        n.text = name;
-        // "#123" names the integer resource 123, as in a resource script.
-        if (n.text.size() > 1 && n.text[0] == '#') {
-            char* end = nullptr;
-            unsigned long value = std::strtoul(n.text.c_str() + 1, &end, 10);
-            if (*end == '\0' && value <= 0xffff) {
-                n.isInteger = true;
-                n.id = static_cast<WORD>(value);
-            }
-        }
+ResourceName ResourceName::From(LPCSTR name) {
+    ResourceName n;
+    if (IS_INTRESOURCE(name)) {
+        n.id = static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name));
         return n;
     }
-
-    bool Matches(const ResourceName& other) const {
-        if (isInteger != other.isInteger)
-            return false;
-        return isInteger ? id == other.id : strcasecmp(text.c_str(), other.text.c_str()) == 0;
+    n.isInteger = false;
+    n.text = name;
+    // "#123" names the integer resource 123, as in a resource script.
+    if (n.text.size() > 1 && n.text[0] == '#') {
+        char* end = nullptr;
+        unsigned long value = std::strtoul(n.text.c_str() + 1, &end, 10);
+        if (*end == '\0' && value <= 0xffff) {
+            n.isInteger = true;
+            n.id = static_cast<WORD>(value);
+        }
     }
-};
+    return n;
+}
+
+bool ResourceName::Matches(const ResourceName& other) const {
+    if (isInteger != other.isInteger)
+        return false;
+    return isInteger ? id == other.id : strcasecmp(text.c_str(), other.text.c_str()) == 0;
+}
+
+} // namespace kernel
+
+namespace {
+
+using kernel::ResourceName;
 
 struct Entry {
-    WORD type; // RT_BITMAP or RT_DIALOG as an integer
+    ResourceName type;
     ResourceName name;
-    std::vector<BYTE> bytes;                           // RT_BITMAP
-    std::unique_ptr<resources::DialogTemplate> dialog; // RT_DIALOG
+    std::vector<BYTE> bytes;
     ULONG_PTR serial;
 };
 
-struct Table {
-    std::map<UINT, std::string> strings;
-    std::vector<std::unique_ptr<Entry>> entries;
+struct LinkedFile {
+    const void* anchor;
+    const void* data;
+    size_t size;
+    bool applied;
 };
 
 struct Registry {
-    std::map<HINSTANCE, Table> tables;
+    std::map<HINSTANCE, std::vector<std::unique_ptr<Entry>>> tables;
     std::map<ULONG_PTR, Entry*> bySerial;
     ULONG_PTR nextSerial = 0x10000;
+    std::vector<LinkedFile> linked;
 };
 
 Registry& Resources() {
@@ -80,23 +83,27 @@ bool ValidName(LPCSTR name) {
     return IS_INTRESOURCE(name) || name != nullptr;
 }
 
-void AddEntry(HINSTANCE module, WORD type, LPCSTR name, std::unique_ptr<Entry> entry) {
-    Registry& r = Resources();
-    Table& table = r.tables[Owner(module)];
-    entry->type = type;
-    entry->name = ResourceName::From(name);
-    entry->serial = r.nextSerial++;
-    // A resource added again under the same name replaces the first.
-    for (auto& existing : table.entries) {
-        if (existing->type == type && existing->name.Matches(entry->name)) {
-            r.bySerial.erase(existing->serial);
-            existing = std::move(entry);
-            r.bySerial[existing->serial] = existing.get();
-            return;
-        }
+// Linked resource files join their module's table the first time any table is used, and again
+// after a reset, as if they were part of the image.
+void ApplyLinkedFiles() {
+    for (LinkedFile& file : Resources().linked) {
+        if (file.applied)
+            continue;
+        file.applied = true;
+        HMODULE module = nullptr;
+        if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                                    GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                                static_cast<LPCSTR>(file.anchor), &module))
+            module = platform::HostModule();
+        resources::LoadResFile(module, file.data, file.size);
     }
-    r.bySerial[entry->serial] = entry.get();
-    table.entries.push_back(std::move(entry));
+}
+
+std::vector<std::unique_ptr<Entry>>* TableOf(HINSTANCE module) {
+    ApplyLinkedFiles();
+    auto& tables = Resources().tables;
+    auto it = tables.find(Owner(module));
+    return it == tables.end() ? nullptr : &it->second;
 }
 
 Entry* FromSerial(const void* handle) {
@@ -107,61 +114,72 @@ Entry* FromSerial(const void* handle) {
 
 } // namespace
 
+namespace kernel {
+
+void StoreResource(HINSTANCE module, const ResourceName& type, const ResourceName& name,
+                   std::vector<BYTE> bytes) {
+    ApplyLinkedFiles();
+    Registry& r = Resources();
+    auto& table = r.tables[Owner(module)];
+    auto entry = std::make_unique<Entry>();
+    entry->type = type;
+    entry->name = name;
+    entry->bytes = std::move(bytes);
+    entry->serial = r.nextSerial++;
+    for (auto& existing : table) {
+        if (existing->type.Matches(type) && existing->name.Matches(name)) {
+            r.bySerial.erase(existing->serial);
+            existing = std::move(entry);
+            r.bySerial[existing->serial] = existing.get();
+            return;
+        }
+    }
+    r.bySerial[entry->serial] = entry.get();
+    table.push_back(std::move(entry));
+}
+
+const std::vector<BYTE>* FindResourceBytes(HINSTANCE module, const ResourceName& type,
+                                           const ResourceName& name) {
+    auto* table = TableOf(module);
+    if (!table)
+        return nullptr;
+    for (const auto& entry : *table)
+        if (entry->type.Matches(type) && entry->name.Matches(name))
+            return &entry->bytes;
+    return nullptr;
+}
+
+} // namespace kernel
+
 namespace resources {
 
-void AddString(HINSTANCE module, UINT id, const char* text) {
-    Resources().tables[Owner(module)].strings[id] = text ? text : "";
-}
-
-void AddBitmap(HINSTANCE module, LPCSTR name, std::vector<BYTE> bmpFileBytes) {
-    if (!ValidName(name))
+void AddResource(HINSTANCE module, LPCSTR type, LPCSTR name, std::vector<BYTE> bytes) {
+    if (!ValidName(type) || !ValidName(name))
         return;
-    auto entry = std::make_unique<Entry>();
-    entry->bytes = std::move(bmpFileBytes);
-    AddEntry(module, 2, name, std::move(entry));
+    kernel::StoreResource(module, ResourceName::From(type), ResourceName::From(name),
+                          std::move(bytes));
 }
 
-BOOL AddBitmapFile(HINSTANCE module, LPCSTR name, const char* hostPath) {
-    if (!ValidName(name) || !hostPath)
-        return FALSE;
-    std::FILE* file = std::fopen(hostPath, "rb");
-    if (!file)
-        return FALSE;
-    std::vector<BYTE> bytes;
-    BYTE chunk[4096];
-    size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        bytes.insert(bytes.end(), chunk, chunk + n);
-    bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    // A BMP file starts with "BM"; anything else is not a bitmap resource.
-    if (failed || bytes.size() < 2 || bytes[0] != 'B' || bytes[1] != 'M')
-        return FALSE;
-    AddBitmap(module, name, std::move(bytes));
-    return TRUE;
+void LinkResFile(const void* anyAddressInModule, const void* data, size_t size) {
+    Resources().linked.push_back(LinkedFile{anyAddressInModule, data, size, false});
 }
 
-void AddDialog(HINSTANCE module, LPCSTR name, DialogTemplate dialog) {
-    if (!ValidName(name))
-        return;
-    auto entry = std::make_unique<Entry>();
-    entry->dialog = std::make_unique<DialogTemplate>(std::move(dialog));
-    AddEntry(module, 5, name, std::move(entry));
-}
-
-const char* FindString(HINSTANCE module, UINT id) {
-    auto& tables = Resources().tables;
-    auto table = tables.find(Owner(module));
-    if (table == tables.end())
-        return nullptr;
-    auto it = table->second.strings.find(id);
-    return it == table->second.strings.end() ? nullptr : it->second.c_str();
+size_t BytesAvailableAt(const void* p) {
+    const BYTE* at = static_cast<const BYTE*>(p);
+    for (const auto& [serial, entry] : Resources().bySerial) {
+        const std::vector<BYTE>& bytes = entry->bytes;
+        if (!bytes.empty() && at >= bytes.data() && at < bytes.data() + bytes.size())
+            return static_cast<size_t>(bytes.data() + bytes.size() - at);
+    }
+    return 0;
 }
 
 // Serial numbers keep counting, so a handle from before is never mistaken for a new resource.
 void ClearAll() {
     Resources().tables.clear();
     Resources().bySerial.clear();
+    for (LinkedFile& file : Resources().linked)
+        file.applied = false;
 }
 
 } // namespace resources
@@ -171,22 +189,22 @@ HRSRC WINAPI FindResourceA(HMODULE module, LPCSTR name, LPCSTR type) {
         SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
         return nullptr;
     }
-    ResourceName wantedType = ResourceName::From(type);
-    if (!wantedType.isInteger || (wantedType.id != 2 && wantedType.id != 5)) {
-        SetLastError(ERROR_RESOURCE_TYPE_NOT_FOUND);
-        return nullptr;
-    }
-    auto& tables = Resources().tables;
-    auto table = tables.find(Owner(module));
-    if (table == tables.end()) {
+    auto* table = TableOf(module);
+    if (!table) {
         SetLastError(ERROR_RESOURCE_DATA_NOT_FOUND);
         return nullptr;
     }
+    ResourceName wantedType = ResourceName::From(type);
     ResourceName wanted = ResourceName::From(name);
-    for (const auto& entry : table->second.entries)
-        if (entry->type == wantedType.id && entry->name.Matches(wanted))
+    bool typeSeen = false;
+    for (const auto& entry : *table) {
+        if (!entry->type.Matches(wantedType))
+            continue;
+        typeSeen = true;
+        if (entry->name.Matches(wanted))
             return reinterpret_cast<HRSRC>(entry->serial);
-    SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
+    }
+    SetLastError(typeSeen ? ERROR_RESOURCE_NAME_NOT_FOUND : ERROR_RESOURCE_TYPE_NOT_FOUND);
     return nullptr;
 }
 
@@ -202,8 +220,6 @@ LPVOID WINAPI LockResource(HGLOBAL data) {
     Entry* entry = FromSerial(data);
     if (!entry)
         return nullptr;
-    if (entry->dialog)
-        return entry->dialog.get();
     return entry->bytes.empty() ? nullptr : entry->bytes.data();
 }
 
@@ -213,8 +229,6 @@ DWORD WINAPI SizeofResource(HMODULE, HRSRC resource) {
         SetLastError(ERROR_RESOURCE_DATA_NOT_FOUND);
         return 0;
     }
-    if (entry->dialog)
-        return sizeof(resources::DialogTemplate);
     return static_cast<DWORD>(entry->bytes.size());
 }
 

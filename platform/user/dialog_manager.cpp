@@ -3,8 +3,12 @@
 //
 // A template's units are a quarter of the font's average character width across and an eighth
 // of its height down: with base units 6x13, a control at (20, 16) sits at pixel (30, 26).
+#include "user/dialog_template.h"
 #include "user/user_internal.h"
 
+#include <resources.h>
+
+#include <cstdint>
 #include <cstring>
 
 namespace wm {
@@ -30,12 +34,27 @@ LONG MeasureFont(HFONT font) {
     return MAKELONG((WORD)(x > 0 ? x : 1), (WORD)tm.tmHeight);
 }
 
-HWND CreateDialogFromTemplate(HINSTANCE instance, const DLGTEMPLATE* t, HWND parent, DLGPROC proc,
-                              LPARAM param, bool modal, HWND disabledOwner) {
-    if (!t) {
+// A template inside a module's resource is read no further than the resource's end; one the
+// caller built in memory is trusted as the system trusts it.
+bool ReadTemplate(const DLGTEMPLATE* data, ParsedTemplate* out) {
+    if (!data) {
         SetLastErrorValue(ERROR_INVALID_PARAMETER);
-        return nullptr;
+        return false;
     }
+    size_t size = resources::BytesAvailableAt(data);
+    if (size == 0) {
+        size = SIZE_MAX - reinterpret_cast<uintptr_t>(data);
+    }
+    if (!ParseDialogTemplate(data, size, out)) {
+        SetLastErrorValue(ERROR_RESOURCE_DATA_NOT_FOUND);
+        return false;
+    }
+    return true;
+}
+
+HWND CreateDialogFromTemplate(HINSTANCE instance, const ParsedTemplate& tmpl, HWND parent,
+                              DLGPROC proc, LPARAM param, bool modal, HWND disabledOwner) {
+    const ParsedTemplate* t = &tmpl;
     Window* parentWindow = nullptr;
     if (parent) {
         parentWindow = Lookup(parent);
@@ -63,11 +82,12 @@ HWND CreateDialogFromTemplate(HINSTANCE instance, const DLGTEMPLATE* t, HWND par
     info->modal = modal;
     info->disabledOwner = disabledOwner;
     LONG units = SystemBaseUnits();
-    if ((style & DS_SETFONT) && !t->fontFace.empty()) {
+    if (t->hasFont && !t->fontFace.empty()) {
         LOGFONTA lf{};
         lf.lfHeight = -MulDiv(t->pointSize, 96, 72);
-        lf.lfWeight = FW_NORMAL;
-        lf.lfCharSet = DEFAULT_CHARSET;
+        lf.lfWeight = t->weight ? t->weight : FW_NORMAL;
+        lf.lfItalic = t->italic ? TRUE : FALSE;
+        lf.lfCharSet = t->extended ? t->charSet : DEFAULT_CHARSET;
         strncpy(lf.lfFaceName, t->fontFace.c_str(), LF_FACESIZE - 1);
         info->font = CreateFontIndirectA(&lf);
         if (info->font) {
@@ -115,7 +135,8 @@ HWND CreateDialogFromTemplate(HINSTANCE instance, const DLGTEMPLATE* t, HWND par
         }
     }
 
-    HWND h = CreateWindowExA(ex, "#32770", t->caption.c_str(), style & ~WS_VISIBLE, pos.x, pos.y,
+    const char* dialogClass = t->className.empty() ? "#32770" : t->className.c_str();
+    HWND h = CreateWindowExA(ex, dialogClass, t->caption.c_str(), style & ~WS_VISIBLE, pos.x, pos.y,
                              width, height, (style & WS_CHILD) ? parent : owner, nullptr, instance,
                              (LPVOID)param);
     Window* w = Lookup(h);
@@ -137,14 +158,14 @@ HWND CreateDialogFromTemplate(HINSTANCE instance, const DLGTEMPLATE* t, HWND par
             return nullptr;
         }
     }
-    for (const resources::DialogItem& item : t->items) {
+    for (const TemplateItem& item : t->items) {
         int x = MulDiv(item.x, info->baseX, 4);
         int y = MulDiv(item.y, info->baseY, 8);
         int cx = MulDiv(item.cx, info->baseX, 4);
         int cy = MulDiv(item.cy, info->baseY, 8);
         HWND c = CreateWindowExA(item.exStyle | WS_EX_NOPARENTNOTIFY, item.className.c_str(),
                                  item.text.c_str(), item.style | WS_CHILD, x, y, cx, cy, h,
-                                 (HMENU)(UINT_PTR)item.id, instance, nullptr);
+                                 (HMENU)(UINT_PTR)item.id, instance, (LPVOID)item.creationData);
         if (!Lookup(h)) {
             return nullptr;
         }
@@ -156,7 +177,7 @@ HWND CreateDialogFromTemplate(HINSTANCE instance, const DLGTEMPLATE* t, HWND par
             return nullptr;
         }
         if (SendMessageA(c, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) {
-            info->defId = item.id;
+            info->defId = (WORD)item.id;
         }
         if (info->font) {
             SendMessageA(c, WM_SETFONT, (WPARAM)info->font, FALSE);
@@ -226,14 +247,17 @@ using namespace wm;
 
 HWND WINAPI CreateDialogIndirectParamA(HINSTANCE instance, const DLGTEMPLATE* dialogTemplate,
                                        HWND parent, DLGPROC dialogProc, LPARAM initParam) {
-    return CreateDialogFromTemplate(instance, dialogTemplate, parent, dialogProc, initParam, false,
-                                    nullptr);
+    ParsedTemplate t;
+    if (!ReadTemplate(dialogTemplate, &t)) {
+        return nullptr;
+    }
+    return CreateDialogFromTemplate(instance, t, parent, dialogProc, initParam, false, nullptr);
 }
 
 INT_PTR WINAPI DialogBoxIndirectParamA(HINSTANCE instance, const DLGTEMPLATE* dialogTemplate,
                                        HWND parent, DLGPROC dialogProc, LPARAM initParam) {
-    if (!dialogTemplate) {
-        SetLastErrorValue(ERROR_INVALID_PARAMETER);
+    ParsedTemplate t;
+    if (!ReadTemplate(dialogTemplate, &t)) {
         return -1;
     }
     HWND owner = nullptr;
@@ -251,8 +275,7 @@ INT_PTR WINAPI DialogBoxIndirectParamA(HINSTANCE instance, const DLGTEMPLATE* di
         EnableWindow(owner, FALSE);
         disabled = owner;
     }
-    HWND h = CreateDialogFromTemplate(instance, dialogTemplate, parent, dialogProc, initParam, true,
-                                      disabled);
+    HWND h = CreateDialogFromTemplate(instance, t, parent, dialogProc, initParam, true, disabled);
     if (!h) {
         if (disabled && IsWindow(disabled)) {
             EnableWindow(disabled, TRUE);
@@ -272,7 +295,7 @@ INT_PTR WINAPI DialogBoxIndirectParamA(HINSTANCE instance, const DLGTEMPLATE* di
         }
         MSG msg;
         if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (!idleSent && owner && !(dialogTemplate->style & DS_NOIDLEMSG)) {
+            if (!idleSent && owner && !(t.style & DS_NOIDLEMSG)) {
                 idleSent = true;
                 SendMessageA(owner, WM_ENTERIDLE, 0 /* MSGF_DIALOGBOX */, (LPARAM)h);
                 continue;

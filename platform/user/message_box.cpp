@@ -123,7 +123,7 @@ int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     int width = std::max(textW + iconSpace, buttonsW) + 2 * margin;
     int height = margin + std::max(textH, iconSpace ? 20 : 0) + margin + buttonH + margin;
 
-    DLGTEMPLATE t;
+    resources::DialogTemplate t;
     t.style =
         WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_VISIBLE;
     t.caption = record.caption;
@@ -156,8 +156,9 @@ int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
         t.items.push_back(b);
         x += buttonW + gap;
     }
+    const resources::DialogBytes bytes(t);
     INT_PTR result =
-        DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &t, owner, BoxProc, (LPARAM)index);
+        DialogBoxIndirectParamA(GetModuleHandleA(nullptr), bytes, owner, BoxProc, (LPARAM)index);
     if (result < 0) {
         result = 0;
     }

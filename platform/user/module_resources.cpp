@@ -1,9 +1,13 @@
-// Strings and bitmaps read from a module's resource table.
+// Strings and bitmaps read from a module's resource table: RT_STRING blocks and RT_BITMAP
+// packed DIBs.
 #include "user/user_internal.h"
 
 #include "gdi/gdi_internal.h"
 
+#include <resources.h>
+
 #include <cstring>
+#include <string>
 
 int WINAPI LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int bufferMax) {
     if (!buffer || bufferMax <= 0) {
@@ -11,16 +15,16 @@ int WINAPI LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int bufferMax)
         return 0;
     }
     buffer[0] = 0;
-    const char* s = resources::FindString(instance ? instance : GetModuleHandleA(nullptr), id);
-    if (!s) {
+    std::string text;
+    if (!resources::ReadString(instance ? instance : GetModuleHandleA(nullptr), id, &text)) {
         SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
         return 0;
     }
-    size_t n = strlen(s);
+    size_t n = text.size();
     if (n > (size_t)bufferMax - 1) {
         n = (size_t)bufferMax - 1; // cut to the buffer, as Win32 does
     }
-    memcpy(buffer, s, n);
+    memcpy(buffer, text.data(), n);
     buffer[n] = 0;
     return (int)n;
 }
@@ -46,7 +50,7 @@ HBITMAP WINAPI LoadBitmapA(HINSTANCE instance, LPCSTR name) {
         SetLastError(ERROR_RESOURCE_DATA_NOT_FOUND);
         return nullptr;
     }
-    HBITMAP b = gdi_internal::CreateBitmapFromBmp(bytes, size);
+    HBITMAP b = gdi_internal::CreateBitmapFromDib(bytes, size);
     if (!b) {
         SetLastError(ERROR_RESOURCE_DATA_NOT_FOUND);
     }

@@ -38,8 +38,8 @@ SpinDialog::SpinDialog(std::vector<ControlPlan> controls) : plans_(std::move(con
     }
     y += 16;
     tmpl.items.push_back(Item("BUTTON", kButtonAfterId, BS_PUSHBUTTON, y));
-    dialog_ = ::CreateDialogIndirectParamA(AfxGetInstanceHandle(), &tmpl, nullptr, Proc,
-                                           reinterpret_cast<LPARAM>(this));
+    dialog_ = ::CreateDialogIndirectParamA(AfxGetInstanceHandle(), resources::DialogBytes(tmpl),
+                                           nullptr, Proc, reinterpret_cast<LPARAM>(this));
 }
 
 SpinDialog::~SpinDialog() {

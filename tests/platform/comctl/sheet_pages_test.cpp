@@ -170,3 +170,21 @@ TEST_F(SheetTest, ModalSheetReturnsOneForOkAndZeroForCancel) {
 
 } // namespace
 } // namespace comctl_test
+
+namespace comctl_test {
+namespace {
+
+TEST_F(SheetTest, TabGoesFromThePageToTheTabsAndOnToTheButtons) {
+    HWND sheet = Modeless(2);
+    HWND field = GetDlgItem(Page(sheet), 100);
+    EXPECT_EQ(field, GetFocus()); // the page's first control has the focus at the start
+    HWND tab = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
+    const HWND order[] = {tab, GetDlgItem(sheet, IDOK), GetDlgItem(sheet, IDCANCEL), field};
+    for (HWND expected : order) {
+        desktop::PressKey(VK_TAB);
+        EXPECT_EQ(expected, GetFocus()); // Apply and Help are disabled, so skipped
+    }
+}
+
+} // namespace
+} // namespace comctl_test

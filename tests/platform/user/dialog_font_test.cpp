@@ -7,8 +7,8 @@
 namespace user_test {
 namespace {
 
-DLGTEMPLATE FontTemplate() {
-    DLGTEMPLATE t;
+resources::DialogTemplate FontTemplate() {
+    resources::DialogTemplate t;
     t.style = WS_POPUP | WS_CAPTION | DS_SETFONT;
     t.caption = "Fonts";
     t.fontFace = "MS Sans Serif";
@@ -53,8 +53,8 @@ INT_PTR CALLBACK KeepsSetFont(HWND, UINT msg, WPARAM, LPARAM) {
 using DialogFontTest = UserTest;
 
 TEST_F(DialogFontTest, ReportsTheFontItWasLastGiven) {
-    const DLGTEMPLATE t = FontTemplate();
-    HWND dlg = CreateDialogIndirectParamA(nullptr, &t, nullptr, nullptr, 0);
+    const resources::DialogTemplate t = FontTemplate();
+    HWND dlg = CreateDialogIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, nullptr, 0);
     ASSERT_NE(dlg, nullptr);
     const HFONT templateFont = FontOf(dlg);
     ASSERT_NE(templateFont, nullptr);
@@ -74,8 +74,8 @@ TEST_F(DialogFontTest, ReportsTheFontItWasLastGiven) {
 // the dialog, and a font the host gave it stays the host's.
 TEST_F(DialogFontTest, TheTemplatesFontGoesWithTheDialogAndTheHostsFontStays) {
     const int fontsBefore = desktop::GdiObjectCounts().fonts;
-    const DLGTEMPLATE t = FontTemplate();
-    HWND dlg = CreateDialogIndirectParamA(nullptr, &t, nullptr, nullptr, 0);
+    const resources::DialogTemplate t = FontTemplate();
+    HWND dlg = CreateDialogIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, nullptr, 0);
     ASSERT_NE(dlg, nullptr);
     const HFONT templateFont = FontOf(dlg);
     const HFONT hostFont = MakeFont(FW_BOLD);
@@ -90,8 +90,9 @@ TEST_F(DialogFontTest, TheTemplatesFontGoesWithTheDialogAndTheHostsFontStays) {
 }
 
 TEST_F(DialogFontTest, KeepsTheTemplatesFontWhenItsProcedureTakesWmSetFont) {
-    const DLGTEMPLATE t = FontTemplate();
-    HWND dlg = CreateDialogIndirectParamA(nullptr, &t, nullptr, KeepsSetFont, 0);
+    const resources::DialogTemplate t = FontTemplate();
+    HWND dlg =
+        CreateDialogIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, KeepsSetFont, 0);
     ASSERT_NE(dlg, nullptr);
     const HFONT templateFont = FontOf(dlg);
     ASSERT_NE(templateFont, nullptr);

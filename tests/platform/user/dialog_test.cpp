@@ -20,8 +20,8 @@ resources::DialogItem Item(const char* cls, const char* text, WORD id, DWORD sty
     return i;
 }
 
-DLGTEMPLATE Form(DWORD extraStyle = 0) {
-    DLGTEMPLATE t;
+resources::DialogTemplate Form(DWORD extraStyle = 0) {
+    resources::DialogTemplate t;
     t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | extraStyle;
     t.caption = "Address";
     t.fontFace = "MS Sans Serif";
@@ -90,8 +90,9 @@ using DialogTest = UserTest;
 
 TEST_F(DialogTest, TemplateBuildsControlsWithTheFontBeforeInitAndFocusesTheFirstTabStop) {
     Log log;
-    DLGTEMPLATE t = Form(WS_VISIBLE);
-    HWND dlg = CreateDialogIndirectParamA(nullptr, &t, nullptr, FormProc, (LPARAM)&log);
+    resources::DialogTemplate t = Form(WS_VISIBLE);
+    HWND dlg = CreateDialogIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, FormProc,
+                                          (LPARAM)&log);
     ASSERT_NE(dlg, nullptr);
     EXPECT_EQ(log.setFontsBeforeInit, 3);
     EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDC_NAME));
@@ -119,8 +120,9 @@ TEST_F(DialogTest, TemplateBuildsControlsWithTheFontBeforeInitAndFocusesTheFirst
 TEST_F(DialogTest, TheDialogFontIsReleasedWithTheDialog) {
     desktop::GdiCounts before = desktop::GdiObjectCounts();
     Log log;
-    DLGTEMPLATE t = Form(WS_VISIBLE);
-    HWND dlg = CreateDialogIndirectParamA(nullptr, &t, nullptr, FormProc, (LPARAM)&log);
+    resources::DialogTemplate t = Form(WS_VISIBLE);
+    HWND dlg = CreateDialogIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, FormProc,
+                                          (LPARAM)&log);
     desktop::PumpUntilIdle();
     EXPECT_EQ(desktop::GdiObjectCounts().fonts, before.fonts + 1);
     DestroyWindow(dlg);
@@ -129,8 +131,9 @@ TEST_F(DialogTest, TheDialogFontIsReleasedWithTheDialog) {
 
 TEST_F(DialogTest, NextTabItemWrapsAndSkipsDisabledAndHiddenControls) {
     Log log;
-    DLGTEMPLATE t = Form();
-    HWND dlg = CreateDialogIndirectParamA(nullptr, &t, nullptr, FormProc, (LPARAM)&log);
+    resources::DialogTemplate t = Form();
+    HWND dlg = CreateDialogIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, FormProc,
+                                          (LPARAM)&log);
     HWND name = GetDlgItem(dlg, IDC_NAME), city = GetDlgItem(dlg, IDC_CITY);
     HWND zip = GetDlgItem(dlg, IDC_ZIP), ok = GetDlgItem(dlg, IDOK);
     HWND cancel = GetDlgItem(dlg, IDCANCEL);
@@ -153,12 +156,12 @@ TEST_F(DialogTest, NextTabItemWrapsAndSkipsDisabledAndHiddenControls) {
 }
 
 TEST_F(DialogTest, TabOrderEntersControlParentChildren) {
-    DLGTEMPLATE t;
+    resources::DialogTemplate t;
     t.style = WS_POPUP | WS_VISIBLE;
     t.cx = 100;
     t.cy = 100;
     t.items = {Item("EDIT", "", 1, WS_TABSTOP, 0, 0), Item("EDIT", "", 2, WS_TABSTOP, 0, 20)};
-    HWND dlg = CreateDialogIndirectParamA(nullptr, &t, nullptr, nullptr, 0);
+    HWND dlg = CreateDialogIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, nullptr, 0);
     HWND pane = CreateWindowExA(WS_EX_CONTROLPARENT, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 40,
                                 100, 50, dlg, (HMENU)3, nullptr, nullptr);
     SetWindowPos(pane, GetDlgItem(dlg, 1), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -171,8 +174,9 @@ TEST_F(DialogTest, TabOrderEntersControlParentChildren) {
 
 TEST_F(DialogTest, TabAndShiftTabMoveFocusAndSelectTheWholeEdit) {
     Log log;
-    DLGTEMPLATE t = Form(WS_VISIBLE);
-    HWND dlg = CreateDialogIndirectParamA(nullptr, &t, nullptr, FormProc, (LPARAM)&log);
+    resources::DialogTemplate t = Form(WS_VISIBLE);
+    HWND dlg = CreateDialogIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, FormProc,
+                                          (LPARAM)&log);
     HWND city = GetDlgItem(dlg, IDC_CITY);
     desktop::PressKey(VK_TAB);
     EXPECT_EQ(GetFocus(), city);
@@ -190,14 +194,15 @@ TEST_F(DialogTest, TabAndShiftTabMoveFocusAndSelectTheWholeEdit) {
 TEST_F(DialogTest, ModalDialogRunsItsOwnLoopUntilEndDialogAndDisablesItsOwner) {
     HWND owner = TopLevel("Owner");
     Log log;
-    DLGTEMPLATE t = Form(WS_VISIBLE);
+    resources::DialogTemplate t = Form(WS_VISIBLE);
     bool ownerDisabledDuring = false;
     desktop::QueueStep([&] {
         ownerDisabledDuring = !IsWindowEnabled(owner);
         desktop::TypeText("Bo");
     });
     desktop::QueueStep([&] { desktop::PressKey(VK_RETURN); });
-    INT_PTR r = DialogBoxIndirectParamA(nullptr, &t, owner, FormProc, (LPARAM)&log);
+    INT_PTR r =
+        DialogBoxIndirectParamA(nullptr, resources::DialogBytes(t), owner, FormProc, (LPARAM)&log);
     EXPECT_EQ(r, IDOK);
     EXPECT_TRUE(ownerDisabledDuring);
     EXPECT_TRUE(IsWindowEnabled(owner));
@@ -209,7 +214,7 @@ TEST_F(DialogTest, ModalDialogRunsItsOwnLoopUntilEndDialogAndDisablesItsOwner) {
 TEST_F(DialogTest, EscapeSendsCancelAndEnterWithoutAHandlerDoesNothing) {
     Log log;
     log.endOnOk = false;
-    DLGTEMPLATE t = Form(WS_VISIBLE);
+    resources::DialogTemplate t = Form(WS_VISIBLE);
     desktop::QueueStep([&] { desktop::PressKey(VK_RETURN); });
     desktop::QueueStep([&] {
         HWND dlg = GetActiveWindow(); // Enter left it up: its procedure did not end it
@@ -217,7 +222,9 @@ TEST_F(DialogTest, EscapeSendsCancelAndEnterWithoutAHandlerDoesNothing) {
         EXPECT_TRUE(IsWindow(GetDlgItem(dlg, IDOK)));
         desktop::PressKey(VK_ESCAPE);
     });
-    EXPECT_EQ(DialogBoxIndirectParamA(nullptr, &t, nullptr, FormProc, (LPARAM)&log), IDCANCEL);
+    EXPECT_EQ(DialogBoxIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, FormProc,
+                                      (LPARAM)&log),
+              IDCANCEL);
     using C = std::pair<UINT, WPARAM>;
     EXPECT_EQ(log.commands, (std::vector<C>{C{WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED)},
                                             C{WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED)}}));
@@ -225,23 +232,25 @@ TEST_F(DialogTest, EscapeSendsCancelAndEnterWithoutAHandlerDoesNothing) {
 
 TEST_F(DialogTest, ClickingAButtonEndsTheDialogThroughItsNotification) {
     Log log;
-    DLGTEMPLATE t = Form(WS_VISIBLE);
+    resources::DialogTemplate t = Form(WS_VISIBLE);
     HWND seen = nullptr;
     desktop::QueueStep([&] {
         seen = GetActiveWindow();
         desktop::ClickControl(seen, IDCANCEL);
     });
-    EXPECT_EQ(DialogBoxIndirectParamA(nullptr, &t, nullptr, FormProc, (LPARAM)&log), IDCANCEL);
+    EXPECT_EQ(DialogBoxIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, FormProc,
+                                      (LPARAM)&log),
+              IDCANCEL);
     EXPECT_FALSE(IsWindow(seen));
 }
 
 TEST_F(DialogTest, DialogProcedureAnswersThroughMsgResult) {
-    DLGTEMPLATE t;
+    resources::DialogTemplate t;
     t.style = WS_POPUP;
     t.cx = 50;
     t.cy = 50;
     HWND dlg = CreateDialogIndirectParamA(
-        nullptr, &t, nullptr,
+        nullptr, resources::DialogBytes(t), nullptr,
         [](HWND d, UINT m, WPARAM, LPARAM) -> INT_PTR {
             if (m == WM_USER) {
                 SetWindowLongPtrA(d, DWLP_MSGRESULT, 1234);
@@ -260,18 +269,21 @@ TEST_F(DialogTest, ControlsOfRegisteredClassesAndUnknownClasses) {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "GaugeLike";
     ASSERT_NE(RegisterClassA(&wc), 0);
-    DLGTEMPLATE t;
+    resources::DialogTemplate t;
     t.style = WS_POPUP;
     t.cx = 50;
     t.cy = 50;
     t.items = {Item("GaugeLike", "", 7, 0, 0, 0)};
-    HWND dlg = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), &t, nullptr, nullptr, 0);
+    HWND dlg = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), resources::DialogBytes(t),
+                                          nullptr, nullptr, 0);
     ASSERT_NE(dlg, nullptr);
     EXPECT_NE(GetDlgItem(dlg, 7), nullptr);
     t.items.push_back(Item("NoSuchClass", "", 8, 0, 0, 20));
-    EXPECT_EQ(CreateDialogIndirectParamA(nullptr, &t, nullptr, nullptr, 0), nullptr);
+    EXPECT_EQ(CreateDialogIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, nullptr, 0),
+              nullptr);
     t.style |= DS_NOFAILCREATE;
-    HWND tolerant = CreateDialogIndirectParamA(nullptr, &t, nullptr, nullptr, 0);
+    HWND tolerant =
+        CreateDialogIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, nullptr, 0);
     ASSERT_NE(tolerant, nullptr);
     EXPECT_EQ(GetDlgItem(tolerant, 8), nullptr);
     EXPECT_EQ(CreateDialogIndirectParamA(nullptr, nullptr, nullptr, nullptr, 0), nullptr);
@@ -279,9 +291,10 @@ TEST_F(DialogTest, ControlsOfRegisteredClassesAndUnknownClasses) {
 }
 
 TEST_F(DialogTest, DialogItemHelpersConvertNumbersStrictly) {
-    DLGTEMPLATE t = Form();
+    resources::DialogTemplate t = Form();
     Log log;
-    HWND dlg = CreateDialogIndirectParamA(nullptr, &t, nullptr, FormProc, (LPARAM)&log);
+    HWND dlg = CreateDialogIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, FormProc,
+                                          (LPARAM)&log);
     struct Row {
         const char* text;
         BOOL isSigned;
@@ -303,6 +316,22 @@ TEST_F(DialogTest, DialogItemHelpersConvertNumbersStrictly) {
     EXPECT_STREQ(text, "-15");
     EXPECT_EQ(GetDlgItemTextA(dlg, 999, text, sizeof text), 0u);
     EXPECT_STREQ(text, "");
+}
+
+// A template resource cut anywhere is refused whole: no dialog, nothing read past its end.
+TEST_F(DialogTest, TruncatedTemplateResourcesMakeNoDialog) {
+    const std::vector<BYTE> whole = resources::BuildDialog(Form());
+    for (size_t cut = 1; cut < whole.size(); ++cut) {
+        resources::AddResource(nullptr, RT_DIALOG, "CUT",
+                               std::vector<BYTE>(whole.begin(), whole.begin() + cut));
+        SetLastError(0);
+        EXPECT_EQ(CreateDialogParamA(nullptr, "CUT", nullptr, nullptr, 0), nullptr) << cut;
+        EXPECT_EQ(DialogBoxParamA(nullptr, "CUT", nullptr, nullptr, 0), -1) << cut;
+    }
+    resources::AddResource(nullptr, RT_DIALOG, "CUT", whole);
+    HWND dlg = CreateDialogParamA(nullptr, "CUT", nullptr, nullptr, 0);
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_NE(GetDlgItem(dlg, IDCANCEL), nullptr);
 }
 
 } // namespace
