@@ -2,6 +2,7 @@
 // WriteFile, CloseHandle) on DOS paths.
 #include "kernel/handle_table.h"
 #include "kernel/kernel_internal.h"
+#include "kernel/profile_cache.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -67,6 +68,7 @@ BOOL WINAPI DeleteFileA(LPCSTR path) {
         SetLastError(ERROR_ACCESS_DENIED);
         return FALSE;
     }
+    kernel::ForgetCachedIniFiles(); // the next profile read must not answer from this file
     if (unlink(host.c_str()) != 0) {
         SetLastError(kernel::ErrorFromErrno(errno));
         return FALSE;
@@ -127,6 +129,8 @@ HANDLE WINAPI CreateFileA(LPCSTR path, DWORD access, DWORD, LPVOID, DWORD creati
         SetLastError(ERROR_ACCESS_DENIED);
         return INVALID_HANDLE_VALUE;
     }
+    if (write)
+        kernel::ForgetCachedIniFiles(); // truncated or about to be written
     int fd = open(host.c_str(), flags | O_CLOEXEC, 0644);
     if (fd < 0) {
         DWORD error = kernel::ErrorFromErrno(errno);
@@ -182,6 +186,7 @@ BOOL WINAPI WriteFile(HANDLE handle, LPCVOID buffer, DWORD toWrite, LPDWORD writ
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
+    kernel::ForgetCachedIniFiles();
     DWORD total = 0;
     while (total < toWrite) {
         ssize_t n = ::write(file->fd, static_cast<const char*>(buffer) + total, toWrite - total);

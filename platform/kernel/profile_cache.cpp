@@ -5,7 +5,15 @@
 // file rewritten with the same size within one tick of being read could look unchanged. An
 // entry is therefore trusted on stat alone only once its change time lies well before the moment
 // it was read; until then every call reads the file again (into a reused buffer) and compares.
-// After a few milliseconds of quiet the entry settles and calls cost one stat.
+// After a few milliseconds of quiet the entry settles.
+//
+// Looking at the file is a system call, and a control may read several keys at every step, so
+// a held entry is looked at again only once kCheckIntervalNs of real time have passed since the
+// last look (measured on the coarse monotonic clock, which the C library answers without
+// entering the kernel). A file changed by another program is therefore seen within
+// kCheckIntervalNs plus one tick of that clock (ProfileChangeLatencyNs); every write the
+// platform makes itself (profile writes, the driver's profile text, file writes and deletions)
+// drops what is held, so the next read sees it at once, whatever the driver's clock says.
 #include "kernel/profile_cache.h"
 
 #include <fcntl.h>
@@ -21,11 +29,19 @@ namespace {
 
 // Longer than any host clock tick we know of (10 ms at 100 Hz), with room to spare.
 constexpr long long kRacyWindowNs = 50'000'000;
+// How long a held file is answered from memory without a look at the disk.
+constexpr long long kCheckIntervalNs = 2'000'000;
 // Programs read a handful of profiles; more than this and the oldest is dropped.
 constexpr size_t kMaxEntries = 8;
 
 long long Nanoseconds(const timespec& t) {
     return static_cast<long long>(t.tv_sec) * 1'000'000'000LL + t.tv_nsec;
+}
+
+long long CoarseNowNs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
+    return Nanoseconds(now);
 }
 
 long long NowNs() {
@@ -61,6 +77,7 @@ struct Entry {
     std::string text;
     IniFile file;
     unsigned long lastUse = 0;
+    long long nextLook = 0; // coarse monotonic time of the next look at the disk
 };
 
 struct Cache {
@@ -159,7 +176,7 @@ const IniFile& CachedIniFile(const std::string& hostPath, bool* present) {
         entry = &cache.entries.back();
         entry->path = hostPath;
         Load(entry, &cache.scratch);
-    } else {
+    } else if (CoarseNowNs() >= entry->nextLook) {
         struct stat st;
         bool exists = stat(hostPath.c_str(), &st) == 0 && S_ISREG(st.st_mode);
         if (!exists) {
@@ -170,6 +187,8 @@ const IniFile& CachedIniFile(const std::string& hostPath, bool* present) {
         }
     }
     entry->lastUse = ++cache.uses;
+    if (entry->nextLook == 0 || CoarseNowNs() >= entry->nextLook)
+        entry->nextLook = CoarseNowNs() + kCheckIntervalNs;
     if (present)
         *present = entry->present;
     return entry->file;
@@ -183,6 +202,12 @@ void ForgetCachedIniFile(const std::string& hostPath) {
             return;
         }
     }
+}
+
+long long ProfileChangeLatencyNs() {
+    timespec resolution{};
+    clock_getres(CLOCK_MONOTONIC_COARSE, &resolution);
+    return kCheckIntervalNs + Nanoseconds(resolution);
 }
 
 void ForgetCachedIniFiles() {

@@ -1,6 +1,7 @@
 // What a window keeps: window longs and extra bytes, properties, text, and the enabled state.
 #include "user/user_internal.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace wm {
@@ -56,6 +57,37 @@ std::string PropKey(LPCSTR name) {
         }
     }
     return key;
+}
+
+// The entry a name stands for, found without building its key: the message pump asks every
+// window for a property at every message, and most windows have none.
+std::map<std::string, HANDLE>::iterator FindProp(Window* w, LPCSTR name) {
+    auto& props = w->props;
+    if (props.empty()) {
+        return props.end();
+    }
+    if (IS_INTRESOURCE(name)) {
+        char key[24];
+        std::snprintf(key, sizeof key, "#%lu", (unsigned long)(ULONG_PTR)name);
+        return props.find(key);
+    }
+    for (auto it = props.begin(); it != props.end(); ++it) {
+        const std::string& key = it->first;
+        std::size_t i = 0;
+        for (; i < key.size() && name[i] != 0; ++i) {
+            char c = name[i];
+            if (c >= 'a' && c <= 'z') {
+                c = (char)(c - 'a' + 'A');
+            }
+            if (c != key[i]) {
+                break;
+            }
+        }
+        if (i == key.size() && name[i] == 0) {
+            return it;
+        }
+    }
+    return props.end();
 }
 
 } // namespace
@@ -185,7 +217,7 @@ HANDLE WINAPI GetPropA(HWND hwnd, LPCSTR name) {
     if (!w || !name) {
         return nullptr;
     }
-    auto it = w->props.find(PropKey(name));
+    auto it = FindProp(w, name);
     return it == w->props.end() ? nullptr : it->second;
 }
 
@@ -194,7 +226,7 @@ HANDLE WINAPI RemovePropA(HWND hwnd, LPCSTR name) {
     if (!w || !name) {
         return nullptr;
     }
-    auto it = w->props.find(PropKey(name));
+    auto it = FindProp(w, name);
     if (it == w->props.end()) {
         return nullptr;
     }

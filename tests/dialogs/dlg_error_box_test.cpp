@@ -86,15 +86,6 @@ TEST_F(DlgErrorBoxTest, UserAnswersARealBoxThatTheDialogOwns) {
     EXPECT_TRUE(::IsWindowEnabled(dlg.m_hWnd));
 }
 
-TEST_F(DlgErrorBoxTest, CaptionFollowsTheTitleSetLast) {
-    HostDlg dlg(IDD_ASK, MainWindow());
-    OpenModeless(dlg);
-    dlg.SetWindowTextA("Ask again");
-    desktop::AnswerNextMessageBox(IDOK);
-    dlg.ShowError("Try later");
-    EXPECT_EQ("Ask again", LastBox().caption);
-}
-
 TEST_F(DlgErrorBoxTest, WithoutAWindowTheBoxHasNoOwnerAndTheSystemCaption) {
     HostDlg dlg(IDD_ASK, MainWindow());
     desktop::AnswerNextMessageBox(IDOK);

@@ -1,19 +1,17 @@
 #include "dlg_fixture.h"
 
+#include "support/dialog_template.h"
+
 namespace dlgtest {
 
 resources::DialogTemplate AskTemplate(DWORD helpStyle) {
-    resources::DialogTemplate t;
-    t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
-    t.caption = "Ask";
-    t.fontFace = "MS Sans Serif";
-    t.cx = 180;
-    t.cy = 70;
-    const DWORD button = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
-    t.items.push_back(
-        {"EDIT", "", IDC_NAME, button | WS_BORDER | ES_AUTOHSCROLL, 0, 8, 8, 100, 12});
-    t.items.push_back({"BUTTON", "OK", IDOK, button | BS_DEFPUSHBUTTON, 0, 8, 48, 50, 14});
-    t.items.push_back({"BUTTON", "Cancel", IDCANCEL, button | BS_PUSHBUTTON, 0, 64, 48, 50, 14});
+    using test_support::Control;
+    auto t = test_support::HostDialog("Ask", 180, 70,
+                                      WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
+    t.x = t.y = 0;
+    t.items = {Control("EDIT", IDC_NAME, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 8, 8, 100, 12),
+               Control("BUTTON", IDOK, WS_TABSTOP | BS_DEFPUSHBUTTON, 8, 48, 50, 14, "OK"),
+               Control("BUTTON", IDCANCEL, WS_TABSTOP, 64, 48, 50, 14, "Cancel")};
     if (helpStyle != 0)
         t.items.push_back({"BUTTON", "&Help", ID_HELP, helpStyle, 0, 120, 48, 50, 14});
     return t;

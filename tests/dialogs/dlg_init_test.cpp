@@ -21,55 +21,31 @@ protected:
     }
 };
 
-CRect WorkArea() {
-    CRect area;
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-    return area;
-}
-
+// Where the framework's initialisation finds the dialog, which nothing moves afterwards: by its
+// rule on the parent, and centred in the work area by every rule without a parent.
 TEST_F(DlgTest, PlacedByItsRuleBeforeTheFrameworkInitialises) {
-    CRect parent;
+    CRect parent, work;
     MainWindow()->GetWindowRect(&parent);
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     const int c = ::GetSystemMetrics(SM_CYCAPTION);
     const int cascade = c + c / 2 + ::GetSystemMetrics(SM_CYFRAME);
-    struct Row {
-        eWindowPositions rule;
-        const char* name;
-    };
-    for (const Row& row :
-         {Row{wpCenterParent, "centre on parent"}, Row{wpCenterScreen, "centre in work area"},
-          Row{wpCascade, "cascade"}, Row{static_cast<eWindowPositions>(7), "7"}}) {
-        PlacedDlg dlg(IDD_ASK, MainWindow(), 0, row.rule);
-        OpenModeless(dlg);
+    for (const auto& [rule, hasParent] : {std::pair{wpCenterParent, true},
+                                          {wpCenterScreen, true},
+                                          {wpCascade, true},
+                                          {wpCascade, false}}) {
+        PlacedDlg dlg(IDD_ASK, hasParent ? MainWindow() : NULL, 0, rule);
+        ASSERT_TRUE(dlg.Create(IDD_ASK, hasParent ? MainWindow() : NULL));
         const CRect placed = dlg.m_rcAtExchange;
-        const int w = placed.Width(), h = placed.Height();
-        CPoint expected;
-        if (row.rule == wpCenterScreen) {
-            const CRect work = WorkArea();
-            expected =
-                CPoint(work.left + work.Width() / 2 - w / 2, work.top + work.Height() / 2 - h / 2);
-        } else if (row.rule == wpCascade) {
-            expected = CPoint(parent.left + cascade, parent.top + cascade);
-        } else {
-            expected = CPoint(parent.left + (parent.Width() / 2 - w / 2),
-                              parent.top + (parent.Height() / 2 - h / 2));
-        }
-        EXPECT_EQ(expected, placed.TopLeft()) << row.name;
+        const CRect& around = rule == wpCenterParent ? parent : work;
+        const CPoint expected =
+            rule == wpCascade && hasParent
+                ? CPoint(parent.left + cascade, parent.top + cascade)
+                : CPoint(around.left + (around.Width() / 2 - placed.Width() / 2),
+                         around.top + (around.Height() / 2 - placed.Height() / 2));
+        EXPECT_EQ(expected, placed.TopLeft()) << rule << hasParent;
         CRect now;
         dlg.GetWindowRect(&now);
-        EXPECT_EQ(placed, now) << row.name << ": nothing moves it afterwards";
-        dlg.DestroyWindow();
-    }
-}
-
-TEST_F(DlgTest, WithoutParentEveryRuleCentresInTheWorkArea) {
-    const CRect work = WorkArea();
-    for (eWindowPositions rule : {wpCenterParent, wpCascade}) {
-        PlacedDlg dlg(IDD_ASK, NULL, 0, rule);
-        ASSERT_TRUE(dlg.Create(IDD_ASK, NULL)); // no main window either
-        const CRect placed = dlg.m_rcAtExchange;
-        EXPECT_EQ(work.left + work.Width() / 2 - placed.Width() / 2, placed.left) << rule;
-        EXPECT_EQ(work.top + work.Height() / 2 - placed.Height() / 2, placed.top) << rule;
+        EXPECT_EQ(placed, now) << rule << ": nothing moves it afterwards";
         dlg.DestroyWindow();
     }
 }
@@ -78,49 +54,41 @@ HFONT FontOf(HWND hWnd) {
     return reinterpret_cast<HFONT>(::SendMessageA(hWnd, WM_GETFONT, 0, 0));
 }
 
+// Old systems get a normal-weight copy of the template's font, kept until the object goes; newer
+// ones keep the template's font. A template by name opens as one by number does.
 TEST_F(DlgTest, OldSystemGetsTheThinFontUntilTheObjectGoes) {
-    desktop::SetSystemVersion(3, 51, VER_PLATFORM_WIN32_NT);
-    {
-        HostDlg dlg(IDD_ASK, MainWindow());
-        OpenModeless(dlg);
-        const HFONT thin = dlg.ThinFont();
-        ASSERT_NE(nullptr, thin);
-        EXPECT_EQ(thin, FontOf(dlg.m_hWnd));
-        EXPECT_EQ(thin, FontOf(::GetDlgItem(dlg.m_hWnd, dlgtest::IDC_NAME)));
-        LOGFONTA lf = {};
-        ASSERT_EQ(static_cast<int>(sizeof(lf)), ::GetObjectA(thin, sizeof(lf), &lf));
-        EXPECT_EQ(FW_NORMAL, lf.lfWeight);
-        EXPECT_STREQ("MS Sans Serif", lf.lfFaceName);
-        dlg.DestroyWindow();
-        EXPECT_EQ(gdiAtStart_.fonts + 1, desktop::GdiObjectCounts().fonts)
-            << "the dialog keeps its font while the object lives";
+    for (DWORD major : {3u, 4u}) {
+        desktop::SetSystemVersion(major, 51, VER_PLATFORM_WIN32_NT);
+        {
+            HostDlg dlg("ASK", MainWindow());
+            ASSERT_TRUE(dlg.Create("ASK", MainWindow()));
+            const HFONT font = FontOf(dlg.m_hWnd);
+            EXPECT_EQ(major == 3 ? font : nullptr, dlg.ThinFont());
+            EXPECT_EQ(font, FontOf(::GetDlgItem(dlg.m_hWnd, dlgtest::IDC_NAME)));
+            LOGFONTA lf = {};
+            ASSERT_EQ(static_cast<int>(sizeof(lf)), ::GetObjectA(font, sizeof(lf), &lf));
+            EXPECT_EQ(FW_NORMAL, lf.lfWeight);
+            EXPECT_STREQ("MS Sans Serif", lf.lfFaceName);
+            dlg.DestroyWindow();
+            EXPECT_EQ(gdiAtStart_.fonts + (major == 3 ? 1 : 0), desktop::GdiObjectCounts().fonts)
+                << "the dialog keeps its font while the object lives";
+        }
+        EXPECT_EQ(gdiAtStart_, desktop::GdiObjectCounts()) << Describe(desktop::GdiObjectCounts());
     }
-    EXPECT_EQ(gdiAtStart_, desktop::GdiObjectCounts()) << Describe(desktop::GdiObjectCounts());
 }
 
-TEST_F(DlgTest, NewSystemKeepsTheTemplateFont) {
-    HostDlg dlg("ASK", MainWindow()); // a template by name this time
-    ASSERT_TRUE(dlg.Create("ASK", MainWindow()));
-    EXPECT_EQ(nullptr, dlg.ThinFont());
-    const HFONT font = FontOf(dlg.m_hWnd);
-    ASSERT_NE(nullptr, font);
-    EXPECT_EQ(font, FontOf(::GetDlgItem(dlg.m_hWnd, dlgtest::IDC_NAME)));
-}
-
+// Shown whether or not there is a help identifier; a template without one opens as it is.
 TEST_F(DlgTest, HelpButtonHiddenByTheTemplateIsShown) {
-    for (UINT help : {0u, 0x42u}) { // with and without a help identifier
-        HostDlg dlg(dlgtest::IDD_HIDDEN_HELP, MainWindow(), help);
-        OpenModeless(dlg, dlgtest::IDD_HIDDEN_HELP);
-        EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(dlg.m_hWnd, ID_HELP))) << help;
-        dlg.DestroyWindow();
+    for (UINT help : {0u, 0x42u}) {
+        for (UINT id : {dlgtest::IDD_HIDDEN_HELP, dlgtest::IDD_NO_HELP}) {
+            HostDlg dlg(id, MainWindow(), help);
+            OpenModeless(dlg, id);
+            const HWND button = ::GetDlgItem(dlg.m_hWnd, ID_HELP);
+            EXPECT_EQ(id == dlgtest::IDD_NO_HELP, button == nullptr);
+            EXPECT_TRUE(button == nullptr || ::IsWindowVisible(button)) << help;
+            dlg.DestroyWindow();
+        }
     }
-}
-
-TEST_F(DlgTest, TemplateWithoutHelpButtonOpensAsItIs) {
-    HostDlg dlg(dlgtest::IDD_NO_HELP, MainWindow(), 0x42);
-    OpenModeless(dlg, dlgtest::IDD_NO_HELP);
-    EXPECT_EQ(nullptr, ::GetDlgItem(dlg.m_hWnd, ID_HELP));
-    EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(dlg.m_hWnd, IDOK)));
 }
 
 TEST_F(DlgTest, ReportsTheFrameworksRunTimeClass) {

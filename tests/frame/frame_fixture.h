@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
+#include <thread>
 #include <string>
 
 class FrameTest : public ::testing::Test {
@@ -34,7 +36,11 @@ protected:
         ASSERT_FALSE(host.empty()) << dosPath;
         std::ofstream out(host, std::ios::binary);
         out << contents;
+        out.close();
         ASSERT_TRUE(out.good()) << host;
+        // Written behind the platform's back, as another program would: the platform sees such a
+        // change within a few milliseconds of real time, not necessarily at the next read.
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
     }
 
     static void WriteMainIni(const std::string& contents) {

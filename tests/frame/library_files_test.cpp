@@ -42,8 +42,11 @@ TEST_F(LibraryFiles, TheDirectoryIsTheFoldersPathWithItsSeparator) {
     EXPECT_TRUE(GetModuleDirectory(directory, fits));
 }
 
+// The result must fit with its terminating zero: 259 characters do, 260 are refused (the added
+// separator counts) and the buffer keeps what it held, with nothing written past it.
 TEST(JoinPath, GivesOneSeparatorBetweenAndRefusesWhatCannotBeJoined) {
-    char self[MAX_PATH] = "C:\\APP";
+    const std::string dir = "C:\\" + std::string(240, 'D') + "\\"; // 244 characters
+    const std::string bare = dir.substr(0, dir.size() - 1), longest = dir + "ABCDEFGHIJK.HLP";
     const struct {
         const char* dir;
         const char* name;
@@ -53,38 +56,24 @@ TEST(JoinPath, GivesOneSeparatorBetweenAndRefusesWhatCannotBeJoined) {
         {"C:\\APP", "X.HLP", "C:\\APP\\X.HLP"},   {"C:\\APP\\", "X.HLP", "C:\\APP\\X.HLP"},
         {"C:\\APP\\", "\\X.HLP", "C:\\APP\\X.HLP"}, {"C:\\APP\\", "\\\\X.HLP", "C:\\APP\\\\X.HLP"},
         {"A:", "X.HLP", "A:\\X.HLP"}, {"C:\\APP\\", "", "C:\\APP\\"}, {nullptr, "X.HLP", nullptr},
-        {"C:\\APP", nullptr, nullptr}, {"", "X.HLP", nullptr},
+        {"C:\\APP", nullptr, nullptr}, {"", "X.HLP", nullptr}, {dir.c_str(), "ABCDEFGHIJK.HLP", longest.c_str()},
+        {dir.c_str(), "ABCDEFGHIJKL.HLP", nullptr}, {bare.c_str(), "ABCDEFGHIJKL.HLP", nullptr},
         // clang-format on
     };
     for (const auto& c : cases) {
-        char joined[MAX_PATH] = "untouched";
-        EXPECT_EQ(c.joined != nullptr, JoinPath(joined, c.dir, c.name) != 0);
-        EXPECT_STREQ(c.joined ? c.joined : "untouched", joined) << (c.name ? c.name : "null");
+        struct {
+            char path[MAX_PATH] = "untouched";
+            char sentinel[8] = "guard";
+        } buffer;
+        EXPECT_EQ(c.joined != nullptr, JoinPath(buffer.path, c.dir, c.name) != 0);
+        EXPECT_STREQ(c.joined ? c.joined : "untouched", buffer.path) << (c.name ? c.name : "null");
+        EXPECT_STREQ("guard", buffer.sentinel);
     }
+    char self[MAX_PATH] = "C:\\APP", small[8];
     EXPECT_FALSE(JoinPath(nullptr, "C:\\APP", "X.HLP"));
     EXPECT_FALSE(JoinPath(self, "C:\\APP", self)) << "the name may not be the destination";
     ASSERT_TRUE(JoinPath(self, self, "X.HLP")) << "the directory may be the destination";
     EXPECT_STREQ("C:\\APP\\X.HLP", self);
-}
-
-// The result must fit with its terminating zero: 259 characters do, 260 are refused and the
-// buffer keeps what it held; the sentinel past it shows nothing was written beyond.
-TEST(JoinPath, RefusesAResultPastItsBuffer) {
-    struct {
-        char path[MAX_PATH];
-        char sentinel[8];
-    } buffer;
-    std::strcpy(buffer.sentinel, "guard");
-    const std::string dir = "C:\\" + std::string(240, 'D') + "\\"; // 244 characters
-    ASSERT_TRUE(JoinPath(buffer.path, dir.c_str(), "ABCDEFGHIJK.HLP"));
-    EXPECT_EQ(259u, std::strlen(buffer.path));
-    std::strcpy(buffer.path, "untouched");
-    EXPECT_FALSE(JoinPath(buffer.path, dir.c_str(), "ABCDEFGHIJKL.HLP"));
-    EXPECT_FALSE(JoinPath(buffer.path, dir.substr(0, dir.size() - 1).c_str(), "ABCDEFGHIJKL.HLP"))
-        << "the added separator counts";
-    EXPECT_STREQ("untouched", buffer.path);
-    EXPECT_STREQ("guard", buffer.sentinel);
-    char small[8];
     EXPECT_TRUE(JoinPath(small, "A:", "X.HL", sizeof(small)));
     EXPECT_FALSE(JoinPath(small, "A:", "X.HLP", sizeof(small)));
 }

@@ -1,33 +1,19 @@
 #include "window_host.h"
 
+#include "support/dialog_template.h"
+
 namespace spin_test {
 
 namespace {
 
 resources::DialogItem Item(const char* cls, WORD id, DWORD style, short y) {
-    resources::DialogItem item;
-    item.className = cls;
-    item.id = id;
-    item.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | style;
-    item.x = 4;
-    item.y = y;
-    item.cx = 60;
-    item.cy = 12;
-    return item;
+    return test_support::Control(cls, id, WS_TABSTOP | style, 4, y, 60, 12);
 }
 
 } // namespace
 
 SpinDialog::SpinDialog(std::vector<ControlPlan> controls) : plans_(std::move(controls)) {
-    resources::DialogTemplate tmpl;
-    tmpl.style = WS_POPUP | WS_VISIBLE | WS_CAPTION | DS_SETFONT;
-    tmpl.caption = "Spin";
-    tmpl.fontFace = "MS Sans Serif";
-    tmpl.pointSize = 8;
-    tmpl.x = 10;
-    tmpl.y = 10;
-    tmpl.cx = 200;
-    tmpl.cy = 40 + 16 * static_cast<short>(plans_.size());
+    auto tmpl = test_support::HostDialog("Spin", 200, 40 + 16 * static_cast<short>(plans_.size()));
     short y = 4;
     tmpl.items.push_back(Item("EDIT", kEditBeforeId, WS_BORDER, y));
     for (const ControlPlan& plan : plans_) {

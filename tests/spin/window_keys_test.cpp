@@ -122,17 +122,6 @@ TEST_F(KeysTest, ArrowAndPageKeysStepByOneAndFifteenInEveryKind) {
         EXPECT_EQ(dlg.notes.back().code, r.code) << r.key;
         EXPECT_EQ(::GetFocus(), dlg.field(1, 1));
     }
-    // Whole numbers 0..100 step 1 from 5.
-    const struct {
-        UINT key;
-        const char* number;
-    } numbers[] = {{VK_UP, " 6"}, {VK_DOWN, " 4"}, {VK_PRIOR, "20"}, {VK_NEXT, " 0"}};
-    for (const auto& r : numbers) {
-        SpinDialog dlg({{2, eSpinInt}});
-        ::SetFocus(dlg.field(2, 1));
-        PressKey(r.key);
-        EXPECT_EQ(dlg.fieldText(2, 1), r.number) << r.key;
-    }
 }
 
 TEST_F(KeysTest, AReadOnlyControlStillStepsAndTakesDesignatorLetters) {

@@ -47,11 +47,11 @@ TEST_F(LayoutTest, ThreeFieldControlsPlaceFieldsAndSeparatorsByKindAndRegion) {
     for (const KindCase& c : kKinds) {
         SetIntl(c.intl);
         SpinDialog dlg({{1, c.kind}});
-        ExpectSpan(dlg, dlg.field(1, 1), c.f1, std::string(c.name) + ": field 1");
-        ExpectSpan(dlg, dlg.separator(1, 1), c.s1, std::string(c.name) + ": separator 1");
-        ExpectSpan(dlg, dlg.field(1, 2), c.f2, std::string(c.name) + ": field 2");
-        ExpectSpan(dlg, dlg.separator(1, 2), c.s2, std::string(c.name) + ": separator 2");
-        ExpectSpan(dlg, dlg.field(1, 3), c.f3, std::string(c.name) + ": field 3");
+        const HWND children[] = {dlg.field(1, 1), dlg.separator(1, 1), dlg.field(1, 2),
+                                 dlg.separator(1, 2), dlg.field(1, 3)};
+        const Span spans[] = {c.f1, c.s1, c.f2, c.s2, c.f3};
+        for (int i = 0; i < 5; ++i)
+            ExpectSpan(dlg, children[i], spans[i], std::string(c.name) + " " + std::to_string(i));
         EXPECT_EQ(dlg.text(dlg.separator(1, 1)), c.sep1) << c.name;
         EXPECT_EQ(dlg.text(dlg.separator(1, 2)), c.sep2) << c.name;
         EXPECT_EQ(dlg.spin(1)->GetValueType(), c.kind == eSpinDate ? eSpinDate : eSpinTime)

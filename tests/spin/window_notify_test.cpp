@@ -108,20 +108,5 @@ TEST_F(NotifyTest, AParentMayCloseTheDialogFromANotification) {
     }
 }
 
-TEST_F(NotifyTest, TheMessageOrderOfAnArrowClick) {
-    SpinDialog dlg({{7, eSpinInt}});
-    desktop::MessageRecorder recorder;
-    recorder.Watch(dlg.dialog());
-    recorder.Only({WM_COMMAND});
-    ClickArrow(dlg.control(7), false);
-    const HWND spin = dlg.control(7);
-    const LPARAM from = reinterpret_cast<LPARAM>(spin);
-    const auto result = desktop::expect_sequence(
-        recorder.Messages(), {{dlg.dialog(), WM_COMMAND, MAKEWPARAM(7, EN_UPDATE), from},
-                              {dlg.dialog(), WM_COMMAND, MAKEWPARAM(7, EN_CHANGE), from},
-                              {dlg.dialog(), WM_COMMAND, MAKEWPARAM(7, 101), from}});
-    EXPECT_TRUE(result.ok) << result.text;
-}
-
 } // namespace
 } // namespace spin_test

@@ -28,11 +28,8 @@ protected:
     void SetUp() override {
         desktop::reset();
         g_deleted = 0;
-        WNDCLASSA wc{};
-        wc.style = CS_SAVEBITS;
-        wc.lpfnWndProc = ::DefWindowProcA;
-        wc.hInstance = AfxGetInstanceHandle();
-        wc.lpszClassName = kTipClass;
+        const WNDCLASSA wc{CS_SAVEBITS, ::DefWindowProcA, 0,       0,       AfxGetInstanceHandle(),
+                           nullptr,     nullptr,          nullptr, nullptr, kTipClass};
         ASSERT_NE(::RegisterClassA(&wc), 0);
         // The host: a captioned window with an edit that has the focus and its caret.
         host_ = ::CreateWindowExA(0, "#32770", "Host", WS_POPUP | WS_CAPTION | WS_VISIBLE, 100, 100,
@@ -74,170 +71,92 @@ protected:
     HWND edit_ = nullptr;
 };
 
-TEST_F(PopupTipTest, SizedFromItsTextWithTheMarginRule) {
-    CountedTip* tip = Make("Save the file");
-    ASSERT_TRUE(tip->PopItUp(CPoint(200, 300), 0));
-    const SIZE m = Measured("Save the file");
-    const RECT r = Rect(tip);
-    EXPECT_EQ(r.left, 200);
-    EXPECT_EQ(r.top, 300);
-    EXPECT_EQ(r.right - r.left, m.cx + 2);
-    EXPECT_EQ(r.bottom - r.top, m.cy + m.cy / 4 + 2);
-    EXPECT_TRUE(::IsWindowVisible(tip->m_hWnd));
-    EXPECT_EQ(tip->GetExStyle() & WS_EX_TOOLWINDOW, static_cast<DWORD>(WS_EX_TOOLWINDOW));
-    EXPECT_EQ(tip->GetStyle() & (WS_POPUP | WS_BORDER | WS_CAPTION), static_cast<DWORD>(WS_POPUP));
-    tip->DestroyWindow();
-}
-
-TEST_F(PopupTipTest, KeepsClearOfTheRightScreenEdge) {
+// Each tip is sized from the extent of its text and a "1" in its font (or the screen's), kept 6
+// pixels clear of the screen's right edge, outlined square or round on light yellow, and shown
+// without taking the activation, the focus or the caret from the host.
+TEST_F(PopupTipTest, ShownSizedAndPaintedWithoutDisturbingTheHost) {
+    CFont big;
+    ASSERT_TRUE(big.CreatePointFont(240, "MS Sans Serif"));
     ASSERT_EQ(::GetSystemMetrics(SM_CXSCREEN), 1024);
-    CountedTip* near = Make("Near the edge");
-    ASSERT_TRUE(near->PopItUp(CPoint(1000, 50), 0));
-    EXPECT_EQ(Rect(near).right, 1024 - 6);
-    near->DestroyWindow();
-
-    CountedTip* inside = Make("Near the edge");
-    const int width = Measured("Near the edge").cx + 2;
-    ASSERT_TRUE(inside->PopItUp(CPoint(1018 - width, 50), 0));
-    EXPECT_EQ(Rect(inside).left, 1018 - width) << "exactly at the limit stays";
-    inside->DestroyWindow();
-
-    CountedTip* wide = Make(std::string(400, 'W').c_str());
-    ASSERT_TRUE(wide->PopItUp(CPoint(10, 50), 0));
-    EXPECT_LT(Rect(wide).left, 0);
-    EXPECT_EQ(Rect(wide).right, 1018);
-    wide->DestroyWindow();
-}
-
-TEST_F(PopupTipTest, TheHostKeepsItsActivationFocusAndCaret) {
-    POINT caretBefore{};
-    ::GetCaretPos(&caretBefore);
+    const int nearWidth = Measured("Near").cx + 2;
+    const struct {
+        const char* text;
+        CFont* font;
+        int x, left, width;
+        UINT shape;
+    } rows[] = {
+        {"Save the file", nullptr, 200, 200, Measured("Save the file").cx + 2, 0},
+        {"Near", nullptr, 1000, 1018 - nearWidth, nearWidth, 1},
+        {"Save the file", &big, 200, 200, -1, 2},
+    };
     desktop::MessageRecorder rec;
     rec.Watch(host_);
     rec.Watch(edit_);
     rec.Only({WM_ACTIVATE, WM_NCACTIVATE, WM_KILLFOCUS, WM_SETFOCUS});
-
-    CountedTip* tip = Make("Tip");
-    ASSERT_TRUE(tip->PopItUp(CPoint(120, 140), 1));
-    desktop::PumpUntilIdle();
-    EXPECT_EQ(::GetActiveWindow(), host_);
-    EXPECT_EQ(::GetFocus(), edit_);
-    POINT caretAfter{};
-    ::GetCaretPos(&caretAfter);
-    EXPECT_EQ(caretAfter.x, caretBefore.x);
-    EXPECT_EQ(caretAfter.y, caretBefore.y);
-    EXPECT_TRUE(rec.Messages().empty()) << rec.Dump();
-
-    desktop::TypeText("!");
-    char text[16] = {};
-    ::GetWindowTextA(edit_, text, sizeof text);
-    EXPECT_STREQ(text, "ty!ped") << "typing still reaches the host's field";
-    tip->DestroyWindow();
-}
-
-TEST_F(PopupTipTest, PlainAndRoundedOutlinesOnLightYellow) {
-    for (UINT shape : {0u, 1u, 2u, 77u}) {
-        CountedTip* tip = Make("Shape");
-        ASSERT_TRUE(tip->PopItUp(CPoint(400, 400), shape));
-        EXPECT_EQ(tip->m_nShape, shape == 1 ? 1u : 0u);
+    for (const auto& r : rows) {
+        CountedTip* tip = Make(r.text);
+        tip->SetFont(r.font);
+        ASSERT_TRUE(tip->PopItUp(CPoint(r.x, 300), r.shape));
         desktop::PumpUntilIdle();
-        const RECT r = Rect(tip);
-        const int w = r.right - r.left, h = r.bottom - r.top;
+        const RECT rect = Rect(tip);
+        const SIZE m = Measured(r.text);
+        const int w = rect.right - rect.left, h = rect.bottom - rect.top;
+        EXPECT_EQ(rect.left, r.left) << r.x;
+        EXPECT_EQ(rect.top, 300);
+        EXPECT_TRUE(r.width < 0 || w == r.width) << w;
+        // In the host's font, larger than the screen's.
+        EXPECT_TRUE(r.font ? h > m.cy + m.cy / 4 + 2 : h == m.cy + m.cy / 4 + 2);
+        EXPECT_EQ(tip->GetExStyle() & WS_EX_TOOLWINDOW, static_cast<DWORD>(WS_EX_TOOLWINDOW));
+        EXPECT_EQ(::GetActiveWindow(), host_);
+        EXPECT_EQ(::GetFocus(), edit_);
+
         const HWND wnd = tip->m_hWnd;
-        EXPECT_EQ(desktop::WindowPixel(wnd, w / 2, 0), kBlack) << shape << " top edge";
-        EXPECT_EQ(desktop::WindowPixel(wnd, 0, h / 2), kBlack) << shape << " left edge";
-        EXPECT_EQ(desktop::WindowPixel(wnd, 2, h / 2), kTipYellow) << shape << " inside";
+        EXPECT_EQ(tip->m_nShape, r.shape == 1 ? 1u : 0u);
+        EXPECT_EQ(desktop::WindowPixel(wnd, w / 2, 0), kBlack) << r.shape << " top edge";
+        EXPECT_EQ(desktop::WindowPixel(wnd, 0, h / 2), kBlack) << r.shape << " left edge";
+        EXPECT_EQ(desktop::WindowPixel(wnd, 2, h / 2), kTipYellow) << r.shape << " inside";
+        EXPECT_EQ(desktop::WindowPixel(wnd, 0, 0) == kBlack, r.shape != 1) << "square corner";
         int ink = 0;
         for (int x = 2; x < w - 2; ++x)
             ink += desktop::WindowPixel(wnd, x, h / 2) == kBlack ? 1 : 0;
-        EXPECT_GT(ink, 3) << shape << " the text is drawn in black across the middle";
-        if (shape == 1) {
-            EXPECT_NE(desktop::WindowPixel(wnd, 0, 0), kBlack) << "a rounded corner is left";
-        } else {
-            EXPECT_EQ(desktop::WindowPixel(wnd, 0, 0), kBlack) << shape << " a square corner";
-        }
+        EXPECT_GT(ink, 3) << r.shape << " the text is drawn in black across the middle";
         tip->DestroyWindow();
     }
+    EXPECT_TRUE(rec.Messages().empty()) << rec.Dump();
+    desktop::TypeText("!");
+    char text[16] = {};
+    ::GetWindowTextA(edit_, text, sizeof text);
+    EXPECT_STREQ(text, "ty!ped") << "typing still reaches the host's field at its caret";
+
+    CountedTip* huge = Make(std::string(100 * 1024, 'x').c_str());
+    ASSERT_TRUE(huge->PopItUp(CPoint(10, 10), 1));
+    desktop::PumpUntilIdle();
+    EXPECT_LT(Rect(huge).left, 0) << "far wider than the screen, drawn cut at its edges";
+    huge->DestroyWindow();
 }
 
+// The tip deletes itself, and all it made, with its window; one that could not show leaves its
+// object to the host; a second pop of a tip that is up is refused.
 TEST_F(PopupTipTest, DestroyingTheWindowDeletesTheTipAndWhatItMade) {
     const desktop::GdiCounts before = desktop::GdiObjectCounts();
     CountedTip* tip = Make("Gone");
-    ASSERT_TRUE(tip->PopItUp(CPoint(10, 10), 1));
+    ASSERT_TRUE(tip->PopItUp(CPoint(10, 10), 0));
+    EXPECT_FALSE(tip->PopItUp(CPoint(50, 50), 1));
+    EXPECT_EQ(Rect(tip).left, 10);
+    EXPECT_EQ(tip->m_nShape, 0u);
     desktop::PumpUntilIdle();
     ::DestroyWindow(tip->m_hWnd);
     EXPECT_EQ(g_deleted, 1);
     desktop::AfxIdle();
     EXPECT_EQ(desktop::GdiObjectCounts(), before) << desktop::Describe(desktop::GdiObjectCounts());
-}
 
-TEST_F(PopupTipTest, AnUnregisteredClassShowsNothingAndLeavesTheObjectToTheHost) {
     CString name("NoSuchClass");
-    auto* tip = new CountedTip(name);
-    tip->SetDisplay("lost");
-    EXPECT_FALSE(tip->PopItUp(CPoint(10, 10), 1));
-    EXPECT_EQ(tip->m_hWnd, nullptr);
-    EXPECT_EQ(tip->m_nShape, 0u) << "the shape is stored only for a tip that is up";
-    EXPECT_EQ(g_deleted, 0);
+    auto* lost = new CountedTip(name);
+    EXPECT_FALSE(lost->PopItUp(CPoint(10, 10), 1));
+    EXPECT_EQ(lost->m_nShape, 0u) << "the shape is stored only for a tip that is up";
+    EXPECT_EQ(g_deleted, 1);
     EXPECT_EQ(::GetActiveWindow(), host_);
-    delete tip;
-    EXPECT_EQ(g_deleted, 1);
-}
-
-TEST_F(PopupTipTest, ASecondPopOfTheSameTipIsRefused) {
-    CountedTip* tip = Make("Once");
-    ASSERT_TRUE(tip->PopItUp(CPoint(10, 10), 0));
-    const HWND first = tip->m_hWnd;
-    EXPECT_FALSE(tip->PopItUp(CPoint(50, 50), 1));
-    EXPECT_EQ(tip->m_hWnd, first);
-    EXPECT_EQ(Rect(tip).left, 10);
-    tip->DestroyWindow();
-    EXPECT_EQ(g_deleted, 1);
-}
-
-TEST_F(PopupTipTest, ANewTextKeepsTheWindowSize) {
-    CountedTip* tip = Make("Short");
-    ASSERT_TRUE(tip->PopItUp(CPoint(300, 300), 0));
-    const RECT before = Rect(tip);
-    tip->SetDisplay("A much longer text than before");
-    tip->Invalidate();
-    desktop::PumpUntilIdle();
-    const RECT after = Rect(tip);
-    EXPECT_EQ(after.right - after.left, before.right - before.left);
-    EXPECT_EQ(desktop::WindowPixel(tip->m_hWnd, 0, 3), kBlack) << "the outline is still drawn";
-    tip->DestroyWindow();
-}
-
-TEST_F(PopupTipTest, OddTextsAndFonts) {
-    // Empty: sized from the "1" alone.
-    CountedTip* empty = Make("");
-    ASSERT_TRUE(empty->PopItUp(CPoint(10, 10), 0));
-    EXPECT_EQ(Rect(empty).right - Rect(empty).left, Measured("").cx + 2);
-    empty->DestroyWindow();
-
-    // 100 KB: far wider than the screen, drawn cut at its edges.
-    CountedTip* huge = Make(std::string(100 * 1024, 'x').c_str());
-    ASSERT_TRUE(huge->PopItUp(CPoint(10, 10), 1));
-    desktop::PumpUntilIdle();
-    EXPECT_LT(Rect(huge).left, 0);
-    huge->DestroyWindow();
-
-    // A null font is the DC's own; a host font changes the size.
-    CountedTip* plain = Make("Font");
-    plain->SetFont(nullptr);
-    ASSERT_TRUE(plain->PopItUp(CPoint(10, 10), 0));
-    const RECT plainRect = Rect(plain);
-    plain->DestroyWindow();
-
-    CFont big;
-    ASSERT_TRUE(big.CreatePointFont(240, "MS Sans Serif"));
-    CountedTip* large = Make("Font");
-    large->SetFont(&big);
-    ASSERT_TRUE(large->PopItUp(CPoint(10, 10), 0));
-    desktop::PumpUntilIdle();
-    EXPECT_GT(Rect(large).bottom - Rect(large).top, plainRect.bottom - plainRect.top);
-    large->DestroyWindow();
-    EXPECT_EQ(g_deleted, 4);
+    delete lost;
 }
 
 } // namespace

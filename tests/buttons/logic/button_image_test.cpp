@@ -4,45 +4,26 @@
 
 namespace {
 
-using ruzav::buttons::ButtonImage;
-using ruzav::buttons::ChooseButtonImage;
-using ruzav::buttons::kStateDisabled;
-using ruzav::buttons::kStateFocus;
-using ruzav::buttons::kStateSelected;
-using ruzav::buttons::LoadedImages;
-
-struct Row {
-    unsigned state;
-    LoadedImages loaded;
-    ButtonImage expected;
-    const char* what;
-};
+using namespace ruzav::buttons;
 
 TEST(ButtonImage, FirstLoadedMatchWinsInTheOrderPressedFocusedDisabled) {
+    constexpr unsigned S = kStateSelected, F = kStateFocus, D = kStateDisabled;
+    using B = ButtonImage;
     const LoadedImages all{true, true, true};
-    const LoadedImages none{false, false, false};
-    const Row rows[] = {
-        {0, all, ButtonImage::Normal, "no state"},
-        {kStateSelected, all, ButtonImage::Pressed, "pressed"},
-        {kStateFocus, all, ButtonImage::Focused, "focused"},
-        {kStateDisabled, all, ButtonImage::Disabled, "disabled"},
-        {kStateSelected | kStateFocus, all, ButtonImage::Pressed, "pressed beats focused"},
-        {kStateFocus | kStateDisabled, all, ButtonImage::Focused, "focused beats disabled"},
-        {kStateSelected | kStateFocus | kStateDisabled, all, ButtonImage::Pressed, "all three"},
-        {kStateSelected | kStateFocus,
-         {false, true, true},
-         ButtonImage::Focused,
-         "pressed without its image falls to focused"},
-        {kStateSelected | kStateDisabled,
-         {false, false, true},
-         ButtonImage::Disabled,
-         "pressed and focused missing fall to disabled"},
-        {kStateSelected | kStateFocus | kStateDisabled, none, ButtonImage::Normal,
-         "nothing optional loaded"},
-        {0x0008 | 0x0020, all, ButtonImage::Normal, "checked and default bits are not states here"},
+    // clang-format off
+    const struct {
+        unsigned state;
+        LoadedImages loaded;
+        ButtonImage expected;
+    } rows[] = {
+        {0, all, B::Normal}, {S | F | D, all, B::Pressed}, {F | D, all, B::Focused},
+        {D, all, B::Disabled}, {S | F, {false, true, true}, B::Focused},
+        {S | D, {false, false, true}, B::Disabled}, {S | F | D, {false, false, false}, B::Normal},
+        {0x0008 | 0x0020, all, B::Normal}, // checked and default are not states here
+        // clang-format on
     };
-    for (const Row& r : rows)
-        EXPECT_EQ(ChooseButtonImage(r.state, r.loaded), r.expected) << r.what;
+    for (const auto& r : rows)
+        EXPECT_EQ(ChooseButtonImage(r.state, r.loaded), r.expected) << r.state;
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 // template controls taken over by framework objects.
 #include "afx_fixture.h"
 
-#include <resources.h>
+#include "support/dialog_template.h"
 
 #include <string>
 
@@ -13,29 +13,13 @@ constexpr UINT IDD_SAMPLE = 100;
 constexpr int IDC_NAME = 1000;
 
 void AddSampleTemplate() {
-    resources::DialogTemplate t;
-    t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
-    t.caption = "Sample";
-    t.fontFace = "MS Sans Serif";
-    t.cx = 160;
-    t.cy = 80;
-    resources::DialogItem name;
-    name.className = "EDIT";
-    name.id = IDC_NAME;
-    name.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
-    name.x = 10, name.y = 10, name.cx = 100, name.cy = 12;
-    resources::DialogItem ok;
-    ok.className = "BUTTON";
-    ok.text = "OK";
-    ok.id = IDOK;
-    ok.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON;
-    ok.x = 10, ok.y = 50, ok.cx = 50, ok.cy = 14;
-    resources::DialogItem cancel = ok;
-    cancel.text = "Cancel";
-    cancel.id = IDCANCEL;
-    cancel.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
-    cancel.x = 70;
-    t.items = {name, ok, cancel};
+    using test_support::Control;
+    auto t = test_support::HostDialog("Sample", 160, 80,
+                                      WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
+    t.x = t.y = 0;
+    t.items = {Control("EDIT", IDC_NAME, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 10, 10, 100, 12),
+               Control("BUTTON", IDOK, WS_TABSTOP | BS_DEFPUSHBUTTON, 10, 50, 50, 14, "OK"),
+               Control("BUTTON", IDCANCEL, WS_TABSTOP, 70, 50, 50, 14, "Cancel")};
     resources::AddDialog(::GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_SAMPLE), t);
 }
 

@@ -4,7 +4,8 @@
 #include "afx_fixture.h"
 
 #include <afxdlgs.h>
-#include <resources.h>
+
+#include "support/dialog_template.h"
 
 #include <string>
 #include <vector>
@@ -20,18 +21,11 @@ std::vector<std::string> calls;
 
 void AddPages() {
     for (UINT id : {IDD_PAGE_A, IDD_PAGE_B}) {
-        resources::DialogTemplate t;
-        t.style = WS_CHILD | WS_CAPTION | DS_SETFONT;
-        t.caption = id == IDD_PAGE_A ? "First" : "Second";
-        t.fontFace = "MS Sans Serif";
-        t.cx = 180;
-        t.cy = 90;
-        resources::DialogItem edit;
-        edit.className = "EDIT";
-        edit.id = IDC_VALUE;
-        edit.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER;
-        edit.x = 10, edit.y = 10, edit.cx = 60, edit.cy = 12;
-        t.items = {edit};
+        auto t = test_support::HostDialog(id == IDD_PAGE_A ? "First" : "Second", 180, 90,
+                                          WS_CHILD | WS_CAPTION);
+        t.x = t.y = 0;
+        t.items = {
+            test_support::Control("EDIT", IDC_VALUE, WS_TABSTOP | WS_BORDER, 10, 10, 60, 12)};
         resources::AddDialog(::GetModuleHandleA(NULL), MAKEINTRESOURCEA(id), t);
     }
     resources::AddString(::GetModuleHandleA(NULL), IDS_CAPTION, "Settings");

@@ -4,8 +4,10 @@
 #include <desktop.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
 #include <string>
+#include <thread>
 
 class KernelTest : public ::testing::Test {
 protected:
@@ -27,6 +29,13 @@ protected:
     }
 
     void MakeFolder(const std::string& relative);
+
+    // A profile changed behind the platform's back is seen within a few milliseconds of real
+    // time (a held file is looked at again at most every 2 ms, on a clock ticking every few ms);
+    // waiting this long makes sure the next read sees the change.
+    static void LetOutsideChangeShow() {
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    }
 
     std::string drive_;
 };

@@ -21,24 +21,15 @@ const PatternCase kPatterns[] = {
     {"yyyy-MM-dd", "-", 46}, // cut to yyyy-MM-d
     {"dd/MM/yyyy", "/", 26}, // cut to dd/MM/yyy: a two-digit year
     {"d/M/yyyy", "-", 17},   // the pattern's own punctuation need not match
-    {"M/d/yy", "/", 0},
-    {"M/dd/yyyy", "/", 3},
-    {"MM/yy/d", "/", 12},
-    {"d/yy/M", "/", 20},
-    {"dd/M/yy", "/", 24},
-    {"yy/MM/dd", "/", 39},
-    {"yyyy/d/M", "/", 40},
-    {"yyyy/M/dd", "/", 45},
-    {"d.dd.yy", ".", 18}, // one component twice in two forms is not refused
-    {"d.d.yy", ".", 0},   // the same form twice is
-    {"x.M.yy", ".", 0},   // any other letter
-    {"d.M.y", ".", 0},    // a lone y
-    {"d.M", ".", 0},      // a missing third piece counts as unknown
-    {"M/d/yy", "", 0},    // no delimiter: cut at the first /
+    {"d.dd.yy", ".", 18},    // one component twice in two forms is not refused
+    {"d.d.yy", ".", 0},      // the same form twice is
+    {"x.M.yy", ".", 0},      // any other letter
+    {"d.M.y", ".", 0},       // a lone y
+    {"d.M", ".", 0},         // a missing third piece counts as unknown
+    {"M/d/yy", "", 0},       // no delimiter: cut at the first /
     {"", "/", 0},
-    {"12.34.56", ".", 0},   // no letters
-    {"..d..M..yy", ".", 0}, // cut to ..d..M..y: a lone y
-    {"d M yy", "", 0},
+    {"12.34.56", ".", 0},           // no letters
+    {"..d..M..yy", ".", 0},         // cut to ..d..M..y: a lone y
     {"dMyy", "/", 0},               // one piece
     {"d.M.yy.dd", ".", 16},         // pieces past the third are ignored
     {"d/M/yy", "/-.", 16},          // every delimiter character splits

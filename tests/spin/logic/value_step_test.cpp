@@ -6,6 +6,7 @@
 
 #include <cfloat>
 #include <climits>
+#include <vector>
 
 using namespace ruzav::spin;
 
@@ -126,10 +127,9 @@ TEST(StepDate, CarriesAndClamps) {
         tagSpinDate d{static_cast<std::uint8_t>(c.day), static_cast<std::uint8_t>(c.month),
                       static_cast<std::uint16_t>(c.year), 3};
         StepDate(d, static_cast<eDateOrder>(16), static_cast<int>(c.component), c.n);
-        EXPECT_EQ(d.nDay, c.ed) << c.name;
-        EXPECT_EQ(d.nMonth, c.em) << c.name;
-        EXPECT_EQ(d.nYear, c.ey) << c.name;
-        EXPECT_EQ(d.nDayOfWeek, 3) << c.name;
+        EXPECT_EQ(std::vector<int>({d.nDay, d.nMonth, d.nYear, d.nDayOfWeek}),
+                  std::vector<int>({c.ed, c.em, c.ey, 3}))
+            << c.name;
     }
 }
 
@@ -139,10 +139,9 @@ TEST(StepDate, StepsOfAnySizeStopAtTheYearsWithARealDate) {
             tagSpinDate d{31, 1, 2000, 0};
             StepDate(d, static_cast<eDateOrder>(16), static_cast<int>(component), n);
             EXPECT_EQ(d.nYear, n > 0 ? 2099 : 1980) << n;
-            EXPECT_GE(d.nMonth, 1) << n;
-            EXPECT_LE(d.nMonth, 12) << n;
-            EXPECT_GE(d.nDay, 1) << n;
-            EXPECT_LE(d.nDay, DaysInMonth(d.nMonth, d.nYear)) << n;
+            EXPECT_TRUE(d.nMonth >= 1 && d.nMonth <= 12 && d.nDay >= 1 &&
+                        d.nDay <= DaysInMonth(d.nMonth, d.nYear))
+                << n;
         }
     }
 }
@@ -151,9 +150,7 @@ TEST(StepDate, OtherFieldsChangeNothing) {
     for (int field : {0, 4, -1}) {
         tagSpinDate d{31, 12, 1990, 0};
         StepDate(d, eDateOrderFirst, field, 1);
-        EXPECT_EQ(d.nDay, 31);
-        EXPECT_EQ(d.nMonth, 12);
-        EXPECT_EQ(d.nYear, 1990);
+        EXPECT_EQ(std::vector<int>({d.nDay, d.nMonth, d.nYear}), std::vector<int>({31, 12, 1990}));
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <vector>
 
 namespace {
 
@@ -29,10 +30,10 @@ TEST(TipPlacement, SizedFromTheTextAndKeptClearOfTheRightEdge) {
     };
     for (const Row& r : rows) {
         const TipRect t = PlaceTip(r.x, 5, r.textWidth, r.textHeight, 1024);
-        EXPECT_EQ(t.x, r.expected.x) << r.what;
-        EXPECT_EQ(t.y, r.expected.y) << r.what;
-        EXPECT_EQ(t.width, r.expected.width) << r.what;
-        EXPECT_EQ(t.height, r.expected.height) << r.what;
+        EXPECT_EQ(
+            std::vector<int>({t.x, t.y, t.width, t.height}),
+            std::vector<int>({r.expected.x, r.expected.y, r.expected.width, r.expected.height}))
+            << r.what;
     }
 }
 
@@ -45,10 +46,8 @@ TEST(TipPlacement, ExtremeExtentsDoNotOverflow) {
 }
 
 TEST(TipPlacement, OnlyShapeOneIsRounded) {
-    EXPECT_EQ(TipShape(0), 0u);
-    EXPECT_EQ(TipShape(1), 1u);
-    EXPECT_EQ(TipShape(2), 0u);
-    EXPECT_EQ(TipShape(0xFFFFFFFFu), 0u);
+    for (unsigned shape : {0u, 1u, 2u, 0xFFFFFFFFu})
+        EXPECT_EQ(TipShape(shape), shape == 1 ? 1u : 0u) << shape;
 }
 
 } // namespace
