@@ -7,6 +7,7 @@
 #include "popup_tip_page.h"
 #include "property_sheet_page.h"
 #include "spin_page.h"
+#include "status_page.h"
 
 // A new page adds one line here.
 const GalleryPage* GalleryPages() {
@@ -18,6 +19,7 @@ const GalleryPage* GalleryPages() {
         {"dialog-base", "Dialog base", RunDialogBasePage, nullptr},
         {"property-sheet", "Property sheet", RunPropertySheetPage, nullptr},
         {"file-print", "File and print dialogs", RunFilePrintPage, nullptr},
+        {"status-bar", "Extended status bar", RunStatusPage, nullptr},
         {nullptr, nullptr, nullptr, nullptr},
     };
     return pages;

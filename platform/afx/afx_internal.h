@@ -47,6 +47,9 @@ BOOL IsIdleMessage(const MSG& msg);
 // Window classes (register_class.cpp)
 void ForgetRegisteredClassNames();
 
+// Frame windows (frame_wnd.cpp)
+void ForgetFrames();
+
 // Drawing objects (wnd_gdi.cpp)
 CFont* FontFromHandle(HFONT hFont);
 

@@ -19,6 +19,7 @@ void afx() {
             ::DestroyWindow(hWnd);
     }
     afx_internal::ForgetPermanentMap();
+    afx_internal::ForgetFrames();
     AfxDeleteTempMaps();
 
     AFX_THREAD_STATE* pState = AfxGetThreadState();

@@ -39,8 +39,17 @@ BOOL CWinThread::PumpMessage() {
 }
 
 BOOL CWinThread::OnIdle(LONG lCount) {
-    if (lCount <= 0)
+    if (lCount <= 0) {
+        AfxIdleUpdateFrames();
+        // A main window that is no frame still hears of idle time.
+        CWnd* pMain = m_pMainWnd;
+        if (pMain != NULL && pMain->m_hWnd != NULL && !pMain->IsKindOf(RUNTIME_CLASS(CFrameWnd)) &&
+            pMain->IsWindowVisible()) {
+            AfxCallWndProc(pMain, pMain->m_hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
+            pMain->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+        }
         AfxDeleteTempMaps();
+    }
     return FALSE;
 }
 

@@ -2,6 +2,8 @@
 #include <desktop.h>
 
 #include "afx/afx_internal.h"
+#include "desktop/framework_hooks.h"
+#include "user/user_internal.h"
 
 namespace desktop {
 
@@ -22,3 +24,29 @@ int AfxAssertFailures() {
 }
 
 } // namespace desktop
+
+namespace {
+
+// A frame window's messages pass its PreTranslateMessage first (accelerators), as in the
+// framework's own message loop; other windows keep the plain pump.
+bool FramePreTranslate(MSG& msg) {
+    HWND hTop = msg.hwnd;
+    while (hTop != NULL && (::GetWindowLongA(hTop, GWL_STYLE) & WS_CHILD))
+        hTop = ::GetParent(hTop);
+    CWnd* pTop = hTop != NULL ? CWnd::FromHandlePermanent(hTop) : NULL;
+    if (pTop == NULL || !pTop->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
+        return false;
+    return afx_internal::PreTranslateThroughFramework(&msg) != FALSE;
+}
+
+struct InstallPumpFilter {
+    InstallPumpFilter() { wm::AddPumpFilter(&FramePreTranslate); }
+} g_installPumpFilter;
+
+} // namespace
+
+namespace framework_hooks {
+void IdleMoment() {
+    AfxIdleUpdateFrames();
+}
+} // namespace framework_hooks

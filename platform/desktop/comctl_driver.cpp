@@ -17,6 +17,6 @@ bool SheetTakes(MSG& msg) {
     return SendMessageA(top, PSM_ISDIALOGMESSAGE, 0, reinterpret_cast<LPARAM>(&msg)) != 0;
 }
 
-[[maybe_unused]] const bool installed = (wm::SetPumpFilter(SheetTakes), true);
+[[maybe_unused]] const bool installed = (wm::AddPumpFilter(SheetTakes), true);
 
 } // namespace

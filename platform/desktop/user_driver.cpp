@@ -2,6 +2,7 @@
 // pictures, help requests and message boxes.
 #include <desktop.h>
 
+#include "desktop/framework_hooks.h"
 #include "user/user_internal.h"
 
 namespace desktop {
@@ -12,7 +13,8 @@ namespace {
 void PostKey(UINT msg, UINT vk) {
     MSG m{};
     bool alt = vk == VK_MENU || GetAsyncKeyState(VK_MENU) < 0;
-    if (alt) {
+    // F10 arrives as a system key too: it opens the menu bar.
+    if (alt || vk == VK_F10) {
         msg = msg == WM_KEYDOWN ? WM_SYSKEYDOWN : WM_SYSKEYUP;
     }
     m.message = msg;
@@ -206,6 +208,10 @@ bool ClickControl(HWND dialog, int id, POINT client) {
 }
 
 void PumpUntilIdle() {
+    wm::PumpUntilIdle();
+    // The queue is empty: idle time, as a host's loop has it. What the idle work changes (a
+    // pane's new text) is painted before the pump returns.
+    framework_hooks::IdleMoment();
     wm::PumpUntilIdle();
 }
 

@@ -21,6 +21,15 @@
 #define WM_DISABLEMODAL 0x036C
 #define WM_FLOATSTATUS 0x036D
 
+// WM_SIZEPARENT's lParam: the part of the frame's client area still free; each bar takes its
+// strip from it.
+struct AFX_SIZEPARENTPARAMS {
+    HANDLE hDWP;
+    RECT rect;
+    SIZE sizeTotal;
+    BOOL bStretch;
+};
+
 // Help context offsets: a command's help context is its identifier plus its kind's base.
 #define HID_BASE_COMMAND 0x00010000UL
 #define HID_BASE_RESOURCE 0x00020000UL

@@ -32,6 +32,8 @@ class CWinApp;
 class CDataExchange;
 class CCreateContext;
 class CRgn;
+class CMenu;
+class CFrameWnd;
 
 #ifndef MSGF_DIALOGBOX
 #define MSGF_DIALOGBOX 0
@@ -70,7 +72,9 @@ public:
 
     UINT m_nID;
     UINT m_nIndex;
-    CWnd* m_pOther; // the control that shows the command, if any
+    CMenu* m_pMenu;    // the pop-up menu whose item m_nIndex shows the command, if any
+    CMenu* m_pSubMenu; // the item opens this pop-up (its state is not changed indirectly)
+    CWnd* m_pOther;    // the control that shows the command, if any
     BOOL m_bEnableChanged;
     BOOL m_bContinueRouting;
     UINT m_nIndexMax;
@@ -647,3 +651,5 @@ AFX_API LPCSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = NU
 AFX_API void AFXAPI AfxDeleteTempMaps();
 // Lets another part of the framework join AfxDeleteTempMaps (the drawing classes do).
 AFX_API void AFXAPI AfxAddTempMapCleanup(void (*pfnCleanup)());
+
+#include "afxframe.h"

@@ -984,7 +984,7 @@ HWND WINAPI ChildWindowFromPoint(HWND parent, POINT point);
 BOOL WINAPI AdjustWindowRect(LPRECT rect, DWORD style, BOOL menu);
 BOOL WINAPI AdjustWindowRectEx(LPRECT rect, DWORD style, BOOL menu, DWORD exStyle);
 
-// Menus are kept to what the client area depends on: whether a window has a menu bar.
+// The menu bar of a top-level window (more on menus in winuser_menus.h).
 HMENU WINAPI GetMenu(HWND hwnd);
 BOOL WINAPI SetMenu(HWND hwnd, HMENU menu);
 HMENU WINAPI CreateMenu();
@@ -1208,3 +1208,4 @@ BOOL WINAPI IsCharLowerA(CHAR ch);
 
 #include "winuser_controls.h"
 #include "winuser_lists.h"
+#include "winuser_menus.h"

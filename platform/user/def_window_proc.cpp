@@ -6,6 +6,9 @@
 namespace wm {
 namespace {
 
+// Alt went down with no other key after it (released so, it selects the menu bar).
+bool g_altAlone = false;
+
 LRESULT CopyText(const std::string& text, WPARAM size, LPARAM buffer) {
     char* out = (char*)buffer;
     if (!out || size == 0) {
@@ -153,6 +156,33 @@ LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_CLOSE) {
             SendMessageA(hwnd, WM_CLOSE, 0, 0);
+        } else if ((wParam & 0xFFF0) == SC_KEYMENU || (wParam & 0xFFF0) == SC_MOUSEMENU) {
+            TrackMenuBar(hwnd, wParam, lParam);
+        }
+        return 0;
+    case WM_NCLBUTTONDOWN:
+        if (wParam == HTMENU) {
+            SendMessageA(hwnd, WM_SYSCOMMAND, SC_MOUSEMENU | HTMENU, lParam);
+        }
+        return 0;
+    case WM_SYSCHAR:
+        // Alt with a letter: the menu bar item with that mnemonic opens.
+        if (wParam == VK_ESCAPE || wParam == '\t' || wParam == ' ') {
+            return 0;
+        }
+        if ((w->style & WS_CHILD) && w->parent) {
+            return SendMessageA(w->parent->handle, WM_SYSCHAR, wParam, lParam);
+        }
+        SendMessageA(hwnd, WM_SYSCOMMAND, SC_KEYMENU, (LPARAM)wParam);
+        return 0;
+    case WM_SYSKEYUP:
+        // F10, or Alt pressed and released alone, selects the menu bar.
+        if (wParam == VK_F10 || (wParam == VK_MENU && g_altAlone)) {
+            g_altAlone = false;
+            Window* top = TopLevelOf(w);
+            if (top) {
+                SendMessageA(top->handle, WM_SYSCOMMAND, SC_KEYMENU, 0);
+            }
         }
         return 0;
     case WM_SETCURSOR:
@@ -192,6 +222,10 @@ LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     case WM_SYSKEYDOWN:
+        // Whether Alt is pressed alone: any other key in between makes it a modifier.
+        if (!(lParam & 0x40000000)) {
+            g_altAlone = wParam == VK_MENU;
+        }
         if (wParam == VK_F4 && (lParam & 0x20000000)) {
             SendMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
         }

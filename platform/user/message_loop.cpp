@@ -3,6 +3,7 @@
 // Under the driver the platform never sleeps: an idle loop runs the next scripted step, or moves
 // the manual clock on to the next timer; with neither it would wait forever, so it says
 // "message loop stalled" and aborts instead of hanging.
+#include "user/menu_layout.h"
 #include "user/user_internal.h"
 
 #include "kernel/kernel_internal.h"
@@ -16,6 +17,8 @@ namespace {
 
 std::deque<std::function<void()>> g_steps;
 int g_idleTimerAdvances = 0;
+// Few parts of the platform add one (property sheets, the framework's frames).
+PumpFilter g_pumpFilters[4] = {};
 
 [[noreturn]] void Stalled(const char* why) {
     std::fprintf(stderr, "message loop stalled: %s\n", why);
@@ -70,15 +73,27 @@ bool WaitIdle() {
     Stalled("the queue is empty, no timer is set and no scripted step is queued");
 }
 
-PumpFilter g_pumpFilter = nullptr;
-
-void SetPumpFilter(PumpFilter filter) {
-    g_pumpFilter = filter;
+void AddPumpFilter(PumpFilter filter) {
+    for (PumpFilter& slot : g_pumpFilters) {
+        if (slot == filter) {
+            return;
+        }
+        if (!slot) {
+            slot = filter;
+            return;
+        }
+    }
 }
 
 void PumpOne(MSG& msg) {
-    if (g_pumpFilter && g_pumpFilter(msg)) {
+    // An open menu keeps the input for itself, as its own loop would.
+    if (MenuLoopFilter(msg)) {
         return;
+    }
+    for (PumpFilter filter : g_pumpFilters) {
+        if (filter && filter(msg)) {
+            return;
+        }
     }
     if (Window* w = Lookup(msg.hwnd)) {
         Window* top = TopLevelOf(w);

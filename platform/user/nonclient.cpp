@@ -1,5 +1,6 @@
 // The classic non-client area: frames, the caption bar with its title in bold, the menu bar
 // strip, the client edge and the places of the standard scroll bars.
+#include "user/menu_layout.h"
 #include "user/user_internal.h"
 
 #include "gdi/gdi_internal.h"
@@ -83,7 +84,9 @@ void DrawNonClient(Window* w) {
     }
     if (w->menu && !(style & WS_CHILD)) {
         int h = GetSystemMetrics(SM_CYMENU);
-        Fill(dc, RECT{r.left, r.top, r.right, r.top + h}, COLOR_MENU);
+        bool open = false;
+        int selected = TrackedBarItem(w->handle, &open);
+        PaintMenuBar(w, dc, RECT{r.left, r.top, r.right, r.top + h}, selected, open);
         r.top += h;
     }
     if (w->exStyle & WS_EX_CLIENTEDGE) {

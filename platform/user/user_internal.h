@@ -205,6 +205,8 @@ bool WaitIdle();
 void PumpUntilIdle();
 // The host-style treatment of one message: dialogs see it through IsDialogMessageA.
 void PumpOne(MSG& msg);
+// WM_SYSCOMMAND's SC_KEYMENU and SC_MOUSEMENU: the menu bar's loop (menu_tracking.cpp).
+void TrackMenuBar(HWND hwnd, WPARAM command, LPARAM lParam);
 
 // ---- Dialogs -------------------------------------------------------------------------------
 
@@ -266,10 +268,11 @@ using MessageObserver = void (*)(void* context, HWND hwnd, UINT msg, WPARAM wPar
 void AddObserver(MessageObserver observer, void* context);
 void RemoveObserver(MessageObserver observer, void* context);
 void QueueStep(std::function<void()> step);
-// Asked by the driver's pump before the dialog manager; true when it took the message. A host
-// gives a modeless property sheet its keys this way (PSM_ISDIALOGMESSAGE).
+// Asked by the driver's pump before the dialog manager, in the order added; true when one took
+// the message. A host gives a modeless property sheet its keys this way (PSM_ISDIALOGMESSAGE),
+// and a framework host its PreTranslateMessage (a frame's accelerators).
 using PumpFilter = bool (*)(MSG& msg);
-void SetPumpFilter(PumpFilter filter);
+void AddPumpFilter(PumpFilter filter);
 bool RunNextStep();
 size_t PendingStepCount();
 void ResetSteps();

@@ -3,6 +3,7 @@
 #include "desktop/layer_reset.h"
 #include "kernel/kernel_internal.h"
 #include "user/controls/system_classes.h"
+#include "user/menu_layout.h"
 #include "user/user_internal.h"
 
 namespace wm {
@@ -14,6 +15,7 @@ void RegisterSystemClasses() {
     ClearClasses();
     SetRegisteringSystemClasses(true);
     RegisterDialogClass();
+    RegisterMenuClass();
     user_controls::RegisterSystemClasses();
     SetRegisteringSystemClasses(false);
 }
@@ -49,6 +51,8 @@ void user() {
     EnsureStarted();
     ResetSteps();
     DestroyAllWindows();
+    ResetMenus();
+    ResetAccelerators();
     ResetQueue();
     ResetTimers();
     ResetFocus();

@@ -455,16 +455,6 @@ BOOL WINAPI SetMenu(HWND hwnd, HMENU menu) {
                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-HMENU WINAPI CreateMenu() {
-    static std::uintptr_t next = 0x7000;
-    next += 4;
-    return (HMENU)next;
-}
-
-BOOL WINAPI DestroyMenu(HMENU menu) {
-    return menu != nullptr;
-}
-
 BOOL WINAPI DrawMenuBar(HWND hwnd) {
     Window* w = Lookup(hwnd);
     if (!w) {

@@ -46,6 +46,11 @@ void FinishDestroy(Window* w) {
     }
     KillWindowTimers(h);
     RemoveMessagesFor(h);
+    // A window's menu bar dies with it; a child's "menu" is its identifier.
+    if (!(w->style & WS_CHILD) && w->menu) {
+        DestroyMenu(w->menu);
+        w->menu = nullptr;
+    }
     ForgetWindow(w);
     FreeDialogInfo(w);
     // Children created while the window was being destroyed go with it.

@@ -195,6 +195,18 @@ TEST_F(LibraryExports, StatusAndButtonClassesAreExported) {
     }
 }
 
+TEST_F(LibraryExports, ExtendedStatusBarIsExported) {
+    for (const char* name :
+         {"CKExtStatusBar::CKExtStatusBar(", "CKExtStatusBar::~CKExtStatusBar(",
+          "CKExtStatusBar::Create(", "CKExtStatusBar::AddPane(", "CKExtStatusBar::SetIdleMessage(",
+          "CKExtStatusBar::SetTimedIdleMessage(", "CKExtStatusBar::SetBitmapResource(",
+          "CKExtStatusBar::SetBitmapHandle(", "CKExtStatusBar::SetHeight(",
+          "CKExtStatusBar::GetPane(", "CKExtStatusBar::OnUpdateCmdUI(",
+          "CKExtStatusBar::GetThisMessageMap(", "vtable for CKExtStatusBar"}) {
+        EXPECT_TRUE(ExportsSymbolStartingWith(symbols_, name)) << name << " is not exported";
+    }
+}
+
 TEST_F(LibraryExports, StatusAndButtonRulesStayInside) {
     for (const std::string& symbol : symbols_) {
         EXPECT_EQ(std::string::npos, symbol.find("ruzav::status::")) << symbol;

@@ -1,0 +1,138 @@
+// Pane 0 of the extended status bar: the frame's prompts, the idle prompt replaced by the host's
+// idle message or a timed one, and menu prompts while a menu is open.
+#include "status_host.h"
+
+namespace {
+
+using namespace status_test;
+
+using IdleMessages = StatusBarTest;
+
+TEST_F(IdleMessages, TheDefaultIdlePromptIsStringE001OrReady) {
+    struct Row {
+        const char* hostString; // nullptr: the host has none
+        const char* expected;
+    };
+    for (Row row : {Row{nullptr, "Ready"}, Row{"Waiting for you", "Waiting for you"}}) {
+        SetUp();
+        if (row.hostString)
+            resources::AddString(host, AFX_IDS_IDLEMESSAGE, row.hostString);
+        MakeFrame();
+        EXPECT_EQ(Pane0(), row.expected);
+        EXPECT_STREQ(frame->m_bar.m_strIdle, row.expected);
+        desktop::reset();
+    }
+}
+
+TEST_F(IdleMessages, TheHostsIdleMessageReplacesTheIdlePrompt) {
+    MakeFrame();
+    frame->m_bar.SetIdleMessage("Connected to PRINTER1");
+    EXPECT_EQ(Pane0(), "Connected to PRINTER1") << "shown at once";
+    frame->SetMessageText("Opens a document");
+    EXPECT_EQ(Pane0(), "Opens a document");
+    frame->SetMessageText(AFX_IDS_IDLEMESSAGE);
+    EXPECT_EQ(Pane0(), "Connected to PRINTER1");
+}
+
+TEST_F(IdleMessages, ANullOrEmptyIdleMessageLeavesPaneZeroEmptyWhenIdle) {
+    MakeFrame();
+    for (LPCSTR text : {(LPCSTR)NULL, ""}) {
+        frame->m_bar.SetIdleMessage("something");
+        frame->m_bar.SetIdleMessage(text);
+        EXPECT_EQ(Pane0(), "");
+        frame->SetMessageText("A prompt");
+        frame->SetMessageText(AFX_IDS_IDLEMESSAGE);
+        EXPECT_EQ(Pane0(), "");
+    }
+}
+
+TEST_F(IdleMessages, ATimedMessageReplacesIdlePromptsUntilTheFirstIdleUpdateAfterItsEnd) {
+    MakeFrame();
+    frame->m_bar.SetIdleMessage("Idle");
+    frame->m_bar.SetTimedIdleMessage("Saved", 3000);
+    EXPECT_EQ(Pane0(), "Saved");
+    frame->SetMessageText("Prints the document");
+    EXPECT_EQ(Pane0(), "Prints the document") << "other prompts show as they come";
+    desktop::AdvanceClock(2000);
+    frame->SetMessageText(AFX_IDS_IDLEMESSAGE);
+    EXPECT_EQ(Pane0(), "Saved");
+    desktop::AdvanceClock(1000);
+    desktop::PumpUntilIdle();
+    EXPECT_EQ(Pane0(), "Saved") << "the end tick itself has not passed yet";
+    frame->SetMessageText("Prints the document");
+    desktop::AdvanceClock(1);
+    EXPECT_EQ(Pane0(), "Prints the document") << "nothing happens before the idle update";
+    desktop::PumpUntilIdle();
+    EXPECT_EQ(Pane0(), "Idle") << "the idle update writes the idle message over the prompt";
+    EXPECT_EQ(frame->m_bar.m_dwTimedIdleEnd, 0u);
+    frame->SetMessageText(AFX_IDS_IDLEMESSAGE);
+    EXPECT_EQ(Pane0(), "Idle");
+}
+
+TEST_F(IdleMessages, ATimedMessageEndsAcrossTheTickCountsWrap) {
+    MakeFrame();
+    desktop::SetTickCount(0xFFFFFF00u);
+    frame->m_bar.SetTimedIdleMessage("Saved", 0x200);
+    desktop::AdvanceClock(0x100); // the tick count wrapped, the end has not come
+    desktop::PumpUntilIdle();
+    EXPECT_EQ(Pane0(), "Saved");
+    desktop::AdvanceClock(0x101);
+    desktop::PumpUntilIdle();
+    EXPECT_EQ(Pane0(), "Ready");
+}
+
+TEST_F(IdleMessages, ANullTimedMessageShowsAnEmptyPaneForItsDuration) {
+    MakeFrame();
+    frame->m_bar.SetTimedIdleMessage(NULL, 500);
+    EXPECT_EQ(Pane0(), "");
+    frame->SetMessageText(AFX_IDS_IDLEMESSAGE);
+    EXPECT_EQ(Pane0(), "");
+    desktop::AdvanceClock(501);
+    desktop::PumpUntilIdle();
+    EXPECT_EQ(Pane0(), "Ready");
+}
+
+TEST_F(IdleMessages, TextsThatDifferFromTheIdlePromptOnlyInCaseAreShownUnchanged) {
+    MakeFrame();
+    frame->m_bar.SetIdleMessage("Idle");
+    for (const char* text : {"READY", "ready", "Ready "}) {
+        frame->SetMessageText(text);
+        EXPECT_EQ(Pane0(), text);
+    }
+    frame->m_bar.SetWindowText(NULL);
+    EXPECT_EQ(Pane0(), "") << "a null text empties pane 0";
+}
+
+TEST_F(IdleMessages, MenuPromptsReachPaneZeroWhileAMenuIsOpen) {
+    resources::AddString(host, 0x8001, "Makes a new document\nNew");
+    MakeFrame();
+    frame->m_bar.SetIdleMessage("Idle");
+    HMENU file = ::CreatePopupMenu();
+    ::AppendMenuA(file, MF_STRING, 0x8001, "&New");
+    HMENU bar = ::CreateMenu();
+    ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
+    ::SetMenu(frame->m_hWnd, bar);
+    std::string whileOpen;
+    desktop::QueueStep([&] {
+        whileOpen = Pane0();
+        desktop::PressKey(VK_ESCAPE);
+    });
+    desktop::QueueStep([] { desktop::PressKey(VK_ESCAPE); });
+    desktop::PressKey('F', {VK_MENU});
+    EXPECT_EQ(whileOpen, "Makes a new document");
+    EXPECT_EQ(Pane0(), "Idle") << "the menu closed: the idle prompt, replaced";
+}
+
+TEST_F(IdleMessages, AHundredKilobyteTextIsShownAndPainted) {
+    MakeFrame();
+    std::string big(100 * 1024, 'x');
+    frame->SetMessageText(big.c_str());
+    desktop::PumpUntilIdle();
+    EXPECT_EQ(Pane0().size(), big.size());
+    CRect r = ItemRect(0);
+    EXPECT_EQ(desktop::WindowPixel(frame->m_bar.m_hWnd, r.right + 1, r.top + 3),
+              ::GetSysColor(COLOR_BTNFACE))
+        << "the text stays inside its pane";
+}
+
+} // namespace
