@@ -15,6 +15,12 @@ inline std::string FieldText(const CWnd* pField) {
     if (!HasWindow(pField)) {
         return std::string();
     }
+    // A field's text is short: one message reads it whole; only a longer one asks its length.
+    char shortText[64];
+    const int shortLength = ::GetWindowTextA(pField->m_hWnd, shortText, sizeof shortText);
+    if (shortLength < static_cast<int>(sizeof shortText) - 1) {
+        return std::string(shortText, shortLength > 0 ? static_cast<std::size_t>(shortLength) : 0);
+    }
     const int length = ::GetWindowTextLengthA(pField->m_hWnd);
     if (length <= 0) {
         return std::string();

@@ -3,17 +3,19 @@
 #include <afxwin.h>
 
 #include "afx/afx_internal.h"
+#include "afx/handle_slots.h"
 
-#include <unordered_map>
 #include <vector>
 
 namespace {
-std::unordered_map<HWND, CWnd*>& PermanentMap() {
-    static std::unordered_map<HWND, CWnd*> map;
+using WindowMap = afx_internal::HandleSlots<HWND, CWnd*>;
+
+WindowMap& PermanentMap() {
+    static WindowMap map;
     return map;
 }
-std::unordered_map<HWND, CWnd*>& TemporaryMap() {
-    static std::unordered_map<HWND, CWnd*> map;
+WindowMap& TemporaryMap() {
+    static WindowMap map;
     return map;
 }
 std::vector<void (*)()>& TempMapCleanups() {
@@ -23,11 +25,7 @@ std::vector<void (*)()>& TempMapCleanups() {
 } // namespace
 
 CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd) {
-    if (hWnd == NULL)
-        return NULL;
-    auto& map = PermanentMap();
-    auto it = map.find(hWnd);
-    return it != map.end() ? it->second : NULL;
+    return PermanentMap().Find(hWnd);
 }
 
 CWnd* PASCAL CWnd::FromHandle(HWND hWnd) {
@@ -36,22 +34,22 @@ CWnd* PASCAL CWnd::FromHandle(HWND hWnd) {
     if (CWnd* pWnd = FromHandlePermanent(hWnd))
         return pWnd;
     auto& temp = TemporaryMap();
-    auto it = temp.find(hWnd);
-    if (it != temp.end())
-        return it->second;
+    if (CWnd* pWnd = temp.Find(hWnd))
+        return pWnd;
     CWnd* pWnd = new CWnd;
     pWnd->m_hWnd = hWnd;
-    temp.emplace(hWnd, pWnd);
+    temp.Assign(hWnd, pWnd);
     return pWnd;
 }
 
 void PASCAL CWnd::DeleteTempMap() {
     // Swap the map out first: a destructor must not find a half-cleared map.
-    std::unordered_map<HWND, CWnd*> doomed;
-    doomed.swap(TemporaryMap());
-    for (auto& entry : doomed) {
-        entry.second->m_hWnd = NULL; // a temporary object never owned its window
-        delete entry.second;
+    std::vector<CWnd*> doomed;
+    TemporaryMap().ForEach([&](HWND, CWnd* pWnd) { doomed.push_back(pWnd); });
+    TemporaryMap().Clear();
+    for (CWnd* pWnd : doomed) {
+        pWnd->m_hWnd = NULL; // a temporary object never owned its window
+        delete pWnd;
     }
 }
 
@@ -60,9 +58,9 @@ BOOL CWnd::Attach(HWND hWndNew) {
         return FALSE;
     auto& map = PermanentMap();
     // One object per window: a second claim is refused rather than orphaning the first.
-    if (map.find(hWndNew) != map.end())
+    if (map.Contains(hWndNew))
         return FALSE;
-    map.emplace(hWndNew, this);
+    map.Assign(hWndNew, this);
     m_hWnd = hWndNew;
     return TRUE;
 }
@@ -71,9 +69,8 @@ HWND CWnd::Detach() {
     HWND hWnd = m_hWnd;
     if (hWnd != NULL) {
         auto& map = PermanentMap();
-        auto it = map.find(hWnd);
-        if (it != map.end() && it->second == this)
-            map.erase(it);
+        if (map.Find(hWnd) == this)
+            map.Erase(hWnd);
     }
     m_hWnd = NULL;
     return hWnd;
@@ -97,25 +94,26 @@ void AFXAPI AfxDeleteTempMaps() {
 
 namespace afx_internal {
 size_t PermanentWindowCount() {
-    return PermanentMap().size();
+    return PermanentMap().Size();
 }
 size_t TemporaryWindowCount() {
-    return TemporaryMap().size();
+    return TemporaryMap().Size();
 }
 void CollectPermanentWindows(HWND* pOut, size_t nMax, size_t* pnCount) {
     size_t n = 0;
-    for (auto& entry : PermanentMap()) {
+    PermanentMap().ForEach([&](HWND hWnd, CWnd*) {
         if (n < nMax)
-            pOut[n] = entry.first;
+            pOut[n] = hWnd;
         ++n;
-    }
+    });
     *pnCount = n;
 }
 void ForgetPermanentMap() {
     // Objects in the map belong to the host or to themselves; the reset only lets go of them.
-    std::unordered_map<HWND, CWnd*> doomed;
-    doomed.swap(PermanentMap());
-    for (auto& entry : doomed)
-        entry.second->m_hWnd = NULL;
+    std::vector<CWnd*> doomed;
+    PermanentMap().ForEach([&](HWND, CWnd* pWnd) { doomed.push_back(pWnd); });
+    PermanentMap().Clear();
+    for (CWnd* pWnd : doomed)
+        pWnd->m_hWnd = NULL;
 }
 } // namespace afx_internal

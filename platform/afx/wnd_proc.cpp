@@ -5,10 +5,40 @@
 
 #include "afx/afx_internal.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace {
-thread_local AFX_THREAD_STATE t_threadState = {};
+// The platform's libraries are linked, never loaded later, so their thread state sits in the
+// static TLS block and is reached without a call (initial-exec) at every message.
+#define AFX_THREAD_STATE_TLS __attribute__((tls_model("initial-exec")))
+thread_local AFX_THREAD_STATE t_threadState AFX_THREAD_STATE_TLS = {};
+
+// The entry a message finds in a class's message maps, remembered: a control answers the same
+// few messages (WM_GETTEXT, WM_SETTEXT, WM_COMMAND...) over and over, and walking its maps and
+// their bases each time is the largest share of a message's cost. Maps are static and never
+// change, so an answer, found or not, holds for the life of the process. Registered messages
+// (0xC000 and up) are not remembered: their numbers are given out while the program runs.
+struct MessageCacheEntry {
+    const AFX_MSGMAP* pMap;
+    UINT nMsg;
+    const AFX_MSGMAP_ENTRY* pEntry;
+};
+constexpr size_t kMessageCacheSize = 512;
+MessageCacheEntry g_messageCache[kMessageCacheSize];
+
+const AFX_MSGMAP_ENTRY* FindWindowMessageEntry(const AFX_MSGMAP* pMap, UINT nMsg) {
+    if (nMsg >= 0xC000)
+        return AfxFindMessageEntry(pMap, nMsg, 0, 0);
+    const size_t slot =
+        (nMsg ^ (reinterpret_cast<std::uintptr_t>(pMap) >> 4)) & (kMessageCacheSize - 1);
+    MessageCacheEntry& cached = g_messageCache[slot];
+    if (cached.pMap == pMap && cached.nMsg == nMsg)
+        return cached.pEntry;
+    const AFX_MSGMAP_ENTRY* pEntry = AfxFindMessageEntry(pMap, nMsg, 0, 0);
+    cached = MessageCacheEntry{pMap, nMsg, pEntry};
+    return pEntry;
+}
 
 // The framework window procedure calls in progress on this thread, innermost last. An object
 // whose window is destroyed while one of its own handlers is still running (a parent closing
@@ -18,7 +48,7 @@ struct ActiveCall {
     CWnd* pWnd; // NULL once the object has been deleted by other means
     bool bPostNcDestroyPending;
 };
-thread_local std::vector<ActiveCall> t_activeCalls;
+thread_local std::vector<ActiveCall> t_activeCalls AFX_THREAD_STATE_TLS;
 } // namespace
 
 namespace afx_internal {
@@ -142,7 +172,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         nLookup = WM_CTLCOLOR;
         call.nID = message - WM_CTLCOLORMSGBOX;
     }
-    const AFX_MSGMAP_ENTRY* pEntry = AfxFindMessageEntry(GetMessageMap(), nLookup, 0, 0);
+    const AFX_MSGMAP_ENTRY* pEntry = FindWindowMessageEntry(GetMessageMap(), nLookup);
     if (pEntry == NULL)
         return FALSE;
     pEntry->pfn(this, call);

@@ -2,8 +2,9 @@
 #include <winbase.h>
 
 namespace {
-thread_local DWORD lastError = ERROR_SUCCESS;
-}
+// Linked, never loaded later: the static TLS block holds it, reached without a call.
+thread_local DWORD lastError __attribute__((tls_model("initial-exec"))) = ERROR_SUCCESS;
+} // namespace
 
 DWORD WINAPI GetLastError() {
     return lastError;

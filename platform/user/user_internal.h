@@ -96,8 +96,27 @@ struct Window {
 Window* Desktop();
 HWND AllocateHandle(Window* w);
 void ReleaseHandle(HWND hwnd);
-// The live window of a handle, or null for a null, stale or foreign handle.
-Window* Lookup(HWND hwnd);
+// The handle table (window_table.cpp): a handle's low bits are its slot number plus one, the
+// bits above them the slot's generation when it was given out.
+struct HandleSlot {
+    Window* window = nullptr;
+    std::uint32_t generation = 1;
+};
+constexpr std::uintptr_t kHandleIndexBits = 20;
+extern std::vector<HandleSlot> g_handleSlots;
+
+// The live window of a handle, or null for a null, stale or foreign handle. Every call of the
+// platform starts here, so it is inline: an index, a bounds check and a generation check.
+inline Window* Lookup(HWND hwnd) {
+    const std::uintptr_t v = (std::uintptr_t)hwnd;
+    const std::uintptr_t index = (v & ((std::uintptr_t(1) << kHandleIndexBits) - 1)) - 1;
+    // A null low part wraps to a huge index and fails the bounds check with the rest.
+    if (index >= g_handleSlots.size()) {
+        return nullptr;
+    }
+    const HandleSlot& s = g_handleSlots[index];
+    return s.generation == (v >> kHandleIndexBits) ? s.window : nullptr;
+}
 // Frees the record once no message frame holds it any more.
 void ReleaseIfUnused(Window* w);
 std::vector<HWND> AllWindows(); // every live window, parents before children

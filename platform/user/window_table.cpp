@@ -11,17 +11,16 @@
 #include <algorithm>
 
 namespace wm {
+
+std::vector<HandleSlot> g_handleSlots;
+
 namespace {
 
-struct Slot {
-    Window* window = nullptr;
-    std::uint32_t generation = 1;
-};
-
-constexpr std::uintptr_t kIndexBits = 20;
+using Slot = HandleSlot;
+constexpr std::uintptr_t kIndexBits = kHandleIndexBits;
 constexpr std::uintptr_t kIndexMask = (std::uintptr_t(1) << kIndexBits) - 1;
 
-std::vector<Slot> g_slots;
+std::vector<Slot>& g_slots = g_handleSlots;
 std::vector<std::uint32_t> g_freeSlots;
 Window* g_desktop = nullptr;
 
@@ -72,23 +71,6 @@ void ReleaseHandle(HWND hwnd) {
         }
         g_freeSlots.push_back(index);
     }
-}
-
-Window* Lookup(HWND hwnd) {
-    std::uintptr_t v = (std::uintptr_t)hwnd;
-    std::uintptr_t low = v & kIndexMask;
-    if (low == 0) {
-        return nullptr;
-    }
-    std::uintptr_t index = low - 1;
-    if (index >= g_slots.size()) {
-        return nullptr;
-    }
-    const Slot& s = g_slots[index];
-    if (!s.window || s.generation != (v >> kIndexBits)) {
-        return nullptr;
-    }
-    return s.window;
 }
 
 Window* Desktop() {

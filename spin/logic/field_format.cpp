@@ -3,6 +3,8 @@
 
 #include "spin/logic/date_order.h"
 
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -86,7 +88,66 @@ void FormatIntField(int nValue, char (&szText)[kFieldTextSize]) {
     WriteDecimal(nValue, 2, ' ', szText);
 }
 
+namespace {
+
+// "%7.2f" of a float, as the C library writes it, without its general formatter. A float is
+// m * 2^e with m below 2^24, so value * 100 is m * 100 (below 2^31) shifted by e: its integer
+// part and the remainder come out exact, and the remainder rounds as the library rounds the
+// exact binary value (half to even, ties being exact). False for values this does not cover
+// (not finite, 2^40 and beyond); the caller formats those the general way.
+bool WriteTwoDecimals(float fValue, char (&szText)[kFieldTextSize]) {
+    if (!(fValue == fValue) || fValue >= 1099511627776.0f || fValue <= -1099511627776.0f) {
+        return false;
+    }
+    const bool negative = std::signbit(fValue);
+    int exponent = 0;
+    const float mantissa = std::frexp(negative ? -fValue : fValue, &exponent); // [0.5, 1)
+    const auto m = static_cast<std::uint64_t>(std::ldexp(mantissa, 24));       // exact
+    exponent -= 24; // value = m * 2^exponent
+    std::uint64_t hundredths = 0;
+    if (exponent >= 0) {
+        hundredths = (m * 100) << exponent; // below 2^40 * 100: fits
+    } else if (exponent > -64) {
+        const unsigned shift = static_cast<unsigned>(-exponent);
+        const std::uint64_t scaled = m * 100;
+        hundredths = shift >= 64 ? 0 : scaled >> shift;
+        const std::uint64_t rest = scaled - (hundredths << shift);
+        const std::uint64_t half = std::uint64_t(1) << (shift - 1);
+        if (rest > half || (rest == half && (hundredths & 1) != 0)) {
+            ++hundredths;
+        }
+    } // else: far below a hundredth, and not a tie: rounds to zero
+    char digits[24];
+    int count = 0;
+    std::uint64_t rest = hundredths;
+    do {
+        digits[count++] = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0 || count < 3); // at least "0.00"
+    const int length = count + 1 + (negative ? 1 : 0);
+    int at = 0;
+    for (; at + length < 7; ++at) {
+        szText[at] = ' ';
+    }
+    if (negative) {
+        szText[at++] = '-';
+    }
+    while (count > 2) {
+        szText[at++] = digits[--count];
+    }
+    szText[at++] = '.';
+    szText[at++] = digits[1];
+    szText[at++] = digits[0];
+    szText[at] = '\0';
+    return true;
+}
+
+} // namespace
+
 void FormatFloatField(float fValue, char (&szText)[kFieldTextSize]) {
+    if (WriteTwoDecimals(fValue, szText)) {
+        return;
+    }
     const int length = std::snprintf(szText, kFieldTextSize, "%7.2f", static_cast<double>(fValue));
     if (length < 0 || length >= kFieldTextSize) {
         // Nine significant digits tell every float apart, and fit in 15 characters.

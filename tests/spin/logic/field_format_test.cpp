@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 using namespace ruzav::spin;
 
@@ -36,6 +39,40 @@ TEST(FormatFloatField, TwoDecimalsInSevenColumns) {
     EXPECT_EQ(Float(3.14159f), "   3.14");
     EXPECT_EQ(Float(-0.5f), "  -0.50");
     EXPECT_EQ(Float(1234567.0f), "1234567.00");
+}
+
+// The field writes "%7.2f" without the C library's formatter: its texts must be the library's,
+// exactly, over every kind of float (ties rounding to even, negative values rounding to zero,
+// tiny and huge magnitudes, steps of a quarter and of a hundredth).
+TEST(FormatFloatField, WritesExactlyWhatPrintfWrites) {
+    auto printf72 = [](float v) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%7.2f", static_cast<double>(v));
+        return std::string(text);
+    };
+    std::vector<float> values = {0.0f,    -0.0f,  0.005f,        -0.005f,     0.125f,     0.375f,
+                                 -0.125f, 2.675f, 1.005f,        -0.001f,     99.995f,    1e-30f,
+                                 -1e-30f, 1e-45f, 4294967296.0f, 1e11f,       1.0995e12f, -1e12f,
+                                 1e13f,   -3e20f, FLT_MIN,       FLT_TRUE_MIN};
+    for (int i = -4000; i <= 4000; ++i) {
+        values.push_back(static_cast<float>(i) * 0.25f);
+        values.push_back(static_cast<float>(i) * 0.01f);
+        values.push_back(static_cast<float>(i) * 0.005f);
+    }
+    // Every 39979th bit pattern across the finite floats, both signs.
+    for (std::uint32_t bits = 0; bits < 0x7f800000u; bits += 39979u) {
+        float v;
+        std::memcpy(&v, &bits, sizeof v);
+        values.push_back(v);
+        values.push_back(-v);
+    }
+    for (float v : values) {
+        const std::string expected = printf72(v);
+        if (expected.size() >= static_cast<std::size_t>(kFieldTextSize)) {
+            continue; // too long for the field: the exponent form below
+        }
+        ASSERT_EQ(expected, Float(v)) << "bits of the value: " << std::hexfloat << v;
+    }
 }
 
 TEST(FormatFloatField, ValuesTooLongForTheFieldShowInExponentForm) {
