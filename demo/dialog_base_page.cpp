@@ -156,15 +156,23 @@ bool MakeHelpFile() {
     return true;
 }
 
-} // namespace
-
-bool RunDialogBasePage(const std::string& outDir) {
+// The host's resources and the help file the prompt names.
+bool PreparePage() {
     const HINSTANCE host = AfxGetResourceHandle();
     resources::AddDialog(host, MAKEINTRESOURCEA(IDD_BACKUP), PageTemplate());
     resources::AddString(host, IDS_NO_DRIVE, "The backup drive is not connected.");
     resources::AddString(host, IDS_BACKUP, "Backup: waiting for the drive");
     if (!MakeHelpFile()) {
         std::fprintf(stderr, "ruzav-gallery: the help file could not be made\n");
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool RunDialogBasePage(const std::string& outDir) {
+    if (!PreparePage()) {
         return false;
     }
     std::printf("page: dialog base\n");
@@ -208,4 +216,20 @@ bool RunDialogBasePage(const std::string& outDir) {
     gallery::Idle();
     std::fflush(stdout);
     return ok && result == IDCANCEL;
+}
+
+bool OpenDialogBasePage(const std::string&) {
+    if (!PreparePage()) {
+        return false;
+    }
+    std::printf("page: dialog base, live\n");
+    std::fflush(stdout);
+    BackupPrompt prompt;
+    const INT_PTR result = prompt.DoModal();
+    std::printf("  DoModal returned %s\n", result == IDCANCEL ? "IDCANCEL"
+                                           : result == IDOK   ? "IDOK"
+                                                              : "-1 (the application is quitting)");
+    PrintHelpRequests();
+    std::fflush(stdout);
+    return true;
 }

@@ -7,3 +7,7 @@
 // saves "dialog-before.png" and "dialog-after.png" in outDir. False when the page could not be
 // shown or a picture saved.
 bool RunDialogBasePage(const std::string& outDir);
+
+// The same dialog for a person: modal, until a button, the time-out or the application's end
+// closes it.
+bool OpenDialogBasePage(const std::string& outDir);

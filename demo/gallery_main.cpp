@@ -1,5 +1,6 @@
 // The gallery host: sets up the desktop and the regional settings, then runs each page.
 #include "gallery_book.h"
+#include "gallery_live.h"
 #include "gallery_options.h"
 #include "gallery_pages.h"
 
@@ -79,6 +80,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::fflush(stdout);
+    if (options.live) {
+        return RunPageLive(only != nullptr ? *only : *GalleryPages(), options.out);
+    }
 
     bool ok = true;
     std::vector<PageRecord> records;

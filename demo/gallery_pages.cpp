@@ -12,11 +12,11 @@
 // A new page adds one line here.
 const GalleryPage* GalleryPages() {
     static const GalleryPage pages[] = {
-        {"spin", "Spin control", RunSpinPage, nullptr},
+        {"spin", "Spin control", RunSpinPage, OpenSpinPage},
         {"percent-bar", "Percent bar", RunPercentBarPage, nullptr},
         {"popup-tip", "Pop-up tip", RunPopupTipPage, nullptr},
         {"bitmap-button", "Bitmap button", RunBitmapButtonPage, nullptr},
-        {"dialog-base", "Dialog base", RunDialogBasePage, nullptr},
+        {"dialog-base", "Dialog base", RunDialogBasePage, OpenDialogBasePage},
         {"property-sheet", "Property sheet", RunPropertySheetPage, nullptr},
         {"file-print", "File and print dialogs", RunFilePrintPage, nullptr},
         {"status-bar", "Extended status bar", RunStatusPage, nullptr},

@@ -9,9 +9,9 @@ struct GalleryPage {
     const char* title; // what --list and index.html show
     // The scripted session: prints what the host hears, saves pictures in the folder given.
     bool (*run)(const std::string& outDir);
-    // Opens the page for a person and returns when it is closed; null for a page that has no
-    // live form yet.
-    bool (*live)();
+    // Opens the page for a person and returns when it is closed (the screen's last picture
+    // saved in the folder given); null for a page that has no live form yet.
+    bool (*live)(const std::string& outDir);
 };
 
 // Every page, in the order the gallery runs them; ends with an entry whose name is null.

@@ -288,3 +288,54 @@ bool RunSpinPage(const std::string& outDir) {
     std::fflush(stdout);
     return ok;
 }
+
+bool OpenSpinPage(const std::string& outDir) {
+    if (CKSpin::RegisterClass() == 0) {
+        std::fprintf(stderr, "ruzav-gallery: the spin control class could not be registered\n");
+        return false;
+    }
+    bool ok = true;
+    {
+        SpinPageDialog page;
+        if (!page.Open()) {
+            std::fprintf(stderr, "ruzav-gallery: the spin page could not be opened\n");
+            CKSpin::UnregisterClass();
+            return false;
+        }
+        const HWND dialog = page.m_hWnd;
+        const HWND whole = ::GetDlgItem(dialog, kWhole);
+        RECT area{};
+        ::GetWindowRect(whole, &area);
+        POINT up = ArrowPoint(whole, true);
+        ::ClientToScreen(::GetDlgItem(whole, 100), &up);
+        std::printf("page 1: spin control, live\n");
+        std::printf("whole number at %d,%d %dx%d, up arrow at %d,%d\n", area.left, area.top,
+                    area.right - area.left, area.bottom - area.top, up.x, up.y);
+        page.PrintValues();
+        std::fflush(stdout);
+
+        // The host's own loop: the dialog manager sees each message first; temporary objects go
+        // whenever the queue runs dry. It ends with the page or with WM_QUIT.
+        MSG msg;
+        while (::IsWindow(dialog) && ::GetMessageA(&msg, nullptr, 0, 0)) {
+            if (!::IsDialogMessageA(dialog, &msg)) {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageA(&msg);
+            }
+            if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+                desktop::AfxIdle();
+            }
+        }
+        if (::IsWindow(dialog)) {
+            page.PrintValues();
+            const std::string last = Join(outDir, "spin-live.png");
+            ok = desktop::SaveScreenPng(last.c_str());
+            std::printf("picture: %s\n", last.c_str());
+        }
+        page.Close();
+        desktop::AfxIdle();
+    }
+    CKSpin::UnregisterClass();
+    std::fflush(stdout);
+    return ok;
+}

@@ -8,6 +8,46 @@
 
 namespace gdi {
 
+namespace {
+
+struct ScreenChanges {
+    bool tracking = false;
+    RECT bounds{0, 0, 0, 0}; // empty when nothing changed
+};
+
+ScreenChanges& Changes() {
+    static ScreenChanges changes;
+    return changes;
+}
+
+void AddChange(const RECT& r) {
+    RECT& b = Changes().bounds;
+    if (r.right <= r.left || r.bottom <= r.top)
+        return;
+    if (b.right <= b.left || b.bottom <= b.top) {
+        b = r;
+        return;
+    }
+    b.left = std::min(b.left, r.left);
+    b.top = std::min(b.top, r.top);
+    b.right = std::max(b.right, r.right);
+    b.bottom = std::max(b.bottom, r.bottom);
+}
+
+void ChangeAll() {
+    if (Changes().tracking)
+        AddChange(RECT{0, 0, TheScreen().width, TheScreen().height});
+}
+
+} // namespace
+
+void NoteScreenChange(const std::vector<RECT>& areas) {
+    if (!Changes().tracking)
+        return;
+    for (const RECT& r : areas)
+        AddChange(r);
+}
+
 Screen& TheScreen() {
     static Screen* screen = [] {
         auto* s = new Screen;
@@ -74,12 +114,14 @@ bool SetScreenSize(int width, int height) {
     screen.width = width;
     screen.height = height;
     InvalidateScreenClips();
+    ChangeAll();
     return true;
 }
 
 void ClearScreen(COLORREF color) {
     Screen& screen = TheScreen();
     std::fill(screen.pixels.begin(), screen.pixels.end(), ToPixel(color & 0x00FFFFFF));
+    ChangeAll();
 }
 
 COLORREF ScreenPixel(int x, int y) {
@@ -87,6 +129,21 @@ COLORREF ScreenPixel(int x, int y) {
     if (x < 0 || y < 0 || x >= screen.width || y >= screen.height)
         return CLR_INVALID;
     return ToColorRef(screen.pixels[static_cast<std::size_t>(y) * screen.width + x]);
+}
+
+bool TakeScreenChanges(RECT* changed) {
+    ScreenChanges& c = Changes();
+    if (!c.tracking) {
+        c.tracking = true;
+        c.bounds = RECT{0, 0, TheScreen().width, TheScreen().height};
+    }
+    *changed = c.bounds;
+    c.bounds = RECT{0, 0, 0, 0};
+    return changed->right > changed->left && changed->bottom > changed->top;
+}
+
+void StopScreenChanges() {
+    Changes() = ScreenChanges{};
 }
 
 const std::uint32_t* ScreenBits() {

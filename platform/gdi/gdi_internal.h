@@ -24,6 +24,12 @@ void ClearScreen(COLORREF color);
 // The colour at a screen point, or CLR_INVALID outside the screen.
 COLORREF ScreenPixel(int x, int y);
 const std::uint32_t* ScreenBits();
+// Where the screen may have changed since the last call, as one bounding rectangle: for a
+// display that shows the framebuffer and repaints only what changed. Tracking starts with the
+// first call (the whole screen counts as changed then) and stops with StopScreenChanges.
+// False when nothing changed.
+bool TakeScreenChanges(RECT* changed);
+void StopScreenChanges();
 
 // ---- Window and screen DCs -----------------------------------------------------------------
 

@@ -75,6 +75,8 @@ bool GetTarget(HDC hdc, Target* t) {
         dc->clipBitmap = dc->state.bitmap;
     }
     t->clip = &dc->clipCache;
+    if (!dc->memory)
+        NoteScreenChange(dc->clipCache);
     return true;
 }
 

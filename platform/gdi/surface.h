@@ -57,5 +57,9 @@ struct Screen {
     std::vector<std::uint32_t> pixels;
 };
 Screen& TheScreen();
+// A DC is about to draw on the screen within these rectangles (surface coordinates). Counted
+// only while the live display asks for changes; any screen DC that is used is taken to change
+// all of its visible area, which is cheap to note and never misses a pixel.
+void NoteScreenChange(const std::vector<RECT>& areas);
 
 } // namespace gdi

@@ -323,6 +323,7 @@ DWORD WINAPI GetVersion();
 DWORD WINAPI GetTickCount();
 void WINAPI GetLocalTime(LPSYSTEMTIME time);
 void WINAPI GetSystemTime(LPSYSTEMTIME time);
+#define INFINITE 0xFFFFFFFF
 void WINAPI Sleep(DWORD milliseconds);
 
 // ---- Process -----------------------------------------------------------------------------------

@@ -144,6 +144,10 @@ void UseManualClock() {
     Manual().wallMs = DaysFromCivil(2026, 3, 2) * kMsPerDay + 9 * 3600000;
 }
 
+void UseLiveClock() {
+    Manual().active = false;
+}
+
 void SetManualTick(DWORD tick) {
     Manual().tick = tick;
 }

@@ -42,6 +42,8 @@ void ResetVersion();
 
 // The manual clock: tick count and local time move together.
 void UseManualClock();
+// Back to the monotonic and wall clocks, as a live host runs (the live display does this).
+void UseLiveClock();
 void SetManualTick(DWORD tick);
 void SetManualLocalTime(const SYSTEMTIME& time);
 

@@ -2,7 +2,8 @@
 //
 // Under the driver the platform never sleeps: an idle loop runs the next scripted step, or moves
 // the manual clock on to the next timer; with neither it would wait forever, so it says
-// "message loop stalled" and aborts instead of hanging.
+// "message loop stalled" and aborts instead of hanging. A live host (the X11 display) sets a
+// waiter instead, which sleeps until input arrives or the next timer is due.
 #include "user/menu_layout.h"
 #include "user/user_internal.h"
 
@@ -17,6 +18,7 @@ namespace {
 
 std::deque<std::function<void()>> g_steps;
 int g_idleTimerAdvances = 0;
+IdleWaiter g_idleWaiter = nullptr;
 // Few parts of the platform add one (property sheets, the framework's frames).
 PumpFilter g_pumpFilters[4] = {};
 
@@ -52,11 +54,19 @@ void ResetSteps() {
     g_idleTimerAdvances = 0;
 }
 
+void SetIdleWaiter(IdleWaiter waiter) {
+    g_idleWaiter = waiter;
+}
+
 bool WaitIdle() {
     if (RunNextStep()) {
         return true;
     }
     DWORD due = 0;
+    if (g_idleWaiter) {
+        g_idleWaiter(NextTimerDue(&due) ? due : INFINITE);
+        return false;
+    }
     if (NextTimerDue(&due)) {
         // A loop kept alive only by a repeating timer, with nothing ever ending it, would turn
         // the clock forever: give up after a generous number of idle timer firings.

@@ -221,6 +221,10 @@ void AdvanceClockFiringTimers(DWORD milliseconds);
 // A message loop with nothing to do: runs a scripted step, else moves the manual clock to the
 // next timer; with neither it reports "message loop stalled" and aborts. True when a step ran.
 bool WaitIdle();
+// A live host's wait: called by an idle loop with no scripted step, with the milliseconds to
+// the next timer (INFINITE for none); it shows what changed and sleeps until input or then.
+using IdleWaiter = void (*)(DWORD timeoutMs);
+void SetIdleWaiter(IdleWaiter waiter);
 void PumpUntilIdle();
 // The host-style treatment of one message: dialogs see it through IsDialogMessageA.
 void PumpOne(MSG& msg);
