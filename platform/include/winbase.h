@@ -353,3 +353,38 @@ DWORD WINAPI GetCurrentThreadId();
 
 DWORD WINAPI GetLastError();
 void WINAPI SetLastError(DWORD error);
+
+// ---- Global memory and drives ------------------------------------------------------------------
+
+typedef ULONG_PTR SIZE_T;
+
+#define GMEM_FIXED 0x0000
+#define GMEM_MOVEABLE 0x0002
+#define GMEM_ZEROINIT 0x0040
+#define GMEM_LOCKCOUNT 0x00FF
+#define GMEM_INVALID_HANDLE 0x8000
+#define GHND (GMEM_MOVEABLE | GMEM_ZEROINIT)
+#define GPTR (GMEM_FIXED | GMEM_ZEROINIT)
+
+#ifndef NO_ERROR
+#define NO_ERROR 0L
+#endif
+#define ERROR_NOT_LOCKED 158L
+
+// A movable block's handle is no pointer: GlobalLock gives the pointer and counts the lock,
+// GlobalUnlock returns FALSE (last error NO_ERROR) when the last lock goes. GlobalFree returns
+// NULL, or the handle itself when it names no block (ERROR_INVALID_HANDLE).
+HGLOBAL WINAPI GlobalAlloc(UINT flags, SIZE_T bytes);
+LPVOID WINAPI GlobalLock(HGLOBAL handle);
+BOOL WINAPI GlobalUnlock(HGLOBAL handle);
+HGLOBAL WINAPI GlobalFree(HGLOBAL handle);
+SIZE_T WINAPI GlobalSize(HGLOBAL handle);
+UINT WINAPI GlobalFlags(HGLOBAL handle);
+HGLOBAL WINAPI GlobalHandle(LPCVOID pointer);
+
+// Bit 0 for A:, bit 1 for B: ... : the drives that are mapped.
+DWORD WINAPI GetLogicalDrives();
+// The current folder as a DOS path without a trailing backslash (except a drive's root); the
+// length, or the size needed when the buffer is too small.
+DWORD WINAPI GetCurrentDirectoryA(DWORD size, LPSTR buffer);
+#define GetCurrentDirectory GetCurrentDirectoryA

@@ -552,3 +552,89 @@ BOOL WINAPI DrawFocusRect(HDC hdc, LPCRECT rect);
 BOOL WINAPI DrawEdge(HDC hdc, LPRECT rect, UINT edge, UINT flags);
 int WINAPI DrawTextA(HDC hdc, LPCSTR text, int count, LPRECT rect, UINT format);
 #define DrawText DrawTextA
+
+// ---- Printers ---------------------------------------------------------------------------------
+// A printer DC draws each page into a white bitmap of the page's size; EndPage writes the page as
+// a PNG file in the printer's port folder (the third argument of CreateDCA, a DOS folder), named
+// JOBnnnn-Pmmm.PNG with the first job number that has no files there yet.
+
+#define CCHDEVICENAME 32
+#define CCHFORMNAME 32
+
+// DEVMODEA with the printer fields of its first union and the display fields of its second.
+typedef struct _devicemodeA {
+    BYTE dmDeviceName[CCHDEVICENAME];
+    WORD dmSpecVersion;
+    WORD dmDriverVersion;
+    WORD dmSize;
+    WORD dmDriverExtra;
+    DWORD dmFields;
+    short dmOrientation;
+    short dmPaperSize;
+    short dmPaperLength;
+    short dmPaperWidth;
+    short dmScale;
+    short dmCopies;
+    short dmDefaultSource;
+    short dmPrintQuality;
+    short dmColor;
+    short dmDuplex;
+    short dmYResolution;
+    short dmTTOption;
+    short dmCollate;
+    BYTE dmFormName[CCHFORMNAME];
+    WORD dmLogPixels;
+    DWORD dmBitsPerPel;
+    DWORD dmPelsWidth;
+    DWORD dmPelsHeight;
+    DWORD dmDisplayFlags;
+    DWORD dmDisplayFrequency;
+    DWORD dmICMMethod;
+    DWORD dmICMIntent;
+    DWORD dmMediaType;
+    DWORD dmDitherType;
+    DWORD dmReserved1;
+    DWORD dmReserved2;
+    DWORD dmPanningWidth;
+    DWORD dmPanningHeight;
+} DEVMODEA, *PDEVMODEA, *LPDEVMODEA;
+typedef DEVMODEA DEVMODE;
+typedef LPDEVMODEA LPDEVMODE;
+static_assert(sizeof(DEVMODEA) == 156, "DEVMODEA keeps its Win32 size");
+
+#define DM_SPECVERSION 0x0401
+#define DM_ORIENTATION 0x00000001L
+#define DM_PAPERSIZE 0x00000002L
+#define DM_COPIES 0x00000100L
+#define DM_COLLATE 0x00008000L
+#define DMORIENT_PORTRAIT 1
+#define DMORIENT_LANDSCAPE 2
+#define DMPAPER_LETTER 1
+#define DMPAPER_A4 9
+#define DMCOLLATE_FALSE 0
+#define DMCOLLATE_TRUE 1
+
+typedef struct _DOCINFOA {
+    int cbSize;
+    LPCSTR lpszDocName;
+    LPCSTR lpszOutput;
+    LPCSTR lpszDatatype;
+    DWORD fwType;
+} DOCINFOA, *LPDOCINFOA;
+typedef DOCINFOA DOCINFO;
+
+#define DT_RASPRINTER 2
+#define PHYSICALWIDTH 110
+#define PHYSICALHEIGHT 111
+#define SP_ERROR (-1)
+
+// A printer DC for device on port (a folder); the page is 850 x 1100 pixels at 100 per inch,
+// the other way round when the DEVMODE asks for landscape. NULL for an unusable port.
+HDC WINAPI CreateDCA(LPCSTR driver, LPCSTR device, LPCSTR port, const DEVMODEA* devMode);
+int WINAPI StartDocA(HDC hdc, const DOCINFOA* info);
+int WINAPI StartPage(HDC hdc);
+int WINAPI EndPage(HDC hdc);
+int WINAPI EndDoc(HDC hdc);
+int WINAPI AbortDoc(HDC hdc);
+#define CreateDC CreateDCA
+#define StartDoc StartDocA

@@ -298,6 +298,7 @@ typedef DLGITEMTEMPLATE* LPDLGITEMTEMPLATEA;
 #define WM_MBUTTONUP 0x0208
 #define WM_MBUTTONDBLCLK 0x0209
 #define WM_MOUSEWHEEL 0x020A
+#define WHEEL_DELTA 120
 #define WM_MOUSELAST 0x020A
 #define WM_PARENTNOTIFY 0x0210
 #define WM_ENTERMENULOOP 0x0211
@@ -1234,4 +1235,5 @@ BOOL WINAPI IsCharLowerA(CHAR ch);
 // ---- The standard controls ------------------------------------------------------------------
 
 #include "winuser_controls.h"
+#include "winuser_lists.h"
 #include "winuser_menus.h"

@@ -198,8 +198,8 @@ typedef struct tagSCROLLINFO {
 typedef const SCROLLINFO* LPCSCROLLINFO;
 static_assert(sizeof(SCROLLINFO) == 28, "SCROLLINFO keeps its Win32 layout");
 
-// These act on scroll-bar controls (SB_CTL) through their SBM_ messages, and on the standard
-// scroll bars of a window (SB_HORZ, SB_VERT), which keep their values but are not drawn.
+// These act on scroll-bar controls (SB_CTL) through their SBM_ messages, and on a window's own
+// standard scroll bars (SB_HORZ, SB_VERT), which keep their values even without a scroll style.
 int SetScrollPos(HWND hwnd, int nBar, int nPos, BOOL bRedraw);
 int GetScrollPos(HWND hwnd, int nBar);
 BOOL SetScrollRange(HWND hwnd, int nBar, int nMinPos, int nMaxPos, BOOL bRedraw);

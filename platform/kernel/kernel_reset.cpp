@@ -1,6 +1,7 @@
 #include "kernel/layer_reset.h"
 
 #include "kernel/handle_table.h"
+#include "kernel/kernel_internal.h"
 #include "kernel/kernel_config.h"
 #include "kernel/profile_cache.h"
 
@@ -19,6 +20,7 @@ void (*g_resets[4])() = {};
 // open handles.
 void ResetKernel() {
     kernel::RemoveAllHandles();
+    kernel::FreeAllGlobalBlocks();
     kernel::RemoveTempFolders();
     resources::ClearAll();
     kernel::ResetDrives();

@@ -46,7 +46,7 @@ int LastPosition(const StandardScrollBar& b) {
 
 } // namespace
 
-int SetStandardScrollInfo(HWND hwnd, int bar, const SCROLLINFO& info, BOOL) {
+int SetStandardScrollInfo(HWND hwnd, int bar, const SCROLLINFO& info, BOOL redraw) {
     Window* w = Lookup(hwnd);
     StandardScrollBar* b = BarOf(w, bar);
     if (!b) {
@@ -78,6 +78,9 @@ int SetStandardScrollInfo(HWND hwnd, int bar, const SCROLLINFO& info, BOOL) {
         } else {
             SetStyleBits(w, StyleBit(bar), false);
         }
+    }
+    if (redraw) {
+        InvalidateFrame(w);
     }
     return b->pos;
 }

@@ -62,6 +62,7 @@ struct StandardScrollBar {
     int pos = 0;
     UINT disabledArrows = 0; // ESB_DISABLE_LTUP and ESB_DISABLE_RTDN
 };
+using WindowScrollBar = StandardScrollBar;
 
 struct Window {
     HWND handle = nullptr;
@@ -179,6 +180,10 @@ std::vector<RECT> VisibleRects(const Window* w, bool wholeWindow);
 void VisibleRectsInto(const Window* w, bool wholeWindow, std::vector<RECT>* rects);
 void PaintDesktop(const std::vector<RECT>& screenRects);
 void DrawNonClient(Window* w);
+// The standard scroll bars in the non-client area: drawn into `inside` (window coordinates, the
+// area within the frames), and a click on one turned into WM_VSCROLL/WM_HSCROLL codes.
+void DrawWindowScrollBars(Window* w, HDC dc, const RECT& inside);
+void ClickWindowScrollBar(Window* w, int hit, POINT screen);
 
 // ---- Focus and activation ------------------------------------------------------------------
 
