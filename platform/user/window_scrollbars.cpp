@@ -15,16 +15,6 @@ using user_controls::ScrollGeometry;
 using user_controls::ScrollPart;
 using user_controls::ScrollRange;
 
-WindowScrollBar* BarOf(Window* w, int bar) {
-    if (w == nullptr) {
-        return nullptr;
-    }
-    if (bar == SB_VERT) {
-        return &w->scrollBars[1];
-    }
-    return bar == SB_HORZ ? &w->scrollBars[0] : nullptr;
-}
-
 ScrollRange RangeOf(const WindowScrollBar& bar) {
     ScrollRange range;
     range.min = bar.min;

@@ -32,6 +32,8 @@ struct ListBoxState {
     bool tracking = false; // the left button went down on the list and is held
     std::string typed;
     DWORD typedAt = 0;
+    // Made with WS_VSCROLL: the bar hides while everything fits, which takes the style away.
+    bool vscroll = false;
 };
 
 // ---- state and style ----
@@ -104,7 +106,7 @@ int MaxTop(HWND hwnd, const ListBoxState& state) {
 }
 
 void UpdateScrollBar(HWND hwnd, const ListBoxState& state) {
-    if ((StyleOf(hwnd) & WS_VSCROLL) == 0) {
+    if (!state.vscroll) {
         return;
     }
     SCROLLINFO info{};
@@ -865,6 +867,7 @@ LRESULT ListBoxMessage(HWND hwnd, ListBoxState& state, UINT message, WPARAM wPar
     }
     switch (message) {
     case WM_CREATE:
+        state.vscroll = (StyleOf(hwnd) & WS_VSCROLL) != 0;
         UpdateScrollBar(hwnd, state);
         return 0;
     case WM_SIZE:
