@@ -11,7 +11,7 @@ include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
 set(RUZAV_PLATFORM_INSTALL_INCLUDE ${CMAKE_INSTALL_INCLUDEDIR}/ruzav32/platform)
-set(_ruzav_installed ruzav32 ruzav_kernel ruzav_gdi ruzav_user ruzav_comctl ruzav_afx
+set(_ruzav_installed ruzav32 ruzav_kernel ruzav_gdi ruzav_user ruzav_comctl ruzav_comdlg ruzav_afx
                      ruzav_desktop)
 
 foreach(_lib ${_ruzav_installed})

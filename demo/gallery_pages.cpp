@@ -2,6 +2,7 @@
 
 #include "bitmap_button_page.h"
 #include "dialog_base_page.h"
+#include "file_print_page.h"
 #include "percent_bar_page.h"
 #include "popup_tip_page.h"
 #include "property_sheet_page.h"
@@ -17,6 +18,7 @@ const GalleryPage* GalleryPages() {
         {"bitmap-button", "Bitmap button", RunBitmapButtonPage, nullptr},
         {"dialog-base", "Dialog base", RunDialogBasePage, OpenDialogBasePage},
         {"property-sheet", "Property sheet", RunPropertySheetPage, nullptr},
+        {"file-print", "File and print dialogs", RunFilePrintPage, nullptr},
         {"status-bar", "Extended status bar", RunStatusPage, nullptr},
         {nullptr, nullptr, nullptr, nullptr},
     };

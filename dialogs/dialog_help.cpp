@@ -2,6 +2,8 @@
 
 #include "frame/frame_services.h"
 
+#include <ruzav32/frame.h>
+
 #include <cstring>
 
 BOOL StoreHelpFile(char (&buffer)[MAX_PATH], LPCSTR lpszHelpFile) {
@@ -19,9 +21,18 @@ BOOL StoreHelpFile(char (&buffer)[MAX_PATH], LPCSTR lpszHelpFile) {
 void OpenDialogHelp(HWND hWnd, UINT nHelpID, const char* pszHelpFile) {
     if (nHelpID == 0)
         return;
-    const DWORD dwContext = LOWORD(nHelpID);
+    OpenWholeContextHelp(hWnd, LOWORD(nHelpID), pszHelpFile);
+}
+
+void OpenWholeContextHelp(HWND hWnd, DWORD dwContext, const char* pszHelpFile) {
     if (pszHelpFile != NULL && pszHelpFile[0] != '\0')
         ::WinHelpA(hWnd, pszHelpFile, HELP_CONTEXT, dwContext);
     else
         LaunchContextHelp(hWnd, dwContext, 0);
+}
+
+void ApplyThinFont(CWnd* pWnd, HFONT& hThinFont) {
+    HFONT hThin = MakeThinFont(pWnd, hThinFont);
+    if (hThin != NULL)
+        hThinFont = hThin;
 }

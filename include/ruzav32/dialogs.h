@@ -2,10 +2,12 @@
 // common dialogs with help of their own.
 //
 // Index: CDlg (dialog base: placement, thin font, time-out, context help, error boxes, title);
-// CPropSheet and CPropPage (property sheet with the standard-button look, pages with help).
+// CPropSheet and CPropPage (property sheet with the standard-button look, pages with help);
+// CKFileDlg and CKPrintDlg (the system's file and print dialogs with help of their own).
 // Each class keeps to its own section below.
 #pragma once
 
+#include <afxdlgs.h>
 #include <afxwin.h>
 
 #include <ruzav32/frame.h>
@@ -191,4 +193,65 @@ protected:
 
 private:
     void CommonConstruct(UINT nHelpID);
+};
+
+// ---------------------------------------------------------------------------------------------
+// CKFileDlg and CKPrintDlg: the system's Open/Save As and Print/Print Setup dialogs with help of
+// their own and the normal-weight font on old systems. They do not place themselves.
+//
+// Help: with a help identifier, the dialog's Help command opens that context, all 32 bits of it
+// (0x12345 asks for 0x12345), in the explicit help file if one is set, else in the library's help
+// file. The file dialog answers the Help button of the system dialog (identifier 1038, shown with
+// OFN_SHOWHELP) and ID_HELP; the print dialog answers ID_HELP only, so its system Help button
+// goes on to the system dialog's own handling.
+
+class AFX_EXT_CLASS CKFileDlg : public CFileDialog {
+public:
+    CKFileDlg(BOOL bOpenFileDialog, LPCSTR lpszDefExt = NULL, LPCSTR lpszFileName = NULL,
+              DWORD dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, LPCSTR lpszFilter = NULL,
+              CWnd* pParentWnd = NULL);
+    ~CKFileDlg() override;
+
+    BOOL OnInitDialog() override;
+
+    void SetHelpID(UINT nHelpID);
+    // An explicit help file; NULL or "" means the library's help file. A path of MAX_PATH (260)
+    // characters or more is refused, keeping the file set before: FALSE.
+    BOOL SetHelpFile(LPCSTR lpszHelpFile);
+    // The title the dialog shows when it is next opened. The text is not copied: the caller
+    // keeps it alive until then. Nothing changes on screen now; NULL restores the system's title.
+    void SetWindowTextA(LPCSTR lpszTitle);
+
+protected:
+    UINT m_nHelpID;
+    HFONT m_hThinFont; // made by MakeThinFont and owned here
+    char m_szHelpFile[MAX_PATH];
+
+    afx_msg void OnHelp();
+
+    DECLARE_MESSAGE_MAP()
+};
+
+class AFX_EXT_CLASS CKPrintDlg : public CPrintDialog {
+public:
+    explicit CKPrintDlg(BOOL bPrintSetupOnly,
+                        DWORD dwFlags = PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS |
+                                        PD_HIDEPRINTTOFILE | PD_NOSELECTION,
+                        CWnd* pParentWnd = NULL);
+    ~CKPrintDlg() override;
+
+    BOOL OnInitDialog() override;
+
+    void SetHelpID(UINT nHelpID);
+    // As CKFileDlg::SetHelpFile.
+    BOOL SetHelpFile(LPCSTR lpszHelpFile);
+
+protected:
+    UINT m_nHelpID;
+    HFONT m_hThinFont; // made by MakeThinFont and owned here
+    char m_szHelpFile[MAX_PATH];
+
+    afx_msg void OnHelp();
+
+    DECLARE_MESSAGE_MAP()
 };

@@ -1,12 +1,12 @@
 // Returns the framework to its start state for desktop::reset().
-#include "desktop/layer_reset.h"
+#include "kernel/layer_reset.h"
 
 #include "afx/afx_internal.h"
 
 #include <vector>
 
 namespace platform_reset {
-void afx() {
+void ResetAfx() {
     // Windows that still have framework objects are destroyed through the framework, so that
     // objects that own themselves are deleted (PostNcDestroy) and host-owned ones let go of
     // their handles; the window manager's own reset then finds nothing of ours left.
@@ -32,3 +32,10 @@ void afx() {
     afx_internal::ResetAssertFailureCount();
 }
 } // namespace platform_reset
+
+namespace {
+// Loading the layer enrols its reset with the kernel's registry.
+struct Enrol {
+    Enrol() { platform_reset::Register(platform_reset::Layer::afx, platform_reset::ResetAfx); }
+} const enrolled;
+} // namespace

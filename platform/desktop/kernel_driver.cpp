@@ -86,3 +86,11 @@ void AdvanceClock(DWORD milliseconds) {
 }
 
 } // namespace desktop
+
+namespace desktop {
+
+std::size_t GlobalBlockCount() {
+    return kernel::GlobalBlockCount();
+}
+
+} // namespace desktop

@@ -1,14 +1,11 @@
 #include <desktop.h>
 
-#include "desktop/layer_reset.h"
+#include "kernel/layer_reset.h"
 
 namespace desktop {
 
 void reset() {
-    platform_reset::afx();
-    platform_reset::user();
-    platform_reset::gdi();
-    platform_reset::kernel();
+    platform_reset::ResetAll();
 }
 
 } // namespace desktop

@@ -97,8 +97,8 @@ BOOL WINAPI PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop) {
         return TRUE;
     Normalize(x, width);
     Normalize(y, height);
-    std::uint32_t pattern = 0;
-    if (UsesPattern(rop) && !PatternPixel(t, &pattern))
+    BrushPaint pattern;
+    if (UsesPattern(rop) && !GetBrushPaint(t, t.dc->state.brush, &pattern))
         return TRUE; // a null brush paints nothing
     const unsigned table = (rop >> 16) & 0xFF;
     const RECT area{x + t.offsetX, y + t.offsetY, x + t.offsetX + width, y + t.offsetY + height};
@@ -108,8 +108,11 @@ BOOL WINAPI PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop) {
             continue;
         for (LONG py = part.top; py < part.bottom; ++py) {
             std::uint32_t* row = t.pixels + static_cast<std::size_t>(py) * t.width;
-            for (LONG px = part.left; px < part.right; ++px)
-                row[px] = Rop3(table, pattern, 0, row[px]);
+            for (LONG px = part.left; px < part.right; ++px) {
+                std::uint32_t p = 0;
+                if (pattern.At(px, py, &p) || !pattern.tiled)
+                    row[px] = Rop3(table, p, 0, row[px]);
+            }
         }
     }
     return TRUE;

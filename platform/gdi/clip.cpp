@@ -99,6 +99,19 @@ int WINAPI SelectClipRgn(HDC hdc, HRGN hrgn) {
     return SetClip(dc, region->rects);
 }
 
+int WINAPI GetClipRgn(HDC hdc, HRGN hrgn) {
+    Dc* dc = LookupDc(hdc);
+    if (!dc)
+        return -1;
+    if (!dc->state.hasClip)
+        return 0;
+    Region* region = LookupRegion(hrgn);
+    if (!region)
+        return -1;
+    region->rects.assign(dc->state.clip.begin(), dc->state.clip.end());
+    return 1;
+}
+
 int WINAPI GetClipBox(HDC hdc, LPRECT rect) {
     Dc* dc = LookupDc(hdc);
     if (!dc || !rect)

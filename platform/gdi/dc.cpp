@@ -32,6 +32,7 @@ BOOL WINAPI DeleteDC(HDC hdc) {
     Dc* dc = LookupDc(hdc);
     if (!dc)
         return FALSE;
+    gdi_internal::ForgetPrinterDc(hdc);
     ReleaseState(dc->state);
     for (DcState& saved : dc->saved)
         ReleaseState(saved);
@@ -152,7 +153,26 @@ int WINAPI GetDeviceCaps(HDC hdc, int index) {
     Dc* dc = LookupDc(hdc);
     if (!dc)
         return 0;
-    const int width = gdi_internal::ScreenWidth(), height = gdi_internal::ScreenHeight();
+    int width = gdi_internal::ScreenWidth(), height = gdi_internal::ScreenHeight();
+    if (gdi_internal::PrinterPageSize(hdc, &width, &height)) {
+        switch (index) {
+        case TECHNOLOGY:
+            return DT_RASPRINTER;
+        case LOGPIXELSX:
+        case LOGPIXELSY:
+            return 100;
+        case PHYSICALWIDTH:
+            return width;
+        case PHYSICALHEIGHT:
+            return height;
+        case HORZSIZE:
+            return width * 254 / 1000;
+        case VERTSIZE:
+            return height * 254 / 1000;
+        default:
+            break;
+        }
+    }
     switch (index) {
     case TECHNOLOGY:
         return DT_RASDISPLAY;

@@ -84,4 +84,10 @@ typedef COLORREF (*SysColorHook)(int index);
 SysColorHook SetSysColorHook(SysColorHook hook);
 COLORREF SysColor(int index);
 
+// Printer DCs (printer_dc.cpp): DeleteDC forgets their job and page; GetDeviceCaps reports their
+// page instead of the screen.
+bool IsPrinterDc(HDC hdc);
+bool PrinterPageSize(HDC hdc, int* width, int* height);
+void ForgetPrinterDc(HDC hdc);
+
 } // namespace gdi_internal

@@ -37,12 +37,22 @@ struct Pen : Object {
     UINT style = PS_SOLID;
     int width = 1;
     COLORREF color = 0;
+    bool extended = false; // made by ExtCreatePen: an OBJ_EXTPEN described by EXTLOGPEN
+    DWORD extStyle = 0;    // the full ExtCreatePen style (type, cap, join, dash)
+    DWORD extWidth = 0;    // the width it was asked for
 };
 
 struct Brush : Object {
     Brush() : Object(Kind::Brush) {}
     UINT style = BS_SOLID;
     COLORREF color = 0;
+    int hatch = 0; // HS_ style of a hatched brush
+    // A pattern brush's own copy of its bitmap: pixels, or for a monochrome bitmap its bits
+    // (white = 1), coloured when painting.
+    int patternWidth = 0;
+    int patternHeight = 0;
+    bool patternMono = false;
+    std::vector<std::uint32_t> pattern;
 };
 
 struct Font : Object {

@@ -1,4 +1,4 @@
-#include "desktop/layer_reset.h"
+#include "kernel/layer_reset.h"
 
 #include "gdi/gdi_internal.h"
 #include "gdi/gdi_objects.h"
@@ -7,7 +7,7 @@ namespace platform_reset {
 
 // Deletes every object of the host and the layers above (DCs first, so nothing is left
 // selected), except stock and permanent ones, and restores the default screen.
-void gdi() {
+void ResetGdi() {
     using namespace ::gdi;
     for (void* handle : AllHandles())
         if (LookupDc(handle))
@@ -24,3 +24,10 @@ void gdi() {
 }
 
 } // namespace platform_reset
+
+namespace {
+// Loading the layer enrols its reset with the kernel's registry.
+struct Enrol {
+    Enrol() { platform_reset::Register(platform_reset::Layer::gdi, platform_reset::ResetGdi); }
+} const enrolled;
+} // namespace

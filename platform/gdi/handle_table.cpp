@@ -169,7 +169,7 @@ template <class T> std::unique_ptr<T> Reused(std::vector<std::unique_ptr<T>>& sp
     return object;
 }
 
-// Keeps a plain object (no storage of its own) as new for the next Reused.
+// Keeps a pen or brush as new for the next Reused (a pattern brush's copy is freed here).
 template <class T>
 void Keep(std::vector<std::unique_ptr<T>>& spares, std::unique_ptr<Object>& doomed) {
     if (spares.size() >= kSpares)

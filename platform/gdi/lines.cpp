@@ -19,6 +19,8 @@ Stroke CurrentStroke(const Target& t) {
     s.pixel = SurfaceColor(t, pen->color);
     s.width = pen->width < 1 ? 1 : pen->width;
     s.style = pen->style;
+    if (pen->extended && (pen->extStyle & PS_TYPE_MASK) == PS_GEOMETRIC)
+        s.endCap = pen->extStyle & PS_ENDCAP_MASK;
     s.rop2 = t.dc->state.rop2;
     s.opaqueGaps = t.dc->state.bkMode == OPAQUE;
     s.gapPixel = SurfaceColor(t, t.dc->state.bkColor);
@@ -83,6 +85,15 @@ void Dab(const Target& t, const Stroke& s, int x, int y, std::uint32_t pixel) {
     }
 }
 
+// A flat or square-capped wide pen lays a band across the path at each step: a column of its
+// width on a mostly horizontal line, a row on a mostly vertical one.
+void Band(const Target& t, const Stroke& s, int x, int y, bool xMajor, std::uint32_t pixel) {
+    const int before = (s.width - 1) / 2;
+    const RECT band = xMajor ? RECT{x, y - before, x + 1, y - before + s.width}
+                             : RECT{x - before, y, x - before + s.width, y + 1};
+    FillSurfaceRect(t, band, pixel, s.rop2);
+}
+
 } // namespace
 
 void StrokeLine(const Target& t, const Stroke& s, int x0, int y0, int x1, int y1, int* counter) {
@@ -110,9 +121,20 @@ void StrokeLine(const Target& t, const Stroke& s, int x0, int y0, int x1, int y1
     const int major = xMajor ? dx : dy, minor = xMajor ? dy : dx;
     int error = 2 * minor - major;
     int x = x0, y = y0;
+    const bool banded = s.width > 1 && s.endCap != PS_ENDCAP_ROUND;
+    if (banded && s.endCap == PS_ENDCAP_SQUARE) {
+        // A square cap reaches half the pen's width beyond each end.
+        const int reach = s.width / 2;
+        for (int k = reach; k > 0; --k)
+            Band(t, s, xMajor ? x0 - sx * k : x0, xMajor ? y0 : y0 - sy * k, xMajor, s.pixel);
+        for (int k = 0; k <= reach; ++k)
+            Band(t, s, xMajor ? x1 + sx * k : x1, xMajor ? y1 : y1 + sy * k, xMajor, s.pixel);
+    }
     for (int i = 0; i < steps; ++i) {
         bool on = StyleOn(s.style, (*counter)++);
-        if (on)
+        if (banded && (on || s.opaqueGaps))
+            Band(t, s, x, y, xMajor, on ? s.pixel : s.gapPixel);
+        else if (on)
             Dab(t, s, x, y, s.pixel);
         else if (s.opaqueGaps)
             Dab(t, s, x, y, s.gapPixel);
@@ -130,7 +152,7 @@ void StrokeLine(const Target& t, const Stroke& s, int x0, int y0, int x1, int y1
             y += sy;
     }
     // Wide lines are geometric: their round caps cover the end point too.
-    if (s.width > 1 && StyleOn(s.style, *counter))
+    if (s.width > 1 && !banded && StyleOn(s.style, *counter))
         Dab(t, s, x1, y1, s.pixel);
 }
 

@@ -3,6 +3,7 @@
 #include "gdi/gdi_objects.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 using namespace gdi;
@@ -56,18 +57,77 @@ HBRUSH WINAPI CreateSolidBrush(COLORREF color) {
     return InsertAs<HBRUSH>(std::move(brush));
 }
 
+HBRUSH WINAPI CreateHatchBrush(int hatch, COLORREF color) {
+    if (hatch < HS_HORIZONTAL || hatch > HS_DIAGCROSS)
+        return nullptr;
+    auto brush = NewBrush();
+    if (!brush)
+        return nullptr;
+    brush->style = BS_HATCHED;
+    brush->hatch = hatch;
+    brush->color = color & 0x00FFFFFF;
+    return InsertAs<HBRUSH>(std::move(brush));
+}
+
+// The brush keeps its own copy, so the bitmap may be deleted or drawn on afterwards.
+HBRUSH WINAPI CreatePatternBrush(HBITMAP bitmap) {
+    Bitmap* source = LookupBitmap(bitmap);
+    if (!source || source->width <= 0 || source->height <= 0)
+        return nullptr;
+    auto brush = NewBrush();
+    if (!brush)
+        return nullptr;
+    brush->style = BS_PATTERN;
+    brush->patternWidth = source->width;
+    brush->patternHeight = source->height;
+    brush->patternMono = source->monochrome();
+    brush->pattern = source->pixels;
+    if (brush->patternMono)
+        for (std::uint32_t& p : brush->pattern)
+            p = p != 0 ? 1u : 0u;
+    return InsertAs<HBRUSH>(std::move(brush));
+}
+
 HBRUSH WINAPI CreateBrushIndirect(const LOGBRUSH* logbrush) {
     if (!logbrush)
         return nullptr;
-    if (logbrush->lbStyle == BS_NULL) {
-        auto brush = NewBrush();
-        if (!brush)
-            return nullptr;
-        brush->style = BS_NULL;
-        return InsertAs<HBRUSH>(std::move(brush));
+    switch (logbrush->lbStyle) {
+    case BS_NULL:
+        return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    case BS_HATCHED:
+        return CreateHatchBrush(static_cast<int>(logbrush->lbHatch), logbrush->lbColor);
+    case BS_PATTERN:
+        return CreatePatternBrush(reinterpret_cast<HBITMAP>(logbrush->lbHatch));
+    default:
+        return CreateSolidBrush(logbrush->lbColor);
     }
-    // Hatched and pattern brushes are not drawn by this platform; they paint solid.
-    return CreateSolidBrush(logbrush->lbColor);
+}
+
+HPEN WINAPI ExtCreatePen(DWORD style, DWORD width, const LOGBRUSH* logbrush, DWORD styleCount,
+                         const DWORD* styles) {
+    const DWORD type = style & PS_TYPE_MASK;
+    const DWORD dash = style & PS_STYLE_MASK;
+    const bool cosmetic = type == PS_COSMETIC;
+    // A user style needs its dash lengths; only cosmetic pens have the alternate style; a
+    // cosmetic pen is one pixel wide with a solid colour.
+    if (!logbrush || (type != PS_COSMETIC && type != PS_GEOMETRIC) || dash > PS_ALTERNATE ||
+        (dash == PS_USERSTYLE) != (styleCount > 0) || (styleCount > 0 && !styles) ||
+        styleCount > 16 || (dash == PS_ALTERNATE && !cosmetic) ||
+        (cosmetic && (width != 1 || logbrush->lbStyle != BS_SOLID))) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    const int plain =
+        dash == PS_USERSTYLE || dash == PS_ALTERNATE ? PS_DOT : static_cast<int>(dash);
+    HPEN handle = CreatePen(plain, static_cast<int>(width),
+                            logbrush->lbStyle == BS_NULL ? 0 : logbrush->lbColor);
+    if (Pen* pen = static_cast<Pen*>(Lookup(handle))) {
+        pen->style = logbrush->lbStyle == BS_NULL ? PS_NULL : pen->style;
+        pen->extended = true;
+        pen->extStyle = style;
+        pen->extWidth = width;
+    }
+    return handle;
 }
 
 HFONT WINAPI CreateFontIndirectA(const LOGFONTA* logfont) {
@@ -125,12 +185,21 @@ int WINAPI GetObjectA(HGDIOBJ obj, int size, LPVOID buffer) {
     switch (o->kind) {
     case Kind::Pen: {
         auto* pen = static_cast<Pen*>(o);
+        if (pen->extended) {
+            EXTLOGPEN elp{};
+            elp.elpPenStyle = pen->extStyle;
+            elp.elpWidth = pen->extWidth;
+            elp.elpBrushStyle = pen->style == PS_NULL ? BS_NULL : BS_SOLID;
+            elp.elpColor = pen->color;
+            return CopyOut(&elp, offsetof(EXTLOGPEN, elpStyleEntry), size, buffer);
+        }
         LOGPEN lp{pen->style, POINT{pen->width, 0}, pen->color};
         return CopyOut(&lp, sizeof lp, size, buffer);
     }
     case Kind::Brush: {
         auto* brush = static_cast<Brush*>(o);
-        LOGBRUSH lb{brush->style, brush->color, 0};
+        ULONG_PTR hatch = brush->style == BS_HATCHED ? static_cast<ULONG_PTR>(brush->hatch) : 0;
+        LOGBRUSH lb{brush->style, brush->color, hatch};
         return CopyOut(&lb, sizeof lb, size, buffer);
     }
     case Kind::Font:
@@ -157,7 +226,7 @@ DWORD WINAPI GetObjectType(HGDIOBJ obj) {
         return 0;
     switch (o->kind) {
     case Kind::Pen:
-        return OBJ_PEN;
+        return static_cast<Pen*>(o)->extended ? OBJ_EXTPEN : OBJ_PEN;
     case Kind::Brush:
         return OBJ_BRUSH;
     case Kind::Font:

@@ -19,8 +19,9 @@ int WINAPI FillRect(HDC hdc, LPCRECT rect, HBRUSH brush) {
     COLORREF color;
     if (!rect || !LookupDc(hdc) || !BrushColor(brush, &color))
         return FALSE;
-    if (GetTarget(hdc, &t))
-        FillSurfaceRect(t, ToSurface(t, *rect), SurfaceColor(t, color));
+    BrushPaint paint;
+    if (GetTarget(hdc, &t) && GetBrushPaint(t, brush, &paint))
+        FillSurfaceBrush(t, ToSurface(t, *rect), paint);
     return TRUE;
 }
 
@@ -81,10 +82,10 @@ BOOL WINAPI FillRgn(HDC hdc, HRGN hrgn, HBRUSH brush) {
     Region* region = LookupRegion(hrgn);
     if (!region || !LookupDc(hdc) || !BrushColor(brush, &color))
         return FALSE;
-    if (GetTarget(hdc, &t)) {
-        const std::uint32_t pixel = SurfaceColor(t, color);
+    BrushPaint paint;
+    if (GetTarget(hdc, &t) && GetBrushPaint(t, brush, &paint)) {
         for (const RECT& r : region->rects)
-            FillSurfaceRect(t, ToSurface(t, r), pixel);
+            FillSurfaceBrush(t, ToSurface(t, r), paint);
     }
     return TRUE;
 }
@@ -94,11 +95,10 @@ BOOL WINAPI PaintRgn(HDC hdc, HRGN hrgn) {
     Region* region = LookupRegion(hrgn);
     if (!region || !GetTarget(hdc, &t))
         return FALSE;
-    COLORREF color;
-    if (!BrushColor(t.dc->state.brush, &color))
+    BrushPaint paint;
+    if (!GetBrushPaint(t, t.dc->state.brush, &paint))
         return TRUE;
-    const std::uint32_t pixel = SurfaceColor(t, color);
     for (const RECT& r : region->rects)
-        FillSurfaceRect(t, ToSurface(t, r), pixel, t.dc->state.rop2);
+        FillSurfaceBrush(t, ToSurface(t, r), paint, t.dc->state.rop2);
     return TRUE;
 }

@@ -75,6 +75,11 @@ void FillSpan(const Target& t, int y, int left, int right, std::uint32_t pixel, 
         FillSurfaceRect(t, RECT{left, y, right, y + 1}, pixel, rop2);
 }
 
+void FillSpan(const Target& t, int y, int left, int right, const BrushPaint& paint, int rop2) {
+    if (right > left)
+        FillSurfaceBrush(t, RECT{left, y, right, y + 1}, paint, rop2);
+}
+
 BOOL DrawShape(HDC hdc, int left, int top, int right, int bottom, int cornerWidth,
                int cornerHeight) {
     Target t;
@@ -85,9 +90,8 @@ BOOL DrawShape(HDC hdc, int left, int top, int right, int bottom, int cornerWidt
     RECT r{std::min(left, right) + t.offsetX, std::min(top, bottom) + t.offsetY,
            std::max(left, right) + t.offsetX, std::max(top, bottom) + t.offsetY};
     const Stroke stroke = CurrentStroke(t);
-    COLORREF brushColor;
-    const bool fill = BrushColor(t.dc->state.brush, &brushColor);
-    const std::uint32_t fillPixel = fill ? SurfaceColor(t, brushColor) : 0;
+    BrushPaint fillPaint;
+    const bool fill = GetBrushPaint(t, t.dc->state.brush, &fillPaint);
     const int rop2 = t.dc->state.rop2;
 
     int depth = 0;
@@ -114,7 +118,7 @@ BOOL DrawShape(HDC hdc, int left, int top, int right, int bottom, int cornerWidt
         const Span in = depth ? Interior(rows, i, depth) : row;
         if (in.right > in.left) {
             if (fill)
-                FillSpan(t, y, in.left, in.right, fillPixel, rop2);
+                FillSpan(t, y, in.left, in.right, fillPaint, rop2);
             if (stroke.visible) {
                 FillSpan(t, y, row.left, in.left, stroke.pixel, rop2);
                 FillSpan(t, y, in.right, row.right, stroke.pixel, rop2);

@@ -11,6 +11,8 @@ struct Stroke {
     int width = 1;
     UINT style = PS_SOLID;
     int rop2 = R2_COPYPEN;
+    // Geometric pens of ExtCreatePen may end flat or square; other wide pens end round.
+    DWORD endCap = PS_ENDCAP_ROUND;
     bool opaqueGaps = false; // styled pens fill their gaps with the background colour
     std::uint32_t gapPixel = 0;
 };

@@ -109,20 +109,14 @@ std::uint32_t ApplyRop2(int rop2, std::uint32_t pen, std::uint32_t dst) {
 void FillSurfaceRect(const Target& t, RECT r, std::uint32_t pixel, int rop2) {
     if (rop2 == R2_NOP)
         return;
-    for (const RECT& c : *t.clip) {
-        RECT part;
-        if (!IntersectRects(r, c, &part))
-            continue;
-        for (LONG y = part.top; y < part.bottom; ++y) {
-            std::uint32_t* row = t.pixels + static_cast<std::size_t>(y) * t.width;
-            if (rop2 == R2_COPYPEN) {
-                std::fill(row + part.left, row + part.right, pixel);
-            } else {
-                for (LONG x = part.left; x < part.right; ++x)
-                    row[x] = ApplyRop2(rop2, pixel, row[x]);
-            }
+    ForEachClippedRow(t, r, [&](std::uint32_t* row, LONG, const RECT& part) {
+        if (rop2 == R2_COPYPEN) {
+            std::fill(row + part.left, row + part.right, pixel);
+        } else {
+            for (LONG x = part.left; x < part.right; ++x)
+                row[x] = ApplyRop2(rop2, pixel, row[x]);
         }
-    }
+    });
 }
 
 bool SurfacePointVisible(const Target& t, int x, int y) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "gdi/gdi_objects.h"
+#include "gdi/region_ops.h"
 
 #include <cstdint>
 #include <vector>
@@ -39,6 +40,18 @@ POINT LogicalToDevice(const DcState& state);
 std::uint32_t SurfaceColor(const Target& t, COLORREF color);
 std::uint32_t ApplyRop2(int rop2, std::uint32_t pen, std::uint32_t dst);
 
+// Calls paint(row, y, part) for each row of each part of r (surface coordinates) inside the clip;
+// row points at the surface row, part is the clipped rectangle.
+template <class Paint> void ForEachClippedRow(const Target& t, const RECT& r, Paint paint) {
+    for (const RECT& c : *t.clip) {
+        RECT part;
+        if (!IntersectRects(r, c, &part))
+            continue;
+        for (LONG y = part.top; y < part.bottom; ++y)
+            paint(t.pixels + static_cast<std::size_t>(y) * t.width, y, part);
+    }
+}
+
 // Fills a rectangle given in surface coordinates, clipped, with a binary raster operation.
 void FillSurfaceRect(const Target& t, RECT r, std::uint32_t pixel, int rop2 = R2_COPYPEN);
 // Sets one pixel in surface coordinates if the clip allows it.
@@ -49,6 +62,25 @@ bool SurfacePointVisible(const Target& t, int x, int y);
 // system colour it names (Win32 accepts COLOR_WINDOW + 1 as a brush). False for a null brush or
 // an invalid handle.
 bool BrushColor(HBRUSH brush, COLORREF* color);
+
+// What a brush paints on one target: one pixel everywhere, or a tile repeated from the device
+// origin (hatched and pattern brushes). A hatched brush under TRANSPARENT leaves the pixels
+// between its lines alone.
+struct BrushPaint {
+    bool tiled = false;
+    std::uint32_t pixel = 0;
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> tile;
+    std::vector<bool> paints; // per tile pixel, false where the pixel is left alone
+    int originX = 0;          // the device origin in surface coordinates
+    int originY = 0;
+    bool At(int x, int y, std::uint32_t* pixel) const;
+};
+// False for a null brush or an invalid handle.
+bool GetBrushPaint(const Target& t, HBRUSH brush, BrushPaint* paint);
+// Fills a rectangle in surface coordinates, clipped, with a brush's paint.
+void FillSurfaceBrush(const Target& t, RECT r, const BrushPaint& paint, int rop2 = R2_COPYPEN);
 
 // The screen framebuffer (framebuffer.cpp).
 struct Screen {

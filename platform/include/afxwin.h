@@ -570,7 +570,7 @@ public:
     int SetScrollPos(int nPos, BOOL bRedraw = TRUE);
     void GetScrollRange(LPINT lpMinPos, LPINT lpMaxPos) const;
     void SetScrollRange(int nMinPos, int nMaxPos, BOOL bRedraw = TRUE);
-    void ShowScrollBar(BOOL bShow = TRUE) { ::ShowWindow(m_hWnd, bShow ? SW_SHOW : SW_HIDE); }
+    void ShowScrollBar(BOOL bShow = TRUE) { ::ShowScrollBar(m_hWnd, SB_CTL, bShow); }
 };
 
 // ---------------------------------------------------------------------------------------------

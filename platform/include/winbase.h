@@ -166,6 +166,7 @@ static_assert(offsetof(WIN32_FIND_DATAA, cFileName) == 44, "WIN32_FIND_DATAA lay
 #define ERROR_DIR_NOT_EMPTY 145L
 #define ERROR_ALREADY_EXISTS 183L
 #define ERROR_FILENAME_EXCED_RANGE 206L
+#define ERROR_DIRECTORY 267L
 #define ERROR_MORE_DATA 234L
 #define ERROR_RESOURCE_DATA_NOT_FOUND 1812L
 #define ERROR_RESOURCE_TYPE_NOT_FOUND 1813L
@@ -263,7 +264,12 @@ DWORD WINAPI GetTempPathA(DWORD size, LPSTR buffer);
 #define DeleteFile DeleteFileA
 #define CreateDirectory CreateDirectoryA
 #define RemoveDirectory RemoveDirectoryA
+// "<path>\\<up to 3 prefix characters><hex of unique>.TMP". A unique of 0 creates the file under
+// the first free number and returns it; any other unique only makes the name (its low 16 bits).
+// 0 when the folder does not exist.
+UINT WINAPI GetTempFileNameA(LPCSTR path, LPCSTR prefix, UINT unique, LPSTR tempFileName);
 #define GetTempPath GetTempPathA
+#define GetTempFileName GetTempFileNameA
 
 // Plain whole-file access, enough for a host or a test to write and read its own files.
 HANDLE WINAPI CreateFileA(LPCSTR path, DWORD access, DWORD shareMode, LPVOID securityAttributes,
@@ -289,8 +295,13 @@ UINT WINAPI GetWindowsDirectoryA(LPSTR buffer, UINT size);
 
 DWORD WINAPI GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue,
                                       LPSTR returned, DWORD size, LPCSTR fileName);
-// The leading decimal digits of the value (with a sign), else the default.
+// The leading decimal digits of the value (with a sign), else the default. A null section or
+// key reads the first name of the list GetPrivateProfileStringA gives.
 UINT WINAPI GetPrivateProfileIntA(LPCSTR section, LPCSTR key, INT defaultValue, LPCSTR fileName);
+// The section's lines ("key=value", and other lines that are not comments), each terminated, the
+// list ended by a second zero; cut as the lists above. A null file means the user profile.
+DWORD WINAPI GetPrivateProfileSectionA(LPCSTR section, LPSTR returned, DWORD size, LPCSTR fileName);
+DWORD WINAPI GetPrivateProfileSectionNamesA(LPSTR returned, DWORD size, LPCSTR fileName);
 // A null value deletes the key, a null key the whole section.
 BOOL WINAPI WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR fileName);
 
@@ -304,6 +315,8 @@ BOOL WINAPI WriteProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value);
 #define GetPrivateProfileString GetPrivateProfileStringA
 #define GetPrivateProfileInt GetPrivateProfileIntA
 #define WritePrivateProfileString WritePrivateProfileStringA
+#define GetPrivateProfileSection GetPrivateProfileSectionA
+#define GetPrivateProfileSectionNames GetPrivateProfileSectionNamesA
 #define GetProfileString GetProfileStringA
 #define GetProfileInt GetProfileIntA
 #define WriteProfileString WriteProfileStringA
@@ -326,11 +339,52 @@ void WINAPI GetSystemTime(LPSYSTEMTIME time);
 #define INFINITE 0xFFFFFFFF
 void WINAPI Sleep(DWORD milliseconds);
 
+#define INFINITE 0xFFFFFFFF
+#define WAIT_OBJECT_0 0x00000000L
+#define WAIT_TIMEOUT 258L
+#define WAIT_FAILED ((DWORD)0xFFFFFFFF)
+
 // ---- Process -----------------------------------------------------------------------------------
 
 DWORD WINAPI GetCurrentProcessId();
+DWORD WINAPI GetCurrentThreadId();
 
 // ---- Last error --------------------------------------------------------------------------------
 
 DWORD WINAPI GetLastError();
 void WINAPI SetLastError(DWORD error);
+
+// ---- Global memory and drives ------------------------------------------------------------------
+
+typedef ULONG_PTR SIZE_T;
+
+#define GMEM_FIXED 0x0000
+#define GMEM_MOVEABLE 0x0002
+#define GMEM_ZEROINIT 0x0040
+#define GMEM_LOCKCOUNT 0x00FF
+#define GMEM_INVALID_HANDLE 0x8000
+#define GHND (GMEM_MOVEABLE | GMEM_ZEROINIT)
+#define GPTR (GMEM_FIXED | GMEM_ZEROINIT)
+
+#ifndef NO_ERROR
+#define NO_ERROR 0L
+#endif
+#define ERROR_NOT_LOCKED 158L
+
+// A movable block's handle is no pointer: GlobalLock gives the pointer and counts the lock,
+// GlobalUnlock returns FALSE (last error NO_ERROR) when the last lock goes. GlobalFree returns
+// NULL, or the handle itself when it names no block (ERROR_INVALID_HANDLE).
+HGLOBAL WINAPI GlobalAlloc(UINT flags, SIZE_T bytes);
+LPVOID WINAPI GlobalLock(HGLOBAL handle);
+BOOL WINAPI GlobalUnlock(HGLOBAL handle);
+HGLOBAL WINAPI GlobalFree(HGLOBAL handle);
+SIZE_T WINAPI GlobalSize(HGLOBAL handle);
+UINT WINAPI GlobalFlags(HGLOBAL handle);
+HGLOBAL WINAPI GlobalHandle(LPCVOID pointer);
+
+// Bit 0 for A:, bit 1 for B: ... : the drives that are mapped.
+DWORD WINAPI GetLogicalDrives();
+// The current folder as a DOS path without a trailing backslash (except a drive's root); the
+// length, or the size needed when the buffer is too small.
+DWORD WINAPI GetCurrentDirectoryA(DWORD size, LPSTR buffer);
+#define GetCurrentDirectory GetCurrentDirectoryA

@@ -187,11 +187,43 @@ typedef struct tagLOGBRUSH {
 #define PS_NULL 5
 #define PS_INSIDEFRAME 6
 
+#define PS_USERSTYLE 7
+#define PS_ALTERNATE 8
+#define PS_STYLE_MASK 0x0000000F
+#define PS_ENDCAP_ROUND 0x00000000
+#define PS_ENDCAP_SQUARE 0x00000100
+#define PS_ENDCAP_FLAT 0x00000200
+#define PS_ENDCAP_MASK 0x00000F00
+#define PS_JOIN_ROUND 0x00000000
+#define PS_JOIN_BEVEL 0x00001000
+#define PS_JOIN_MITER 0x00002000
+#define PS_JOIN_MASK 0x0000F000
+#define PS_COSMETIC 0x00000000
+#define PS_GEOMETRIC 0x00010000
+#define PS_TYPE_MASK 0x000F0000
+
 #define BS_SOLID 0
 #define BS_NULL 1
 #define BS_HOLLOW BS_NULL
 #define BS_HATCHED 2
 #define BS_PATTERN 3
+
+#define HS_HORIZONTAL 0
+#define HS_VERTICAL 1
+#define HS_FDIAGONAL 2
+#define HS_BDIAGONAL 3
+#define HS_CROSS 4
+#define HS_DIAGCROSS 5
+
+typedef struct tagEXTLOGPEN {
+    DWORD elpPenStyle;
+    DWORD elpWidth;
+    UINT elpBrushStyle;
+    COLORREF elpColor;
+    ULONG_PTR elpHatch;
+    DWORD elpNumEntries;
+    DWORD elpStyleEntry[1];
+} EXTLOGPEN, *PEXTLOGPEN, *LPEXTLOGPEN;
 
 // Binary raster operations of pens (SetROP2).
 #define R2_BLACK 1
@@ -406,6 +438,9 @@ BOOL WINAPI DPtoLP(HDC hdc, LPPOINT points, int count);
 int WINAPI IntersectClipRect(HDC hdc, int left, int top, int right, int bottom);
 int WINAPI ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom);
 int WINAPI SelectClipRgn(HDC hdc, HRGN hrgn);
+// Copies the DC's own clip region (device coordinates) into hrgn: 1, or 0 when the DC has none,
+// -1 for a bad handle.
+int WINAPI GetClipRgn(HDC hdc, HRGN hrgn);
 int WINAPI GetClipBox(HDC hdc, LPRECT rect);
 BOOL WINAPI PtVisible(HDC hdc, int x, int y);
 BOOL WINAPI RectVisible(HDC hdc, LPCRECT rect);
@@ -421,6 +456,15 @@ HGDIOBJ WINAPI GetCurrentObject(HDC hdc, UINT type);
 HPEN WINAPI CreatePen(int style, int width, COLORREF color);
 HPEN WINAPI CreatePenIndirect(const LOGPEN* pen);
 HBRUSH WINAPI CreateSolidBrush(COLORREF color);
+// Hatched brushes paint the hatch in their colour over the DC's background colour (nothing
+// under TRANSPARENT); pattern brushes tile a copy of the bitmap from the device origin, a
+// monochrome one in the DC's text (0 bits) and background (1 bits) colours.
+HBRUSH WINAPI CreateHatchBrush(int hatch, COLORREF color);
+HBRUSH WINAPI CreatePatternBrush(HBITMAP bitmap);
+// Cosmetic pens are one pixel wide; geometric pens take any width and a solid brush's colour.
+// Dash styles, end caps and joins are kept but drawn as the plain pen of that style.
+HPEN WINAPI ExtCreatePen(DWORD style, DWORD width, const LOGBRUSH* brush, DWORD styleCount,
+                         const DWORD* styles);
 HBRUSH WINAPI CreateBrushIndirect(const LOGBRUSH* brush);
 HFONT WINAPI CreateFontIndirectA(const LOGFONTA* font);
 #define CreateFontIndirect CreateFontIndirectA
@@ -508,3 +552,89 @@ BOOL WINAPI DrawFocusRect(HDC hdc, LPCRECT rect);
 BOOL WINAPI DrawEdge(HDC hdc, LPRECT rect, UINT edge, UINT flags);
 int WINAPI DrawTextA(HDC hdc, LPCSTR text, int count, LPRECT rect, UINT format);
 #define DrawText DrawTextA
+
+// ---- Printers ---------------------------------------------------------------------------------
+// A printer DC draws each page into a white bitmap of the page's size; EndPage writes the page as
+// a PNG file in the printer's port folder (the third argument of CreateDCA, a DOS folder), named
+// JOBnnnn-Pmmm.PNG with the first job number that has no files there yet.
+
+#define CCHDEVICENAME 32
+#define CCHFORMNAME 32
+
+// DEVMODEA with the printer fields of its first union and the display fields of its second.
+typedef struct _devicemodeA {
+    BYTE dmDeviceName[CCHDEVICENAME];
+    WORD dmSpecVersion;
+    WORD dmDriverVersion;
+    WORD dmSize;
+    WORD dmDriverExtra;
+    DWORD dmFields;
+    short dmOrientation;
+    short dmPaperSize;
+    short dmPaperLength;
+    short dmPaperWidth;
+    short dmScale;
+    short dmCopies;
+    short dmDefaultSource;
+    short dmPrintQuality;
+    short dmColor;
+    short dmDuplex;
+    short dmYResolution;
+    short dmTTOption;
+    short dmCollate;
+    BYTE dmFormName[CCHFORMNAME];
+    WORD dmLogPixels;
+    DWORD dmBitsPerPel;
+    DWORD dmPelsWidth;
+    DWORD dmPelsHeight;
+    DWORD dmDisplayFlags;
+    DWORD dmDisplayFrequency;
+    DWORD dmICMMethod;
+    DWORD dmICMIntent;
+    DWORD dmMediaType;
+    DWORD dmDitherType;
+    DWORD dmReserved1;
+    DWORD dmReserved2;
+    DWORD dmPanningWidth;
+    DWORD dmPanningHeight;
+} DEVMODEA, *PDEVMODEA, *LPDEVMODEA;
+typedef DEVMODEA DEVMODE;
+typedef LPDEVMODEA LPDEVMODE;
+static_assert(sizeof(DEVMODEA) == 156, "DEVMODEA keeps its Win32 size");
+
+#define DM_SPECVERSION 0x0401
+#define DM_ORIENTATION 0x00000001L
+#define DM_PAPERSIZE 0x00000002L
+#define DM_COPIES 0x00000100L
+#define DM_COLLATE 0x00008000L
+#define DMORIENT_PORTRAIT 1
+#define DMORIENT_LANDSCAPE 2
+#define DMPAPER_LETTER 1
+#define DMPAPER_A4 9
+#define DMCOLLATE_FALSE 0
+#define DMCOLLATE_TRUE 1
+
+typedef struct _DOCINFOA {
+    int cbSize;
+    LPCSTR lpszDocName;
+    LPCSTR lpszOutput;
+    LPCSTR lpszDatatype;
+    DWORD fwType;
+} DOCINFOA, *LPDOCINFOA;
+typedef DOCINFOA DOCINFO;
+
+#define DT_RASPRINTER 2
+#define PHYSICALWIDTH 110
+#define PHYSICALHEIGHT 111
+#define SP_ERROR (-1)
+
+// A printer DC for device on port (a folder); the page is 850 x 1100 pixels at 100 per inch,
+// the other way round when the DEVMODE asks for landscape. NULL for an unusable port.
+HDC WINAPI CreateDCA(LPCSTR driver, LPCSTR device, LPCSTR port, const DEVMODEA* devMode);
+int WINAPI StartDocA(HDC hdc, const DOCINFOA* info);
+int WINAPI StartPage(HDC hdc);
+int WINAPI EndPage(HDC hdc);
+int WINAPI EndDoc(HDC hdc);
+int WINAPI AbortDoc(HDC hdc);
+#define CreateDC CreateDCA
+#define StartDoc StartDocA

@@ -41,6 +41,22 @@ typedef struct tagWNDCLASSA {
 } WNDCLASSA, *PWNDCLASSA, *LPWNDCLASSA;
 static_assert(sizeof(WNDCLASSA) == 72, "WNDCLASSA takes the 64-bit layout");
 
+typedef struct tagWNDCLASSEXA {
+    UINT cbSize;
+    UINT style;
+    WNDPROC lpfnWndProc;
+    int cbClsExtra;
+    int cbWndExtra;
+    HINSTANCE hInstance;
+    HICON hIcon;
+    HCURSOR hCursor;
+    HBRUSH hbrBackground;
+    LPCSTR lpszMenuName;
+    LPCSTR lpszClassName;
+    HICON hIconSm;
+} WNDCLASSEXA, *PWNDCLASSEXA, *LPWNDCLASSEXA;
+static_assert(sizeof(WNDCLASSEXA) == 80, "WNDCLASSEXA takes the 64-bit layout");
+
 typedef struct tagMSG {
     HWND hwnd;
     UINT message;
@@ -282,6 +298,7 @@ typedef DLGITEMTEMPLATE* LPDLGITEMTEMPLATEA;
 #define WM_MBUTTONUP 0x0208
 #define WM_MBUTTONDBLCLK 0x0209
 #define WM_MOUSEWHEEL 0x020A
+#define WHEEL_DELTA 120
 #define WM_MOUSELAST 0x020A
 #define WM_PARENTNOTIFY 0x0210
 #define WM_ENTERMENULOOP 0x0211
@@ -920,6 +937,10 @@ typedef DLGITEMTEMPLATE* LPDLGITEMTEMPLATEA;
 ATOM WINAPI RegisterClassA(const WNDCLASSA* wc);
 BOOL WINAPI UnregisterClassA(LPCSTR className, HINSTANCE instance);
 BOOL WINAPI GetClassInfoA(HINSTANCE instance, LPCSTR className, LPWNDCLASSA wc);
+// cbSize must be sizeof(WNDCLASSEXA).
+ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* wc);
+// Nonzero (the class atom) when the class exists.
+BOOL WINAPI GetClassInfoExA(HINSTANCE instance, LPCSTR className, LPWNDCLASSEXA wc);
 int WINAPI GetClassNameA(HWND hwnd, LPSTR className, int maxCount);
 ULONG_PTR WINAPI GetClassLongPtrA(HWND hwnd, int index);
 ULONG_PTR WINAPI SetClassLongPtrA(HWND hwnd, int index, LONG_PTR value);
@@ -1013,6 +1034,11 @@ BOOL WINAPI PeekMessageA(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax, U
 BOOL WINAPI TranslateMessage(const MSG* msg);
 LRESULT WINAPI DispatchMessageA(const MSG* msg);
 BOOL WINAPI WaitMessage();
+DWORD WINAPI GetWindowThreadProcessId(HWND hwnd, LPDWORD processId);
+// A wait for input (no kernel objects here: count must be 0): WAIT_OBJECT_0 when a message is
+// queued, WAIT_TIMEOUT when the time is up, WAIT_FAILED for handles.
+DWORD WINAPI MsgWaitForMultipleObjects(DWORD count, const HANDLE* handles, BOOL waitAll,
+                                       DWORD milliseconds, DWORD wakeMask);
 void WINAPI PostQuitMessage(int exitCode);
 LONG WINAPI GetMessageTime();
 DWORD WINAPI GetMessagePos();
@@ -1147,6 +1173,9 @@ BOOL WINAPI IsCharLowerA(CHAR ch);
 #define RegisterClass RegisterClassA
 #define UnregisterClass UnregisterClassA
 #define GetClassInfo GetClassInfoA
+#define WNDCLASSEX WNDCLASSEXA
+#define RegisterClassEx RegisterClassExA
+#define GetClassInfoEx GetClassInfoExA
 #define GetClassName GetClassNameA
 #define GetClassLongPtr GetClassLongPtrA
 #define SetClassLongPtr SetClassLongPtrA
@@ -1207,4 +1236,5 @@ BOOL WINAPI IsCharLowerA(CHAR ch);
 // ---- The standard controls ------------------------------------------------------------------
 
 #include "winuser_controls.h"
+#include "winuser_lists.h"
 #include "winuser_menus.h"

@@ -198,8 +198,8 @@ typedef struct tagSCROLLINFO {
 typedef const SCROLLINFO* LPCSCROLLINFO;
 static_assert(sizeof(SCROLLINFO) == 28, "SCROLLINFO keeps its Win32 layout");
 
-// These act on scroll-bar controls (SB_CTL) through their SBM_ messages. Standard window scroll
-// bars (SB_HORZ, SB_VERT) are not drawn by this platform; the calls fail with 0 for them.
+// These act on scroll-bar controls (SB_CTL) through their SBM_ messages, and on a window's own
+// standard scroll bars (SB_HORZ, SB_VERT), which keep their values even without a scroll style.
 int SetScrollPos(HWND hwnd, int nBar, int nPos, BOOL bRedraw);
 int GetScrollPos(HWND hwnd, int nBar);
 BOOL SetScrollRange(HWND hwnd, int nBar, int nMinPos, int nMaxPos, BOOL bRedraw);
@@ -207,6 +207,7 @@ BOOL GetScrollRange(HWND hwnd, int nBar, LPINT lpMinPos, LPINT lpMaxPos);
 int SetScrollInfo(HWND hwnd, int nBar, LPCSCROLLINFO lpsi, BOOL bRedraw);
 BOOL GetScrollInfo(HWND hwnd, int nBar, LPSCROLLINFO lpsi);
 BOOL EnableScrollBar(HWND hwnd, UINT wSBflags, UINT wArrows);
+BOOL ShowScrollBar(HWND hwnd, int wBar, BOOL bShow);
 
 // ---- Button -------------------------------------------------------------------------------
 

@@ -127,6 +127,28 @@ void ResetDrives() {
     ++Generation();
 }
 
+DWORD MappedDriveMask() {
+    DWORD mask = 0;
+    for (const auto& drive : Drives()) {
+        mask |= 1u << (drive.first - 'A');
+    }
+    return mask;
+}
+
+std::string CurrentDosFolderPath() {
+    char drive = 0;
+    std::vector<std::string> parts;
+    if (!CurrentDosFolder(&drive, &parts)) {
+        return std::string();
+    }
+    std::string path(1, drive);
+    path += ":\\";
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        path += (i ? "\\" : "") + parts[i];
+    }
+    return path;
+}
+
 unsigned long DriveMapGeneration() {
     return Generation();
 }

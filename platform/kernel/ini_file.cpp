@@ -62,14 +62,15 @@ IniFile IniFile::Parse(const std::string& text) {
         file.lineEnd_ = firstBreak > 0 && text[firstBreak - 1] == '\r' ? "\r\n" : "\n";
     size_t pos = 0;
     while (pos < text.size()) {
-        size_t end = text.find('\n', pos);
+        // A line ends at LF, CR LF, or a lone CR.
+        size_t end = text.find_first_of("\r\n", pos);
         if (end == std::string::npos)
             end = text.size();
         Line line;
         line.text = text.substr(pos, end - pos);
-        if (!line.text.empty() && line.text.back() == '\r')
-            line.text.pop_back();
         pos = end + 1;
+        if (end < text.size() && text[end] == '\r' && pos < text.size() && text[pos] == '\n')
+            ++pos;
         std::string trimmed = Trim(line.text);
         if (trimmed.empty() || trimmed[0] == ';') {
             line.kind = Kind::Other;
@@ -154,6 +155,24 @@ std::vector<std::string> IniFile::KeyNames(const std::string& section) const {
         if (lines_[i].kind == Kind::Entry)
             names.push_back(lines_[i].name);
     return names;
+}
+
+std::vector<std::string> IniFile::SectionLines(const std::string& section) const {
+    std::vector<std::string> lines;
+    int header = FindSection(section);
+    if (header < 0)
+        return lines;
+    int end = SectionEnd(header);
+    for (int i = header + 1; i < end; ++i) {
+        if (lines_[i].kind == Kind::Entry) {
+            lines.push_back(lines_[i].name + "=" + lines_[i].value);
+        } else {
+            std::string trimmed = Trim(lines_[i].text);
+            if (!trimmed.empty() && trimmed[0] != ';')
+                lines.push_back(trimmed);
+        }
+    }
+    return lines;
 }
 
 bool IniFile::HasSection(const std::string& section) const {

@@ -1,8 +1,9 @@
 // An INI file held as its lines, read and changed the way the system's profile calls do.
 //
-// Lookups ignore case and the blanks around section names, keys and values; lines starting with
-// ';' are comments, and so, in effect, are other lines without '=' (they are kept, never read);
-// the first of two equal sections or keys wins. Changes touch only the lines concerned, so comments
+// Lines end at LF, CR LF or a lone CR. Lookups ignore case and the blanks around section names,
+// keys and values; lines starting with ';' are comments, and so, for lookups, are other lines
+// without '=' (they are kept, and only GetPrivateProfileSectionA lists them); the first of two
+// equal sections or keys wins. Changes touch only the lines concerned, so comments
 // and layout survive a write, and new lines use the file's own line ending (CR LF for a new file).
 #pragma once
 
@@ -23,6 +24,9 @@ public:
     std::vector<std::string> SectionNames() const;
     // The keys of the first section of that name; empty when it is missing.
     std::vector<std::string> KeyNames(const std::string& section) const;
+    // The section's lines as GetPrivateProfileSectionA lists them: "key=value" for each entry
+    // (blanks around both gone) and every other line that is not blank or a comment.
+    std::vector<std::string> SectionLines(const std::string& section) const;
     bool HasSection(const std::string& section) const;
 
     void Set(const std::string& section, const std::string& key, const std::string& value);

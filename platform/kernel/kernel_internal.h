@@ -5,6 +5,7 @@
 
 #include <winbase.h>
 
+#include <cstddef>
 #include <string>
 
 namespace kernel {
@@ -21,6 +22,15 @@ bool HostPathFromDos(const char* dosPath, std::string* hostPath);
 // The DOS form of an absolute host path, on the drive whose folder holds it most closely
 // ("/tmp/x/WIN.INI" is "Z:\tmp\x\WIN.INI" by default). Empty when no drive holds it.
 std::string DosPathFromHost(const std::string& hostPath);
+
+// Bit 0 for A:, bit 1 for B: ...: every mapped drive.
+DWORD MappedDriveMask();
+// The host's working folder as a DOS path ("C:\\WORK"); empty when no drive holds it.
+std::string CurrentDosFolderPath();
+
+// Live GlobalAlloc blocks, and freeing them all (the driver's reset).
+std::size_t GlobalBlockCount();
+void FreeAllGlobalBlocks();
 
 // ---- Clock ---------------------------------------------------------------------------------
 

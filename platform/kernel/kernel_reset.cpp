@@ -1,6 +1,7 @@
-#include "desktop/layer_reset.h"
+#include "kernel/layer_reset.h"
 
 #include "kernel/handle_table.h"
+#include "kernel/kernel_internal.h"
 #include "kernel/kernel_config.h"
 #include "kernel/profile_cache.h"
 
@@ -9,13 +10,17 @@
 #include <sys/stat.h>
 
 namespace platform_reset {
+namespace {
+
+void (*g_resets[4])() = {};
 
 // The kernel's start state under the driver: a manual clock, version 4.0 on platform 2, Z: for
 // the host's root and C: for a fresh temporary drive whose WINDOWS folder holds an empty user
 // profile that answers no "Intl" key and whose TEMP folder is GetTempPathA's, no resources, no
 // open handles.
-void kernel() {
+void ResetKernel() {
     kernel::RemoveAllHandles();
+    kernel::FreeAllGlobalBlocks();
     kernel::RemoveTempFolders();
     resources::ClearAll();
     kernel::ResetDrives();
@@ -31,6 +36,21 @@ void kernel() {
     kernel::SetProfileFile("");
     kernel::SetIntlNone();
     kernel::ForgetCachedIniFiles();
+}
+
+} // namespace
+
+void Register(Layer layer, void (*reset)()) {
+    g_resets[static_cast<int>(layer)] = reset;
+}
+
+void ResetAll() {
+    for (int layer = static_cast<int>(Layer::afx); layer > 0; --layer) {
+        if (g_resets[layer]) {
+            g_resets[layer]();
+        }
+    }
+    ResetKernel();
 }
 
 } // namespace platform_reset

@@ -30,20 +30,22 @@ DWORD CopyUnquoted(const char* text, size_t length, LPSTR returned, DWORD size) 
     return CopyCut(text, length, returned, size);
 }
 
-// A list of names, each terminated and the list ended by a second zero. When it does not fit,
-// the system keeps what fits, still double-terminated, and returns size - 2.
+} // namespace
+
+// The system counts a list that fills the buffer exactly as cut: with "A", "B" (five bytes
+// with the final zero) a buffer of 5 keeps "A", "B" cut to size - 2 = 3 bytes and returns 3.
 DWORD CopyList(const std::vector<std::string>& names, LPSTR returned, DWORD size) {
     std::string list;
     for (const std::string& name : names) {
         list += name;
         list += '\0';
     }
-    if (list.size() + 1 <= size) {
+    if (list.size() + 1 < size) {
         std::memcpy(returned, list.data(), list.size());
         returned[list.size()] = '\0';
-        if (list.empty() && size > 1)
+        if (list.empty())
             returned[1] = '\0';
-        return static_cast<DWORD>(list.empty() ? 0 : list.size());
+        return static_cast<DWORD>(list.size());
     }
     if (size < 2) {
         returned[0] = '\0';
@@ -54,6 +56,8 @@ DWORD CopyList(const std::vector<std::string>& names, LPSTR returned, DWORD size
     returned[size - 1] = '\0';
     return size - 2;
 }
+
+namespace {
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v';
@@ -110,11 +114,13 @@ DWORD ReadProfileString(const IniFile& file, LPCSTR section, LPCSTR key, LPCSTR 
                     names.push_back(name);
             }
         }
-        return CopyList(names, returned, size);
-    }
-    if (const std::string* value = file.FindValue(section, key))
+        // A section without keys, or none at all, answers the default like a missing value.
+        if (!names.empty())
+            return CopyList(names, returned, size);
+    } else if (const std::string* value = file.FindValue(section, key)) {
         return CopyUnquoted(value->data(), value->size(), returned, size);
-    if (fallback) {
+    }
+    if (fallback && key) {
         for (const auto& [name, value] : *fallback)
             if (IsNamed(key, name.c_str()))
                 return CopyCut(value.data(), value.size(), returned, size);

@@ -7,6 +7,7 @@
 #include <winbase.h>
 
 #include <string>
+#include <vector>
 
 namespace kernel {
 
@@ -21,6 +22,10 @@ class IniFile;
 // nothing.
 DWORD ReadProfileString(const IniFile& file, LPCSTR section, LPCSTR key, LPCSTR defaultValue,
                         LPSTR returned, DWORD size, const IntlKeys* keysMissingFromFile);
+
+// A list of names for the caller's buffer: each name terminated and the list ended by a second
+// zero; when it does not fit, what fits of size - 2 bytes, double-terminated, returning size - 2.
+DWORD CopyList(const std::vector<std::string>& names, LPSTR returned, DWORD size);
 
 // GetPrivateProfileIntA's reading of a value: optional sign and leading digits ("12ab" is 12,
 // "-3" is (UINT)-3, "0x10" is 16, "ab" is 0); an empty value gives the default.

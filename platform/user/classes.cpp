@@ -149,24 +149,33 @@ BOOL WINAPI UnregisterClassA(LPCSTR className, HINSTANCE instance) {
     return TRUE;
 }
 
+namespace {
+
+// The class GetClassInfoA describes: the instance's own (or a global one), and for a null
+// instance the platform's classes and global ones, as Win32 does.
+WindowClass* FindForInfo(HINSTANCE instance, LPCSTR className) {
+    if (instance) {
+        return FindClass(className, instance);
+    }
+    WindowClass* c = nullptr;
+    for (auto& k : g_classes) {
+        if ((k->system || k->global) && NameMatches(*k, className) &&
+            (!c || (c->system && !k->system))) {
+            c = k.get();
+        }
+    }
+    return c;
+}
+
+} // namespace
+
 BOOL WINAPI GetClassInfoA(HINSTANCE instance, LPCSTR className, LPWNDCLASSA wc) {
     EnsureStarted();
     if (!className || !wc) {
         SetLastErrorValue(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    WindowClass* c = nullptr;
-    if (instance) {
-        c = FindClass(className, instance);
-    } else {
-        // A null instance asks for the platform's classes (and global ones, as Win32 does).
-        for (auto& k : g_classes) {
-            if ((k->system || k->global) && NameMatches(*k, className) &&
-                (!c || (c->system && !k->system))) {
-                c = k.get();
-            }
-        }
-    }
+    WindowClass* c = FindForInfo(instance, className);
     if (!c) {
         SetLastErrorValue(ERROR_CLASS_DOES_NOT_EXIST);
         return FALSE;
@@ -183,6 +192,46 @@ BOOL WINAPI GetClassInfoA(HINSTANCE instance, LPCSTR className, LPWNDCLASSA wc) 
                                        : (c->menuName.empty() ? nullptr : c->menuName.c_str());
     wc->lpszClassName = className;
     return TRUE;
+}
+
+ATOM WINAPI RegisterClassExA(const WNDCLASSEXA* wcx) {
+    if (!wcx || wcx->cbSize != sizeof(WNDCLASSEXA)) {
+        SetLastErrorValue(ERROR_INVALID_PARAMETER);
+        return 0;
+    }
+    WNDCLASSA wc{wcx->style,        wcx->lpfnWndProc,  wcx->cbClsExtra, wcx->cbWndExtra,
+                 wcx->hInstance,    wcx->hIcon,        wcx->hCursor,    wcx->hbrBackground,
+                 wcx->lpszMenuName, wcx->lpszClassName};
+    ATOM atom = RegisterClassA(&wc);
+    if (atom) {
+        g_classes.back()->smallIcon = wcx->hIconSm;
+    }
+    return atom;
+}
+
+// Answers the class atom, as Win32 does. A class registered without a small icon reports its
+// large one, which Windows shrinks for the caption.
+BOOL WINAPI GetClassInfoExA(HINSTANCE instance, LPCSTR className, LPWNDCLASSEXA wcx) {
+    WNDCLASSA wc{};
+    if (!wcx || !GetClassInfoA(instance, className, &wc)) {
+        if (!wcx) {
+            SetLastErrorValue(ERROR_INVALID_PARAMETER);
+        }
+        return FALSE;
+    }
+    const WindowClass* c = FindForInfo(instance, className);
+    wcx->style = wc.style;
+    wcx->lpfnWndProc = wc.lpfnWndProc;
+    wcx->cbClsExtra = wc.cbClsExtra;
+    wcx->cbWndExtra = wc.cbWndExtra;
+    wcx->hInstance = wc.hInstance;
+    wcx->hIcon = wc.hIcon;
+    wcx->hCursor = wc.hCursor;
+    wcx->hbrBackground = wc.hbrBackground;
+    wcx->lpszMenuName = wc.lpszMenuName;
+    wcx->lpszClassName = wc.lpszClassName;
+    wcx->hIconSm = c->smallIcon ? c->smallIcon : c->icon;
+    return c->atom;
 }
 
 int WINAPI GetClassNameA(HWND hwnd, LPSTR className, int maxCount) {

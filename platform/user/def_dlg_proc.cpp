@@ -108,17 +108,21 @@ LRESULT WINAPI DefDlgProcA(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) 
         }
         return 0;
     case DM_SETDEFID:
-        if (info) {
-            info->defId = (WORD)wParam;
+        if (!EnsureDialogInfo(w)->ended) {
+            SetDefaultId(dialog, w->dialog, (WORD)wParam);
         }
         return TRUE;
     case DM_GETDEFID:
-        return info && info->defId ? MAKELONG(info->defId, DC_HASDEFID) : 0;
+        return DefaultIdAnswer(dialog, EnsureDialogInfo(w));
     case WM_NEXTDLGCTL: {
+        EnsureDialogInfo(w);
         HWND target = lParam ? (HWND)wParam
                              : GetNextDlgTabItem(dialog, GetFocus(), wParam != 0 ? TRUE : FALSE);
         if (target && IsWindow(target)) {
             SetDialogFocus(target);
+        }
+        if (Lookup(dialog) == w && w->dialog) {
+            ShowDefaultFor(dialog, w->dialog, target);
         }
         return 0;
     }

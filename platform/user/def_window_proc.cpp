@@ -92,6 +92,11 @@ LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     }
     case WM_NCHITTEST:
         return HitTest(w, lParam);
+    case WM_NCLBUTTONDBLCLK:
+        if (wParam == HTVSCROLL || wParam == HTHSCROLL) {
+            ClickWindowScrollBar(w, (int)wParam, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        }
+        return 0;
     case WM_NCPAINT:
         DrawNonClient(w);
         return 0;
@@ -157,6 +162,8 @@ LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_NCLBUTTONDOWN:
         if (wParam == HTMENU) {
             SendMessageA(hwnd, WM_SYSCOMMAND, SC_MOUSEMENU | HTMENU, lParam);
+        } else if (wParam == HTVSCROLL || wParam == HTHSCROLL) {
+            ClickWindowScrollBar(w, (int)wParam, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         }
         return 0;
     case WM_SYSCHAR:

@@ -147,6 +147,7 @@ HWND CreateDialogFromTemplate(HINSTANCE instance, const ParsedTemplate& tmpl, HW
         delete info;
         return nullptr;
     }
+    FreeDialogInfo(w); // one its procedure may have made while it was created
     w->dialog = info;
     SetWindowLongPtrA(h, DWLP_DLGPROC, (LONG_PTR)proc);
     if (info->font) {

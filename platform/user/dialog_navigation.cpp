@@ -4,29 +4,145 @@
 namespace wm {
 namespace {
 
+// A control's own style says whether it takes part; its parents' styles do not.
 bool Usable(const Window* w) {
     return (w->style & WS_VISIBLE) && !(w->style & WS_DISABLED);
 }
 
-// The dialog's controls in Tab order; the controls of WS_EX_CONTROLPARENT children count as
-// the dialog's own.
-void Flatten(Window* parent, std::vector<Window*>& out) {
-    for (Window* c : parent->children) {
-        out.push_back(c);
-        if ((c->exStyle & WS_EX_CONTROLPARENT) && Usable(c)) {
-            Flatten(c, out);
+// Navigation sees through a visible, enabled WS_EX_CONTROLPARENT container to its controls; the
+// container itself is no stop.
+bool Transparent(const Window* w) {
+    return (w->exStyle & WS_EX_CONTROLPARENT) && Usable(w) && !w->children.empty();
+}
+
+bool IsTabStop(const Window* w) {
+    return (w->style & WS_TABSTOP) && Usable(w) && !((w->exStyle & WS_EX_CONTROLPARENT));
+}
+
+Window* EnterFrom(Window* w, bool backward) {
+    while (Transparent(w)) {
+        w = backward ? w->children.back() : w->children.front();
+    }
+    return w;
+}
+
+// One step through the dialog's controls in Tab order, containers flattened: the next (or
+// previous) sibling, else out of the container to its sibling, else round to the dialog's
+// first (or last) control. wrapped says the step went round.
+Window* Advance(Window* dlg, Window* at, bool backward, bool* wrapped) {
+    *wrapped = false;
+    for (;;) {
+        Window* parent = at->parent;
+        const std::vector<Window*>& list = parent->children;
+        size_t i = 0;
+        while (i < list.size() && list[i] != at) {
+            ++i;
         }
+        if (backward ? i > 0 : i + 1 < list.size()) {
+            return EnterFrom(list[backward ? i - 1 : i + 1], backward);
+        }
+        if (parent == dlg) {
+            *wrapped = true;
+            return EnterFrom(backward ? list.back() : list.front(), backward);
+        }
+        at = parent;
     }
 }
 
-bool IsTabStop(const Window* dlg, const Window* w) {
-    if (!(w->style & WS_TABSTOP) || !Usable(w) || (w->exStyle & WS_EX_CONTROLPARENT)) {
+// Enough steps to see every window under the dialog once.
+size_t StepLimit(const Window* w) {
+    size_t n = 1;
+    for (const Window* c : w->children) {
+        n += StepLimit(c);
+    }
+    return n;
+}
+
+// Windows returns the start control when nothing else qualifies, and with no start control
+// (or the dialog itself) searches from the first control forwards; backwards it finds nothing.
+HWND NextTabItem(Window* d, Window* c, bool previous) {
+    if (d->children.empty()) {
+        return c ? c->handle : nullptr;
+    }
+    Window* at = c;
+    if (!c) {
+        if (previous) {
+            return nullptr;
+        }
+        at = EnterFrom(d->children.front(), false);
+        if (IsTabStop(at)) {
+            return at->handle;
+        }
+    }
+    bool wrapped = false;
+    int wraps = 0;
+    for (size_t n = StepLimit(d); n > 0; --n) {
+        at = Advance(d, at, previous, &wrapped);
+        if (at == c || (wrapped && (!c || ++wraps > 1))) {
+            break;
+        }
+        if (IsTabStop(at)) {
+            return at->handle;
+        }
+    }
+    return c ? c->handle : nullptr;
+}
+
+// The group of a control runs from the nearest WS_GROUP control at or before it to just before
+// the next one, in the flattened Tab order and round the end of the dialog: with x, y (group),
+// z, the group of x is y, z, x. The walk goes forwards from the control, skipping what lies
+// outside its group, and round again from the group's start; backwards it keeps the last usable
+// control it met before coming back.
+HWND NextGroupItem(Window* d, Window* c, bool previous) {
+    Window* result = c;
+    Window* groupStart = nullptr;
+    bool outside = false;
+    int wraps = 0;
+    bool wrapped = false;
+    Window* at = c;
+    for (size_t n = 2 * StepLimit(d) + 2; n > 0; --n) {
+        at = Advance(d, at, false, &wrapped);
+        if (wrapped && ++wraps > 1) {
+            break;
+        }
+        if (at->style & WS_GROUP) {
+            groupStart = at;
+            outside = true;
+        }
+        if (at == c) {
+            if (!outside || groupStart == at) {
+                break;
+            }
+            at = groupStart;
+            outside = false;
+            wraps = 0;
+        }
+        if (!outside && Usable(at)) {
+            result = at;
+            if (!previous) {
+                break;
+            }
+        }
+    }
+    return result->handle;
+}
+
+// The start control, or null for none: the dialog itself counts as none. False when the
+// handles are no dialog and control of it.
+bool FindStart(HWND dialog, HWND control, Window** d, Window** c) {
+    *d = Lookup(dialog);
+    if (!*d) {
+        SetLastErrorValue(ERROR_INVALID_WINDOW_HANDLE);
         return false;
     }
-    for (const Window* p = w->parent; p && p != dlg; p = p->parent) {
-        if (!Usable(p)) {
-            return false;
-        }
+    *c = control && control != dialog ? Lookup(control) : nullptr;
+    if (*c && !IsDescendant(*d, *c)) {
+        SetLastErrorValue(ERROR_INVALID_PARAMETER);
+        return false;
+    }
+    if (control && control != dialog && !*c) {
+        SetLastErrorValue(ERROR_INVALID_WINDOW_HANDLE);
+        return false;
     }
     return true;
 }
@@ -37,73 +153,32 @@ bool IsTabStop(const Window* dlg, const Window* w) {
 using namespace wm;
 
 HWND WINAPI GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous) {
-    Window* d = Lookup(dialog);
-    if (!d) {
-        SetLastErrorValue(ERROR_INVALID_WINDOW_HANDLE);
+    Window* d = nullptr;
+    Window* c = nullptr;
+    if (!FindStart(dialog, control, &d, &c)) {
         return nullptr;
     }
-    Window* c = control ? Lookup(control) : nullptr;
-    if (control && (!c || !IsDescendant(d, c))) {
-        SetLastErrorValue(ERROR_INVALID_PARAMETER);
-        return nullptr;
-    }
-    std::vector<Window*> order;
-    Flatten(d, order);
-    long n = (long)order.size();
-    if (n == 0) {
-        return nullptr;
-    }
-    long start = previous ? n : -1;
-    if (c) {
-        for (long i = 0; i < n; ++i) {
-            if (order[(size_t)i] == c) {
-                start = i;
-                break;
-            }
-        }
-    }
-    for (long step = 1; step <= n; ++step) {
-        long j = previous ? start - step : start + step;
-        j = ((j % n) + n) % n;
-        if (IsTabStop(d, order[(size_t)j])) {
-            return order[(size_t)j]->handle;
-        }
-    }
-    return c ? control : nullptr;
+    return NextTabItem(d, c, previous != FALSE);
 }
 
 HWND WINAPI GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous) {
-    Window* d = Lookup(dialog);
-    Window* c = control ? Lookup(control) : nullptr;
-    if (!d || !c || !c->parent || !IsDescendant(d, c)) {
-        SetLastErrorValue(ERROR_INVALID_PARAMETER);
+    Window* d = nullptr;
+    Window* c = nullptr;
+    if (!FindStart(dialog, control, &d, &c)) {
         return nullptr;
     }
-    const std::vector<Window*>& list = c->parent->children;
-    long n = (long)list.size();
-    long at = 0;
-    while (at < n && list[(size_t)at] != c) {
-        ++at;
-    }
-    // The group runs from the nearest WS_GROUP control at or before this one to just before the
-    // next WS_GROUP control.
-    long first = at;
-    while (first > 0 && !(list[(size_t)first]->style & WS_GROUP)) {
-        --first;
-    }
-    long end = at + 1;
-    while (end < n && !(list[(size_t)end]->style & WS_GROUP)) {
-        ++end;
-    }
-    long size = end - first;
-    for (long step = 1; step < size; ++step) {
-        long j = at - first + (previous ? -step : step);
-        j = ((j % size) + size) % size + first;
-        if (Usable(list[(size_t)j])) {
-            return list[(size_t)j]->handle;
+    if (!c) {
+        // Without a start control the first control answers when it is usable; backwards
+        // there is nothing before it, as with GetNextDlgTabItem.
+        if (d->children.empty() || previous) {
+            return nullptr;
+        }
+        c = d->children.front();
+        if (Usable(c)) {
+            return c->handle;
         }
     }
-    return control;
+    return NextGroupItem(d, c, previous != FALSE);
 }
 
 BOOL WINAPI IsDialogMessageA(HWND dialog, LPMSG msg) {

@@ -92,14 +92,7 @@ void DrawNonClient(Window* w) {
     if (w->exStyle & WS_EX_CLIENTEDGE) {
         DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
     }
-    if (style & WS_VSCROLL) {
-        Fill(dc, RECT{r.right - GetSystemMetrics(SM_CXVSCROLL), r.top, r.right, r.bottom},
-             COLOR_SCROLLBAR);
-    }
-    if (style & WS_HSCROLL) {
-        Fill(dc, RECT{r.left, r.bottom - GetSystemMetrics(SM_CYHSCROLL), r.right, r.bottom},
-             COLOR_SCROLLBAR);
-    }
+    DrawWindowScrollBars(w, dc, r);
     ReleaseDC(w->handle, dc);
 }
 

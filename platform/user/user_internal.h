@@ -26,6 +26,7 @@ struct WindowClass {
     int wndExtra = 0;
     HINSTANCE instance = nullptr;
     HICON icon = nullptr;
+    HICON smallIcon = nullptr;
     HCURSOR cursor = nullptr;
     HBRUSH background = nullptr;
     std::string menuName;
@@ -50,6 +51,19 @@ void EnsureStarted();
 
 struct DialogInfo;
 
+// A window's own horizontal or vertical scroll bar (SB_HORZ, SB_VERT): only its values, since
+// the platform draws no standard scroll bars; its visibility is the window's WS_HSCROLL or
+// WS_VSCROLL style.
+struct StandardScrollBar {
+    bool initialised = false;
+    int min = 0;
+    int max = 0;
+    UINT page = 0;
+    int pos = 0;
+    UINT disabledArrows = 0; // ESB_DISABLE_LTUP and ESB_DISABLE_RTDN
+};
+using WindowScrollBar = StandardScrollBar;
+
 struct Window {
     HWND handle = nullptr;
     WindowClass* cls = nullptr;
@@ -70,6 +84,7 @@ struct Window {
     std::vector<BYTE> extra;
     std::map<std::string, HANDLE> props;
     DialogInfo* dialog = nullptr;
+    StandardScrollBar scrollBars[2]; // SB_HORZ, SB_VERT
 
     // Paint state: a bounding rectangle of what needs painting, in client coordinates.
     RECT update{};
@@ -165,6 +180,10 @@ std::vector<RECT> VisibleRects(const Window* w, bool wholeWindow);
 void VisibleRectsInto(const Window* w, bool wholeWindow, std::vector<RECT>* rects);
 void PaintDesktop(const std::vector<RECT>& screenRects);
 void DrawNonClient(Window* w);
+// The standard scroll bars in the non-client area: drawn into `inside` (window coordinates, the
+// area within the frames), and a click on one turned into WM_VSCROLL/WM_HSCROLL codes.
+void DrawWindowScrollBars(Window* w, HDC dc, const RECT& inside);
+void ClickWindowScrollBar(Window* w, int hit, POINT screen);
 
 // ---- Focus and activation ------------------------------------------------------------------
 
@@ -215,6 +234,14 @@ void PumpOne(MSG& msg);
 // WM_SYSCOMMAND's SC_KEYMENU and SC_MOUSEMENU: the menu bar's loop (menu_tracking.cpp).
 void TrackMenuBar(HWND hwnd, WPARAM command, LPARAM lParam);
 
+// ---- Standard scroll bars (SB_HORZ, SB_VERT, SB_BOTH) --------------------------------------
+
+// SetScrollInfo's answer: the new position, 0 for no such window or bar.
+int SetStandardScrollInfo(HWND hwnd, int bar, const SCROLLINFO& info, BOOL redraw);
+BOOL GetStandardScrollInfo(HWND hwnd, int bar, SCROLLINFO* info);
+BOOL ShowStandardScrollBar(HWND hwnd, int bar, BOOL show);
+BOOL EnableStandardScrollBar(HWND hwnd, int bar, UINT arrows);
+
 // ---- Dialogs -------------------------------------------------------------------------------
 
 struct DialogInfo {
@@ -222,7 +249,7 @@ struct DialogInfo {
     bool ownsFont = false;
     int baseX = 8;
     int baseY = 16;
-    WORD defId = 0;
+    WORD defId = IDOK; // a dialog starts with IDOK as its default
     bool ended = false;
     INT_PTR result = 0;
     bool modal = false;
@@ -231,6 +258,14 @@ struct DialogInfo {
 };
 void FreeDialogInfo(Window* w);
 DialogInfo* DialogOf(HWND hwnd);
+// A window of the dialog class made with CreateWindowExA gets its dialog state on first need.
+DialogInfo* EnsureDialogInfo(Window* w);
+// DM_SETDEFID: keeps the identifier and gives its push button the default look.
+void SetDefaultId(HWND dlg, DialogInfo* info, WORD id);
+// DM_GETDEFID's answer.
+LRESULT DefaultIdAnswer(HWND dlg, const DialogInfo* info);
+// After a focus move: a focused push button looks like the default, else the default does.
+void ShowDefaultFor(HWND dlg, const DialogInfo* info, HWND focus);
 // Focus to a dialog control the way the dialog manager does it: an edit gets all its text
 // selected first.
 void SetDialogFocus(HWND control);

@@ -1,6 +1,6 @@
 // Start-up and reset of the window manager: no windows, classes, timers, queue, focus, key
 // state, help requests or message boxes; classic metrics and colours; the system classes.
-#include "desktop/layer_reset.h"
+#include "kernel/layer_reset.h"
 #include "kernel/kernel_internal.h"
 #include "user/controls/system_classes.h"
 #include "user/menu_layout.h"
@@ -46,7 +46,7 @@ void EnsureStarted() {
 } // namespace wm
 
 namespace platform_reset {
-void user() {
+void ResetUser() {
     using namespace wm;
     EnsureStarted();
     ResetSteps();
@@ -65,3 +65,10 @@ void user() {
     kernel::SetClockAdvanceHandler(AdvanceClockFiringTimers);
 }
 } // namespace platform_reset
+
+namespace {
+// Loading the layer enrols its reset with the kernel's registry.
+struct Enrol {
+    Enrol() { platform_reset::Register(platform_reset::Layer::user, platform_reset::ResetUser); }
+} const enrolled;
+} // namespace

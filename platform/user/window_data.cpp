@@ -297,3 +297,15 @@ BOOL WINAPI EnableWindow(HWND hwnd, BOOL enable) {
     }
     return wasDisabled;
 }
+
+// Every window belongs to the one thread that runs the platform's queue.
+DWORD WINAPI GetWindowThreadProcessId(HWND hwnd, LPDWORD processId) {
+    if (!Lookup(hwnd)) {
+        SetLastErrorValue(ERROR_INVALID_WINDOW_HANDLE);
+        return 0;
+    }
+    if (processId) {
+        *processId = GetCurrentProcessId();
+    }
+    return GetCurrentThreadId();
+}

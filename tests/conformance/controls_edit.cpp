@@ -12,14 +12,9 @@ using controls_conformance::Codes;
 using controls_conformance::CreateChild;
 using controls_conformance::Log;
 using controls_conformance::Pump;
+using controls_conformance::WindowText;
 
 namespace {
-
-std::string Text(HWND hwnd) {
-    char buffer[64] = {};
-    GetWindowTextA(hwnd, buffer, sizeof(buffer));
-    return buffer;
-}
 
 DWORD SelStart(HWND hwnd) {
     DWORD start = 0;
@@ -64,7 +59,7 @@ CONFORMANCE_TEST(ControlsEditNotificationOrder) {
     CHECK(Codes(edit).empty());
 
     Type(edit, "1");
-    CHECK_STR_EQ("  15", Text(edit).c_str());
+    CHECK_STR_EQ("  15", WindowText(edit).c_str());
     CHECK_EQ(3u, SelStart(edit));
     CHECK_EQ(3u, SelEnd(edit));
     CHECK(Codes(edit) == UpdateChange());
@@ -92,7 +87,7 @@ CONFORMANCE_TEST(ControlsEditPostedKeysTypeLikeChars) {
     PostMessageA(edit, WM_KEYDOWN, '1', 0x00020001);
     PostMessageA(edit, WM_KEYUP, '1', 0xC0020001);
     Pump();
-    CHECK_STR_EQ("  15", Text(edit).c_str());
+    CHECK_STR_EQ("  15", WindowText(edit).c_str());
     CHECK_EQ(3u, SelEnd(edit));
     CHECK(Codes(edit) == UpdateChange());
     DestroyWindow(edit);
@@ -102,7 +97,7 @@ CONFORMANCE_TEST(ControlsEditTypingOverSelection) {
     HWND edit = CreateChild("EDIT", "abcd", WS_BORDER, 101, 10, 10, 100, 20);
     SendMessageA(edit, EM_SETSEL, 1, 3);
     Type(edit, "X");
-    CHECK_STR_EQ("aXd", Text(edit).c_str());
+    CHECK_STR_EQ("aXd", WindowText(edit).c_str());
     CHECK_EQ(2u, SelStart(edit));
     CHECK_EQ(2u, SelEnd(edit));
 
@@ -110,12 +105,12 @@ CONFORMANCE_TEST(ControlsEditTypingOverSelection) {
     CHECK_EQ(0u, SelStart(edit));
     CHECK_EQ(3u, SelEnd(edit));
     Type(edit, "\b");
-    CHECK_STR_EQ("", Text(edit).c_str());
+    CHECK_STR_EQ("", WindowText(edit).c_str());
 
     SetWindowTextA(edit, "ab");
     SendMessageA(edit, EM_SETSEL, 1, 1);
     Type(edit, "\b");
-    CHECK_STR_EQ("b", Text(edit).c_str());
+    CHECK_STR_EQ("b", WindowText(edit).c_str());
     CHECK_EQ(0u, SelEnd(edit));
     DestroyWindow(edit);
 }
@@ -127,7 +122,7 @@ CONFORMANCE_TEST(ControlsEditTextLimit) {
     Type(edit, "ab");
     Log().clear();
     Type(edit, "c");
-    CHECK_STR_EQ("ab", Text(edit).c_str());
+    CHECK_STR_EQ("ab", WindowText(edit).c_str());
     // Windows sends EN_MAXTEXT alone; Wine follows it with EN_UPDATE and EN_CHANGE although the
     // text did not change. Both start with EN_MAXTEXT.
     const std::vector<UINT> codes = Codes(edit);
@@ -135,7 +130,7 @@ CONFORMANCE_TEST(ControlsEditTextLimit) {
           codes == (std::vector<UINT>{EN_MAXTEXT, EN_UPDATE, EN_CHANGE}));
 
     SetWindowTextA(edit, "12345");
-    CHECK_STR_EQ("12345", Text(edit).c_str());
+    CHECK_STR_EQ("12345", WindowText(edit).c_str());
 
     SendMessageA(edit, EM_LIMITTEXT, 0, 0);
     CHECK_EQ(2147483646, static_cast<long long>(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0)));
@@ -149,11 +144,11 @@ CONFORMANCE_TEST(ControlsEditReadOnly) {
     SendMessageA(edit, EM_SETSEL, 3, 3);
     Log().clear();
     Type(edit, "d\b");
-    CHECK_STR_EQ("abc", Text(edit).c_str());
+    CHECK_STR_EQ("abc", WindowText(edit).c_str());
     CHECK(Codes(edit).empty());
     SendMessageA(edit, EM_SETREADONLY, FALSE, 0);
     Type(edit, "d");
-    CHECK_STR_EQ("abcd", Text(edit).c_str());
+    CHECK_STR_EQ("abcd", WindowText(edit).c_str());
     DestroyWindow(edit);
 }
 
@@ -180,7 +175,7 @@ CONFORMANCE_TEST(ControlsEditSelectionRules) {
     // Replacing the selection by a program: EN_UPDATE then EN_CHANGE, caret after the text.
     Log().clear();
     SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("XY"));
-    CHECK_STR_EQ("abXY", Text(edit).c_str());
+    CHECK_STR_EQ("abXY", WindowText(edit).c_str());
     CHECK_EQ(4u, SelEnd(edit));
     CHECK(Codes(edit) == UpdateChange());
     CHECK_EQ(static_cast<long long>(DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS),

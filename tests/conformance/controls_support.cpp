@@ -69,6 +69,12 @@ void Pump() {
     }
 }
 
+std::string WindowText(HWND hwnd) {
+    char buffer[64] = {};
+    GetWindowTextA(hwnd, buffer, sizeof(buffer));
+    return buffer;
+}
+
 std::vector<UINT> Codes(HWND from) {
     std::vector<UINT> codes;
     for (const Notification& n : notifications) {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 namespace controls_conformance {
@@ -24,6 +25,9 @@ HWND CreateChild(const char* className, const char* text, DWORD style, int id, i
 
 // Dispatches everything queued, with TranslateMessage, as a main loop would.
 void Pump();
+
+// The window's text (up to 63 characters).
+std::string WindowText(HWND hwnd);
 
 // The WM_COMMAND codes from one control, in order.
 std::vector<UINT> Codes(HWND from);

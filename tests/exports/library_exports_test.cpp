@@ -129,6 +129,20 @@ TEST_F(LibraryExports, PropertySheetAndPageAreExported) {
         EXPECT_FALSE(ExportsFunction(symbols_, helper)) << helper << " is visible to hosts";
 }
 
+TEST_F(LibraryExports, FileAndPrintDialogsAreExported) {
+    for (const char* member :
+         {"CKFileDlg::CKFileDlg", "CKFileDlg::~CKFileDlg", "CKFileDlg::OnInitDialog",
+          "CKFileDlg::OnHelp", "CKFileDlg::SetHelpID", "CKFileDlg::SetHelpFile",
+          "CKFileDlg::SetWindowTextA", "CKFileDlg::GetMessageMap", "CKPrintDlg::CKPrintDlg",
+          "CKPrintDlg::~CKPrintDlg", "CKPrintDlg::OnInitDialog", "CKPrintDlg::OnHelp",
+          "CKPrintDlg::SetHelpID", "CKPrintDlg::SetHelpFile", "CKPrintDlg::GetMessageMap"}) {
+        EXPECT_TRUE(ExportsFunction(symbols_, member)) << member << " is not exported";
+    }
+    for (const char* name : {"OpenWholeContextHelp", "ApplyThinFont"}) {
+        EXPECT_FALSE(ExportsFunction(symbols_, name)) << name << " is visible to hosts";
+    }
+}
+
 TEST_F(LibraryExports, FrameServicesStayInside) {
     for (const char* name :
          {"GetModuleDirectory", "JoinPath", "GetMainIniString", "GetNewLookPlatformId",

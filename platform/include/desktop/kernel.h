@@ -74,4 +74,8 @@ void SetClockTime(const SYSTEMTIME& localTime); // wDayOfWeek is worked out, not
 // Moves the clock on; due timers fire on the way, as the window manager runs them.
 void AdvanceClock(DWORD milliseconds);
 
+// GlobalAlloc blocks not yet freed: a dialog that hands back DEVMODE/DEVNAMES blocks leaves
+// exactly those, and the caller's GlobalFree takes them.
+std::size_t GlobalBlockCount();
+
 } // namespace desktop

@@ -19,6 +19,16 @@ namespace {
 // EM_LIMITTEXT with 0, and the largest limit a single-line edit accepts.
 constexpr std::size_t kMaxLimit = 0x7FFFFFFE;
 
+// The edit tells the window it was created with, which for an edit without WS_CHILD is its
+// owner rather than a parent.
+void Notify(HWND hwnd, const EditState& state, UINT code) {
+    if (state.notify != nullptr && IsWindow(state.notify)) {
+        const UINT id = static_cast<UINT>(GetWindowLongPtrA(hwnd, GWLP_ID));
+        SendMessageA(state.notify, WM_COMMAND, MAKEWPARAM(id & 0xFFFF, code),
+                     reinterpret_cast<LPARAM>(hwnd));
+    }
+}
+
 void MirrorWindowText(HWND hwnd, const EditState& state) {
     DefWindowProcA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(state.buffer.text().c_str()));
 }
@@ -29,8 +39,8 @@ void TextChanged(HWND hwnd, EditState& state) {
     MirrorWindowText(hwnd, state);
     EditScrollToCaret(hwnd, state);
     InvalidateRect(hwnd, nullptr, TRUE);
-    NotifyParent(hwnd, EN_UPDATE);
-    NotifyParent(hwnd, EN_CHANGE);
+    Notify(hwnd, state, EN_UPDATE);
+    Notify(hwnd, state, EN_CHANGE);
 }
 
 void SelectionMoved(HWND hwnd, EditState& state) {
@@ -38,16 +48,18 @@ void SelectionMoved(HWND hwnd, EditState& state) {
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
-// Inserts over the selection under the limit; EN_MAXTEXT when the limit cut the text.
-void Replace(HWND hwnd, EditState& state, const std::string& text) {
+// Inserts over the selection under the limit; EN_MAXTEXT when the limit cut the text. A
+// program's replacement cut by the limit reports an update and a change even when nothing went
+// in, as Windows does; a typed character does not.
+void Replace(HWND hwnd, EditState& state, const std::string& text, bool byProgram) {
     const EditBuffer::ReplaceResult result = state.buffer.ReplaceSelection(text, state.limit);
     if (result.truncated) {
-        NotifyParent(hwnd, EN_MAXTEXT);
+        Notify(hwnd, state, EN_MAXTEXT);
         if (!StillAttached(hwnd, &state)) {
             return;
         }
     }
-    if (result.changed) {
+    if (result.changed || (result.truncated && byProgram)) {
         TextChanged(hwnd, state);
     }
 }
@@ -78,7 +90,7 @@ void OnChar(HWND hwnd, EditState& state, unsigned char ch) {
     } else if ((style & ES_LOWERCASE) != 0) {
         typed = static_cast<char>(std::tolower(ch));
     }
-    Replace(hwnd, state, std::string(1, typed));
+    Replace(hwnd, state, std::string(1, typed), false);
 }
 
 // ---- caret keys ----
@@ -188,10 +200,11 @@ void OnSetText(HWND hwnd, EditState& state, LPARAM lParam) {
     state.buffer.SetText(reinterpret_cast<const char*>(lParam));
     state.modified = false;
     state.scrollX = 0;
+    EditScrollToCaret(hwnd, state);
     MirrorWindowText(hwnd, state);
     InvalidateRect(hwnd, nullptr, TRUE);
-    NotifyParent(hwnd, EN_UPDATE);
-    NotifyParent(hwnd, EN_CHANGE);
+    Notify(hwnd, state, EN_UPDATE);
+    Notify(hwnd, state, EN_CHANGE);
 }
 
 void SetReadOnly(HWND hwnd, bool readOnly) {
@@ -206,6 +219,7 @@ LRESULT EditMessage(HWND hwnd, EditState& state, UINT message, WPARAM wParam, LP
     case WM_CREATE: {
         const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
         state.buffer.SetText(create != nullptr ? create->lpszName : nullptr);
+        state.notify = create != nullptr ? create->hwndParent : nullptr;
         MirrorWindowText(hwnd, state);
         return 0;
     }
@@ -218,7 +232,7 @@ LRESULT EditMessage(HWND hwnd, EditState& state, UINT message, WPARAM wParam, LP
     }
     case WM_CHAR:
         OnChar(hwnd, state, static_cast<unsigned char>(wParam));
-        return 0;
+        return 1;
     case WM_KEYDOWN:
         if (OnKeyDown(hwnd, state, wParam)) {
             return 0;
@@ -258,14 +272,14 @@ LRESULT EditMessage(HWND hwnd, EditState& state, UINT message, WPARAM wParam, LP
         EditScrollToCaret(hwnd, state);
         ShowCaret(hwnd);
         InvalidateRect(hwnd, nullptr, TRUE);
-        NotifyParent(hwnd, EN_SETFOCUS);
+        Notify(hwnd, state, EN_SETFOCUS);
         return 0;
     }
     case WM_KILLFOCUS:
         state.focused = false;
         DestroyCaret();
         InvalidateRect(hwnd, nullptr, TRUE);
-        NotifyParent(hwnd, EN_KILLFOCUS);
+        Notify(hwnd, state, EN_KILLFOCUS);
         return 0;
     case WM_SETFONT:
         state.font = reinterpret_cast<HFONT>(wParam);
@@ -304,7 +318,7 @@ LRESULT EditMessage(HWND hwnd, EditState& state, UINT message, WPARAM wParam, LP
     case EM_REPLACESEL: {
         // Read-only binds the user only: a program may still replace text, as on Win32.
         const char* text = reinterpret_cast<const char*>(lParam);
-        Replace(hwnd, state, text != nullptr ? text : "");
+        Replace(hwnd, state, text != nullptr ? text : "", true);
         if (wParam == 0) {
             state.buffer.ForgetUndo();
         }
@@ -357,6 +371,21 @@ LRESULT EditMessage(HWND hwnd, EditState& state, UINT message, WPARAM wParam, LP
         return 0;
     case EM_GETMARGINS:
         return MAKELRESULT(state.leftMargin, state.rightMargin);
+    case EM_GETRECT:
+        if (RECT* out = reinterpret_cast<RECT*>(lParam)) {
+            *out = EditFormatRect(hwnd, state);
+        }
+        return 0;
+    case EM_SETRECT:
+    case EM_SETRECTNP:
+        // Single-line edits keep the rectangle their client and margins give them.
+        if (lParam != 0 && (StyleOf(hwnd) & ES_MULTILINE) != 0) {
+            EditSetFormatRect(hwnd, state, *reinterpret_cast<const RECT*>(lParam));
+            if (message == EM_SETRECT) {
+                InvalidateRect(hwnd, nullptr, TRUE);
+            }
+        }
+        return 0;
     case EM_GETLINECOUNT:
         return 1;
     case EM_LINELENGTH:

@@ -21,7 +21,10 @@ struct EditState {
     char passwordChar = '*';
     int leftMargin = 1;
     int rightMargin = 1;
-    int scrollX = 0; // pixels of text scrolled out at the left
+    int scrollX = 0;            // pixels of text scrolled out at the left
+    HWND notify = nullptr;      // the parent it was created with, told of changes even when unowned
+    bool hasFormatRect = false; // EM_SETRECT gave one (multiline edits)
+    RECT formatRect{};
 };
 
 // The text as the user sees it: the real text, or password characters. No copy is made: the
@@ -35,8 +38,15 @@ struct EditLine {
 };
 EditLine EditLayout(HWND hwnd, const EditState& state, HDC measured);
 
-// Scrolls horizontally, as little as possible, so the caret is inside the visible part.
+// Scrolls horizontally, as little as possible, so the caret is inside the visible part, and
+// moves the system caret there while the edit has the focus.
 void EditScrollToCaret(HWND hwnd, EditState& state);
+
+// EM_GETRECT: the formatting rectangle, the client area within the margins, one line high for
+// a single-line edit.
+RECT EditFormatRect(HWND hwnd, const EditState& state);
+// EM_SETRECT (multiline edits): the rectangle is kept, cut to whole lines and to the client.
+void EditSetFormatRect(HWND hwnd, EditState& state, const RECT& wanted);
 
 // Keeps the system caret, while the edit has the focus, at the insertion point (caretX pixels
 // into the text).

@@ -91,6 +91,38 @@ void EditPlaceCaret(HWND hwnd, const EditState& state, HDC measured, int caretX)
     }
 }
 
+RECT EditFormatRect(HWND hwnd, const EditState& state) {
+    if (state.hasFormatRect) {
+        return state.formatRect;
+    }
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    RECT r = client;
+    r.left += state.leftMargin;
+    r.right = std::max(r.left, r.right - state.rightMargin);
+    MeasureScope measure(hwnd, state.font);
+    const int line = std::max(1, LineHeight(measure.dc()));
+    if ((StyleOf(hwnd) & ES_MULTILINE) != 0) {
+        r.bottom = r.top + (client.bottom - client.top) / line * line;
+    } else {
+        r.bottom = std::min(client.bottom, r.top + line);
+    }
+    return r;
+}
+
+void EditSetFormatRect(HWND hwnd, EditState& state, const RECT& wanted) {
+    MeasureScope measure(hwnd, state.font);
+    const int line = std::max(1, LineHeight(measure.dc()));
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    RECT r = wanted;
+    r.right = std::max(r.right, r.left + 1);
+    r.bottom = r.top + std::max(0L, static_cast<long>(r.bottom - r.top)) / line * line;
+    r.bottom = std::min(r.bottom, client.bottom);
+    state.formatRect = r;
+    state.hasFormatRect = true;
+}
+
 std::size_t EditCharFromX(HWND hwnd, const EditState& state, int x) {
     MeasureScope measure(hwnd, state.font);
     const std::string& text = EditDisplayText(hwnd, state);

@@ -1,8 +1,10 @@
 #include "user/controls/system_classes.h"
 
 #include "user/controls/button_control.h"
+#include "user/controls/combobox_control.h"
 #include "user/controls/control_state.h"
 #include "user/controls/edit_control.h"
+#include "user/controls/listbox_control.h"
 #include "user/controls/scrollbar_control.h"
 #include "user/controls/static_control.h"
 
@@ -27,6 +29,8 @@ void RegisterSystemClasses() {
     Register("STATIC", StaticWndProc, CS_DBLCLKS, IDC_ARROW);
     Register("SCROLLBAR", ScrollBarWndProc, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, IDC_ARROW);
     Register("BUTTON", ButtonWndProc, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, IDC_ARROW);
+    Register("LISTBOX", ListBoxWndProc, CS_DBLCLKS, IDC_ARROW);
+    Register("COMBOBOX", ComboBoxWndProc, CS_DBLCLKS, IDC_ARROW);
 }
 
 } // namespace user_controls

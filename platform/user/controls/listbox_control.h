@@ -1,0 +1,10 @@
+// The LISTBOX class's window procedure.
+#pragma once
+
+#include <windows.h>
+
+namespace user_controls {
+
+LRESULT CALLBACK ListBoxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+} // namespace user_controls

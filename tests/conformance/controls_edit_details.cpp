@@ -1,0 +1,134 @@
+// Details of the edit control that hosts meet: who hears its notifications, EN_MAXTEXT at the
+// limit, typing into an edit without the focus, the caret of the focused edit, and the
+// formatting rectangle.
+#include "conformance.h"
+#include "controls_support.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+using controls_conformance::Codes;
+using controls_conformance::CreateChild;
+using controls_conformance::Log;
+using controls_conformance::Parent;
+using controls_conformance::WindowText;
+
+namespace {
+
+void Replace(HWND edit, const char* text) {
+    SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+}
+
+} // namespace
+
+CONFORMANCE_TEST(ControlsEditNotifiesTheParentItWasCreatedWith) {
+    // Style 0 makes an overlapped window whose parent is only its owner; the edit still
+    // notifies the window it was created with.
+    HWND edit = CreateWindowExA(0, "EDIT", "", 0, 10, 10, 100, 20, Parent(), nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    CHECK(edit != nullptr);
+    Log().clear();
+    Replace(edit, "abc");
+    CHECK_STR_EQ("abc", WindowText(edit).c_str());
+    CHECK(Codes(edit) == (std::vector<UINT>{EN_UPDATE, EN_CHANGE}));
+    DestroyWindow(edit);
+}
+
+CONFORMANCE_TEST(ControlsEditMaxTextWhenAReplacementMeetsTheLimit) {
+    HWND edit = CreateChild("EDIT", "ab", WS_BORDER, 101, 10, 10, 100, 20);
+    SendMessageA(edit, EM_LIMITTEXT, 4, 0);
+    SendMessageA(edit, EM_SETSEL, 2, 2);
+    const std::vector<UINT> maxUpdateChange = {EN_MAXTEXT, EN_UPDATE, EN_CHANGE};
+    Log().clear();
+    Replace(edit, "cdef"); // what fits goes in
+    CHECK_STR_EQ("abcd", WindowText(edit).c_str());
+    CHECK(Codes(edit) == maxUpdateChange);
+    // At the limit a program's replacement changes nothing, yet Windows reports the update and
+    // the change after EN_MAXTEXT all the same.
+    Log().clear();
+    Replace(edit, "g");
+    CHECK_STR_EQ("abcd", WindowText(edit).c_str());
+    CHECK(Codes(edit) == maxUpdateChange);
+    DestroyWindow(edit);
+}
+
+CONFORMANCE_TEST(ControlsEditTakesCharsWithoutTheFocus) {
+    HWND edit = CreateChild("EDIT", "", WS_BORDER, 101, 10, 10, 100, 20);
+    SetFocus(nullptr);
+    CHECK_EQ((LRESULT)1, SendMessageA(edit, WM_CHAR, 'x', 1));
+    CHECK_STR_EQ("x", WindowText(edit).c_str());
+    SetFocus(edit);
+    CHECK_EQ((LRESULT)1, SendMessageA(edit, WM_CHAR, 'y', 1));
+    CHECK_STR_EQ("xy", WindowText(edit).c_str());
+    DestroyWindow(edit);
+}
+
+namespace {
+
+RECT FormatRect(HWND edit) {
+    RECT r = {-1, -1, -1, -1};
+    SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));
+    return r;
+}
+
+// The height of a line in the edit's font, as the edit measures it.
+int LineHeight(HWND edit) {
+    HDC dc = GetDC(edit);
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(edit, WM_GETFONT, 0, 0));
+    HGDIOBJ old = SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
+    TEXTMETRICA tm = {};
+    GetTextMetricsA(dc, &tm);
+    SelectObject(dc, old);
+    ReleaseDC(edit, dc);
+    return tm.tmHeight;
+}
+
+} // namespace
+
+CONFORMANCE_TEST(ControlsEditCaretOfTheFocusedEdit) {
+    HWND first = CreateChild("EDIT", "abc", 0, 101, 10, 10, 100, 20);
+    HWND second = CreateChild("EDIT", "", 0, 102, 10, 40, 100, 20);
+    SetFocus(first);
+    CHECK(SetFocus(second) == first);
+    CHECK(GetFocus() == second);
+    // The focused edit owns the caret, at the start of its formatting rectangle here.
+    POINT p = {-1, -1};
+    CHECK(GetCaretPos(&p));
+    const RECT r = FormatRect(second);
+    CHECK_EQ(r.left, p.x);
+    CHECK_EQ(r.top, p.y);
+    CHECK(SetCaretPos(5, 6));
+    CHECK(GetCaretPos(&p));
+    CHECK_EQ(5, (int)p.x);
+    CHECK_EQ(6, (int)p.y);
+    CHECK(SetFocus(first) == second);
+    DestroyWindow(first);
+    DestroyWindow(second);
+}
+
+CONFORMANCE_TEST(ControlsEditFormattingRectangle) {
+    // A single-line edit: the client width within its margins, one line high.
+    HWND single = CreateChild("EDIT", "abc", 0, 101, 10, 10, 100, 20);
+    const int line = LineHeight(single);
+    const LRESULT margins = SendMessageA(single, EM_GETMARGINS, 0, 0);
+    RECT r = FormatRect(single);
+    CHECK_EQ((LONG)LOWORD(margins), r.left);
+    CHECK_EQ(0, (int)r.top);
+    CHECK_EQ((LONG)(100 - HIWORD(margins)), r.right);
+    CHECK_EQ((LONG)line, r.bottom);
+    DestroyWindow(single);
+
+    // A multiline edit takes the rectangle it is given, cut to whole lines.
+    HWND multi = CreateChild("EDIT", "abc", ES_MULTILINE, 102, 10, 40, 100, 60);
+    SendMessageA(multi, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    const RECT wanted = {5, 3, 60, 50};
+    SendMessageA(multi, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&wanted));
+    r = FormatRect(multi);
+    CHECK_EQ(5, (int)r.left);
+    CHECK_EQ(3, (int)r.top);
+    CHECK_EQ(60, (int)r.right);
+    CHECK_EQ(3 + (47 / line) * line, (int)r.bottom);
+    DestroyWindow(multi);
+}

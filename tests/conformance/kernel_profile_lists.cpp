@@ -1,0 +1,174 @@
+// Profile lists and line ends as the system gives them: a lone CR ends a line; section and key
+// lists (GetPrivateProfileStringA with a null section or key, GetPrivateProfileSectionNamesA,
+// GetPrivateProfileSectionA) with their cutting rules; GetPrivateProfileIntA with null names;
+// and GetTempFileNameA.
+#include "conformance.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+const char* const kIni = "[One]\rA=1\rB = 2 \r\n; comment\r\nloose line\r\n"
+                         "[Two]\r\nC=3\r\n[Three]\r\n";
+
+std::string File() {
+    std::string file = conformance::TempPath("lists.ini");
+    CHECK(conformance::WriteTextFile(file, kIni));
+    return file;
+}
+
+// The first count bytes of the buffer, zeros shown as '|'.
+std::string Bytes(const char* buffer, DWORD count) {
+    std::string shown(buffer, count);
+    for (char& c : shown)
+        if (c == '\0')
+            c = '|';
+    return shown;
+}
+
+enum class List { SectionsByString, SectionNames, Keys, Section };
+
+DWORD ReadList(List list, const std::string& file, char* buffer, DWORD size) {
+    switch (list) {
+    case List::SectionsByString:
+        return GetPrivateProfileStringA(nullptr, "A", "def", buffer, size, file.c_str());
+    case List::SectionNames:
+        return GetPrivateProfileSectionNamesA(buffer, size, file.c_str());
+    case List::Keys:
+        return GetPrivateProfileStringA("One", nullptr, "def", buffer, size, file.c_str());
+    case List::Section:
+        return GetPrivateProfileSectionA("One", buffer, size, file.c_str());
+    }
+    return 0;
+}
+
+} // namespace
+
+CONFORMANCE_TEST(KernelProfileLoneCarriageReturnEndsALine) {
+    std::string file = File();
+    char buffer[16];
+    CHECK_EQ(1u, (unsigned)GetPrivateProfileStringA("One", "A", "", buffer, sizeof buffer,
+                                                    file.c_str()));
+    CHECK_STR_EQ("1", buffer);
+    CHECK_EQ(1u, (unsigned)GetPrivateProfileStringA("one", "b", "", buffer, sizeof buffer,
+                                                    file.c_str()));
+    CHECK_STR_EQ("2", buffer);
+}
+
+CONFORMANCE_TEST(KernelProfileListsAndTheirCutting) {
+    std::string file = File();
+    // A list that fits with room to spare comes whole; one that fills the buffer exactly counts
+    // as cut: size - 2 bytes of it are kept and size - 2 returned. Documented Windows ends a
+    // cut list with two zeros; Wine writes only the first, so the last byte is not checked.
+    struct Row {
+        List list;
+        DWORD size;
+        DWORD returned;
+        const char* kept; // the first `returned + 1` bytes, zeros as '|'
+        int line;
+    } rows[] = {
+        {List::SectionsByString, 64, 14, "One|Two|Three||", __LINE__},
+        {List::SectionsByString, 16, 14, "One|Two|Three||", __LINE__},
+        {List::SectionsByString, 15, 13, "One|Two|Three|", __LINE__},
+        {List::SectionsByString, 8, 6, "One|Tw|", __LINE__},
+        {List::SectionsByString, 3, 1, "O|", __LINE__},
+        {List::SectionNames, 16, 14, "One|Two|Three||", __LINE__},
+        {List::SectionNames, 15, 13, "One|Two|Three|", __LINE__},
+        {List::SectionNames, 5, 3, "One|", __LINE__},
+        {List::Keys, 64, 4, "A|B||", __LINE__},
+        {List::Keys, 6, 4, "A|B||", __LINE__},
+        {List::Keys, 5, 3, "A|B|", __LINE__},
+        {List::Keys, 4, 2, "A||", __LINE__},
+        {List::Section, 64, 19, "A=1|B=2|loose line||", __LINE__},
+        {List::Section, 21, 19, "A=1|B=2|loose line||", __LINE__},
+        {List::Section, 20, 18, "A=1|B=2|loose line|", __LINE__},
+        {List::Section, 10, 8, "A=1|B=2||", __LINE__},
+        {List::Section, 5, 3, "A=1|", __LINE__},
+    };
+    for (const Row& row : rows) {
+        char buffer[64];
+        std::memset(buffer, '#', sizeof buffer);
+        DWORD n = ReadList(row.list, file, buffer, row.size);
+        std::string kept = Bytes(buffer, n + 1);
+        if (n != row.returned || kept != row.kept)
+            conformance::Fail(__FILE__, row.line,
+                              "size " + conformance::Show(row.size) + ": returned " +
+                                  conformance::Show(n) + ", kept " + conformance::Show(kept));
+    }
+}
+
+CONFORMANCE_TEST(KernelProfileKeyListOfAnEmptyOrMissingSectionIsTheDefault) {
+    std::string file = File();
+    char buffer[16];
+    std::memset(buffer, '#', sizeof buffer);
+    CHECK_EQ(3u, (unsigned)GetPrivateProfileStringA("Three", nullptr, "def", buffer, sizeof buffer,
+                                                    file.c_str()));
+    CHECK_STR_EQ("def", buffer);
+    CHECK_EQ(3u, (unsigned)GetPrivateProfileStringA("Missing", nullptr, "def", buffer,
+                                                    sizeof buffer, file.c_str()));
+    CHECK_STR_EQ("def", buffer);
+    // A section without lines lists nothing, double-terminated.
+    std::memset(buffer, '#', sizeof buffer);
+    CHECK_EQ(0u, (unsigned)GetPrivateProfileSectionA("Three", buffer, sizeof buffer, file.c_str()));
+    CHECK_EQ('\0', buffer[0]);
+    CHECK_EQ('\0', buffer[1]);
+    // A missing file has no sections.
+    std::string missing = conformance::TempPath("missing.ini");
+    CHECK_EQ(0u, (unsigned)GetPrivateProfileSectionNamesA(buffer, sizeof buffer, missing.c_str()));
+    CHECK_EQ('\0', buffer[0]);
+}
+
+CONFORMANCE_TEST(KernelProfileIntWithNullNamesReadsTheList) {
+    std::string file = conformance::TempPath("numbers.ini");
+    CHECK(conformance::WriteTextFile(file, "[12]\r\nA=7\r\n"));
+    CHECK_EQ(12u, GetPrivateProfileIntA(nullptr, nullptr, 5, file.c_str()));  // section "12"
+    CHECK_EQ(0u, GetPrivateProfileIntA("12", nullptr, 5, file.c_str()));      // key "A"
+    CHECK_EQ(0u, GetPrivateProfileIntA(nullptr, nullptr, 5, File().c_str())); // "One"
+    std::string missing = conformance::TempPath("none.ini");
+    CHECK_EQ(5u, GetPrivateProfileIntA(nullptr, nullptr, 5, missing.c_str()));
+    // The user profile: the number its first section name starts with, 0 for a name, and the
+    // default only when it has no sections.
+    char names[256];
+    DWORD n = GetProfileStringA(nullptr, nullptr, "", names, sizeof names);
+    UINT expected = n == 0 ? 5u : (names[0] >= '0' && names[0] <= '9' ? (UINT)atoi(names) : 0u);
+    CHECK_EQ(expected, GetPrivateProfileIntA(nullptr, nullptr, 5, nullptr));
+}
+
+namespace {
+
+bool SameText(const std::string& a, const std::string& b) {
+    return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
+} // namespace
+
+CONFORMANCE_TEST(KernelTempFileNameMakesNamesAndFiles) {
+    std::string folder = conformance::TempPath("");
+    folder.pop_back(); // the run's folder, without the separator
+    char name[MAX_PATH];
+    // A given number only makes the name: three prefix characters, the low 16 bits in hex.
+    // Windows writes the hex digits in capitals, Wine in small letters.
+    CHECK_EQ(0x1234u, GetTempFileNameA(folder.c_str(), "abcdef", 0x1234, name));
+    CHECK(SameText(folder + "\\abc1234.tmp", name));
+    CHECK(GetFileAttributesA(name) == INVALID_FILE_ATTRIBUTES);
+    CHECK_EQ(0xBCDEu, GetTempFileNameA(folder.c_str(), "ab", 0xABCDE, name));
+    CHECK(SameText(folder + "\\abBCDE.tmp", name));
+
+    // Number 0: the system picks one and makes the file, a new one each time.
+    UINT first = GetTempFileNameA(folder.c_str(), "q", 0, name);
+    CHECK(first != 0);
+    std::string firstName = name;
+    CHECK(GetFileAttributesA(firstName.c_str()) != INVALID_FILE_ATTRIBUTES);
+    UINT second = GetTempFileNameA(folder.c_str(), "q", 0, name);
+    CHECK(second != 0 && second != first);
+    CHECK(GetFileAttributesA(name) != INVALID_FILE_ATTRIBUTES);
+    DeleteFileA(firstName.c_str());
+    DeleteFileA(name);
+
+    std::string missing = folder + "\\no\\such\\folder";
+    CHECK_EQ(0u, GetTempFileNameA(missing.c_str(), "q", 0, name));
+}
