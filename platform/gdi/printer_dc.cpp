@@ -18,9 +18,9 @@ namespace {
 constexpr int kDotsPerInch = 100;
 
 struct PrintJob {
-    std::string folder; // host folder of the port
-    int width = 850;
-    int height = 1100;
+    std::string folder;                // host folder of the port
+    int width = 17 * kDotsPerInch / 2; // a Letter page
+    int height = 11 * kDotsPerInch;
     bool inDocument = false;
     int job = 0;
     int page = 0;
