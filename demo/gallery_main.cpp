@@ -81,7 +81,9 @@ int main(int argc, char** argv) {
     }
     std::fflush(stdout);
     if (options.live) {
-        return RunPageLive(only != nullptr ? *only : *GalleryPages(), options.out);
+        const int status = RunPageLive(only != nullptr ? *only : *GalleryPages(), options.out);
+        desktop::reset(); // lets go of the framework's temporary window objects before exit
+        return status;
     }
 
     bool ok = true;
@@ -93,5 +95,6 @@ int main(int argc, char** argv) {
         }
     }
     ok = WriteIndexHtml(options.out, records) && ok;
+    desktop::reset(); // lets go of the framework's temporary window objects before exit
     return ok ? 0 : 1;
 }
