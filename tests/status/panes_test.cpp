@@ -57,14 +57,6 @@ TEST_F(Panes, WidthsAndIdentifiersFollowTheRecords) {
     EXPECT_GT(ItemRect(0).Width(), 1024 / 8);
 }
 
-TEST_F(Panes, PaneZeroIsAnEighthOfTheScreen) {
-    ASSERT_TRUE(desktop::SetScreenSize(800, 600));
-    MakeFrame();
-    EXPECT_EQ(Info(frame->m_bar, 0).width, 100);
-    EXPECT_EQ(Info(frame->m_bar, 0).style, static_cast<UINT>(SBPS_STRETCH))
-        << "stretch and nothing else: the pane keeps its border";
-}
-
 TEST_F(Panes, ClicksPostThePanesMessageAndTheBarsOwnHandlingFollows) {
     MakeFrame();
     CTestBar& bar = frame->m_bar;
