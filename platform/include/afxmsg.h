@@ -162,8 +162,7 @@ protected:                                                                      
 #define ON_WM_SIZE()                                                                               \
     AFX_WM_ENTRY(WM_SIZE, pThis_->OnSize(static_cast<UINT>(call_.wParam), LOWORD(call_.lParam),    \
                                          HIWORD(call_.lParam)))
-#define ON_WM_MOVE()                                                                               \
-    AFX_WM_ENTRY(WM_MOVE, pThis_->OnMove(AFX_LPARAM_X, AFX_LPARAM_Y))
+#define ON_WM_MOVE() AFX_WM_ENTRY(WM_MOVE, pThis_->OnMove(AFX_LPARAM_X, AFX_LPARAM_Y))
 #define AFX_MOUSE_ENTRY(msg, fn)                                                                   \
     AFX_WM_ENTRY(msg, pThis_->fn(static_cast<UINT>(call_.wParam), AFX_LPARAM_POINT))
 #define ON_WM_LBUTTONDOWN() AFX_MOUSE_ENTRY(WM_LBUTTONDOWN, OnLButtonDown)
