@@ -1,11 +1,10 @@
 // What CDlg does when it is initialised: placement by each rule before the host's own
 // initialisation sees the window, the thin font on old systems only, and the Help button shown.
-#include "dlg_fixture.h"
+#include "dialogs_fixture.h"
 
 namespace {
 
-using dlgtest::HostDlg;
-using dlgtest::IDD_ASK;
+using namespace dlgtest;
 
 // A host dialog that notes where it stands when the framework's initialisation exchanges its
 // data (CDialog::OnInitDialog calls DoDataExchange).
@@ -23,7 +22,7 @@ protected:
 
 // Where the framework's initialisation finds the dialog, which nothing moves afterwards: by its
 // rule on the parent, and centred in the work area by every rule without a parent.
-TEST_F(DlgTest, PlacedByItsRuleBeforeTheFrameworkInitialises) {
+TEST_F(DialogsTest, PlacedByItsRuleBeforeTheFrameworkInitialises) {
     CRect parent, work;
     MainWindow()->GetWindowRect(&parent);
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
@@ -50,13 +49,9 @@ TEST_F(DlgTest, PlacedByItsRuleBeforeTheFrameworkInitialises) {
     }
 }
 
-HFONT FontOf(HWND hWnd) {
-    return reinterpret_cast<HFONT>(::SendMessageA(hWnd, WM_GETFONT, 0, 0));
-}
-
 // Old systems get a normal-weight copy of the template's font, kept until the object goes; newer
 // ones keep the template's font. A template by name opens as one by number does.
-TEST_F(DlgTest, OldSystemGetsTheThinFontUntilTheObjectGoes) {
+TEST_F(DialogsTest, OldSystemGetsTheThinFontUntilTheObjectGoes) {
     for (DWORD major : {3u, 4u}) {
         desktop::SetSystemVersion(major, 51, VER_PLATFORM_WIN32_NT);
         {
@@ -64,11 +59,8 @@ TEST_F(DlgTest, OldSystemGetsTheThinFontUntilTheObjectGoes) {
             ASSERT_TRUE(dlg.Create("ASK", MainWindow()));
             const HFONT font = FontOf(dlg.m_hWnd);
             EXPECT_EQ(major == 3 ? font : nullptr, dlg.ThinFont());
-            EXPECT_EQ(font, FontOf(::GetDlgItem(dlg.m_hWnd, dlgtest::IDC_NAME)));
-            LOGFONTA lf = {};
-            ASSERT_EQ(static_cast<int>(sizeof(lf)), ::GetObjectA(font, sizeof(lf), &lf));
-            EXPECT_EQ(FW_NORMAL, lf.lfWeight);
-            EXPECT_STREQ("MS Sans Serif", lf.lfFaceName);
+            EXPECT_EQ(font, FontOf(::GetDlgItem(dlg.m_hWnd, IDC_NAME)));
+            EXPECT_EQ(FW_NORMAL, Weight(font));
             dlg.DestroyWindow();
             EXPECT_EQ(gdiAtStart_.fonts + (major == 3 ? 1 : 0), desktop::GdiObjectCounts().fonts)
                 << "the dialog keeps its font while the object lives";
@@ -78,22 +70,17 @@ TEST_F(DlgTest, OldSystemGetsTheThinFontUntilTheObjectGoes) {
 }
 
 // Shown whether or not there is a help identifier; a template without one opens as it is.
-TEST_F(DlgTest, HelpButtonHiddenByTheTemplateIsShown) {
+TEST_F(DialogsTest, HelpButtonHiddenByTheTemplateIsShown) {
     for (UINT help : {0u, 0x42u}) {
-        for (UINT id : {dlgtest::IDD_HIDDEN_HELP, dlgtest::IDD_NO_HELP}) {
+        for (UINT id : {IDD_HIDDEN_HELP, IDD_NO_HELP}) {
             HostDlg dlg(id, MainWindow(), help);
             OpenModeless(dlg, id);
             const HWND button = ::GetDlgItem(dlg.m_hWnd, ID_HELP);
-            EXPECT_EQ(id == dlgtest::IDD_NO_HELP, button == nullptr);
+            EXPECT_EQ(id == IDD_NO_HELP, button == nullptr);
             EXPECT_TRUE(button == nullptr || ::IsWindowVisible(button)) << help;
             dlg.DestroyWindow();
         }
     }
-}
-
-TEST_F(DlgTest, ReportsTheFrameworksRunTimeClass) {
-    HostDlg dlg(0x13, wpCascade);
-    EXPECT_STREQ("CDialog", dlg.GetRuntimeClass()->m_lpszClassName);
 }
 
 } // namespace
