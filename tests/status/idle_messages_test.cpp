@@ -24,26 +24,25 @@ TEST_F(IdleMessages, TheDefaultIdlePromptIsStringE001OrReady) {
     }
 }
 
+// The host's idle message replaces the idle prompt, shown at once; a null or empty one leaves
+// pane 0 empty when idle. Other prompts show as they come, even the idle prompt's text in
+// another case.
 TEST_F(IdleMessages, TheHostsIdleMessageReplacesTheIdlePrompt) {
     MakeFrame();
-    frame->m_bar.SetIdleMessage("Connected to PRINTER1");
-    EXPECT_EQ(Pane0(), "Connected to PRINTER1") << "shown at once";
-    frame->SetMessageText("Opens a document");
-    EXPECT_EQ(Pane0(), "Opens a document");
-    frame->SetMessageText(AFX_IDS_IDLEMESSAGE);
-    EXPECT_EQ(Pane0(), "Connected to PRINTER1");
-}
-
-TEST_F(IdleMessages, ANullOrEmptyIdleMessageLeavesPaneZeroEmptyWhenIdle) {
-    MakeFrame();
-    for (LPCSTR text : {(LPCSTR)NULL, ""}) {
+    for (LPCSTR idle : {"Connected to PRINTER1", "", (LPCSTR)NULL}) {
         frame->m_bar.SetIdleMessage("something");
-        frame->m_bar.SetIdleMessage(text);
-        EXPECT_EQ(Pane0(), "");
-        frame->SetMessageText("A prompt");
+        frame->m_bar.SetIdleMessage(idle);
+        const std::string shown = idle ? idle : "";
+        EXPECT_EQ(Pane0(), shown);
+        for (const char* text : {"Opens a document", "READY", "ready", "Ready "}) {
+            frame->SetMessageText(text);
+            EXPECT_EQ(Pane0(), text);
+        }
         frame->SetMessageText(AFX_IDS_IDLEMESSAGE);
-        EXPECT_EQ(Pane0(), "");
+        EXPECT_EQ(Pane0(), shown);
     }
+    frame->m_bar.SetWindowText(NULL);
+    EXPECT_EQ(Pane0(), "") << "a null text empties pane 0";
 }
 
 TEST_F(IdleMessages, ATimedMessageReplacesIdlePromptsUntilTheFirstIdleUpdateAfterItsEnd) {
@@ -69,38 +68,18 @@ TEST_F(IdleMessages, ATimedMessageReplacesIdlePromptsUntilTheFirstIdleUpdateAfte
     EXPECT_EQ(Pane0(), "Idle");
 }
 
+// A null text shows an empty pane for the duration; the end holds across the tick count's wrap.
 TEST_F(IdleMessages, ATimedMessageEndsAcrossTheTickCountsWrap) {
     MakeFrame();
     desktop::SetTickCount(0xFFFFFF00u);
-    frame->m_bar.SetTimedIdleMessage("Saved", 0x200);
+    frame->m_bar.SetTimedIdleMessage(NULL, 0x200);
+    frame->SetMessageText(AFX_IDS_IDLEMESSAGE);
     desktop::AdvanceClock(0x100); // the tick count wrapped, the end has not come
     desktop::PumpUntilIdle();
-    EXPECT_EQ(Pane0(), "Saved");
+    EXPECT_EQ(Pane0(), "");
     desktop::AdvanceClock(0x101);
     desktop::PumpUntilIdle();
     EXPECT_EQ(Pane0(), "Ready");
-}
-
-TEST_F(IdleMessages, ANullTimedMessageShowsAnEmptyPaneForItsDuration) {
-    MakeFrame();
-    frame->m_bar.SetTimedIdleMessage(NULL, 500);
-    EXPECT_EQ(Pane0(), "");
-    frame->SetMessageText(AFX_IDS_IDLEMESSAGE);
-    EXPECT_EQ(Pane0(), "");
-    desktop::AdvanceClock(501);
-    desktop::PumpUntilIdle();
-    EXPECT_EQ(Pane0(), "Ready");
-}
-
-TEST_F(IdleMessages, TextsThatDifferFromTheIdlePromptOnlyInCaseAreShownUnchanged) {
-    MakeFrame();
-    frame->m_bar.SetIdleMessage("Idle");
-    for (const char* text : {"READY", "ready", "Ready "}) {
-        frame->SetMessageText(text);
-        EXPECT_EQ(Pane0(), text);
-    }
-    frame->m_bar.SetWindowText(NULL);
-    EXPECT_EQ(Pane0(), "") << "a null text empties pane 0";
 }
 
 TEST_F(IdleMessages, MenuPromptsReachPaneZeroWhileAMenuIsOpen) {

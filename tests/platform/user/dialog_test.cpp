@@ -154,23 +154,6 @@ TEST_F(DialogTest, NextTabItemWrapsAndSkipsDisabledAndHiddenControls) {
     EXPECT_EQ(GetNextDlgTabItem(nullptr, name, FALSE), nullptr);
 }
 
-TEST_F(DialogTest, TabOrderEntersControlParentChildren) {
-    resources::DialogTemplate t;
-    t.style = WS_POPUP | WS_VISIBLE;
-    t.cx = 100;
-    t.cy = 100;
-    t.items = {Item("EDIT", "", 1, WS_TABSTOP, 0, 0), Item("EDIT", "", 2, WS_TABSTOP, 0, 20)};
-    HWND dlg = CreateDialogIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, nullptr, 0);
-    HWND pane = CreateWindowExA(WS_EX_CONTROLPARENT, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 40,
-                                100, 50, dlg, (HMENU)3, nullptr, nullptr);
-    SetWindowPos(pane, GetDlgItem(dlg, 1), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    HWND inner = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 50, 12,
-                                 pane, (HMENU)4, nullptr, nullptr);
-    EXPECT_EQ(GetNextDlgTabItem(dlg, GetDlgItem(dlg, 1), FALSE), inner);
-    EXPECT_EQ(GetNextDlgTabItem(dlg, inner, FALSE), GetDlgItem(dlg, 2));
-    EXPECT_EQ(GetNextDlgTabItem(dlg, GetDlgItem(dlg, 2), TRUE), inner);
-}
-
 TEST_F(DialogTest, TabAndShiftTabMoveFocusAndSelectTheWholeEdit) {
     Log log;
     resources::DialogTemplate t = Form(WS_VISIBLE);

@@ -2,18 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <vector>
 
 namespace {
 
 using namespace ruzav::status;
-
-TEST(PercentBarLayout, StoredValuesAreClamped) {
-    const int rows[][2] = {{INT_MIN, 0}, {-1, 0}, {0, 0}, {37, 37}, {100, 100}, {101, 100}};
-    for (const auto& r : rows)
-        EXPECT_EQ(ClampPercent(r[0]), r[1]) << r[0];
-}
 
 // A 100 x 20 client area: interior (2,2)-(99,18), 97 pixels wide, the text at (50, 2); at
 // (10,40)-(110,100) the text's top is 56 / 6, counted from the client's top, not the interior's.

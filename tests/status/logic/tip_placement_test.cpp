@@ -45,9 +45,4 @@ TEST(TipPlacement, ExtremeExtentsDoNotOverflow) {
     EXPECT_EQ(t.y, INT_MIN);
 }
 
-TEST(TipPlacement, OnlyShapeOneIsRounded) {
-    for (unsigned shape : {0u, 1u, 2u, 0xFFFFFFFFu})
-        EXPECT_EQ(TipShape(shape), shape == 1 ? 1u : 0u) << shape;
-}
-
 } // namespace
