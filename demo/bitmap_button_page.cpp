@@ -5,6 +5,7 @@
 #include "bitmap_button_page.h"
 
 #include "gallery_support.h"
+#include "gallery_templates.h"
 
 #include <desktop.h>
 #include <ruzav32/buttons.h>

@@ -7,6 +7,7 @@
 #include "dialog_base_page.h"
 
 #include "gallery_support.h"
+#include "gallery_templates.h"
 
 #include <afxpriv.h>
 #include <desktop.h>

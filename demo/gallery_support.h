@@ -1,4 +1,4 @@
-// What the gallery's pages share: template items, idle time, output paths, and bitmaps for the
+// What the gallery's pages share: the page dialog, idle time, output paths, and bitmaps for the
 // host's resources.
 #pragma once
 
@@ -9,13 +9,6 @@
 #include <vector>
 
 namespace gallery {
-
-// The frame every page's template shares: a captioned pop-up in "MS Sans Serif" 8 at (20, 20),
-// cx x cy dialog units, without items.
-resources::DialogTemplate PageTemplate(const char* caption, short cx, short cy);
-
-resources::DialogItem Item(const char* cls, const char* text, int id, DWORD style, short x, short y,
-                           short cx, short cy);
 
 // A page's dialog: modeless, so the session can drive it, and closed by destroying its window
 // rather than by ending a modal loop.

@@ -4,6 +4,7 @@
 #include "percent_bar_page.h"
 
 #include "gallery_support.h"
+#include "gallery_templates.h"
 
 #include <desktop.h>
 #include <ruzav32/status.h>

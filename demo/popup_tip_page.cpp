@@ -5,6 +5,7 @@
 #include "popup_tip_page.h"
 
 #include "gallery_support.h"
+#include "gallery_templates.h"
 
 #include <desktop.h>
 #include <ruzav32/status.h>

@@ -6,6 +6,7 @@
 #include "property_sheet_page.h"
 
 #include "gallery_support.h"
+#include "gallery_templates.h"
 
 #include <afxpriv.h>
 #include <desktop.h>
