@@ -117,18 +117,6 @@ TEST_F(DialogTest, TemplateBuildsControlsWithTheFontBeforeInitAndFocusesTheFirst
     EXPECT_EQ(at.y, MulDiv(20, units.bottom, 8));
 }
 
-TEST_F(DialogTest, TheDialogFontIsReleasedWithTheDialog) {
-    desktop::GdiCounts before = desktop::GdiObjectCounts();
-    Log log;
-    resources::DialogTemplate t = Form(WS_VISIBLE);
-    HWND dlg = CreateDialogIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, FormProc,
-                                          (LPARAM)&log);
-    desktop::PumpUntilIdle();
-    EXPECT_EQ(desktop::GdiObjectCounts().fonts, before.fonts + 1);
-    DestroyWindow(dlg);
-    EXPECT_EQ(desktop::GdiObjectCounts(), before) << desktop::Describe(desktop::GdiObjectCounts());
-}
-
 TEST_F(DialogTest, TabAndShiftTabMoveFocusAndSelectTheWholeEdit) {
     Log log;
     resources::DialogTemplate t = Form(WS_VISIBLE);
