@@ -69,9 +69,7 @@ void DialogsTest::SetUp() {
     desktop::SetModuleFileName(GetLibraryInstance(), "C:\\APPS\\BIN\\RUZAV32.DLL");
     for (const char* folder : {"C:\\APPS", "C:\\APPS\\BIN", "C:\\DOCS"})
         ASSERT_TRUE(::CreateDirectoryA(folder, NULL)) << folder;
-    for (const char* file :
-         {"C:\\APPS\\BIN\\APP.HLP", "C:\\DOCS\\a.txt", "C:\\DOCS\\b.txt", "C:\\DOCS\\notes.doc"})
-        std::ofstream(desktop::HostPath(file)) << "x";
+    std::ofstream(desktop::HostPath("C:\\APPS\\BIN\\APP.HLP")) << "x";
     desktop::SetProfileText("[devices]\nLaser=LASERDRV,C:\\DOCS\n"
                             "[windows]\ndevice=Laser,LASERDRV,C:\\DOCS\n");
     const HINSTANCE host = ::GetModuleHandleA(NULL);

@@ -1,7 +1,6 @@
 // A desktop for the library's dialogs as a host uses them: the library installed at C:\APPS\BIN
-// with APP.HLP beside it, a folder C:\DOCS with a.txt, b.txt and notes.doc, the host's dialog
-// and page templates and strings, a host main window, and steps that act on the dialog that is
-// up as a user would.
+// with APP.HLP beside it, a printer, the host's dialog and page templates and strings, a host
+// main window, and steps that act on the modal dialog that is up as a user would.
 #pragma once
 
 #include <desktop.h>
@@ -15,7 +14,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace dlgtest {
 
@@ -35,8 +33,6 @@ constexpr UINT_PTR kTimeOutTimer = 234;
 class HostDlg : public CDlg {
 public:
     using CDlg::CDlg;
-    int TimeOut() const { return m_nTimeOut; }
-    DWORD TimeOutTick() const { return m_dwTimeOutTick; }
     HFONT ThinFont() const { return m_hThinFont; }
     const char* HelpFile() const { return m_szHelpFile; }
 };

@@ -1,5 +1,5 @@
 // What a dialog leaves behind: windows, framework objects, timers and drawing objects, after it
-// closes by itself, is destroyed while its time-out runs, or is used before it has a window.
+// closes by itself, or is destroyed while its time-out runs.
 #include "dialogs_fixture.h"
 
 #include <memory>
@@ -9,20 +9,9 @@ namespace {
 
 using namespace dlgtest;
 
-class DlgLifetimeTest : public DialogsTest {
-protected:
-    void ExpectNothingLeft(const char* when) {
-        desktop::AfxIdle();
-        EXPECT_EQ(main_ ? 1u : 0u, desktop::AfxPermanentWindowCount()) << when;
-        EXPECT_EQ(gdiAtStart_, desktop::GdiObjectCounts())
-            << when << ": " << desktop::Describe(desktop::GdiObjectCounts());
-        EXPECT_EQ(0, desktop::AfxAssertFailures()) << when;
-    }
-};
-
 // A modal dialog that times out, and a modeless one whose window is destroyed, or whose object
 // is deleted, while its time-out runs and its thin font is in use; on new systems too.
-TEST_F(DlgLifetimeTest, NothingIsLeftAfterTheTimeOutOrWhileItRuns) {
+TEST_F(DialogsTest, NothingIsLeftAfterTheTimeOutOrWhileItRuns) {
     MainWindow();
     gdiAtStart_ = desktop::GdiObjectCounts();
     for (DWORD major : {3u, 4u}) {
@@ -54,27 +43,13 @@ TEST_F(DlgLifetimeTest, NothingIsLeftAfterTheTimeOutOrWhileItRuns) {
             desktop::AdvanceClock(60000);
             EXPECT_TRUE(recorder.Messages().empty()) << recorder.Dump();
             dlg.reset();
-            ExpectNothingLeft(how);
+            desktop::AfxIdle();
+            EXPECT_EQ(1u, desktop::AfxPermanentWindowCount()) << "the main window only";
+            EXPECT_EQ(gdiAtStart_, desktop::GdiObjectCounts())
+                << Describe(desktop::GdiObjectCounts());
+            EXPECT_EQ(0, desktop::AfxAssertFailures());
         }
     }
-}
-
-TEST_F(DlgLifetimeTest, TimeOutSetBeforeTheWindowStartsWhenItOpens) {
-    HostDlg dlg(0, wpCenterScreen);
-    dlg.ResetTimeOut(5);
-    dlg.CancelTimeOut();
-    dlg.ResetTimeOut(0);
-    EXPECT_EQ(0, dlg.TimeOut()) << "cancelled: nothing to restart";
-    dlg.ResetTimeOut(5);
-    const DWORD opened = ::GetTickCount();
-    OpenModeless(dlg);
-    EXPECT_EQ(opened + 5000, dlg.TimeOutTick());
-    desktop::MessageRecorder recorder;
-    recorder.Watch(dlg.m_hWnd);
-    recorder.Only({WM_TIMER});
-    desktop::AdvanceClock(5000);
-    EXPECT_EQ(1u, recorder.Messages().size()) << recorder.Dump();
-    EXPECT_EQ(0, dlg.TimeOut());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // the command it posts itself at expiry, through restarts and cancels in each state.
 #include "dialogs_fixture.h"
 
+#include <cstdint>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -44,7 +45,8 @@ protected:
 
 // Each script runs on a dialog opened with a time-out of the row's seconds that presses Cancel:
 // "ms:what" advances the clock and checks as ExpectAfter does; "R5" is ResetTimeOut(5), "C"
-// CancelTimeOut, "E" a timer message sent early, "F" a foreign timer 99.
+// CancelTimeOut, "E" a timer message sent early, "F" a foreign timer 99; steps marked "@" run
+// before the window exists.
 TEST_F(DlgTimeOutTest, ScriptsOnTheManualClock) {
     const struct {
         const char* what;
@@ -66,16 +68,24 @@ TEST_F(DlgTimeOutTest, ScriptsOnTheManualClock) {
         // A timer 234 with no time-out running is a host's own: it must not close the dialog.
         {"234 with none running is not ours", 10, "C E 60000:-"},
         {"deadline past the tick count's wrap", 10, "9999:- 1:T2", 0xFFFFF000u},
+        // Cut to about 24.8 days, which must still lie ahead rather than overflow.
+        {"the longest time-out is polled", INT32_MAX, "15000:T 15000:T"},
+        {"set before the window: starts when it opens", 0, "@R5 4999:- 1:T2"},
+        {"cancelled before the window: nothing to restart", 0, "@R5 @C @R0 60000:-"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         if (row.startTick != 0)
             desktop::SetTickCount(row.startTick);
         HostDlg dlg(IDD_ASK, MainWindow(), row.seconds, IDCANCEL, 0);
-        OpenModeless(dlg);
-        Watch(dlg);
         std::istringstream script(row.script);
         for (std::string step; script >> step;) {
+            if (step[0] == '@')
+                step.erase(0, 1);
+            else if (dlg.m_hWnd == NULL) {
+                OpenModeless(dlg);
+                Watch(dlg);
+            }
             if (step[0] == 'R')
                 dlg.ResetTimeOut(std::stoi(step.substr(1)));
             else if (step == "C")

@@ -16,10 +16,6 @@ std::map<int, RECT> Buttons(CWnd& sheet) {
     return rects;
 }
 
-bool Same(const RECT& a, const RECT& b) {
-    return ::EqualRect(&a, &b) != FALSE;
-}
-
 // OK hidden: nothing moves. Otherwise each button left of the hidden one moves one place right;
 // those to its right stay.
 TEST_F(DialogsTest, HidingAButtonMovesEachOneToItsLeftIntoItsNeighboursPlace) {
@@ -33,7 +29,7 @@ TEST_F(DialogsTest, HidingAButtonMovesEachOneToItsLeftIntoItsNeighboursPlace) {
             if (i == hidden)
                 continue;
             const RECT expected = i < hidden ? before[kOrder[i + 1]] : before[kOrder[i]];
-            EXPECT_TRUE(Same(expected, ChildRect(sheet, kOrder[i])))
+            EXPECT_TRUE(CRect(expected) == CRect(ChildRect(sheet, kOrder[i])))
                 << "hid " << kOrder[hidden] << ", button " << kOrder[i];
             EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(sheet.m_hWnd, kOrder[i])));
         }
@@ -45,21 +41,28 @@ TEST_F(DialogsTest, HidingSkipsButtonsThatAreMissingOrHiddenAndIgnoresOthers) {
     HostSheet early("Options", MainWindow());
     early.HideButton(IDOK); // before the window: nothing
     early.ChangeButton(IDOK, 77, IDS_GO, FALSE);
-    HostSheet sheet("Options", MainWindow());
+    HostSheet sheet(IDS_TITLE, MainWindow());
     sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
     Open(sheet);
+    EXPECT_EQ("Options", TextOf(sheet.m_hWnd));
     std::map<int, RECT> before = Buttons(sheet);
+    // Without Apply the others close up: no overlap, and no empty place either.
+    const int gap = before[ID_HELP].left - before[IDCANCEL].right;
+    EXPECT_TRUE(gap > 0 && gap < 20) << gap;
+    EXPECT_EQ(gap, before[IDCANCEL].left - before[IDOK].right);
+    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(sheet.m_hWnd, ID_APPLY_NOW)));
     for (UINT other : {UINT{IDHELP}, UINT{IDC_NAME}, 0x3020u, 12345u})
         sheet.HideButton(other);
     sheet.ChangeButton(4242, 77, IDS_GO, FALSE);
     EXPECT_EQ(nullptr, ::GetDlgItem(sheet.m_hWnd, 77));
     EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(sheet.m_hWnd, 0x3020))); // the tab control
     for (int id : kOrder)
-        EXPECT_TRUE(Same(before[id], ChildRect(sheet, id))) << id;
+        EXPECT_TRUE(CRect(before[id]) == CRect(ChildRect(sheet, id))) << id;
     for (int twice = 0; twice < 2; ++twice) { // the second time nothing moves again
         sheet.HideButton(ID_HELP);
-        EXPECT_TRUE(Same(before[ID_HELP], ChildRect(sheet, IDCANCEL)));
-        EXPECT_TRUE(Same(before[IDCANCEL], ChildRect(sheet, IDOK))) << "Apply was skipped";
+        EXPECT_TRUE(CRect(before[ID_HELP]) == CRect(ChildRect(sheet, IDCANCEL)));
+        EXPECT_TRUE(CRect(before[IDCANCEL]) == CRect(ChildRect(sheet, IDOK)))
+            << "Apply was skipped";
     }
     sheet.DestroyWindow();
 }

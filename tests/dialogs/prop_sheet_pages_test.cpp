@@ -1,4 +1,4 @@
-// Pages in a sheet: made once visited, what is left when a modal sheet closes, and titles.
+// Pages in a sheet: made once visited, and what is left when a modal sheet closes.
 #include "dialogs_fixture.h"
 
 namespace {
@@ -55,23 +55,6 @@ TEST_F(DialogsTest, PagesExistOnceVisitedUntilRemovedOrDestroyed) {
     EXPECT_TRUE(advanced_.bIsPageCreated());
     sheet.DestroyWindow();
     EXPECT_FALSE(general_.bIsPageCreated());
-}
-
-TEST_F(DialogsTest, TitleSettersRepaintTheCaption) {
-    HostSheet sheet("Options", MainWindow());
-    sheet.SetWindowTextA("Early"); // no window yet: nothing
-    Open(sheet);
-    for (CWnd* wnd : {static_cast<CWnd*>(&sheet), static_cast<CWnd*>(&general_)}) {
-        desktop::MessageRecorder recorder;
-        recorder.Watch(wnd->m_hWnd);
-        recorder.Only({WM_NCPAINT});
-        wnd == &sheet ? sheet.SetWindowTextA("Printer settings")
-                      : general_.SetWindowTextA("Printer settings");
-        EXPECT_EQ("Printer settings", TextOf(wnd->m_hWnd));
-        desktop::PumpUntilIdle();
-        EXPECT_FALSE(recorder.Messages().empty());
-    }
-    sheet.DestroyWindow();
 }
 
 } // namespace

@@ -117,43 +117,6 @@ TEST_F(DialogTest, TemplateBuildsControlsWithTheFontBeforeInitAndFocusesTheFirst
     EXPECT_EQ(at.y, MulDiv(20, units.bottom, 8));
 }
 
-TEST_F(DialogTest, TheDialogFontIsReleasedWithTheDialog) {
-    desktop::GdiCounts before = desktop::GdiObjectCounts();
-    Log log;
-    resources::DialogTemplate t = Form(WS_VISIBLE);
-    HWND dlg = CreateDialogIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, FormProc,
-                                          (LPARAM)&log);
-    desktop::PumpUntilIdle();
-    EXPECT_EQ(desktop::GdiObjectCounts().fonts, before.fonts + 1);
-    DestroyWindow(dlg);
-    EXPECT_EQ(desktop::GdiObjectCounts(), before) << desktop::Describe(desktop::GdiObjectCounts());
-}
-
-TEST_F(DialogTest, NextTabItemWrapsAndSkipsDisabledAndHiddenControls) {
-    Log log;
-    resources::DialogTemplate t = Form();
-    HWND dlg = CreateDialogIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, FormProc,
-                                          (LPARAM)&log);
-    HWND name = GetDlgItem(dlg, IDC_NAME), city = GetDlgItem(dlg, IDC_CITY);
-    HWND zip = GetDlgItem(dlg, IDC_ZIP), ok = GetDlgItem(dlg, IDOK);
-    HWND cancel = GetDlgItem(dlg, IDCANCEL);
-    struct Row {
-        HWND from;
-        BOOL previous;
-        HWND to;
-    } rows[] = {
-        {name, FALSE, city},    {city, FALSE, zip},       {zip, FALSE, ok},
-        {cancel, FALSE, name},  {name, TRUE, cancel},     {zip, TRUE, city},
-        {nullptr, FALSE, name}, {nullptr, TRUE, nullptr}, // as Windows answers
-        {dlg, FALSE, name}, // the dialog itself counts as no start control
-    };
-    for (const Row& r : rows) {
-        EXPECT_EQ(GetNextDlgTabItem(dlg, r.from, r.previous), r.to)
-            << GetDlgCtrlID(r.from) << (r.previous ? " backwards" : " forwards");
-    }
-    EXPECT_EQ(GetNextDlgTabItem(nullptr, name, FALSE), nullptr);
-}
-
 TEST_F(DialogTest, TabAndShiftTabMoveFocusAndSelectTheWholeEdit) {
     Log log;
     resources::DialogTemplate t = Form(WS_VISIBLE);
