@@ -1,12 +1,10 @@
-// What the gallery's pages share: the page dialog, idle time, output paths, and bitmaps for the
-// host's resources.
+// What the gallery's pages share: the page dialog, idle time and output paths.
 #pragma once
 
 #include <afxwin.h>
 #include <desktop.h>
 
 #include <string>
-#include <vector>
 
 namespace gallery {
 
@@ -31,10 +29,5 @@ protected:
 void Idle();
 
 std::string Join(const std::string& dir, const char* name);
-
-// A w x h picture as the bytes of a 24-bit BMP file: a face of one colour inside a two-pixel
-// bevel (light top and left, dark bottom and right, swapped when sunken) with a centred bar of
-// the mark colour, as a toolbar-style button image would look.
-std::vector<BYTE> ButtonBmp(int w, int h, COLORREF face, COLORREF mark, bool sunken);
 
 } // namespace gallery

@@ -2,6 +2,8 @@
 // them, with the keyboard state set as the keys go down and up, then pumped as a host's loop
 // would. Each key event is pumped before the next, so a modifier is down exactly while the key
 // it modifies is taken from the queue (GetKeyState reads the state at that moment).
+#include "driver_win32.h"
+
 #include <desktop.h>
 
 namespace desktop {
@@ -15,8 +17,11 @@ void SetKeyDown(UINT vk, bool down) {
     BYTE keys[256];
     if (!GetKeyboardState(keys))
         return;
-    keys[vk & 0xFF] = down ? static_cast<BYTE>(keys[vk & 0xFF] | 0x80)
-                           : static_cast<BYTE>(keys[vk & 0xFF] & ~0x80);
+    BYTE& key = keys[vk & 0xFF];
+    // A lock key changes its toggle each time it goes down.
+    if (down && !(key & 0x80) && (vk == VK_CAPITAL || vk == VK_NUMLOCK || vk == VK_SCROLL))
+        key ^= 0x01;
+    key = down ? static_cast<BYTE>(key | 0x80) : static_cast<BYTE>(key & ~0x80);
     // The generic modifier stands for its left-hand key, as a keyboard's would.
     if (vk == VK_SHIFT)
         keys[VK_LSHIFT] = keys[VK_SHIFT];
@@ -48,7 +53,7 @@ void PostKey(bool down, UINT vk) {
         lParam |= 0x20000000;
     if (HWND target = KeyTarget())
         PostMessageA(target, msg, vk, lParam);
-    PumpUntilIdle();
+    PumpUnlessInStep();
 }
 
 WPARAM MouseKeys() {
@@ -83,7 +88,7 @@ void PostMouse(UINT msg, POINT screen, bool pump = true) {
     ScreenToClient(target, &client);
     PostMessageA(target, msg, MouseKeys(), MAKELPARAM(client.x, client.y));
     if (pump)
-        PumpUntilIdle();
+        PumpUnlessInStep();
 }
 
 void PostButton(bool down, Button button, POINT screen, bool doubleClick = false,
@@ -131,7 +136,7 @@ void TypeText(const char* text) {
             // No key of the layout types it: the character alone.
             if (HWND target = KeyTarget())
                 PostMessageA(target, WM_CHAR, static_cast<unsigned char>(*p), 1);
-            PumpUntilIdle();
+            PumpUnlessInStep();
         } else if (key & 0x100) {
             PressKey(key & 0xFF, {VK_SHIFT});
         } else {

@@ -133,6 +133,10 @@ bool SaveScreenPng(const char* path, const RECT& area) {
     return ok;
 }
 
+SIZE ScreenSize() {
+    return SIZE{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
 bool SaveScreenPng(const char* path) {
     const RECT all{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     return SaveScreenPng(path, all);

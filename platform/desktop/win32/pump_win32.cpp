@@ -91,6 +91,15 @@ void PumpUntilIdle() {
     PumpQueue();
 }
 
+bool InStep() {
+    return g_inStep;
+}
+
+void PumpUnlessInStep() {
+    if (!g_inStep)
+        PumpUntilIdle();
+}
+
 void QueueStep(std::function<void()> step) {
     g_steps.push_back(std::move(step));
     if (g_stepTimer == 0)
