@@ -184,3 +184,25 @@ CONFORMANCE_TEST(PortableSpinStepsEachKindByKeysAndArrows) {
         CHECK(GetFocus() == field);
     }
 }
+
+// A read-only control still steps, by keys and arrows, and still takes designator letters (that
+// path sets the text itself); only a digit accepted by the rules is stopped.
+CONFORMANCE_TEST(PortableSpinReadOnlyStillStepsAndTakesDesignators) {
+    IntlSettings intl;
+    intl.iTime = "0";
+    PinnedIntl pinned(intl);
+    SpinHost host({{1, eSpinTime}});
+    host.spin(1)->SetReadOnly(TRUE);
+    SetFocus(host.field(1, 2));
+    Key(host.dialog(), VK_UP);
+    ClickArrow(host.dialog(), host.item(1), true);
+    CHECK_STR_EQ("09|17|AM", host.fields(1).c_str());
+    SetFocus(host.field(1, 3));
+    Type(host.dialog(), "p");
+    CHECK_STR_EQ("09|17|PM", host.fields(1).c_str());
+    SetFocus(host.field(1, 2));
+    SendMessageA(host.field(1, 2), EM_SETSEL, 0, 0);
+    Type(host.dialog(), "\x02"
+                        "1");
+    CHECK_STR_EQ("09|17|PM", host.fields(1).c_str());
+}

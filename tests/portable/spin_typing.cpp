@@ -48,7 +48,8 @@ const TypingRow kRows[] = {
     {&k12, eSpinTime, 3, "PM", kEnd, kEnd, 'm', "AM"}, // case flipped, "AM" searched first
     {&k12, eSpinTime, 3, "AM", kEnd, kEnd, 'x', "AM"},
     {&k12, eSpinTime, 3, "AM", 0, 2, '5', "AM"},
-    {&k24, eSpinTime, 3, "", 0, 0, '7', "7"}, // an empty designator field takes a digit
+    {&k12, eSpinTime, 3, "", 0, 0, '7', "7"}, // an empty designator field takes a digit
+    {&k24, eSpinTime, 3, "", 0, 0, '7', ""},  // but the 24-hour one has no width for it
     {&kOwnWords, eSpinTime, 3, "vorm", kEnd, kEnd, 'N', "nachm"},
     {&k24, eSpinDate, 1, " 5", 1, 1, '2', "25"},
     {&k24, eSpinDate, 1, " 5", 1, 1, '3', " 5"},
@@ -60,6 +61,8 @@ const TypingRow kRows[] = {
     {&k24, eSpinDate, 3, "9", kEnd, kEnd, 'q', "9"},
     {&k24, eSpinInt, 1, "5", kEnd, kEnd, 'a', "5a"},
     {&k24, eSpinFloat, 1, "3", kEnd, kEnd, ',', "3,"},
+    {&k24, eSpinInt, 1, "", 0, 0, '\xE9', "\xE9"}, // beyond ASCII into a number field
+    {&k24, eSpinTime, 1, "", 0, 0, '\xE9', ""},    // but never into a time
 };
 
 IntlSettings Settings(const Regional& r) {
