@@ -26,7 +26,7 @@ function(ruzav_compile_rc out_var rc_file)
         message(FATAL_ERROR "No resource compiler for ${rc_file}: run scripts/install-deps "
                             "(it installs Wine's wrc)")
     endif()
-    file(GLOB rc_headers ${rc_dir}/*.h ${rc_dir}/*.bmp ${rc_dir}/*.ico)
+    file(GLOB rc_headers ${rc_dir}/*.h ${rc_dir}/*.bmp ${rc_dir}/*.ico ${rc_dir}/*/*.bmp)
     add_custom_command(OUTPUT ${res_file}
                        COMMAND ${compile}
                        DEPENDS ${rc_path} ${rc_headers}

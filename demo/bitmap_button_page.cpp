@@ -5,6 +5,7 @@
 #include "bitmap_button_page.h"
 
 #include "gallery_support.h"
+#include "resource.h"
 
 #include <desktop.h>
 #include <ruzav32/buttons.h>
@@ -14,11 +15,11 @@
 
 namespace {
 
-constexpr int kField = 50;
-constexpr int kPlay = 51;
-constexpr int kSave = 52;
-constexpr int kStop = 53;
-constexpr char kTemplateName[] = "BITMAPBUTTONS";
+constexpr int kField = IDC_BUTTON_FIELD;
+constexpr int kPlay = IDC_BUTTON_PLAY;
+constexpr int kSave = IDC_BUTTON_SAVE;
+constexpr int kStop = IDC_BUTTON_STOP;
+constexpr char kTemplateName[] = "BITMAPBUTTONS"; // in gallery.rc, with the buttons' bitmaps
 
 const char* Name(int id) {
     switch (id) {
@@ -31,41 +32,6 @@ const char* Name(int id) {
     default:
         return "?";
     }
-}
-
-void AddImages() {
-    const HINSTANCE host = AfxGetResourceHandle();
-    const COLORREF face = RGB(192, 192, 192);
-    const struct {
-        const char* name;
-        COLORREF face;
-        COLORREF mark;
-        bool sunken;
-    } images[] = {
-        {"PLAYU", face, RGB(0, 128, 0), false},
-        {"PLAYD", RGB(160, 160, 160), RGB(0, 96, 0), true},
-        {"PLAYF", RGB(255, 255, 192), RGB(0, 160, 0), false},
-        {"PLAYX", face, RGB(128, 128, 128), false},
-        {"SAVEU", face, RGB(0, 0, 160), false},
-        {"SAVEX", face, RGB(128, 128, 128), false},
-        {"STOPU", face, RGB(192, 0, 0), false},
-    };
-    for (const auto& image : images)
-        resources::AddBitmap(host, image.name,
-                             gallery::ButtonBmp(40, 24, image.face, image.mark, image.sunken));
-}
-
-resources::DialogTemplate PageTemplate() {
-    resources::DialogTemplate t = gallery::PageTemplate("RUZAV32 gallery: bitmap button", 170, 60);
-    t.items.push_back(gallery::Item("EDIT", "", kField, WS_BORDER | WS_TABSTOP, 8, 8, 154, 12));
-    short x = 8;
-    for (int id : {kPlay, kSave, kStop}) {
-        // Sized in the template only roughly: each button sizes itself to its normal image.
-        t.items.push_back(
-            gallery::Item("BUTTON", Name(id), id, BS_OWNERDRAW | WS_TABSTOP, x, 28, 30, 16));
-        x += 40;
-    }
-    return t;
 }
 
 class ButtonPageDialog : public gallery::PageDialog {
@@ -101,8 +67,6 @@ POINT Centre(HWND wnd) {
 } // namespace
 
 bool RunBitmapButtonPage(const std::string& outDir) {
-    AddImages();
-    resources::AddDialog(AfxGetResourceHandle(), kTemplateName, PageTemplate());
     std::printf("page 4: bitmap button\n");
     ButtonPageDialog page(kTemplateName);
     if (!page.Create(kTemplateName)) {

@@ -3,10 +3,11 @@
 // (hidden by the template, shown by the dialog base) opens an explicit help file; one button
 // raises an error box that the script answers; another retitles the dialog.
 //
-// Index: the template - the host dialog - the session - RunDialogBasePage.
+// Index: the host dialog - the session - RunDialogBasePage.
 #include "dialog_base_page.h"
 
 #include "gallery_support.h"
+#include "resource.h"
 
 #include <afxpriv.h>
 #include <desktop.h>
@@ -18,42 +19,13 @@
 
 namespace {
 
-constexpr UINT IDD_BACKUP = 600;
-constexpr int kCountdown = 50;
-constexpr int kShowError = 51;
-constexpr int kRetitle = 52;
-constexpr UINT kCountdownTimer = 1; // the host's own timer, beside the time-out's
-constexpr UINT IDS_NO_DRIVE = 500;
-constexpr UINT IDS_BACKUP = 501;
+// The template (IDD_BACKUP) and the strings are in gallery.rc.
+constexpr int kCountdown = IDC_COUNTDOWN;
+constexpr int kShowError = IDC_SHOW_ERROR;
+constexpr int kRetitle = IDC_RETITLE;
+constexpr UINT kCountdownTimer = 1;    // the host's own timer, beside the time-out's
 constexpr UINT kHelpContext = 0x10123; // only 0x0123 reaches the help engine
 constexpr char kHelpFile[] = "C:\\GALLERY\\BACKUP.HLP";
-
-resources::DialogTemplate PageTemplate() {
-    resources::DialogTemplate t;
-    t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
-    t.caption = "RUZAV32 gallery: dialog base";
-    t.fontFace = "MS Sans Serif";
-    t.pointSize = 8;
-    t.cx = 220;
-    t.cy = 88;
-    t.items.push_back(
-        gallery::Item("STATIC", "Start the nightly backup now?", -1, SS_LEFT, 8, 8, 200, 8));
-    t.items.push_back(gallery::Item("STATIC", "", kCountdown, SS_LEFT, 8, 22, 200, 8));
-    t.items.push_back(gallery::Item("BUTTON", "Show &error", kShowError, BS_PUSHBUTTON | WS_TABSTOP,
-                                    8, 40, 60, 14));
-    t.items.push_back(
-        gallery::Item("BUTTON", "&Retitle", kRetitle, BS_PUSHBUTTON | WS_TABSTOP, 74, 40, 60, 14));
-    t.items.push_back(
-        gallery::Item("BUTTON", "OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, 8, 66, 60, 14));
-    t.items.push_back(
-        gallery::Item("BUTTON", "Cancel", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 74, 66, 60, 14));
-    // Hidden here; the dialog base shows it when the dialog is initialised.
-    resources::DialogItem help =
-        gallery::Item("BUTTON", "&Help", ID_HELP, BS_PUSHBUTTON | WS_TABSTOP, 152, 66, 60, 14);
-    help.style &= ~WS_VISIBLE;
-    t.items.push_back(help);
-    return t;
-}
 
 class BackupPrompt : public CDlg {
 public:
@@ -156,12 +128,8 @@ bool MakeHelpFile() {
     return true;
 }
 
-// The host's resources and the help file the prompt names.
+// The help file the prompt names.
 bool PreparePage() {
-    const HINSTANCE host = AfxGetResourceHandle();
-    resources::AddDialog(host, MAKEINTRESOURCEA(IDD_BACKUP), PageTemplate());
-    resources::AddString(host, IDS_NO_DRIVE, "The backup drive is not connected.");
-    resources::AddString(host, IDS_BACKUP, "Backup: waiting for the drive");
     if (!MakeHelpFile()) {
         std::fprintf(stderr, "ruzav-gallery: the help file could not be made\n");
         return false;

@@ -1,40 +1,23 @@
 // Index: capturing a page's output - the pictures it saved - writing index.html.
 #include "gallery_book.h"
+#include "gallery_files.h"
+#include "gallery_support.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <map>
-#include <system_error>
 #include <unistd.h>
-
-namespace fs = std::filesystem;
 
 namespace {
 
-using Stamps = std::map<std::string, fs::file_time_type>;
-
-Stamps PngStamps(const std::string& dir) {
-    Stamps stamps;
-    std::error_code ec;
-    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        const fs::path& p = it->path();
-        if (p.extension() == ".png") {
-            std::error_code tec;
-            const auto t = fs::last_write_time(p, tec);
-            if (!tec) {
-                stamps[p.filename().string()] = t;
-            }
-        }
-    }
-    return stamps;
-}
+using gallery::PngStamps;
+using Stamps = std::map<std::string, gallery::Stamp>;
 
 // The pictures that are new or rewritten since `before`, oldest first: a page saves its
 // "before" picture ahead of its "after" one, and the book shows them in that order.
 std::vector<std::string> SavedSince(const Stamps& before, const Stamps& after) {
-    std::vector<std::pair<fs::file_time_type, std::string>> saved;
+    std::vector<std::pair<gallery::Stamp, std::string>> saved;
     for (const auto& [name, time] : after) {
         const auto old = before.find(name);
         if (old == before.end() || old->second != time) {
@@ -149,7 +132,7 @@ PageRecord RunPageRecorded(const GalleryPage& page, const std::string& outDir) {
 }
 
 bool WriteIndexHtml(const std::string& outDir, const std::vector<PageRecord>& records) {
-    const fs::path path = fs::path(outDir) / "index.html";
+    const std::string path = gallery::Join(outDir, "index.html");
     std::ofstream out(path);
     out << "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
         << "<title>RUZAV32 gallery</title>\n<style>" << kStyle << "</style>\n</head>\n<body>\n"
@@ -176,7 +159,7 @@ bool WriteIndexHtml(const std::string& outDir, const std::vector<PageRecord>& re
     out << "</body>\n</html>\n";
     out.close();
     if (!out) {
-        std::fprintf(stderr, "ruzav-gallery: cannot write %s\n", path.string().c_str());
+        std::fprintf(stderr, "ruzav-gallery: cannot write %s\n", path.c_str());
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 // The gallery host: sets up the desktop and the regional settings, then runs each page.
 #include "gallery_book.h"
+#include "gallery_files.h"
 #include "gallery_live.h"
 #include "gallery_options.h"
 #include "gallery_pages.h"
@@ -7,23 +8,20 @@
 #include <desktop.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
 #include <vector>
 
 namespace {
 
 bool ApplyRegionalSettings(const GalleryOptions& options) {
     if (!options.profile.empty()) {
-        std::error_code ec;
-        const auto path = std::filesystem::absolute(options.profile, ec);
-        if (ec || !std::filesystem::is_regular_file(path)) {
+        const std::string path = gallery::ExistingFile(options.profile);
+        if (path.empty()) {
             std::fprintf(stderr, "ruzav-gallery: no profile file %s\n", options.profile.c_str());
             return false;
         }
         desktop::SetProfileIntlNone();
-        desktop::SetProfileFile(path.string());
-        std::printf("regional settings: profile %s\n", path.string().c_str());
+        desktop::SetProfileFile(path);
+        std::printf("regional settings: profile %s\n", path.c_str());
         return true;
     }
     if (!options.locale.empty()) {
@@ -65,11 +63,9 @@ int main(int argc, char** argv) {
                      options.page.c_str());
         return 2;
     }
-    std::error_code ec;
-    std::filesystem::create_directories(options.out, ec);
-    if (ec) {
+    if (!gallery::MakeFolders(options.out, &error)) {
         std::fprintf(stderr, "ruzav-gallery: cannot make %s: %s\n", options.out.c_str(),
-                     ec.message().c_str());
+                     error.c_str());
         return 1;
     }
 

@@ -24,12 +24,3 @@ const GalleryPage* GalleryPages() {
     };
     return pages;
 }
-
-const GalleryPage* FindGalleryPage(const std::string& name) {
-    for (const GalleryPage* p = GalleryPages(); p->name != nullptr; ++p) {
-        if (name == p->name) {
-            return p;
-        }
-    }
-    return nullptr;
-}

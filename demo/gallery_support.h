@@ -1,21 +1,12 @@
-// What the gallery's pages share: template items, idle time, output paths, and bitmaps for the
-// host's resources.
+// What the gallery's pages share: the page dialog, idle time and output paths.
 #pragma once
 
 #include <afxwin.h>
 #include <desktop.h>
 
 #include <string>
-#include <vector>
 
 namespace gallery {
-
-// The frame every page's template shares: a captioned pop-up in "MS Sans Serif" 8 at (20, 20),
-// cx x cy dialog units, without items.
-resources::DialogTemplate PageTemplate(const char* caption, short cx, short cy);
-
-resources::DialogItem Item(const char* cls, const char* text, int id, DWORD style, short x, short y,
-                           short cx, short cy);
 
 // A page's dialog: modeless, so the session can drive it, and closed by destroying its window
 // rather than by ending a modal loop.
@@ -38,10 +29,5 @@ protected:
 void Idle();
 
 std::string Join(const std::string& dir, const char* name);
-
-// A w x h picture as the bytes of a 24-bit BMP file: a face of one colour inside a two-pixel
-// bevel (light top and left, dark bottom and right, swapped when sunken) with a centred bar of
-// the mark colour, as a toolbar-style button image would look.
-std::vector<BYTE> ButtonBmp(int w, int h, COLORREF face, COLORREF mark, bool sunken);
 
 } // namespace gallery

@@ -4,6 +4,7 @@
 #include "percent_bar_page.h"
 
 #include "gallery_support.h"
+#include "resource.h"
 
 #include <desktop.h>
 #include <ruzav32/status.h>
@@ -13,22 +14,10 @@
 
 namespace {
 
-constexpr int kFirstBar = 30; // 30..33 fixed, 34 driven
-constexpr int kDrivenBar = 34;
+constexpr int kFirstBar = IDC_FIRST_BAR; // and the next three
+constexpr int kDrivenBar = IDC_DRIVEN_BAR;
 constexpr UINT_PTR kTimerId = 1;
-constexpr char kTemplateName[] = "PERCENTBARS";
-
-resources::DialogTemplate PageTemplate() {
-    resources::DialogTemplate t = gallery::PageTemplate("RUZAV32 gallery: percent bar", 170, 112);
-    const char* labels[] = {"0 %", "37 %", "50 %", "100 %", "Copying"};
-    short y = 8;
-    for (int i = 0; i < 5; ++i) {
-        t.items.push_back(gallery::Item("STATIC", labels[i], -1, SS_LEFT, 8, y + 2, 40, 8));
-        t.items.push_back(gallery::Item("CKPercentBar", "", kFirstBar + i, 0, 52, y, 108, 12));
-        y += 20;
-    }
-    return t;
-}
+constexpr char kTemplateName[] = "PERCENTBARS"; // in gallery.rc
 
 // The host's dialog: it sets the fixed bars once and moves the driven one from its timer. The
 // bars' objects come from their windows; the host never made or deletes them.
@@ -83,7 +72,6 @@ END_MESSAGE_MAP()
 } // namespace
 
 bool RunPercentBarPage(const std::string& outDir) {
-    resources::AddDialog(AfxGetResourceHandle(), kTemplateName, PageTemplate());
     if (!CKPercentBar::RegisterClass(kTemplateName, RT_DIALOG)) {
         std::fprintf(stderr, "ruzav-gallery: the percent bar class could not be registered\n");
         return false;

@@ -5,6 +5,7 @@
 #include "popup_tip_page.h"
 
 #include "gallery_support.h"
+#include "resource.h"
 
 #include <desktop.h>
 #include <ruzav32/status.h>
@@ -14,23 +15,11 @@
 
 namespace {
 
-constexpr int kField = 40;
-constexpr int kOpen = 41;
-constexpr int kSave = 42;
-constexpr char kTemplateName[] = "TIPHOST";
+constexpr int kField = IDC_TIP_FIELD;
+constexpr int kOpen = IDC_TIP_OPEN;
+constexpr int kSave = IDC_TIP_SAVE;
+constexpr char kTemplateName[] = "TIPHOST"; // in gallery.rc
 constexpr char kTipClass[] = "GalleryTip";
-
-resources::DialogTemplate PageTemplate() {
-    resources::DialogTemplate t = gallery::PageTemplate("RUZAV32 gallery: pop-up tip", 170, 70);
-    t.items.push_back(gallery::Item("STATIC", "Name", -1, SS_LEFT, 8, 10, 30, 8));
-    t.items.push_back(
-        gallery::Item("EDIT", "", kField, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 42, 8, 116, 12));
-    t.items.push_back(
-        gallery::Item("BUTTON", "&Open", kOpen, BS_PUSHBUTTON | WS_TABSTOP, 42, 30, 50, 14));
-    t.items.push_back(
-        gallery::Item("BUTTON", "&Save", kSave, BS_PUSHBUTTON | WS_TABSTOP, 100, 30, 50, 14));
-    return t;
-}
 
 // The host's tip class: the tip asks for no attributes of its own; saving the bits under it
 // lets the screen come back at once when it goes.
@@ -77,7 +66,6 @@ bool RunPopupTipPage(const std::string& outDir) {
         std::fprintf(stderr, "ruzav-gallery: the tip class could not be registered\n");
         return false;
     }
-    resources::AddDialog(AfxGetResourceHandle(), kTemplateName, PageTemplate());
     bool ok = true;
     gallery::PageDialog host(kTemplateName);
     if (!host.Create(kTemplateName)) {

@@ -2,10 +2,11 @@
 // advanced page), the first two with help of their own. A step of a spin control enables
 // Apply. The host hides Cancel and renames OK "&Save" through ChangeButton.
 //
-// Index: templates - pages - the sheet - the session - RunPropertySheetPage.
+// Index: pages - the sheet - the session - RunPropertySheetPage.
 #include "property_sheet_page.h"
 
 #include "gallery_support.h"
+#include "resource.h"
 
 #include <afxpriv.h>
 #include <desktop.h>
@@ -19,56 +20,15 @@
 
 namespace {
 
-constexpr UINT IDD_GENERAL = 700;
-constexpr UINT IDD_SPIN = 701;
-constexpr UINT IDD_ADVANCED = 702;
-constexpr UINT IDS_SHEET = 710;
-constexpr UINT IDS_SAVE = 711;
-constexpr int kName = 720;
-constexpr int kAutoSave = 721;
-constexpr int kInterval = 722;
-constexpr int kStartAt = 723;
-constexpr int kLogLevel = 724;
+// The pages' templates (IDD_GENERAL, IDD_SPIN, IDD_ADVANCED) and the strings are in gallery.rc.
+constexpr int kName = IDC_NAME;
+constexpr int kAutoSave = IDC_AUTO_SAVE;
+constexpr int kInterval = IDC_INTERVAL;
+constexpr int kStartAt = IDC_START_AT;
+constexpr int kLogLevel = IDC_LOG_LEVEL;
 constexpr UINT kGeneralHelp = 0x10201; // only 0x0201 reaches the help engine
 constexpr UINT kSpinHelp = 0x0202;
 constexpr char kHelpFile[] = "C:\\GALLERY\\OPTIONS.HLP";
-
-resources::DialogTemplate PageTemplate(const char* caption) {
-    resources::DialogTemplate t;
-    t.style = WS_CHILD | WS_CAPTION | DS_SETFONT;
-    t.caption = caption;
-    t.fontFace = "MS Sans Serif";
-    t.pointSize = 8;
-    t.cx = 212;
-    t.cy = 96;
-    return t;
-}
-
-void AddTemplates(HINSTANCE host) {
-    resources::DialogTemplate general = PageTemplate("General");
-    general.items.push_back(gallery::Item("STATIC", "&Name:", -1, SS_LEFT, 8, 10, 50, 8));
-    general.items.push_back(gallery::Item("EDIT", "Workstation 7", kName,
-                                          WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 64, 8, 120, 12));
-    general.items.push_back(gallery::Item("BUTTON", "Save &automatically", kAutoSave,
-                                          BS_AUTOCHECKBOX | WS_TABSTOP, 8, 30, 120, 10));
-    resources::AddDialog(host, MAKEINTRESOURCEA(IDD_GENERAL), general);
-
-    resources::DialogTemplate spin = PageTemplate("Spin controls");
-    spin.items.push_back(gallery::Item("STATIC", "&Every (min):", -1, SS_LEFT, 8, 10, 56, 8));
-    spin.items.push_back(gallery::Item("CKSpin", "", kInterval, WS_TABSTOP, 70, 8, 60, 13));
-    spin.items.push_back(gallery::Item("STATIC", "&Start at:", -1, SS_LEFT, 8, 30, 56, 8));
-    spin.items.push_back(gallery::Item("CKSpin", "", kStartAt, WS_TABSTOP, 70, 28, 60, 13));
-    resources::AddDialog(host, MAKEINTRESOURCEA(IDD_SPIN), spin);
-
-    resources::DialogTemplate advanced = PageTemplate("Advanced");
-    advanced.items.push_back(gallery::Item("STATIC", "&Log level:", -1, SS_LEFT, 8, 10, 56, 8));
-    advanced.items.push_back(
-        gallery::Item("EDIT", "2", kLogLevel, WS_BORDER | WS_TABSTOP | ES_NUMBER, 70, 8, 30, 12));
-    resources::AddDialog(host, MAKEINTRESOURCEA(IDD_ADVANCED), advanced);
-
-    resources::AddString(host, IDS_SHEET, "RUZAV32 gallery: property sheet");
-    resources::AddString(host, IDS_SAVE, "&Save");
-}
 
 // Every page tells the host what the sheet asks of it.
 class LoggingPage : public CPropPage {
@@ -195,8 +155,6 @@ bool MakeHelpFile() {
 } // namespace
 
 bool RunPropertySheetPage(const std::string& outDir) {
-    const HINSTANCE host = AfxGetResourceHandle();
-    AddTemplates(host);
     if (!MakeHelpFile() || CKSpin::RegisterClass() == 0) {
         std::fprintf(stderr, "ruzav-gallery: the property sheet page could not be set up\n");
         return false;

@@ -4,10 +4,11 @@
 // an accelerator, a timed idle message outlived by advancing the clock, clicks on panes and
 // Caps Lock.
 //
-// Index: resources - the frame - the session - RunStatusPage.
+// Index: the frame - the session - RunStatusPage.
 #include "status_page.h"
 
 #include "gallery_support.h"
+#include "resource.h"
 
 #include <desktop.h>
 #include <ruzav32/status.h>
@@ -21,37 +22,7 @@ namespace {
 
 constexpr UINT kPositionClick = WM_APP + 1; // also the position pane's command identifier
 constexpr UINT kLampClick = WM_APP + 2;
-constexpr UINT kLamp = 500; // the bitmap resource
-
-void AddResources(HINSTANCE host) {
-    resources::AddString(host, ID_INDICATOR_CAPS, "CAP");
-    resources::AddString(host, ID_FILE_NEW, "Makes a new document\nNew");
-    resources::AddString(host, ID_FILE_OPEN, "Opens an existing document\nOpen");
-    resources::AddString(host, ID_APP_EXIT, "Quits the gallery\nExit");
-    resources::AddString(host, ID_VIEW_STATUS_BAR, "Shows or hides the status bar");
-    resources::AddString(host, ID_APP_ABOUT, "Tells about the gallery\nAbout");
-    // A lamp: a green bar in a raised 16x16 face.
-    resources::AddBitmap(
-        host, MAKEINTRESOURCEA(kLamp),
-        gallery::ButtonBmp(16, 16, ::GetSysColor(COLOR_BTNFACE), RGB(0, 160, 0), false));
-}
-
-HMENU MakeMenu() {
-    HMENU file = ::CreatePopupMenu();
-    ::AppendMenuA(file, MF_STRING, ID_FILE_NEW, "&New\tCtrl+N");
-    ::AppendMenuA(file, MF_STRING, ID_FILE_OPEN, "&Open...\tCtrl+O");
-    ::AppendMenuA(file, MF_SEPARATOR, 0, NULL);
-    ::AppendMenuA(file, MF_STRING, ID_APP_EXIT, "E&xit");
-    HMENU view = ::CreatePopupMenu();
-    ::AppendMenuA(view, MF_STRING, ID_VIEW_STATUS_BAR, "&Status Bar");
-    HMENU help = ::CreatePopupMenu();
-    ::AppendMenuA(help, MF_STRING, ID_APP_ABOUT, "&About the Gallery...");
-    HMENU bar = ::CreateMenu();
-    ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
-    ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(view), "&View");
-    ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), "&Help");
-    return bar;
-}
+constexpr UINT kLamp = IDB_LAMP;
 
 class CGalleryFrame : public CFrameWnd {
 public:
@@ -62,10 +33,9 @@ public:
         if (!Create(NULL, "RUZAV32 Gallery - Status bar", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                     CRect(40, 40, 600, 340)))
             return FALSE;
-        ::SetMenu(m_hWnd, MakeMenu());
-        ACCEL keys[] = {{FVIRTKEY | FCONTROL, 'N', static_cast<WORD>(ID_FILE_NEW)},
-                        {FVIRTKEY | FCONTROL, 'O', static_cast<WORD>(ID_FILE_OPEN)}};
-        m_hAccelTable = ::CreateAcceleratorTableA(keys, 2);
+        const HINSTANCE host = AfxGetResourceHandle();
+        ::SetMenu(m_hWnd, ::LoadMenuA(host, MAKEINTRESOURCEA(IDR_STATUS_FRAME)));
+        m_hAccelTable = ::LoadAcceleratorsA(host, MAKEINTRESOURCEA(IDR_STATUS_FRAME));
         if (!m_wndStatusBar.Create(this))
             return FALSE;
         m_wndStatusBar.AddPane(0, 90, kPositionClick);
@@ -122,7 +92,6 @@ CPoint PaneCentre(CKExtStatusBar& bar, int i) {
 
 bool RunStatusPage(const std::string& outDir) {
     std::printf("\n== Extended status bar ==\n");
-    AddResources(::GetModuleHandleA(NULL));
     CGalleryFrame* frame = new CGalleryFrame; // deletes itself with its window
     if (!frame->Make()) {
         std::fprintf(stderr, "ruzav-gallery: the status bar page could not be made\n");

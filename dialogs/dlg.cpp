@@ -4,6 +4,7 @@
 
 #include <afxpriv.h>
 
+#include "dialogs/dialog_help.h"
 #include "frame/frame_services.h"
 
 #include <cstring>
@@ -93,25 +94,9 @@ void CDlg::SetWindowTextA(LPCSTR lpszString) {
 }
 
 BOOL CDlg::SetHelpFile(LPCSTR lpszHelpFile) {
-    if (lpszHelpFile == NULL) {
-        m_szHelpFile[0] = '\0';
-        return TRUE;
-    }
-    // A longer path names no file the help engine could open; cutting it would name another.
-    const std::size_t nLength = strnlen(lpszHelpFile, sizeof(m_szHelpFile));
-    if (nLength >= sizeof(m_szHelpFile))
-        return FALSE;
-    std::memcpy(m_szHelpFile, lpszHelpFile, nLength + 1);
-    return TRUE;
+    return StoreHelpFile(m_szHelpFile, lpszHelpFile);
 }
 
 void CDlg::OnHelp() {
-    const UINT nHelpID = GetHelpID();
-    if (nHelpID == 0)
-        return;
-    const DWORD dwContext = LOWORD(nHelpID);
-    if (m_szHelpFile[0] != '\0')
-        ::WinHelpA(m_hWnd, m_szHelpFile, HELP_CONTEXT, dwContext);
-    else
-        LaunchContextHelp(m_hWnd, dwContext, 0);
+    OpenDialogHelp(m_hWnd, GetHelpID(), m_szHelpFile);
 }

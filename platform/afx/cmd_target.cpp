@@ -1,6 +1,9 @@
 // CCmdTarget: message-map lookup and command routing.
 #include <afxwin.h>
 
+#include <cstddef>
+#include <cstdint>
+
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
 const AFX_MSGMAP* PASCAL CCmdTarget::GetThisMessageMap() {
@@ -29,6 +32,46 @@ const AFX_MSGMAP_ENTRY* AFXAPI AfxFindMessageEntry(const AFX_MSGMAP* pMap, UINT 
     return NULL;
 }
 
+namespace {
+
+// Whether any entry of a map or its bases answers a command, remembered: most notifications a
+// window routes (a field's EN_CHANGE at every keystroke) have no handler at all, and walking
+// every map to learn that again is the larger part of routing them. Maps are static, so an
+// answer holds for the life of the process.
+struct CommandCacheEntry {
+    const AFX_MSGMAP* pMap;
+    UINT nMsg;
+    UINT nNotify;
+    UINT nID;
+    bool bAnswered;
+};
+constexpr std::size_t kCommandCacheSize = 256;
+CommandCacheEntry g_commandCache[kCommandCacheSize];
+
+bool AnyCommandEntry(const AFX_MSGMAP* pFirst, UINT nMsg, UINT nNotify, UINT nID) {
+    const std::size_t slot =
+        ((nID * 31u + nNotify * 7u + nMsg) ^ (reinterpret_cast<std::uintptr_t>(pFirst) >> 4)) &
+        (kCommandCacheSize - 1);
+    CommandCacheEntry& cached = g_commandCache[slot];
+    if (cached.pMap == pFirst && cached.nMsg == nMsg && cached.nNotify == nNotify &&
+        cached.nID == nID)
+        return cached.bAnswered;
+    bool bAnswered = false;
+    for (const AFX_MSGMAP* pMap = pFirst; pMap != NULL && !bAnswered;
+         pMap = pMap->pfnGetBaseMap != NULL ? pMap->pfnGetBaseMap() : NULL) {
+        for (const AFX_MSGMAP_ENTRY* p = pMap->lpEntries; p->pfn != NULL; ++p) {
+            if (p->nMessage == nMsg && p->nCode == nNotify && nID >= p->nID && nID <= p->nLastID) {
+                bAnswered = true;
+                break;
+            }
+        }
+    }
+    cached = CommandCacheEntry{pFirst, nMsg, nNotify, nID, bAnswered};
+    return bAnswered;
+}
+
+} // namespace
+
 BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
     // nCode carries the message in its high word for notifications and reflected commands.
     UINT nMsg = 0;
@@ -40,9 +83,12 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
     if (nMsg == 0)
         nMsg = WM_COMMAND;
 
+    const AFX_MSGMAP* pFirst = GetMessageMap();
+    if (!AnyCommandEntry(pFirst, nMsg, nNotify, nID))
+        return FALSE;
     // Commands are searched map by map so an _EX handler that declines passes the command on
     // to the base classes' entries.
-    for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap != NULL;
+    for (const AFX_MSGMAP* pMap = pFirst; pMap != NULL;
          pMap = pMap->pfnGetBaseMap != NULL ? pMap->pfnGetBaseMap() : NULL) {
         for (const AFX_MSGMAP_ENTRY* p = pMap->lpEntries; p->pfn != NULL; ++p) {
             if (p->nMessage != nMsg || p->nCode != nNotify || nID < p->nID || nID > p->nLastID)

@@ -30,6 +30,14 @@ public:
 
     bool Contains(Handle handle) const { return Find(handle) != Value(); }
 
+    // The handle (and its value) holding the slot that handle would take, or a null handle.
+    std::pair<Handle, Value> Occupant(Handle handle) const {
+        if (handle == Handle() || slots_.empty())
+            return {Handle(), Value()};
+        const Slot& slot = slots_[Index(handle)];
+        return {slot.handle, slot.value};
+    }
+
     // Maps handle to value, replacing what it mapped to before.
     void Assign(Handle handle, Value value) {
         if (handle == Handle())
@@ -88,6 +96,28 @@ public:
     }
 
     size_t Size() const { return count_; }
+
+    // Forgets every handle for which pred(handle, value) holds.
+    template <class Pred> void EraseIf(Pred pred) {
+        for (Slot& slot : slots_) {
+            if (slot.handle != Handle() && pred(slot.handle, slot.value)) {
+                slot = Slot{};
+                --count_;
+            }
+        }
+        for (size_t i = 0; i < overflow_.size();) {
+            Slot& own = slots_[Index(overflow_[i].handle)];
+            if (pred(overflow_[i].handle, overflow_[i].value)) {
+                --count_;
+            } else if (own.handle == Handle()) {
+                own = overflow_[i]; // its slot came free: it moves in
+            } else {
+                ++i;
+                continue;
+            }
+            overflow_.erase(overflow_.begin() + static_cast<std::ptrdiff_t>(i));
+        }
+    }
 
     template <class Fn> void ForEach(Fn fn) const {
         for (const Slot& slot : slots_)

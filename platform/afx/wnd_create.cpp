@@ -61,7 +61,9 @@ void AFXAPI AfxHookWindowCreate(CWnd* pWnd) {
     if (pState->m_pWndInit == pWnd)
         return;
     if (pState->m_hHookOldCbtFilter == NULL)
-        pState->m_hHookOldCbtFilter = ::SetWindowsHookExA(WH_CBT, AfxCbtFilterHook, NULL, 0);
+        // This thread's hook: Win32 refuses a system-wide one without a module to load.
+        pState->m_hHookOldCbtFilter =
+            ::SetWindowsHookExA(WH_CBT, AfxCbtFilterHook, NULL, ::GetCurrentThreadId());
     pState->m_pWndInit = pWnd;
 }
 

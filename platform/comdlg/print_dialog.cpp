@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,13 @@ namespace {
 
 // ---- the templates ----
 
-resources::DialogTemplate BaseTemplate(const char* caption, short cy) {
+// Both layouts share their frame: the printer rows at the top, the layout's own items, then the
+// button column on the right. Group boxes come last in each template: the first item is the top
+// of the z-order, and a group box above its radio buttons would take their clicks.
+resources::DialogTemplate PrinterTemplate(const char* caption, short cy, short helpY,
+                                          WORD printerCombo,
+                                          std::initializer_list<resources::DialogItem> own,
+                                          std::initializer_list<resources::DialogItem> groups) {
     resources::DialogTemplate t;
     t.style = DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
     t.caption = caption;
@@ -31,57 +38,61 @@ resources::DialogTemplate BaseTemplate(const char* caption, short cy) {
     t.y = 32;
     t.cx = 250;
     t.cy = cy;
+    t.items = {
+        Item("STATIC", "&Name:", stc1, SS_LEFT, 8, 10, 30, 9),
+        Item("COMBOBOX", "", printerCombo, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 40, 8, 140,
+             80),
+        Item("STATIC", "Where:", stc2, SS_LEFT, 8, 26, 30, 9),
+        Item("STATIC", "", stc5, SS_LEFT | SS_NOPREFIX, 40, 26, 140, 9),
+    };
+    t.items.insert(t.items.end(), own);
+    t.items.push_back(
+        Item("BUTTON", "OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 188, 8, 54, 14));
+    t.items.push_back(
+        Item("BUTTON", "Cancel", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 188, 26, 54, 14));
+    t.items.push_back(
+        Item("BUTTON", "&Help", pshHelp, BS_PUSHBUTTON | WS_TABSTOP, 188, helpY, 54, 14));
+    t.items.insert(t.items.end(), groups);
     return t;
 }
 
-// Group boxes come last in each template: the first item is the top of the z-order, and a group
-// box above its radio buttons would take their clicks.
 resources::DialogTemplate PrintTemplate() {
-    resources::DialogTemplate t = BaseTemplate("Print", 140);
-    t.items = {
-        Item("STATIC", "&Name:", stc1, SS_LEFT, 8, 10, 30, 9),
-        Item("COMBOBOX", "", cmb4, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 40, 8, 140, 80),
-        Item("STATIC", "Where:", stc2, SS_LEFT, 8, 26, 30, 9),
-        Item("STATIC", "", stc5, SS_LEFT | SS_NOPREFIX, 40, 26, 140, 9),
-        Item("BUTTON", "&All", rad1, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 14, 54, 90, 10),
-        Item("BUTTON", "S&election", rad2, BS_AUTORADIOBUTTON, 14, 66, 90, 10),
-        Item("BUTTON", "&Pages", rad3, BS_AUTORADIOBUTTON, 14, 78, 90, 10),
-        Item("STATIC", "&from:", stc3, SS_LEFT, 14, 94, 20, 9),
-        Item("EDIT", "", edt1, WS_BORDER | WS_TABSTOP | WS_GROUP | ES_NUMBER, 34, 92, 24, 12),
-        Item("STATIC", "&to:", stc4, SS_LEFT, 62, 94, 14, 9),
-        Item("EDIT", "", edt2, WS_BORDER | WS_TABSTOP | ES_NUMBER, 78, 92, 24, 12),
-        Item("STATIC", "Number of &copies:", 0xFFFF, SS_LEFT, 130, 56, 64, 9),
-        Item("EDIT", "", edt3, WS_BORDER | WS_TABSTOP | WS_GROUP | ES_NUMBER, 196, 54, 30, 12),
-        Item("BUTTON", "C&ollate", chx2, BS_AUTOCHECKBOX | WS_TABSTOP, 130, 76, 80, 10),
-        Item("BUTTON", "Print to fi&le", chx1, BS_AUTOCHECKBOX | WS_TABSTOP, 8, 122, 80, 10),
-        Item("BUTTON", "OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 188, 8, 54, 14),
-        Item("BUTTON", "Cancel", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 188, 26, 54, 14),
-        Item("BUTTON", "&Help", pshHelp, BS_PUSHBUTTON | WS_TABSTOP, 188, 120, 54, 14),
-        Item("BUTTON", "Print range", 0xFFFF, BS_GROUPBOX, 8, 42, 110, 72),
-        Item("BUTTON", "Copies", 0xFFFF, BS_GROUPBOX, 124, 42, 118, 72),
-    };
-    return t;
+    return PrinterTemplate(
+        "Print", 140, 120, cmb4,
+        {
+            Item("BUTTON", "&All", rad1, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 14, 54, 90,
+                 10),
+            Item("BUTTON", "S&election", rad2, BS_AUTORADIOBUTTON, 14, 66, 90, 10),
+            Item("BUTTON", "&Pages", rad3, BS_AUTORADIOBUTTON, 14, 78, 90, 10),
+            Item("STATIC", "&from:", stc3, SS_LEFT, 14, 94, 20, 9),
+            Item("EDIT", "", edt1, WS_BORDER | WS_TABSTOP | WS_GROUP | ES_NUMBER, 34, 92, 24, 12),
+            Item("STATIC", "&to:", stc4, SS_LEFT, 62, 94, 14, 9),
+            Item("EDIT", "", edt2, WS_BORDER | WS_TABSTOP | ES_NUMBER, 78, 92, 24, 12),
+            Item("STATIC", "Number of &copies:", 0xFFFF, SS_LEFT, 130, 56, 64, 9),
+            Item("EDIT", "", edt3, WS_BORDER | WS_TABSTOP | WS_GROUP | ES_NUMBER, 196, 54, 30, 12),
+            Item("BUTTON", "C&ollate", chx2, BS_AUTOCHECKBOX | WS_TABSTOP, 130, 76, 80, 10),
+            Item("BUTTON", "Print to fi&le", chx1, BS_AUTOCHECKBOX | WS_TABSTOP, 8, 122, 80, 10),
+        },
+        {
+            Item("BUTTON", "Print range", 0xFFFF, BS_GROUPBOX, 8, 42, 110, 72),
+            Item("BUTTON", "Copies", 0xFFFF, BS_GROUPBOX, 124, 42, 118, 72),
+        });
 }
 
 resources::DialogTemplate SetupTemplate() {
-    resources::DialogTemplate t = BaseTemplate("Print Setup", 110);
-    t.items = {
-        Item("STATIC", "&Name:", stc1, SS_LEFT, 8, 10, 30, 9),
-        Item("COMBOBOX", "", cmb1, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 40, 8, 140, 80),
-        Item("STATIC", "Where:", stc2, SS_LEFT, 8, 26, 30, 9),
-        Item("STATIC", "", stc5, SS_LEFT | SS_NOPREFIX, 40, 26, 140, 9),
-        Item("STATIC", "Si&ze:", stc3, SS_LEFT, 14, 58, 20, 9),
-        Item("COMBOBOX", "", cmb2, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 36, 56, 86, 60),
-        Item("BUTTON", "P&ortrait", rad1, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 140, 52, 90,
-             10),
-        Item("BUTTON", "L&andscape", rad2, BS_AUTORADIOBUTTON, 140, 64, 90, 10),
-        Item("BUTTON", "OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 188, 8, 54, 14),
-        Item("BUTTON", "Cancel", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 188, 26, 54, 14),
-        Item("BUTTON", "&Help", pshHelp, BS_PUSHBUTTON | WS_TABSTOP, 188, 88, 54, 14),
-        Item("BUTTON", "Paper", 0xFFFF, BS_GROUPBOX, 8, 42, 120, 36),
-        Item("BUTTON", "Orientation", 0xFFFF, BS_GROUPBOX, 134, 42, 108, 36),
-    };
-    return t;
+    return PrinterTemplate(
+        "Print Setup", 110, 88, cmb1,
+        {
+            Item("STATIC", "Si&ze:", stc3, SS_LEFT, 14, 58, 20, 9),
+            Item("COMBOBOX", "", cmb2, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 36, 56, 86, 60),
+            Item("BUTTON", "P&ortrait", rad1, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 140, 52,
+                 90, 10),
+            Item("BUTTON", "L&andscape", rad2, BS_AUTORADIOBUTTON, 140, 64, 90, 10),
+        },
+        {
+            Item("BUTTON", "Paper", 0xFFFF, BS_GROUPBOX, 8, 42, 120, 36),
+            Item("BUTTON", "Orientation", 0xFFFF, BS_GROUPBOX, 134, 42, 108, 36),
+        });
 }
 
 // ---- the dialog's state ----

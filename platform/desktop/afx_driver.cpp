@@ -30,9 +30,7 @@ namespace {
 // A frame window's messages pass its PreTranslateMessage first (accelerators), as in the
 // framework's own message loop; other windows keep the plain pump.
 bool FramePreTranslate(MSG& msg) {
-    HWND hTop = msg.hwnd;
-    while (hTop != NULL && (::GetWindowLongA(hTop, GWL_STYLE) & WS_CHILD))
-        hTop = ::GetParent(hTop);
+    HWND hTop = wm::ChildChainTop(msg.hwnd);
     CWnd* pTop = hTop != NULL ? CWnd::FromHandlePermanent(hTop) : NULL;
     if (pTop == NULL || !pTop->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
         return false;

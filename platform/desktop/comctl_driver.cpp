@@ -7,10 +7,7 @@
 namespace {
 
 bool SheetTakes(MSG& msg) {
-    HWND top = msg.hwnd;
-    while (top && (GetWindowLongA(top, GWL_STYLE) & WS_CHILD)) {
-        top = GetParent(top);
-    }
+    HWND top = wm::ChildChainTop(msg.hwnd);
     if (!top || !comctl::SheetOf(top)) {
         return false;
     }

@@ -140,31 +140,6 @@ void DoubleClick(POINT screen) {
     Click(screen);
 }
 
-void ClickWindow(HWND hwnd, POINT client, Button button) {
-    ClientToScreen(hwnd, &client);
-    Click(client, button);
-}
-
-bool ClickControl(HWND dialog, int id) {
-    HWND item = GetDlgItem(dialog, id);
-    if (!item) {
-        return false;
-    }
-    RECT r{};
-    GetClientRect(item, &r);
-    ClickWindow(item, POINT{(r.right - r.left) / 2, (r.bottom - r.top) / 2});
-    return true;
-}
-
-bool ClickControl(HWND dialog, int id, POINT client) {
-    HWND item = GetDlgItem(dialog, id);
-    if (!item) {
-        return false;
-    }
-    ClickWindow(item, client);
-    return true;
-}
-
 void PumpUntilIdle() {
     wm::PumpUntilIdle();
     // The queue is empty: idle time, as a host's loop has it. What the idle work changes (a

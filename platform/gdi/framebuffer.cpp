@@ -99,6 +99,16 @@ int ScreenHeight() {
     return TheScreen().height;
 }
 
+namespace {
+ScreenSizeHook g_screenSizeHook = nullptr;
+} // namespace
+
+ScreenSizeHook SetScreenSizeHook(ScreenSizeHook hook) {
+    ScreenSizeHook previous = g_screenSizeHook;
+    g_screenSizeHook = hook;
+    return previous;
+}
+
 bool SetScreenSize(int width, int height) {
     // 16384 pixels a side is far beyond any screen this platform pretends to be.
     if (width < 1 || height < 1 || width > 16384 || height > 16384)
@@ -115,6 +125,8 @@ bool SetScreenSize(int width, int height) {
     screen.height = height;
     InvalidateScreenClips();
     ChangeAll();
+    if (g_screenSizeHook)
+        g_screenSizeHook(width, height);
     return true;
 }
 

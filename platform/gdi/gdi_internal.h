@@ -21,6 +21,10 @@ int ScreenHeight();
 // pixels a side are refused.
 bool SetScreenSize(int width, int height);
 void ClearScreen(COLORREF color);
+// Told the new size after every change of the screen's size (the window manager's desktop
+// window follows it). Answers the hook it replaces.
+typedef void (*ScreenSizeHook)(int width, int height);
+ScreenSizeHook SetScreenSizeHook(ScreenSizeHook hook);
 // The colour at a screen point, or CLR_INVALID outside the screen.
 COLORREF ScreenPixel(int x, int y);
 const std::uint32_t* ScreenBits();

@@ -3,9 +3,9 @@
 // Index: Kind, Object and its kinds (Pen, Brush, Font, Bitmap, Region), DcState and Dc, the
 // table (Lookup, Insert, Destroy), stock objects.
 //
-// Handles are never reused: each new object takes the next serial number, so a stale or foreign
-// handle simply finds nothing and the call fails as Win32 fails, instead of reaching another
-// object.
+// A handle is a slot of the table and that slot's generation: a stale handle (its slot since
+// reused) or a foreign one simply finds nothing and the call fails as Win32 fails, instead of
+// reaching another object.
 #pragma once
 
 #include "gdi/gdi_internal.h"
@@ -112,7 +112,30 @@ struct Dc : Object {
 
 // ---- The table -----------------------------------------------------------------------------
 
-Object* Lookup(const void* handle);
+// Handle bits: 4 zero bits (handles are 16 apart), the slot in the next 20, the slot's
+// generation above them, never 0, so every handle is far above a COLOR_* index passed as a brush.
+constexpr unsigned kSlotShift = 4;
+constexpr unsigned kGenerationShift = 24;
+constexpr std::size_t kMaxSlots = std::size_t(1) << (kGenerationShift - kSlotShift);
+
+struct HandleEntry {
+    std::unique_ptr<Object> object; // null while the slot is free
+    std::uint64_t generation = 1;   // of the handle the slot gives out, or gave out last
+};
+// Null until the first object is made; never freed, since objects may be released by other
+// layers' static destructors at exit.
+extern std::vector<HandleEntry>* g_handleEntries;
+
+// Every drawing call starts here, so it is inline: a mask, a bounds check, a generation check.
+inline Object* Lookup(const void* handle) {
+    const auto value = reinterpret_cast<std::uintptr_t>(handle);
+    const std::size_t slot = (value >> kSlotShift) & (kMaxSlots - 1);
+    const std::vector<HandleEntry>* entries = g_handleEntries;
+    if (entries == nullptr || (value & ((1u << kSlotShift) - 1)) != 0 || slot >= entries->size())
+        return nullptr;
+    const HandleEntry& entry = (*entries)[slot];
+    return entry.generation == (value >> kGenerationShift) ? entry.object.get() : nullptr;
+}
 template <class T> T* LookupAs(const void* handle, Kind kind) {
     Object* o = Lookup(handle);
     return o && o->kind == kind ? static_cast<T*>(o) : nullptr;
@@ -136,7 +159,8 @@ inline Dc* LookupDc(const void* h) {
     return LookupAs<Dc>(h, Kind::Dc);
 }
 
-// Takes ownership and hands out a fresh handle; nullptr if the object is null.
+// Takes ownership and hands out a fresh handle; nullptr if the object is null or every one of
+// the table's 1,048,576 slots is taken.
 void* Insert(std::unique_ptr<Object> object);
 template <class H> H InsertAs(std::unique_ptr<Object> object) {
     return static_cast<H>(Insert(std::move(object)));
@@ -148,7 +172,7 @@ std::unique_ptr<Pen> NewPen();
 std::unique_ptr<Brush> NewBrush();
 // Removes and frees the object, telling the deletion hook first.
 void Destroy(const void* handle);
-// Every live handle, for reset.
+// Every live handle, in slot order, for reset and the object counts.
 std::vector<void*> AllHandles();
 
 // Allocates without throwing: nullptr when memory runs out or the size is absurd.

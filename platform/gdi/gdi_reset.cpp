@@ -9,9 +9,11 @@ namespace platform_reset {
 // selected), except stock and permanent ones, and restores the default screen.
 void ResetGdi() {
     using namespace ::gdi;
-    for (void* handle : AllHandles())
-        if (LookupDc(handle))
+    for (void* handle : AllHandles()) {
+        Dc* dc = LookupDc(handle);
+        if (dc && !dc->permanent)
             DeleteDC(static_cast<HDC>(handle));
+    }
     for (void* handle : AllHandles()) {
         Object* o = Lookup(handle);
         if (o && !o->stock && !o->permanent) {

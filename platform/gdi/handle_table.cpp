@@ -5,49 +5,40 @@
 
 #include <algorithm>
 #include <cstring>
-#include <unordered_map>
 
 namespace gdi {
+
+std::vector<HandleEntry>* g_handleEntries = nullptr;
+
 namespace {
 
-using ObjectMap = std::unordered_map<std::uintptr_t, std::unique_ptr<Object>>;
-
 // Window DCs come and go with every paint and every GetDC, and controls make their pens and
-// brushes afresh at each paint; their table entries and the objects themselves (a DC with the
-// storage of its rectangle lists) are kept for the next one rather than returned to the heap.
+// brushes afresh at each paint; the objects themselves (a DC with the storage of its rectangle
+// lists) are kept for the next one rather than returned to the heap.
 constexpr std::size_t kSpares = 8;
 
 struct Table {
-    ObjectMap objects;
-    std::vector<ObjectMap::node_type> spareNodes;
+    std::vector<HandleEntry> entries;
+    std::vector<std::uint32_t> freeSlots; // the most recently freed last
     std::vector<std::unique_ptr<Dc>> spareDcs;
     std::vector<std::unique_ptr<Pen>> sparePens;
     std::vector<std::unique_ptr<Brush>> spareBrushes;
-    // Handles looked up lately, by the low bits of their serial: drawing asks for the same DC,
-    // pens, brushes and font over and over, in turn.
-    struct Recent {
-        std::uintptr_t handle = 0;
-        Object* object = nullptr;
-    };
-    Recent recent[64];
-    std::uintptr_t nextSerial = 1;
     HGDIOBJ stock[DEFAULT_GUI_FONT + 1] = {};
     HBITMAP stockBitmap = nullptr;
 };
 
-// Never destroyed: objects may be released by other layers' static destructors at exit.
 Table& table() {
-    static Table* t = new Table;
+    static Table* t = [] {
+        auto* made = new Table;
+        g_handleEntries = &made->entries;
+        return made;
+    }();
     return *t;
 }
 
-// Spaced apart and well above small integers, so a system-colour index passed as a brush
-// (COLOR_WINDOW + 1) never collides with a real handle.
-constexpr std::uintptr_t kHandleBase = 0x10000;
-constexpr std::uintptr_t kHandleStep = 0x10;
-
-std::size_t RecentSlot(std::uintptr_t handle) {
-    return (handle / kHandleStep) % (sizeof(Table::recent) / sizeof(Table::recent[0]));
+void* HandleOf(std::size_t slot, std::uint64_t generation) {
+    return reinterpret_cast<void*>(static_cast<std::uintptr_t>(
+        (generation << kGenerationShift) | (static_cast<std::uint64_t>(slot) << kSlotShift)));
 }
 
 std::unique_ptr<Object> MakeStockPen(UINT style, COLORREF color) {
@@ -128,35 +119,23 @@ void ClearForReuse(Dc* dc) {
 
 } // namespace
 
-Object* Lookup(const void* handle) {
-    Table& t = table();
-    auto value = reinterpret_cast<std::uintptr_t>(handle);
-    Table::Recent& recent = t.recent[RecentSlot(value)];
-    if (value == recent.handle && value != 0)
-        return recent.object;
-    auto it = t.objects.find(value);
-    if (it == t.objects.end())
-        return nullptr;
-    recent.handle = value;
-    recent.object = it->second.get();
-    return recent.object;
-}
-
 void* Insert(std::unique_ptr<Object> object) {
     if (!object)
         return nullptr;
     Table& t = table();
-    std::uintptr_t value = kHandleBase + kHandleStep * t.nextSerial++;
-    if (!t.spareNodes.empty()) {
-        ObjectMap::node_type node = std::move(t.spareNodes.back());
-        t.spareNodes.pop_back();
-        node.key() = value;
-        node.mapped() = std::move(object);
-        t.objects.insert(std::move(node));
+    std::size_t slot;
+    if (!t.freeSlots.empty()) {
+        slot = t.freeSlots.back();
+        t.freeSlots.pop_back();
     } else {
-        t.objects.emplace(value, std::move(object));
+        if (t.entries.size() >= kMaxSlots)
+            return nullptr;
+        slot = t.entries.size();
+        t.entries.emplace_back();
     }
-    return reinterpret_cast<void*>(value);
+    HandleEntry& entry = t.entries[slot];
+    entry.object = std::move(object);
+    return HandleOf(slot, entry.generation);
 }
 
 namespace {
@@ -194,17 +173,16 @@ std::unique_ptr<Brush> NewBrush() {
 }
 
 void Destroy(const void* handle) {
-    Table& t = table();
-    auto it = t.objects.find(reinterpret_cast<std::uintptr_t>(handle));
-    if (it == t.objects.end())
+    if (!Lookup(handle))
         return;
-    Table::Recent& recent = t.recent[RecentSlot(it->first)];
-    if (recent.handle == it->first)
-        recent = Table::Recent{};
-    ObjectMap::node_type node = t.objects.extract(it);
-    std::unique_ptr<Object> doomed = std::move(node.mapped());
-    if (t.spareNodes.size() < kSpares)
-        t.spareNodes.push_back(std::move(node));
+    Table& t = table();
+    const std::size_t slot =
+        (reinterpret_cast<std::uintptr_t>(handle) >> kSlotShift) & (kMaxSlots - 1);
+    HandleEntry& entry = t.entries[slot];
+    std::unique_ptr<Object> doomed = std::move(entry.object);
+    // The next object of this slot gets another handle, so this one stays dead.
+    ++entry.generation;
+    t.freeSlots.push_back(static_cast<std::uint32_t>(slot));
     if (doomed->kind == Kind::Dc && t.spareDcs.size() < kSpares) {
         auto* dc = static_cast<Dc*>(doomed.release());
         ClearForReuse(dc);
@@ -218,9 +196,10 @@ void Destroy(const void* handle) {
 
 std::vector<void*> AllHandles() {
     std::vector<void*> handles;
-    for (auto& entry : table().objects)
-        handles.push_back(reinterpret_cast<void*>(entry.first));
-    std::sort(handles.begin(), handles.end());
+    const Table& t = table();
+    for (std::size_t slot = 0; slot < t.entries.size(); ++slot)
+        if (t.entries[slot].object)
+            handles.push_back(HandleOf(slot, t.entries[slot].generation));
     return handles;
 }
 

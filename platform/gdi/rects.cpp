@@ -19,8 +19,16 @@ int WINAPI FillRect(HDC hdc, LPCRECT rect, HBRUSH brush) {
     COLORREF color;
     if (!rect || !LookupDc(hdc) || !BrushColor(brush, &color))
         return FALSE;
+    if (!GetTarget(hdc, &t))
+        return TRUE;
+    // Controls fill their backgrounds with solid brushes at every paint: one colour, no tile.
+    const Brush* solid = LookupBrush(brush);
+    if (!solid || (solid->style != BS_HATCHED && solid->style != BS_PATTERN)) {
+        FillSurfaceRect(t, ToSurface(t, *rect), SurfaceColor(t, color));
+        return TRUE;
+    }
     BrushPaint paint;
-    if (GetTarget(hdc, &t) && GetBrushPaint(t, brush, &paint))
+    if (GetBrushPaint(t, brush, &paint))
         FillSurfaceBrush(t, ToSurface(t, *rect), paint);
     return TRUE;
 }

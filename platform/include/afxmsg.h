@@ -116,7 +116,11 @@ protected:                                                                      
 
 #define AFX_WM_ENTRY(msg, body) {msg, 0, 0, 0, AFX_MSG_THUNK(body), NULL},
 
-#define AFX_LPARAM_POINT CPoint(GET_X_LPARAM(call_.lParam), GET_Y_LPARAM(call_.lParam))
+// Signed, as the mouse can be left of or above a window; spelled out because Win32 keeps
+// GET_X_LPARAM in <windowsx.h>.
+#define AFX_LPARAM_X static_cast<int>(static_cast<short>(LOWORD(call_.lParam)))
+#define AFX_LPARAM_Y static_cast<int>(static_cast<short>(HIWORD(call_.lParam)))
+#define AFX_LPARAM_POINT CPoint(AFX_LPARAM_X, AFX_LPARAM_Y)
 #define AFX_WPARAM_WND CWnd::FromHandle(reinterpret_cast<HWND>(call_.wParam))
 #define AFX_LPARAM_WND CWnd::FromHandle(reinterpret_cast<HWND>(call_.lParam))
 
@@ -158,8 +162,7 @@ protected:                                                                      
 #define ON_WM_SIZE()                                                                               \
     AFX_WM_ENTRY(WM_SIZE, pThis_->OnSize(static_cast<UINT>(call_.wParam), LOWORD(call_.lParam),    \
                                          HIWORD(call_.lParam)))
-#define ON_WM_MOVE()                                                                               \
-    AFX_WM_ENTRY(WM_MOVE, pThis_->OnMove(GET_X_LPARAM(call_.lParam), GET_Y_LPARAM(call_.lParam)))
+#define ON_WM_MOVE() AFX_WM_ENTRY(WM_MOVE, pThis_->OnMove(AFX_LPARAM_X, AFX_LPARAM_Y))
 #define AFX_MOUSE_ENTRY(msg, fn)                                                                   \
     AFX_WM_ENTRY(msg, pThis_->fn(static_cast<UINT>(call_.wParam), AFX_LPARAM_POINT))
 #define ON_WM_LBUTTONDOWN() AFX_MOUSE_ENTRY(WM_LBUTTONDOWN, OnLButtonDown)

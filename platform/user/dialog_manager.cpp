@@ -98,8 +98,14 @@ HWND CreateDialogFromTemplate(HINSTANCE instance, const ParsedTemplate& tmpl, HW
     info->baseX = LOWORD(units);
     info->baseY = HIWORD(units);
 
+    // A template's menu becomes the dialog's menu bar, loaded from the template's own module; one
+    // that cannot be loaded leaves the dialog without a bar, as on Windows.
+    HMENU menu = nullptr;
+    if (!t->menu.empty() && !(style & WS_CHILD)) {
+        menu = LoadMenuA(instance, t->menu.c_str()); // "#id" names the ordinal
+    }
     RECT r{0, 0, MulDiv(t->cx, info->baseX, 4), MulDiv(t->cy, info->baseY, 8)};
-    AdjustWindowRectEx(&r, style, FALSE, ex);
+    AdjustWindowRectEx(&r, style, menu != nullptr, ex);
     POINT pos{r.left, r.top};
     int width = r.right - r.left;
     int height = r.bottom - r.top;
@@ -137,10 +143,13 @@ HWND CreateDialogFromTemplate(HINSTANCE instance, const ParsedTemplate& tmpl, HW
 
     const char* dialogClass = t->className.empty() ? "#32770" : t->className.c_str();
     HWND h = CreateWindowExA(ex, dialogClass, t->caption.c_str(), style & ~WS_VISIBLE, pos.x, pos.y,
-                             width, height, (style & WS_CHILD) ? parent : owner, nullptr, instance,
+                             width, height, (style & WS_CHILD) ? parent : owner, menu, instance,
                              (LPVOID)param);
     Window* w = Lookup(h);
     if (!w) {
+        if (menu && !h) {
+            DestroyMenu(menu);
+        }
         if (info->ownsFont) {
             DeleteObject(info->font);
         }

@@ -98,7 +98,11 @@ struct Window {
     bool sentSizeMove = false;
 };
 
-Window* Desktop();
+extern Window* g_desktop;
+Window* MakeDesktop();
+inline Window* Desktop() {
+    return g_desktop ? g_desktop : MakeDesktop();
+}
 HWND AllocateHandle(Window* w);
 void ReleaseHandle(HWND hwnd);
 // The handle table (window_table.cpp): a handle's low bits are its slot number plus one, the
@@ -132,6 +136,18 @@ LRESULT Deliver(Window* w, UINT msg, WPARAM wParam, LPARAM lParam);
 
 bool IsChildStyle(const Window* w);
 Window* TopLevelOf(Window* w);
+// Where GetParent leads from hwnd while the window is a child: the first window of the chain
+// that is not one (hwnd itself when it is not a child), null when a child has no parent, or a
+// stale handle as given. The pump filters ask this of every message.
+inline HWND ChildChainTop(HWND hwnd) {
+    for (Window* w = Lookup(hwnd); w && (w->style & WS_CHILD); w = w->parent) {
+        if (!w->parent || w->parent == Desktop()) {
+            return nullptr;
+        }
+        hwnd = w->parent->handle;
+    }
+    return hwnd;
+}
 bool IsDescendant(const Window* ancestor, const Window* w);
 bool IsReallyVisible(const Window* w); // visible with every ancestor
 void LinkChild(Window* parent, Window* child, HWND insertAfter);

@@ -13,6 +13,7 @@
 namespace wm {
 
 std::vector<HandleSlot> g_handleSlots;
+Window* g_desktop = nullptr;
 
 namespace {
 
@@ -22,7 +23,6 @@ constexpr std::uintptr_t kIndexMask = (std::uintptr_t(1) << kIndexBits) - 1;
 
 std::vector<Slot>& g_slots = g_handleSlots;
 std::vector<std::uint32_t> g_freeSlots;
-Window* g_desktop = nullptr;
 
 struct Observer {
     MessageObserver fn;
@@ -73,7 +73,20 @@ void ReleaseHandle(HWND hwnd) {
     }
 }
 
-Window* Desktop() {
+namespace {
+
+// The desktop window is the screen: it follows every change of the screen's size, so the many
+// callers that only compare against it or read its rectangle ask the drawing layer nothing.
+void FitDesktopToScreen(int width, int height) {
+    if (g_desktop) {
+        g_desktop->rect = RECT{0, 0, width, height};
+        g_desktop->client = g_desktop->rect;
+    }
+}
+
+} // namespace
+
+Window* MakeDesktop() {
     if (!g_desktop) {
         g_desktopClass.name = "#32769";
         g_desktopClass.atom = 0x8001;
@@ -84,11 +97,9 @@ Window* Desktop() {
         g_desktop->proc = DesktopProc;
         g_desktop->style = WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_POPUP;
         g_desktop->handle = AllocateHandle(g_desktop);
+        gdi_internal::SetScreenSizeHook(FitDesktopToScreen);
+        FitDesktopToScreen(gdi_internal::ScreenWidth(), gdi_internal::ScreenHeight());
     }
-    int w = gdi_internal::ScreenWidth();
-    int h = gdi_internal::ScreenHeight();
-    g_desktop->rect = RECT{0, 0, w, h};
-    g_desktop->client = RECT{0, 0, w, h};
     return g_desktop;
 }
 

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -30,6 +31,18 @@ public:
         if (words_.size() % 2)
             Word(0);
     }
+    void Box(short x, short y, short cx, short cy) {
+        for (short v : {x, y, cx, cy})
+            Word(static_cast<WORD>(v));
+    }
+    // A DLGTEMPLATE item up to its identifier; its class, text and creation data follow.
+    void Item(DWORD style, short x, short y, short cx, short cy, WORD id) {
+        Align();
+        Dword(style);
+        Dword(0);
+        Box(x, y, cx, cy);
+        Word(id);
+    }
     const DLGTEMPLATE* Get() {
         // A vector of DWORDs keeps the start on a 4-byte boundary.
         aligned_.assign((words_.size() + 1) / 2, 0);
@@ -49,40 +62,24 @@ const DLGTEMPLATE* Classic(TemplateWriter& t, DWORD style) {
     t.Dword(style | DS_SETFONT);
     t.Dword(0);
     t.Word(3);
-    for (short v : {10, 10, 120, 60})
-        t.Word(static_cast<WORD>(v));
+    t.Box(10, 10, 120, 60);
     t.Word(0); // no menu
     t.Word(0); // the dialog class
     t.Text("Template");
     t.Word(8);
     t.Text("MS Sans Serif");
 
-    t.Align();
-    t.Dword(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER);
-    t.Dword(0);
-    for (short v : {5, 5, 60, 12})
-        t.Word(static_cast<WORD>(v));
-    t.Word(101);
+    t.Item(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER, 5, 5, 60, 12, 101);
     t.Ordinal(0x0081);
     t.Text("Ann");
     t.Word(0);
 
-    t.Align();
-    t.Dword(WS_CHILD | WS_VISIBLE | SS_LEFT);
-    t.Dword(0);
-    for (short v : {5, 20, 60, 8})
-        t.Word(static_cast<WORD>(v));
-    t.Word(102);
+    t.Item(WS_CHILD | WS_VISIBLE | SS_LEFT, 5, 20, 60, 8, 102);
     t.Text("static");
     t.Text("Label");
     t.Word(0);
 
-    t.Align();
-    t.Dword(WS_CHILD | WS_VISIBLE);
-    t.Dword(0);
-    for (short v : {5, 35, 60, 8})
-        t.Word(static_cast<WORD>(v));
-    t.Word(103);
+    t.Item(WS_CHILD | WS_VISIBLE, 5, 35, 60, 8, 103);
     t.Text("TemplateProbe");
     t.Word(0);
     t.Word(6); // the creation data: its size, then four bytes
@@ -139,11 +136,11 @@ CONFORMANCE_TEST(DialogTemplateInMemory) {
     CHECK_STR_EQ("Template", Text(dialog).c_str());
     CHECK_STR_EQ("Ann", Text(GetDlgItem(dialog, 101)).c_str());
     CHECK_STR_EQ("Label", Text(GetDlgItem(dialog, 102)).c_str());
-    char className[32] = "";
-    GetClassNameA(GetDlgItem(dialog, 101), className, sizeof className);
-    CHECK_EQ(0, lstrcmpiA("Edit", className));
-    GetClassNameA(GetDlgItem(dialog, 102), className, sizeof className);
-    CHECK_EQ(0, lstrcmpiA("Static", className));
+    for (const auto& [id, expected] : {std::pair{101, "Edit"}, std::pair{102, "Static"}}) {
+        char className[32] = "";
+        GetClassNameA(GetDlgItem(dialog, id), className, sizeof className);
+        CHECK_EQ(0, lstrcmpiA(expected, className));
+    }
     CHECK(GetDlgItem(dialog, 103) != nullptr);
     // The control's creation parameters point at the creation data, its size first.
     CHECK_EQ(6, g_creationSize);
@@ -170,8 +167,7 @@ CONFORMANCE_TEST(DialogTemplateExtended) {
     t.Dword(0); // extended style
     t.Dword(WS_POPUP | DS_SETFONT);
     t.Word(1);
-    for (short v : {0, 0, 100, 40})
-        t.Word(static_cast<WORD>(v));
+    t.Box(0, 0, 100, 40);
     t.Word(0);
     t.Word(0);
     t.Text("Extended");
@@ -183,8 +179,7 @@ CONFORMANCE_TEST(DialogTemplateExtended) {
     t.Dword(0); // help id
     t.Dword(0);
     t.Dword(WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON);
-    for (short v : {5, 5, 40, 14})
-        t.Word(static_cast<WORD>(v));
+    t.Box(5, 5, 40, 14);
     t.Dword(300);
     t.Ordinal(0x0080);
     t.Text("OK");

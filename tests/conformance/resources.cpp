@@ -68,3 +68,31 @@ CONFORMANCE_TEST(ResourcesNamedData) {
     CHECK(data != nullptr && data[0] == 'a' && data[2] == 'c');
     CHECK(FindResourceA(self, "NAMED_TWO", RT_RCDATA) == nullptr);
 }
+
+namespace {
+INT_PTR CALLBACK QuietDialog(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
+}
+} // namespace
+
+CONFORMANCE_TEST(ResourcesDialogMenuBar) {
+    HINSTANCE self = GetModuleHandleA(nullptr);
+    // The template's menu becomes the bar, and the bar comes on top of the template's client size.
+    HWND dialog = CreateDialogParamA(self, MAKEINTRESOURCEA(30), nullptr, QuietDialog, 0);
+    CHECK(dialog != nullptr);
+    HMENU bar = GetMenu(dialog);
+    CHECK(bar != nullptr);
+    CHECK_EQ(2, GetMenuItemCount(bar));
+    RECT client = {};
+    GetClientRect(dialog, &client);
+    RECT units = {0, 0, 100, 50};
+    MapDialogRect(dialog, &units);
+    CHECK_EQ(units.bottom, client.bottom);
+    DestroyWindow(dialog);
+    CHECK(!IsMenu(bar)); // destroyed with its window
+
+    dialog = CreateDialogParamA(self, MAKEINTRESOURCEA(31), nullptr, QuietDialog, 0);
+    CHECK(dialog != nullptr); // made all the same, without a bar
+    CHECK(GetMenu(dialog) == nullptr);
+    DestroyWindow(dialog);
+}

@@ -1,11 +1,11 @@
-// What CDlg does when it is initialised: placement by each rule before the host's own
-// initialisation sees the window, the thin font on old systems only, and the Help button shown.
-#include "dlg_fixture.h"
+// What the library's dialogs do when they are initialised: CDlg's placement by its rule before
+// the host's own initialisation sees the window, the thin font on old systems only (CDlg and the
+// common dialogs), the Help button shown, and the file dialog's title set while it is closed.
+#include "dialogs_fixture.h"
 
 namespace {
 
-using dlgtest::HostDlg;
-using dlgtest::IDD_ASK;
+using namespace dlgtest;
 
 // A host dialog that notes where it stands when the framework's initialisation exchanges its
 // data (CDialog::OnInitDialog calls DoDataExchange).
@@ -21,79 +21,87 @@ protected:
     }
 };
 
-// Where the framework's initialisation finds the dialog, which nothing moves afterwards: by its
-// rule on the parent, and centred in the work area by every rule without a parent.
-TEST_F(DlgTest, PlacedByItsRuleBeforeTheFrameworkInitialises) {
+// The rules' arithmetic is the frame's (tests/frame); here that it is applied before the host
+// sees the window and nothing moves it afterwards: cascaded on the parent, centred without one.
+TEST_F(DialogsTest, PlacedByItsRuleBeforeTheFrameworkInitialises) {
     CRect parent, work;
     MainWindow()->GetWindowRect(&parent);
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     const int c = ::GetSystemMetrics(SM_CYCAPTION);
     const int cascade = c + c / 2 + ::GetSystemMetrics(SM_CYFRAME);
-    for (const auto& [rule, hasParent] : {std::pair{wpCenterParent, true},
-                                          {wpCenterScreen, true},
-                                          {wpCascade, true},
-                                          {wpCascade, false}}) {
-        PlacedDlg dlg(IDD_ASK, hasParent ? MainWindow() : NULL, 0, rule);
+    for (bool hasParent : {true, false}) {
+        PlacedDlg dlg(IDD_ASK, hasParent ? MainWindow() : NULL, 0, wpCascade);
         ASSERT_TRUE(dlg.Create(IDD_ASK, hasParent ? MainWindow() : NULL));
         const CRect placed = dlg.m_rcAtExchange;
-        const CRect& around = rule == wpCenterParent ? parent : work;
-        const CPoint expected =
-            rule == wpCascade && hasParent
-                ? CPoint(parent.left + cascade, parent.top + cascade)
-                : CPoint(around.left + (around.Width() / 2 - placed.Width() / 2),
-                         around.top + (around.Height() / 2 - placed.Height() / 2));
-        EXPECT_EQ(expected, placed.TopLeft()) << rule << hasParent;
+        const CPoint expected = hasParent
+                                    ? CPoint(parent.left + cascade, parent.top + cascade)
+                                    : CPoint(work.left + (work.Width() / 2 - placed.Width() / 2),
+                                             work.top + (work.Height() / 2 - placed.Height() / 2));
+        EXPECT_EQ(expected, placed.TopLeft()) << hasParent;
         CRect now;
         dlg.GetWindowRect(&now);
-        EXPECT_EQ(placed, now) << rule << ": nothing moves it afterwards";
+        EXPECT_EQ(placed, now) << "nothing moves it afterwards";
         dlg.DestroyWindow();
     }
 }
 
-HFONT FontOf(HWND hWnd) {
-    return reinterpret_cast<HFONT>(::SendMessageA(hWnd, WM_GETFONT, 0, 0));
-}
-
 // Old systems get a normal-weight copy of the template's font, kept until the object goes; newer
-// ones keep the template's font. A template by name opens as one by number does.
-TEST_F(DlgTest, OldSystemGetsTheThinFontUntilTheObjectGoes) {
+// ones keep the template's font. A CDlg template by name opens as one by number does.
+TEST_F(DialogsTest, OldSystemsGetTheThinFontUntilTheObjectGoes) {
+    MainWindow();
+    gdiAtStart_ = desktop::GdiObjectCounts();
     for (DWORD major : {3u, 4u}) {
         desktop::SetSystemVersion(major, 51, VER_PLATFORM_WIN32_NT);
-        {
+        for (const char* kind : {"CDlg", "CKFileDlg", "CKPrintDlg"}) {
+            SCOPED_TRACE(std::string(kind) + (major == 3 ? " on an old system" : ""));
             HostDlg dlg("ASK", MainWindow());
-            ASSERT_TRUE(dlg.Create("ASK", MainWindow()));
-            const HFONT font = FontOf(dlg.m_hWnd);
-            EXPECT_EQ(major == 3 ? font : nullptr, dlg.ThinFont());
-            EXPECT_EQ(font, FontOf(::GetDlgItem(dlg.m_hWnd, dlgtest::IDC_NAME)));
-            LOGFONTA lf = {};
-            ASSERT_EQ(static_cast<int>(sizeof(lf)), ::GetObjectA(font, sizeof(lf), &lf));
-            EXPECT_EQ(FW_NORMAL, lf.lfWeight);
-            EXPECT_STREQ("MS Sans Serif", lf.lfFaceName);
-            dlg.DestroyWindow();
+            CKFileDlg file(TRUE, "txt", nullptr, OFN_HIDEREADONLY, NULL, MainWindow());
+            CKPrintDlg printer(FALSE, PD_ALLPAGES, MainWindow());
+            LONG weight = 0;
+            if (kind[1] == 'D') {
+                ASSERT_TRUE(dlg.Create("ASK", MainWindow()));
+                const HFONT font = FontOf(dlg.m_hWnd);
+                EXPECT_EQ(major == 3 ? font : nullptr, dlg.ThinFont());
+                EXPECT_EQ(font, FontOf(::GetDlgItem(dlg.m_hWnd, IDC_NAME)));
+                weight = Weight(font);
+                dlg.DestroyWindow();
+            } else {
+                Step([&weight](HWND d) { weight = Weight(FontOf(::GetDlgItem(d, IDOK))); });
+                Click(IDCANCEL);
+                EXPECT_EQ(IDCANCEL, kind[2] == 'F' ? file.DoModal() : printer.DoModal());
+            }
+            EXPECT_TRUE(major != 3 || weight == FW_NORMAL);
             EXPECT_EQ(gdiAtStart_.fonts + (major == 3 ? 1 : 0), desktop::GdiObjectCounts().fonts)
-                << "the dialog keeps its font while the object lives";
+                << "the thin font lives with its object";
         }
         EXPECT_EQ(gdiAtStart_, desktop::GdiObjectCounts()) << Describe(desktop::GdiObjectCounts());
     }
 }
 
 // Shown whether or not there is a help identifier; a template without one opens as it is.
-TEST_F(DlgTest, HelpButtonHiddenByTheTemplateIsShown) {
+TEST_F(DialogsTest, HelpButtonHiddenByTheTemplateIsShown) {
     for (UINT help : {0u, 0x42u}) {
-        for (UINT id : {dlgtest::IDD_HIDDEN_HELP, dlgtest::IDD_NO_HELP}) {
+        for (UINT id : {IDD_HIDDEN_HELP, IDD_NO_HELP}) {
             HostDlg dlg(id, MainWindow(), help);
             OpenModeless(dlg, id);
             const HWND button = ::GetDlgItem(dlg.m_hWnd, ID_HELP);
-            EXPECT_EQ(id == dlgtest::IDD_NO_HELP, button == nullptr);
+            EXPECT_EQ(id == IDD_NO_HELP, button == nullptr);
             EXPECT_TRUE(button == nullptr || ::IsWindowVisible(button)) << help;
             dlg.DestroyWindow();
         }
     }
 }
 
-TEST_F(DlgTest, ReportsTheFrameworksRunTimeClass) {
-    HostDlg dlg(0x13, wpCascade);
-    EXPECT_STREQ("CDialog", dlg.GetRuntimeClass()->m_lpszClassName);
+TEST_F(DialogsTest, FileDialogTitleSetWhileClosedShowsAtTheNextOpening) {
+    CKFileDlg dlg(TRUE, "txt", nullptr, OFN_HIDEREADONLY, NULL, MainWindow());
+    dlg.SetWindowTextA("Pick a letter");
+    EXPECT_EQ(NULL, dlg.m_hWnd) << "nothing was opened by setting the title";
+    for (const char* title : {"Pick a letter", "Open"}) {
+        Step([title](HWND dialog) { EXPECT_EQ(title, TextOf(dialog)); });
+        Click(IDCANCEL);
+        dlg.DoModal();
+        dlg.SetWindowTextA(NULL);
+    }
 }
 
 } // namespace

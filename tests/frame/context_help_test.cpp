@@ -9,13 +9,8 @@ namespace {
 
 class ContextHelp : public FrameTest {
 protected:
-    void SetUp() override {
-        FrameTest::SetUp();
-        window_ = ::CreateWindowExA(0, "STATIC", "Dialog", WS_POPUP, 0, 0, 100, 100, NULL, NULL,
-                                    NULL, NULL);
-        ASSERT_NE(nullptr, window_);
-    }
-    HWND window_ = NULL;
+    HWND window_ =
+        ::CreateWindowExA(0, "STATIC", "Dialog", WS_POPUP, 0, 0, 100, 100, NULL, NULL, NULL, NULL);
 };
 
 // Each row is a fresh library folder C:\APPS\BINn\ holding these files ("\" at the end: a

@@ -15,13 +15,12 @@
 
 class FrameTest : public ::testing::Test {
 protected:
-    static constexpr const char* kLibraryFile = "C:\\APPS\\BIN\\RUZAV32.DLL";
     static constexpr const char* kLibraryDirectory = "C:\\APPS\\BIN\\";
 
     void SetUp() override {
         desktop::reset();
         ASSERT_NE(nullptr, GetLibraryInstance()) << "the library's entry point did not run";
-        desktop::SetModuleFileName(GetLibraryInstance(), kLibraryFile);
+        desktop::SetModuleFileName(GetLibraryInstance(), "C:\\APPS\\BIN\\RUZAV32.DLL");
         MakeFolder("C:\\APPS");
         MakeFolder("C:\\APPS\\BIN");
     }
@@ -32,12 +31,7 @@ protected:
     }
 
     static void WriteFile(const std::string& dosPath, const std::string& contents) {
-        const std::string host = desktop::HostPath(dosPath.c_str());
-        ASSERT_FALSE(host.empty()) << dosPath;
-        std::ofstream out(host, std::ios::binary);
-        out << contents;
-        out.close();
-        ASSERT_TRUE(out.good()) << host;
+        std::ofstream(desktop::HostPath(dosPath.c_str()), std::ios::binary) << contents;
         // Written behind the platform's back, as another program would: the platform sees such a
         // change within a few milliseconds of real time, not necessarily at the next read.
         std::this_thread::sleep_for(std::chrono::milliseconds(25));

@@ -33,7 +33,7 @@ TEST_F(LibraryFiles, TheDirectoryIsTheFoldersPathWithItsSeparator) {
         EXPECT_STREQ(c.directory ? c.directory : "untouched", directory) << c.file;
     }
     // The directory needs room for its terminating zero.
-    desktop::SetModuleFileName(GetLibraryInstance(), kLibraryFile);
+    desktop::SetModuleFileName(GetLibraryInstance(), "C:\\APPS\\BIN\\RUZAV32.DLL");
     const UINT fits = static_cast<UINT>(std::strlen(kLibraryDirectory) + 1);
     char directory[MAX_PATH] = "untouched";
     EXPECT_FALSE(GetModuleDirectory(directory, fits - 1));

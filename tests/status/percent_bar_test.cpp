@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
 
 namespace {
@@ -20,16 +19,6 @@ constexpr COLORREF kEmpty = RGB(200, 200, 0);    // COLOR_INACTIVECAPTION
 constexpr COLORREF kFilledText = RGB(255, 0, 0); // COLOR_CAPTIONTEXT
 constexpr COLORREF kEmptyText = RGB(0, 160, 0);  // COLOR_INACTIVECAPTIONTEXT
 constexpr WORD kBarId = 7;
-
-// The stored value, reached through a pointer to member: the objects are real CKPercentBars, so
-// no cast to a derived type is made.
-struct Probe : CKPercentBar {
-    static constexpr int CKPercentBar::*kPercent = &Probe::m_nPercent;
-};
-
-int Percent(CKPercentBar* bar) {
-    return bar->*Probe::kPercent;
-}
 
 class PercentBarTest : public ::testing::Test {
 protected:
@@ -123,7 +112,6 @@ TEST_F(PercentBarTest, TheDigitsChangeColourExactlyAtTheBoundary) {
     EXPECT_EQ(desktop::WindowPixel(bar, 80, 17), kEmpty) << "no repaint of its own";
     for (const auto& r : rows) {
         Object(bar)->SetPercent(r.percent);
-        EXPECT_EQ(Percent(Object(bar)), r.boundary == 2 ? 0 : std::min(r.percent, 100));
         ::InvalidateRect(bar, nullptr, FALSE);
         auto left = Count(bar, 2, r.boundary), right = Count(bar, r.boundary, 99);
         EXPECT_EQ(Besides(left, kFilled, kFilledText), 0) << r.percent;
@@ -189,8 +177,7 @@ TEST_F(PercentBarTest, AHostMadeBarOutlivesItsWindow) {
 
     dialog_.DestroyWindow();
     EXPECT_EQ(bar->m_hWnd, nullptr);
-    bar->SetPercent(20);
-    EXPECT_EQ(Percent(bar), 20);
+    bar->SetPercent(20); // harmless without a window
     delete bar;
     EXPECT_EQ(desktop::GdiObjectCounts(), before);
 

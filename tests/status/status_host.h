@@ -64,11 +64,21 @@ protected:
     HINSTANCE host = ::GetModuleHandleA(NULL);
     CHostFrame* frame = nullptr; // deletes itself with its window
 
-    void SetUp() override;
+    void SetUp() override {
+        desktop::reset();
+        resources::AddString(host, ID_INDICATOR_CAPS, "CAP");
+        resources::AddString(host, ID_INDICATOR_NUM, "NUM");
+    }
     void TearDown() override { desktop::reset(); }
 
     // Makes the frame and its bar; the strings and bitmaps a test wants are added before.
-    void MakeFrame();
+    void MakeFrame() {
+        frame = new CHostFrame;
+        ASSERT_TRUE(
+            frame->Create(NULL, "Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 640, 480)));
+        ASSERT_TRUE(frame->m_bar.Create(frame));
+        desktop::PumpUntilIdle();
+    }
     std::string Pane0() const { return static_cast<LPCSTR>(frame->m_bar.GetPaneText(0)); }
     CRect ItemRect(int i) const {
         CRect r;

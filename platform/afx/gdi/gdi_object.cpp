@@ -5,18 +5,16 @@
 // nothing piles up between idle times, whenever the map has grown: wrappers whose handle
 // GetObjectType no longer knows are let go then.
 //
-// Every paint makes a new DC, and the framework wraps it (WM_ERASEBKGND, WM_CTLCOLOR*), so the
-// wrappers and the map nodes that hold them are kept in small pools when let go and handed out
-// again: a window that repaints at a steady rate allocates nothing. The pools are bounded; what
-// does not fit is freed as before.
+// The maps are indexed by the handle's slot bits (drawing handles are 16 apart), with the whole
+// handle kept and compared, so a deleted handle finds nothing. Every paint makes a new DC, and
+// the framework wraps it (WM_ERASEBKGND, WM_CTLCOLOR*), so let-go wrappers are kept in a small
+// pool and handed out again: a window that repaints at a steady rate allocates nothing.
 #include <afxwin.h>
+
+#include "afx/handle_slots.h"
 
 #include <algorithm>
 #include <cstddef>
-#include <iterator>
-#include <map>
-#include <unordered_map>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -25,47 +23,7 @@ namespace {
 constexpr std::size_t kSpareLimit = 32;
 // The temporary maps are first swept for deleted handles at this size.
 constexpr std::size_t kSweepFloor = 16;
-
-// Nodes of a map kept after an erase for the next insert.
-template <class Map> class NodePool {
-public:
-    NodePool() { spare_.reserve(kSpareLimit); }
-    NodePool(const NodePool&) = delete;
-    NodePool& operator=(const NodePool&) = delete;
-
-    // Returns the iterator after the erased entry, as Map::erase does.
-    typename Map::iterator Erase(Map& map, typename Map::iterator it) {
-        auto next = std::next(it);
-        auto node = map.extract(it);
-        if (spare_.size() < kSpareLimit)
-            spare_.push_back(std::move(node));
-        return next;
-    }
-
-    void Insert(Map& map, const typename Map::key_type& key, typename Map::mapped_type value) {
-        if (spare_.empty()) {
-            map.emplace(key, value);
-            return;
-        }
-        auto node = std::move(spare_.back());
-        spare_.pop_back();
-        node.key() = key;
-        node.mapped() = value;
-        map.insert(std::move(node));
-    }
-
-    // map[key] = value, through the pool.
-    void Assign(Map& map, const typename Map::key_type& key, typename Map::mapped_type value) {
-        auto it = map.find(key);
-        if (it != map.end())
-            it->second = value;
-        else
-            Insert(map, key, value);
-    }
-
-private:
-    std::vector<typename Map::node_type> spare_;
-};
+constexpr unsigned kGdiHandleShift = 4;
 
 // Temporary wrappers let go, ready to wrap another handle. Only plain wrappers made here come
 // back, and they hold nothing but their handle, which is cleared before they are kept.
@@ -103,18 +61,27 @@ private:
     std::vector<Object*> spare_;
 };
 
-using ObjectMap = std::unordered_map<HGDIOBJ, CGdiObject*>;
-using TempObjectMap = std::map<std::pair<HGDIOBJ, const CRuntimeClass*>, CGdiObject*>;
-using DcMap = std::unordered_map<HDC, CDC*>;
+// A temporary wrapper and the class it was asked for (CPen::FromHandle and
+// CGdiObject::FromHandle of one handle are two wrappers).
+struct TempObject {
+    const CRuntimeClass* cls = nullptr;
+    CGdiObject* wrapper = nullptr;
+};
+struct OtherTempObject {
+    HGDIOBJ handle;
+    TempObject temp;
+};
+
+using ObjectMap = afx_internal::HandleSlots<HGDIOBJ, CGdiObject*, kGdiHandleShift>;
+using TempObjectMap = afx_internal::HandleSlots<HGDIOBJ, TempObject, kGdiHandleShift>;
+using DcMap = afx_internal::HandleSlots<HDC, CDC*, kGdiHandleShift>;
 
 struct Maps {
     ObjectMap objects;
-    TempObjectMap tempObjects;
+    TempObjectMap tempObjects;               // the first class asked for, by handle
+    std::vector<OtherTempObject> tempOthers; // further classes of the same handles (rare)
     DcMap dcs;
     DcMap tempDcs;
-    NodePool<ObjectMap> objectNodes;
-    NodePool<TempObjectMap> tempObjectNodes;
-    NodePool<DcMap> dcNodes; // for both DC maps
     WrapperPool<CGdiObject> spareObjects;
     WrapperPool<CDC> spareDcs;
     std::size_t tempObjectsSweepAt = kSweepFloor;
@@ -129,11 +96,10 @@ Maps& TheMaps() {
 
 // Forgets the handle's owner only while it is still this object: Detach after a new Attach of the
 // same handle elsewhere leaves the newer owner mapped.
-template <class Map, class Object>
-void Unmap(Map& map, NodePool<Map>& pool, typename Map::key_type handle, const Object* owner) {
-    auto it = map.find(handle);
-    if (it != map.end() && it->second == owner)
-        pool.Erase(map, it);
+template <class Map, class Handle, class Object>
+void Unmap(Map& map, Handle handle, const Object* owner) {
+    if (map.Find(handle) == owner)
+        map.Erase(handle);
 }
 
 void ReleaseTemporary(Maps& maps, CGdiObject* wrapper) {
@@ -146,28 +112,54 @@ void ReleaseTemporary(Maps& maps, CDC* wrapper) {
     maps.spareDcs.Release(wrapper);
 }
 
-HGDIOBJ HandleOf(const std::pair<HGDIOBJ, const CRuntimeClass*>& key) {
-    return key.first;
+// A deleted handle still mapped holds the slot its successor (the same slot of the drawing
+// layer's table, a later generation) is about to take: it goes first, its wrapper with it.
+template <class Map, class Handle, class Release>
+void EvictDeleted(Map& map, Handle handle, Release release) {
+    auto occupant = map.Occupant(handle);
+    if (occupant.first != Handle() && occupant.first != handle &&
+        ::GetObjectType(occupant.first) == 0) {
+        release(occupant.second);
+        map.Erase(occupant.first);
+    }
 }
-HGDIOBJ HandleOf(HDC dc) {
-    return dc;
+
+std::size_t TempObjectCount(const Maps& maps) {
+    return maps.tempObjects.Size() + maps.tempOthers.size();
 }
 
 // Lets go of the wrappers whose handle is gone, once the map has reached sweepAt; the next sweep
 // comes when the map has doubled again, so the cost stays in proportion.
-template <class Map, class Pool>
-void SweepDeleted(Maps& maps, Map& map, Pool& pool, std::size_t& sweepAt) {
-    if (map.size() < sweepAt)
+void SweepDeletedObjects(Maps& maps) {
+    if (TempObjectCount(maps) < maps.tempObjectsSweepAt)
         return;
-    for (auto it = map.begin(); it != map.end();) {
-        if (::GetObjectType(HandleOf(it->first)) == 0) {
-            ReleaseTemporary(maps, it->second);
-            it = pool.Erase(map, it);
-        } else {
-            ++it;
-        }
-    }
-    sweepAt = std::max(kSweepFloor, 2 * map.size());
+    maps.tempObjects.EraseIf([&maps](HGDIOBJ handle, const TempObject& temp) {
+        if (::GetObjectType(handle) != 0)
+            return false;
+        ReleaseTemporary(maps, temp.wrapper);
+        return true;
+    });
+    auto gone = std::remove_if(maps.tempOthers.begin(), maps.tempOthers.end(),
+                               [&maps](const OtherTempObject& other) {
+                                   if (::GetObjectType(other.handle) != 0)
+                                       return false;
+                                   ReleaseTemporary(maps, other.temp.wrapper);
+                                   return true;
+                               });
+    maps.tempOthers.erase(gone, maps.tempOthers.end());
+    maps.tempObjectsSweepAt = std::max(kSweepFloor, 2 * TempObjectCount(maps));
+}
+
+void SweepDeletedDcs(Maps& maps) {
+    if (maps.tempDcs.Size() < maps.tempDcsSweepAt)
+        return;
+    maps.tempDcs.EraseIf([&maps](HDC handle, CDC* wrapper) {
+        if (::GetObjectType(handle) != 0)
+            return false;
+        ReleaseTemporary(maps, wrapper);
+        return true;
+    });
+    maps.tempDcsSweepAt = std::max(kSweepFloor, 2 * maps.tempDcs.Size());
 }
 
 } // namespace
@@ -184,21 +176,28 @@ CGdiObject* PASCAL CGdiObject::FromHandleAs(HGDIOBJ hObject, const CRuntimeClass
     if (!hObject)
         return nullptr;
     Maps& maps = TheMaps();
-    auto owner = maps.objects.find(hObject);
-    if (owner != maps.objects.end())
-        return owner->second;
-    auto key = std::make_pair(hObject, cls);
-    auto it = maps.tempObjects.find(key);
-    if (it != maps.tempObjects.end())
-        return it->second;
-    SweepDeleted(maps, maps.tempObjects, maps.tempObjectNodes, maps.tempObjectsSweepAt);
+    if (CGdiObject* owner = maps.objects.Find(hObject))
+        return owner;
+    TempObject first = maps.tempObjects.Find(hObject);
+    if (first.wrapper && first.cls == cls)
+        return first.wrapper;
+    for (const OtherTempObject& other : maps.tempOthers)
+        if (other.handle == hObject && other.temp.cls == cls)
+            return other.temp.wrapper;
+    SweepDeletedObjects(maps);
     CGdiObject* wrapper = maps.spareObjects.Take(cls);
     if (!wrapper)
         wrapper = static_cast<CGdiObject*>(cls->CreateObject());
     if (!wrapper)
         wrapper = new CGdiObject;
     wrapper->m_hObject = hObject;
-    maps.tempObjectNodes.Insert(maps.tempObjects, key, wrapper);
+    if (maps.tempObjects.Find(hObject).wrapper) {
+        maps.tempOthers.push_back(OtherTempObject{hObject, TempObject{cls, wrapper}});
+    } else {
+        EvictDeleted(maps.tempObjects, hObject,
+                     [&maps](const TempObject& old) { ReleaseTemporary(maps, old.wrapper); });
+        maps.tempObjects.Assign(hObject, TempObject{cls, wrapper});
+    }
     return wrapper;
 }
 
@@ -208,25 +207,28 @@ CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject) {
 
 void PASCAL CGdiObject::DeleteTempMap() {
     Maps& maps = TheMaps();
-    for (auto it = maps.tempObjects.begin(); it != maps.tempObjects.end();) {
-        ReleaseTemporary(maps, it->second);
-        it = maps.tempObjectNodes.Erase(maps.tempObjects, it);
-    }
+    maps.tempObjects.ForEach(
+        [&maps](HGDIOBJ, const TempObject& temp) { ReleaseTemporary(maps, temp.wrapper); });
+    maps.tempObjects.Clear();
+    for (const OtherTempObject& other : maps.tempOthers)
+        ReleaseTemporary(maps, other.temp.wrapper);
+    maps.tempOthers.clear();
 }
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject) {
     if (!hObject)
         return FALSE;
     m_hObject = hObject;
-    Maps& maps = TheMaps();
-    maps.objectNodes.Assign(maps.objects, hObject, this);
+    ObjectMap& objects = TheMaps().objects;
+    EvictDeleted(objects, hObject, [](CGdiObject*) {});
+    objects.Assign(hObject, this);
     return TRUE;
 }
 
 HGDIOBJ CGdiObject::Detach() {
     HGDIOBJ hObject = m_hObject;
     if (hObject)
-        Unmap(TheMaps().objects, TheMaps().objectNodes, hObject, this);
+        Unmap(TheMaps().objects, hObject, this);
     m_hObject = nullptr;
     return hObject;
 }
@@ -264,42 +266,40 @@ CDC* PASCAL CDC::FromHandle(HDC hDC) {
     if (!hDC)
         return nullptr;
     Maps& maps = TheMaps();
-    auto owner = maps.dcs.find(hDC);
-    if (owner != maps.dcs.end())
-        return owner->second;
-    auto it = maps.tempDcs.find(hDC);
-    if (it != maps.tempDcs.end())
-        return it->second;
-    SweepDeleted(maps, maps.tempDcs, maps.dcNodes, maps.tempDcsSweepAt);
+    if (CDC* owner = maps.dcs.Find(hDC))
+        return owner;
+    if (CDC* temp = maps.tempDcs.Find(hDC))
+        return temp;
+    SweepDeletedDcs(maps);
     CDC* wrapper = maps.spareDcs.Take(RUNTIME_CLASS(CDC));
     if (!wrapper)
         wrapper = new CDC;
     wrapper->m_hDC = wrapper->m_hAttribDC = hDC;
-    maps.dcNodes.Insert(maps.tempDcs, hDC, wrapper);
+    EvictDeleted(maps.tempDcs, hDC, [&maps](CDC* old) { ReleaseTemporary(maps, old); });
+    maps.tempDcs.Assign(hDC, wrapper);
     return wrapper;
 }
 
 void PASCAL CDC::DeleteTempMap() {
     Maps& maps = TheMaps();
-    for (auto it = maps.tempDcs.begin(); it != maps.tempDcs.end();) {
-        ReleaseTemporary(maps, it->second);
-        it = maps.dcNodes.Erase(maps.tempDcs, it);
-    }
+    maps.tempDcs.ForEach([&maps](HDC, CDC* wrapper) { ReleaseTemporary(maps, wrapper); });
+    maps.tempDcs.Clear();
 }
 
 BOOL CDC::Attach(HDC hDC) {
     if (!hDC)
         return FALSE;
     m_hDC = m_hAttribDC = hDC;
-    Maps& maps = TheMaps();
-    maps.dcNodes.Assign(maps.dcs, hDC, this);
+    DcMap& dcs = TheMaps().dcs;
+    EvictDeleted(dcs, hDC, [](CDC*) {});
+    dcs.Assign(hDC, this);
     return TRUE;
 }
 
 HDC CDC::Detach() {
     HDC hDC = m_hDC;
     if (hDC)
-        Unmap(TheMaps().dcs, TheMaps().dcNodes, hDC, this);
+        Unmap(TheMaps().dcs, hDC, this);
     m_hDC = m_hAttribDC = nullptr;
     return hDC;
 }

@@ -46,15 +46,6 @@ bool HasButton(HWND hwnd) {
     return Kind(hwnd) != CBS_SIMPLE;
 }
 
-int ItemHeightFor(HWND hwnd, HFONT font) {
-    MeasureScope measure(hwnd, font);
-    TEXTMETRICA metrics{};
-    if (measure.dc() == nullptr || !GetTextMetricsA(measure.dc(), &metrics)) {
-        return 16;
-    }
-    return std::max(1, static_cast<int>(metrics.tmHeight));
-}
-
 RECT ButtonRect(HWND hwnd) {
     RECT client{};
     GetClientRect(hwnd, &client);
@@ -67,7 +58,7 @@ RECT ButtonRect(HWND hwnd) {
 void Layout(HWND hwnd, ComboState& state) {
     RECT client{};
     GetClientRect(hwnd, &client);
-    state.fieldHeight = ItemHeightFor(hwnd, state.font) + 8;
+    state.fieldHeight = FontLineHeight(state.font) + 8;
     if (Kind(hwnd) == CBS_SIMPLE) {
         if (state.edit != nullptr) {
             MoveWindow(state.edit, 0, 0, client.right, state.fieldHeight, TRUE);
@@ -467,7 +458,7 @@ LRESULT ComboMessage(HWND hwnd, ComboState& state, UINT message, WPARAM wParam, 
 void OnCreate(HWND hwnd, ComboState& state, const CREATESTRUCTA* create) {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd, GWLP_HINSTANCE));
     state.droppedHeight = create != nullptr ? create->cy : 0;
-    state.fieldHeight = ItemHeightFor(hwnd, state.font) + 8;
+    state.fieldHeight = FontLineHeight(state.font) + 8;
     const DWORD style = StyleOf(hwnd);
     DWORD listStyle = LBS_NOTIFY | WS_VSCROLL | WS_BORDER | LBS_NOINTEGRALHEIGHT;
     if ((style & CBS_SORT) != 0) {
@@ -545,7 +536,7 @@ LRESULT ComboBoxMessage(HWND hwnd, ComboState& state, UINT message, WPARAM wPara
         if (Kind(hwnd) != CBS_SIMPLE) {
             RECT rect{};
             GetWindowRect(hwnd, &rect);
-            state.fieldHeight = ItemHeightFor(hwnd, state.font) + 8;
+            state.fieldHeight = FontLineHeight(state.font) + 8;
             SetWindowPos(hwnd, nullptr, 0, 0, rect.right - rect.left, state.fieldHeight,
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         }

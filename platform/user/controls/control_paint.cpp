@@ -1,8 +1,31 @@
 #include "user/controls/control_paint.h"
+#include "user/controls/control_state.h"
+
+#include "gdi/gdi_internal.h"
 
 #include <algorithm>
 
 namespace user_controls {
+
+HDC MeasuringDC() {
+    static HDC dc = nullptr;
+    if (dc == nullptr || GetObjectType(dc) != OBJ_MEMDC) {
+        dc = CreateCompatibleDC(nullptr);
+        if (dc != nullptr) {
+            gdi_internal::MakePermanent(dc);
+        }
+    }
+    return dc;
+}
+
+int FontLineHeight(HFONT font) {
+    MeasureScope measure(font);
+    TEXTMETRICA metrics{};
+    if (measure.dc() == nullptr || !GetTextMetricsA(measure.dc(), &metrics)) {
+        return 16;
+    }
+    return std::max(1, static_cast<int>(metrics.tmHeight));
+}
 
 void FillSysColor(HDC hdc, const RECT& rect, int colorIndex) {
     if (rect.right > rect.left && rect.bottom > rect.top) {

@@ -195,10 +195,17 @@ private:
     bool painting_ = false;
 };
 
-// A DC from GetDC with the control's font selected, for measuring outside WM_PAINT.
+// The one memory DC every control measures text with. Measuring needs the font, not a window's
+// clipping, so a keystroke need not make and free a window DC; the DC is permanent (no one's
+// object count holds it) and made again should anything have deleted it.
+HDC MeasuringDC();
+// The height of a line in the font (the system font for null), 16 when it cannot be measured.
+int FontLineHeight(HFONT font);
+
+// The measuring DC with the control's font selected, for measuring outside WM_PAINT.
 class MeasureScope {
 public:
-    MeasureScope(HWND hwnd, HFONT font) : hwnd_(hwnd), hdc_(GetDC(hwnd)) {
+    explicit MeasureScope(HFONT font) : hdc_(MeasuringDC()) {
         if (hdc_ != nullptr) {
             old_ = SelectObject(hdc_, FontOrSystem(font));
         }
@@ -206,7 +213,6 @@ public:
     ~MeasureScope() {
         if (hdc_ != nullptr) {
             SelectObject(hdc_, old_);
-            ReleaseDC(hwnd_, hdc_);
         }
     }
     MeasureScope(const MeasureScope&) = delete;
@@ -214,7 +220,6 @@ public:
     HDC dc() const { return hdc_; }
 
 private:
-    HWND hwnd_;
     HDC hdc_;
     HGDIOBJ old_ = nullptr;
 };

@@ -72,7 +72,7 @@ EditLine EditLayout(HWND hwnd, const EditState& state, HDC measured) {
 }
 
 void EditScrollToCaret(HWND hwnd, EditState& state) {
-    MeasureScope measure(hwnd, state.font);
+    MeasureScope measure(state.font);
     const std::string& text = EditDisplayText(hwnd, state);
     const int visible = VisibleWidth(hwnd, state);
     const int width = TextWidth(measure.dc(), text, text.size());
@@ -107,7 +107,7 @@ RECT EditFormatRect(HWND hwnd, const EditState& state) {
     RECT r = client;
     r.left += state.leftMargin;
     r.right = std::max(r.left, r.right - state.rightMargin);
-    MeasureScope measure(hwnd, state.font);
+    MeasureScope measure(state.font);
     const int line = std::max(1, LineHeight(measure.dc()));
     if ((StyleOf(hwnd) & ES_MULTILINE) != 0) {
         r.bottom = r.top + (client.bottom - client.top) / line * line;
@@ -118,7 +118,7 @@ RECT EditFormatRect(HWND hwnd, const EditState& state) {
 }
 
 void EditSetFormatRect(HWND hwnd, EditState& state, const RECT& wanted) {
-    MeasureScope measure(hwnd, state.font);
+    MeasureScope measure(state.font);
     const int line = std::max(1, LineHeight(measure.dc()));
     RECT client{};
     GetClientRect(hwnd, &client);
@@ -131,7 +131,7 @@ void EditSetFormatRect(HWND hwnd, EditState& state, const RECT& wanted) {
 }
 
 std::size_t EditCharFromX(HWND hwnd, const EditState& state, int x) {
-    MeasureScope measure(hwnd, state.font);
+    MeasureScope measure(state.font);
     const std::string& text = EditDisplayText(hwnd, state);
     const int target = x - EditLayout(hwnd, state, measure.dc()).originX;
     // Prefix widths grow with the prefix: find the first boundary at or right of the target,

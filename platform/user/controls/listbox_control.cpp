@@ -63,15 +63,6 @@ bool Valid(const ListBoxState& state, int index) {
     return index >= 0 && index < Count(state);
 }
 
-int FontHeight(HWND hwnd, HFONT font) {
-    MeasureScope measure(hwnd, font);
-    TEXTMETRICA metrics{};
-    if (measure.dc() == nullptr || !GetTextMetricsA(measure.dc(), &metrics)) {
-        return 16;
-    }
-    return std::max(1, static_cast<int>(metrics.tmHeight));
-}
-
 void MeasureOwnerDraw(HWND hwnd, ListBoxState& state) {
     MEASUREITEMSTRUCT measure{};
     measure.CtlType = ODT_LISTBOX;
@@ -860,7 +851,7 @@ void OnFocus(HWND hwnd, ListBoxState& state, bool focused) {
 
 LRESULT ListBoxMessage(HWND hwnd, ListBoxState& state, UINT message, WPARAM wParam, LPARAM lParam) {
     if (state.itemHeight == 0) {
-        state.itemHeight = FontHeight(hwnd, state.font);
+        state.itemHeight = FontLineHeight(state.font);
         if (IsOwnerDraw(hwnd)) {
             MeasureOwnerDraw(hwnd, state);
         }
@@ -883,7 +874,7 @@ LRESULT ListBoxMessage(HWND hwnd, ListBoxState& state, UINT message, WPARAM wPar
     case WM_SETFONT:
         state.font = reinterpret_cast<HFONT>(wParam);
         if (!IsOwnerDraw(hwnd)) {
-            state.itemHeight = FontHeight(hwnd, state.font);
+            state.itemHeight = FontLineHeight(state.font);
             SetTop(hwnd, state, state.top);
         }
         if (LOWORD(lParam) != 0) {

@@ -1,77 +1,9 @@
-// Where a property sheet puts its tab control, its pages and its standard buttons.
+// Where a property sheet puts its tab control and its pages (its standard buttons: the
+// conformance tests, tests/conformance/comctl_property_sheet.cpp).
 #include "platform/comctl/sheet_fixture.h"
 
 namespace comctl_test {
 namespace {
-
-constexpr int kApply = 0x3021;
-
-SIZE Units(HWND sheet, int cx, int cy) {
-    RECT r{0, 0, cx, cy};
-    MapDialogRect(sheet, &r);
-    return SIZE{r.right, r.bottom};
-}
-
-bool Visible(HWND sheet, int id) {
-    return IsWindowVisible(GetDlgItem(sheet, id)) != FALSE;
-}
-
-TEST_F(SheetTest, ButtonsSitBottomRightAtEqualGaps) {
-    HWND sheet = Modeless(2);
-    SIZE button = Units(sheet, 50, 14);
-    SIZE margin = Units(sheet, 4, 4);
-    RECT client{};
-    GetClientRect(sheet, &client);
-    const int order[] = {IDOK, IDCANCEL, kApply, IDHELP};
-    int expectedRight = client.right - margin.cx;
-    for (int i = 3; i >= 0; --i) {
-        RECT r = ControlRect(sheet, order[i]);
-        EXPECT_EQ(expectedRight, r.right) << "button " << order[i];
-        EXPECT_EQ(button.cx, r.right - r.left);
-        EXPECT_EQ(button.cy, r.bottom - r.top);
-        EXPECT_EQ(client.bottom - margin.cy, r.bottom);
-        EXPECT_TRUE(Visible(sheet, order[i]));
-        expectedRight = r.left - margin.cx;
-    }
-    char text[32] = "";
-    GetWindowTextA(GetDlgItem(sheet, kApply), text, sizeof text);
-    EXPECT_STREQ("&Apply", text);
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(sheet, kApply))); // nothing changed yet
-    EXPECT_EQ(IDOK, LOWORD(SendMessageA(sheet, DM_GETDEFID, 0, 0)));
-}
-
-TEST_F(SheetTest, ButtonsTheSheetDoesNotShowLeaveNoGap) {
-    struct Row {
-        DWORD flags;
-        std::vector<int> shown; // left to right, ending at the right margin
-    };
-    const Row rows[] = {
-        {PSH_HASHELP | PSH_NOAPPLYNOW, {IDOK, IDCANCEL, IDHELP}},
-        {PSH_NOAPPLYNOW, {IDOK, IDCANCEL}},
-        {0, {IDOK, IDCANCEL, kApply}},
-    };
-    for (const Row& row : rows) {
-        HWND sheet = Modeless(1, row.flags);
-        SIZE margin = Units(sheet, 4, 4);
-        RECT client{};
-        GetClientRect(sheet, &client);
-        int right = client.right - margin.cx;
-        for (auto it = row.shown.rbegin(); it != row.shown.rend(); ++it) {
-            EXPECT_TRUE(Visible(sheet, *it)) << "flags " << row.flags << " button " << *it;
-            RECT r = ControlRect(sheet, *it);
-            EXPECT_EQ(right, r.right) << "flags " << row.flags << " button " << *it;
-            right = r.left - margin.cx;
-        }
-        for (int id : {kApply, IDHELP}) {
-            bool expected = false;
-            for (int s : row.shown) {
-                expected = expected || s == id;
-            }
-            EXPECT_EQ(expected, Visible(sheet, id)) << "flags " << row.flags << " button " << id;
-        }
-        DestroyWindow(sheet);
-    }
-}
 
 TEST_F(SheetTest, PagesFillTheTabControlsDisplayArea) {
     HWND sheet = Modeless(3);

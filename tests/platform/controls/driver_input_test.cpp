@@ -56,25 +56,6 @@ TEST_F(DriverInput, FocusMovesBetweenEditsInWin32Order) {
     EXPECT_TRUE(result.ok) << result.text;
 }
 
-TEST_F(DriverInput, ButtonClickedByMouseAndSpaceBar) {
-    HWND button = Create("BUTTON", "OK", BS_PUSHBUTTON | WS_TABSTOP, IDOK, 10, 10, 75, 23);
-    desktop::ClickWindow(button, POINT{30, 10});
-    EXPECT_EQ(GetFocus(), button);
-    EXPECT_EQ(notes, std::vector<Note>{Command(button, BN_CLICKED)});
-    desktop::PressKey(VK_SPACE);
-    EXPECT_EQ(notes.size(), 2u);
-}
-
-TEST_F(DriverInput, ButtonReleasedAwayFromItDoesNotClick) {
-    HWND button = Create("BUTTON", "OK", BS_PUSHBUTTON, IDOK, 10, 10, 75, 23);
-    POINT inside{30, 10};
-    ClientToScreen(button, &inside);
-    desktop::MouseDown(inside);
-    desktop::MouseMove(POINT{inside.x + 200, inside.y});
-    desktop::MouseUp(POINT{inside.x + 200, inside.y});
-    EXPECT_TRUE(notes.empty());
-}
-
 TEST_F(DriverInput, AHeldArrowRepeatsOnTheClock) {
     HWND bar = Create("SCROLLBAR", "", SBS_VERT, 100, 10, 10, 16, 100);
     POINT down{8, 95};

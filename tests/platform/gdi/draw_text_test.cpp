@@ -94,15 +94,6 @@ TEST_F(DrawTextTest, RightAndBottomAlignment) {
     EXPECT_EQ(cell.left, 90 - Extent("End"));
 }
 
-TEST_F(DrawTextTest, LastPrefixIsTheOneUnderlined) {
-    HDC dc = TextCanvas(80, 20);
-    RECT r{0, 0, 80, 20};
-    DrawTextA(dc, "&a&b", -1, &r, DT_SINGLELINE);
-    const int row = tm_.tmAscent + 1, a = Extent("a"), b = Extent("b");
-    for (int x = 0; x < a + b; ++x)
-        EXPECT_EQ(GetPixel(dc, x, row), x < a ? kWhite : kBlack) << x;
-}
-
 TEST_F(DrawTextTest, PrefixUnderlinesTheNextCharacterOnly) {
     HDC dc = TextCanvas(80, 20);
     RECT r{0, 0, 80, 20};

@@ -178,6 +178,8 @@ TEST_F(ObjectsTest, DeletedAndForeignHandlesFailEverywhere) {
     HDC dc = CreateCompatibleDC(nullptr);
     HPEN pen = CreatePen(PS_SOLID, 1, kRed);
     DeleteObject(pen);
+    HPEN successor = CreatePen(PS_SOLID, 1, kRed); // takes the deleted pen's place in the table
+    EXPECT_NE(successor, pen);
     HGDIOBJ foreign = reinterpret_cast<HGDIOBJ>(0xDEADBEEF);
     for (HGDIOBJ bad : {static_cast<HGDIOBJ>(pen), foreign}) {
         EXPECT_EQ(SelectObject(dc, bad), nullptr);
@@ -186,6 +188,8 @@ TEST_F(ObjectsTest, DeletedAndForeignHandlesFailEverywhere) {
         LOGPEN lp;
         EXPECT_EQ(GetObjectA(bad, sizeof lp, &lp), 0);
     }
+    EXPECT_EQ(GetObjectType(successor), static_cast<DWORD>(OBJ_PEN)) << "reached by the stale one";
+    EXPECT_TRUE(DeleteObject(successor));
     HDC badDc = reinterpret_cast<HDC>(0xDEADBEEF);
     EXPECT_EQ(SelectObject(badDc, GetStockObject(BLACK_PEN)), nullptr);
     EXPECT_FALSE(LineTo(badDc, 1, 1));

@@ -5,20 +5,6 @@ namespace {
 
 class RectsTest : public GdiTest {};
 
-TEST_F(RectsTest, FillRectFillsRightAndBottomExclusive) {
-    HDC dc = Canvas(10, 10);
-    HBRUSH brush = CreateSolidBrush(kRed);
-    RECT r{2, 2, 8, 8};
-    EXPECT_TRUE(FillRect(dc, &r, brush));
-    EXPECT_EQ(InkBox(kRed), r);
-    EXPECT_EQ(CountInk(kRed), 36);
-    RECT empty{5, 5, 5, 9}, reversed{8, 8, 2, 2};
-    FillRect(dc, &empty, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    FillRect(dc, &reversed, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    EXPECT_EQ(CountInk(kBlack), 0);
-    DeleteObject(brush);
-}
-
 TEST_F(RectsTest, FillRectTakesASystemColourIndexAsBrush) {
     HDC dc = Canvas(4, 4);
     RECT r{0, 0, 4, 4};

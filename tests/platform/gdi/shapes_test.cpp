@@ -1,44 +1,10 @@
-// Which pixels lines, rectangles and rounded rectangles cover, and in which colour.
+// Which pixels shapes cover, beyond the conformance tests (tests/conformance/gdi_pixels.cpp):
+// reversed corners, closed and symmetric rounded outlines, wide pens and raster operations.
 #include "gdi_fixture.h"
 
 namespace {
 
 class ShapesTest : public GdiTest {};
-
-TEST_F(ShapesTest, LineLeavesOutItsEndPoint) {
-    HDC dc = Canvas(8, 3);
-    MoveToEx(dc, 1, 1, nullptr);
-    LineTo(dc, 6, 1);
-    EXPECT_EQ(Picture(kBlack), "........\n"
-                               ".#####..\n"
-                               "........\n");
-    POINT at;
-    GetCurrentPositionEx(dc, &at);
-    EXPECT_EQ(at.x, 6);
-    EXPECT_EQ(at.y, 1);
-}
-
-TEST_F(ShapesTest, LinesInEveryDirectionExcludeTheirEnd) {
-    struct Case {
-        int x0, y0, x1, y1;
-        const char* picture;
-    } cases[] = {
-        {4, 0, 4, 4, "....#\n....#\n....#\n....#\n.....\n"},
-        {4, 4, 0, 4, ".....\n.....\n.....\n.....\n.####\n"},
-        {0, 0, 4, 4, "#....\n.#...\n..#..\n...#.\n.....\n"},
-        {4, 0, 0, 4, "....#\n...#.\n..#..\n.#...\n.....\n"},
-        {2, 2, 2, 2, ".....\n.....\n.....\n.....\n.....\n"},
-    };
-    for (const Case& c : cases) {
-        HDC dc = Canvas(5, 5);
-        MoveToEx(dc, c.x0, c.y0, nullptr);
-        LineTo(dc, c.x1, c.y1);
-        EXPECT_EQ(Picture(kBlack), c.picture)
-            << "line (" << c.x0 << "," << c.y0 << ")-(" << c.x1 << "," << c.y1 << ")";
-        TearDown();
-        dc_ = nullptr;
-    }
-}
 
 TEST_F(ShapesTest, NullPenDrawsNoLine) {
     HDC dc = Canvas(5, 1);
@@ -48,56 +14,12 @@ TEST_F(ShapesTest, NullPenDrawsNoLine) {
     EXPECT_EQ(CountInk(kBlack), 0);
 }
 
-TEST_F(ShapesTest, RectangleOutlinesWithPenAndFillsWithBrush) {
-    HDC dc = Canvas(10, 10);
-    HPEN pen = CreatePen(PS_SOLID, 1, kRed);
-    HBRUSH brush = CreateSolidBrush(kBlue);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    HGDIOBJ oldBrush = SelectObject(dc, brush);
-    Rectangle(dc, 2, 2, 8, 8);
-    EXPECT_EQ(InkBox(kRed), (RECT{2, 2, 8, 8}));
-    EXPECT_EQ(InkBox(kBlue), (RECT{3, 3, 7, 7}));
-    EXPECT_EQ(CountInk(kRed), 20);
-    EXPECT_EQ(CountInk(kBlue), 16);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
-    DeleteObject(pen);
-    DeleteObject(brush);
-}
-
-TEST_F(ShapesTest, RectangleWithNullPenFillsOnePixelLessRightAndBottom) {
-    HDC dc = Canvas(10, 10);
-    HBRUSH brush = CreateSolidBrush(kBlue);
-    SelectObject(dc, GetStockObject(NULL_PEN));
-    HGDIOBJ oldBrush = SelectObject(dc, brush);
-    Rectangle(dc, 2, 2, 8, 8);
-    EXPECT_EQ(InkBox(kBlue), (RECT{2, 2, 7, 7}));
-    EXPECT_EQ(CountInk(kBlue), 25);
-    SelectObject(dc, oldBrush);
-    DeleteObject(brush);
-}
-
 TEST_F(ShapesTest, RectangleWithReversedCornersIsTheSameRectangle) {
     HDC dc = Canvas(10, 10);
     SelectObject(dc, GetStockObject(NULL_BRUSH));
     Rectangle(dc, 8, 8, 2, 2);
     EXPECT_EQ(InkBox(kBlack), (RECT{2, 2, 8, 8}));
     EXPECT_EQ(CountInk(kBlack), 20);
-}
-
-TEST_F(ShapesTest, RoundRectCoversItsBoundsWithCutCorners) {
-    HDC dc = Canvas(22, 14);
-    SelectObject(dc, GetStockObject(NULL_BRUSH));
-    RoundRect(dc, 0, 0, 20, 12, 5, 10);
-    EXPECT_EQ(InkBox(kBlack), (RECT{0, 0, 20, 12}));
-    // The corners are cut, the middle of each side is drawn.
-    EXPECT_EQ(GetPixel(dc, 0, 0), kWhite);
-    EXPECT_EQ(GetPixel(dc, 19, 11), kWhite);
-    EXPECT_EQ(GetPixel(dc, 10, 0), kBlack);
-    EXPECT_EQ(GetPixel(dc, 0, 6), kBlack);
-    EXPECT_EQ(GetPixel(dc, 19, 6), kBlack);
-    EXPECT_EQ(GetPixel(dc, 10, 11), kBlack);
-    EXPECT_EQ(GetPixel(dc, 10, 6), kWhite); // hollow
 }
 
 TEST_F(ShapesTest, RoundRectOutlineIsClosedAndSymmetric) {

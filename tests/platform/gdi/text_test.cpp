@@ -1,4 +1,5 @@
-// Text measurement, metrics, alignment points, clipping and colours of TextOutA/ExtTextOutA.
+// Text measurement, metrics, colours and fonts of TextOutA/ExtTextOutA (alignment and clipping
+// to a rectangle are in tests/conformance/gdi_text.cpp).
 #include "gdi_fixture.h"
 
 #include <cstring>
@@ -102,48 +103,6 @@ TEST_F(TextTest, OpaqueModeFillsTheCellWithBackgroundColour) {
     TextOutA(dc, 5, 3, "Ab", 2);
     EXPECT_EQ(DrawnBox(), (RECT{5, 3, 5 + size.cx, 3 + size.cy}));
     EXPECT_GT(CountInk(kRed), 0);
-}
-
-TEST_F(TextTest, AlignmentPicksTheReferencePoint) {
-    struct Case {
-        UINT align;
-        int dx;     // cell left relative to x, in text widths: 0 left, -1 right, -0.5 centre
-        int dyPart; // 0 top, 1 baseline, 2 bottom
-    } cases[] = {
-        {TA_LEFT | TA_TOP, 0, 0},    {TA_RIGHT | TA_TOP, -2, 0},
-        {TA_CENTER | TA_TOP, -1, 0}, {TA_LEFT | TA_BASELINE, 0, 1},
-        {TA_LEFT | TA_BOTTOM, 0, 2}, {TA_CENTER | TA_BASELINE, -1, 1},
-    };
-    for (const Case& c : cases) {
-        HDC dc = GuiCanvas(100, 50);
-        SetTextAlign(dc, c.align);
-        SIZE size;
-        GetTextExtentPointA(dc, "Wide", 4, &size);
-        TEXTMETRICA tm;
-        GetTextMetricsA(dc, &tm);
-        TextOutA(dc, 50, 25, "Wide", 4);
-        const int left = 50 + (c.dx == 0 ? 0 : c.dx == -2 ? -size.cx : -size.cx / 2);
-        const int top = 25 - (c.dyPart == 0 ? 0 : c.dyPart == 1 ? tm.tmAscent : tm.tmHeight);
-        EXPECT_EQ(DrawnBox(), (RECT{left, top, left + size.cx, top + size.cy}))
-            << "alignment " << c.align;
-        TearDown();
-        dc_ = nullptr;
-    }
-}
-
-TEST_F(TextTest, ExtTextOutClipsToItsRectangle) {
-    HDC dc = GuiCanvas(80, 20);
-    RECT clip{10, 4, 20, 12};
-    ExtTextOutA(dc, 5, 2, ETO_CLIPPED, &clip, "WWWWWW", 6, nullptr);
-    EXPECT_EQ(DrawnBox(), (RECT{10, 4, 20, 12}));
-}
-
-TEST_F(TextTest, ExtTextOutOpaqueFillsItsRectangle) {
-    HDC dc = GuiCanvas(40, 20);
-    RECT r{3, 4, 30, 15};
-    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
-    EXPECT_EQ(InkBox(kBlue), r);
-    EXPECT_EQ(CountInk(kBlue), 27 * 11);
 }
 
 TEST_F(TextTest, UnderlinedFontDrawsALineUnderTheText) {

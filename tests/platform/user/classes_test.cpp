@@ -1,5 +1,5 @@
-// Window classes: registration, lookup order, superclassing, unregistering, and which message
-// a window procedure sees first.
+// Window classes: registration, lookup order, unregistering, and which message a window
+// procedure sees first (superclassing: tests/conformance/user_windows.cpp).
 #include "user_fixture.h"
 
 #include <platform_modules.h>
@@ -96,34 +96,6 @@ TEST_F(ClassesTest, BadRegistrationsAreRefused) {
     wc.lpszClassName = "NegativeExtra";
     wc.cbWndExtra = -4;
     EXPECT_EQ(RegisterClassA(&wc), 0);
-}
-
-TEST_F(ClassesTest, SuperclassOfStaticBehavesAsAStatic) {
-    WNDCLASSA wc{};
-    ASSERT_TRUE(GetClassInfoA(nullptr, "static", &wc));
-    WNDPROC staticProc = wc.lpfnWndProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "MyStatic";
-    ASSERT_NE(RegisterClassA(&wc), 0);
-
-    HWND parent = TopLevel();
-    HWND mine = CreateWindowExA(0, "MyStatic", "Hello", WS_CHILD | WS_VISIBLE | SS_LEFT, 5, 5, 80,
-                                20, parent, (HMENU)7, nullptr, nullptr);
-    HWND real = CreateWindowExA(0, "STATIC", "Hello", WS_CHILD | WS_VISIBLE | SS_LEFT, 5, 30, 80,
-                                20, parent, (HMENU)8, nullptr, nullptr);
-    ASSERT_NE(mine, nullptr);
-    EXPECT_EQ((WNDPROC)GetWindowLongPtrA(mine, GWLP_WNDPROC), staticProc);
-    char name[32];
-    EXPECT_EQ(GetClassNameA(mine, name, sizeof name), 8);
-    EXPECT_STREQ(name, "MyStatic");
-    // Same answers as a real static: text, hit-testing, dialog code.
-    char text[16];
-    GetWindowTextA(mine, text, sizeof text);
-    EXPECT_STREQ(text, "Hello");
-    for (UINT msg : {WM_GETDLGCODE, WM_GETTEXTLENGTH}) {
-        EXPECT_EQ(SendMessageA(mine, msg, 0, 0), SendMessageA(real, msg, 0, 0))
-            << desktop::MessageName(msg);
-    }
 }
 
 TEST_F(ClassesTest, CreationHookAndFirstMessagesSeeTheWindowBeforeAnythingElse) {

@@ -117,60 +117,6 @@ TEST_F(DialogTest, TemplateBuildsControlsWithTheFontBeforeInitAndFocusesTheFirst
     EXPECT_EQ(at.y, MulDiv(20, units.bottom, 8));
 }
 
-TEST_F(DialogTest, TheDialogFontIsReleasedWithTheDialog) {
-    desktop::GdiCounts before = desktop::GdiObjectCounts();
-    Log log;
-    resources::DialogTemplate t = Form(WS_VISIBLE);
-    HWND dlg = CreateDialogIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, FormProc,
-                                          (LPARAM)&log);
-    desktop::PumpUntilIdle();
-    EXPECT_EQ(desktop::GdiObjectCounts().fonts, before.fonts + 1);
-    DestroyWindow(dlg);
-    EXPECT_EQ(desktop::GdiObjectCounts(), before) << desktop::Describe(desktop::GdiObjectCounts());
-}
-
-TEST_F(DialogTest, NextTabItemWrapsAndSkipsDisabledAndHiddenControls) {
-    Log log;
-    resources::DialogTemplate t = Form();
-    HWND dlg = CreateDialogIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, FormProc,
-                                          (LPARAM)&log);
-    HWND name = GetDlgItem(dlg, IDC_NAME), city = GetDlgItem(dlg, IDC_CITY);
-    HWND zip = GetDlgItem(dlg, IDC_ZIP), ok = GetDlgItem(dlg, IDOK);
-    HWND cancel = GetDlgItem(dlg, IDCANCEL);
-    struct Row {
-        HWND from;
-        BOOL previous;
-        HWND to;
-    } rows[] = {
-        {name, FALSE, city},    {city, FALSE, zip},       {zip, FALSE, ok},
-        {cancel, FALSE, name},  {name, TRUE, cancel},     {zip, TRUE, city},
-        {nullptr, FALSE, name}, {nullptr, TRUE, nullptr}, // as Windows answers
-        {dlg, FALSE, name}, // the dialog itself counts as no start control
-    };
-    for (const Row& r : rows) {
-        EXPECT_EQ(GetNextDlgTabItem(dlg, r.from, r.previous), r.to)
-            << GetDlgCtrlID(r.from) << (r.previous ? " backwards" : " forwards");
-    }
-    EXPECT_EQ(GetNextDlgTabItem(nullptr, name, FALSE), nullptr);
-}
-
-TEST_F(DialogTest, TabOrderEntersControlParentChildren) {
-    resources::DialogTemplate t;
-    t.style = WS_POPUP | WS_VISIBLE;
-    t.cx = 100;
-    t.cy = 100;
-    t.items = {Item("EDIT", "", 1, WS_TABSTOP, 0, 0), Item("EDIT", "", 2, WS_TABSTOP, 0, 20)};
-    HWND dlg = CreateDialogIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, nullptr, 0);
-    HWND pane = CreateWindowExA(WS_EX_CONTROLPARENT, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 40,
-                                100, 50, dlg, (HMENU)3, nullptr, nullptr);
-    SetWindowPos(pane, GetDlgItem(dlg, 1), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    HWND inner = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 50, 12,
-                                 pane, (HMENU)4, nullptr, nullptr);
-    EXPECT_EQ(GetNextDlgTabItem(dlg, GetDlgItem(dlg, 1), FALSE), inner);
-    EXPECT_EQ(GetNextDlgTabItem(dlg, inner, FALSE), GetDlgItem(dlg, 2));
-    EXPECT_EQ(GetNextDlgTabItem(dlg, GetDlgItem(dlg, 2), TRUE), inner);
-}
-
 TEST_F(DialogTest, TabAndShiftTabMoveFocusAndSelectTheWholeEdit) {
     Log log;
     resources::DialogTemplate t = Form(WS_VISIBLE);

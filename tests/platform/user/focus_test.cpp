@@ -1,33 +1,11 @@
-// Keyboard focus and activation: message order, refusals, and where focus goes when its window
-// disappears.
+// Keyboard focus and activation (the message order: tests/conformance/user_windows.cpp):
+// refusals, and where focus goes when its window disappears.
 #include "user_fixture.h"
 
 namespace user_test {
 namespace {
 
 using FocusTest = UserTest;
-
-TEST_F(FocusTest, KillFocusGoesToTheOldWindowBeforeSetFocusToTheNew) {
-    HWND top = TopLevel();
-    HWND a = Child(top, 1), b = Child(top, 2);
-    SetFocus(a);
-    HWND focusDuringKill = nullptr;
-    Handle(a, [&](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
-        if (m == WM_KILLFOCUS) {
-            focusDuringKill = GetFocus();
-        }
-        return DefWindowProcA(h, m, w, l);
-    });
-    desktop::MessageRecorder rec;
-    rec.WatchAll();
-    rec.Only({WM_SETFOCUS, WM_KILLFOCUS});
-    EXPECT_EQ(SetFocus(b), a);
-    EXPECT_SEQUENCE(rec, {{a, WM_KILLFOCUS, (WPARAM)b}, {b, WM_SETFOCUS, (WPARAM)a}});
-    EXPECT_EQ(focusDuringKill, b);
-    rec.Clear();
-    EXPECT_EQ(SetFocus(b), b); // unchanged: no messages
-    EXPECT_TRUE(rec.Messages().empty()) << rec.Dump();
-}
 
 TEST_F(FocusTest, DisabledWindowsRefuseFocusHiddenOnesTakeIt) {
     HWND top = TopLevel();

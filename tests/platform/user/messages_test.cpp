@@ -1,25 +1,11 @@
-// Sending and posting: order, re-entrance, and WM_PAINT/WM_TIMER made only when the queue is
-// otherwise empty.
+// Sending and posting (their order: tests/conformance/user_windows.cpp): re-entrance, WM_PAINT
+// and WM_TIMER made only when the queue is otherwise empty.
 #include "user_fixture.h"
 
 namespace user_test {
 namespace {
 
 using MessagesTest = UserTest;
-
-TEST_F(MessagesTest, SentMessagesRunAtOncePostedOnesWhenThePumpTakesThem) {
-    HWND w = TopLevel();
-    desktop::PumpUntilIdle();
-    desktop::MessageRecorder rec;
-    rec.Watch(w);
-    rec.Only({WM_USER, WM_USER + 1, WM_USER + 2});
-    PostMessageA(w, WM_USER, 1, 0);
-    SendMessageA(w, WM_USER + 1, 2, 0);
-    PostMessageA(w, WM_USER + 2, 3, 0);
-    EXPECT_SEQUENCE(rec, {{w, WM_USER + 1, 2}});
-    desktop::PumpUntilIdle();
-    EXPECT_SEQUENCE(rec, {{w, WM_USER + 1, 2}, {w, WM_USER, 1}, {w, WM_USER + 2, 3}});
-}
 
 TEST_F(MessagesTest, ReentrantSendsNestAndReturnTheirOwnResults) {
     HWND w = TopLevel();

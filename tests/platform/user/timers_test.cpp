@@ -1,4 +1,5 @@
-// Timers on the manual clock, and what a loop with nothing to wait for does.
+// Timers on the manual clock, and what a loop with nothing to wait for does (a timer set again
+// or killed: tests/conformance/user_dialog_services.cpp).
 #include "user_fixture.h"
 
 namespace user_test {
@@ -25,25 +26,6 @@ TEST_F(TimersTest, TimersFireInOrderAsTheClockAdvances) {
     using F = std::pair<UINT_PTR, DWORD>;
     EXPECT_EQ(fired, (std::vector<F>{F{1, 100}, F{1, 200}, F{2, 250}, F{1, 300}, F{1, 400},
                                      F{1, 500}, F{2, 500}}));
-}
-
-TEST_F(TimersTest, SettingAnIdAgainReplacesTheTimerAndKillStopsIt) {
-    HWND w = TopLevel();
-    int count = 0;
-    Handle(w, [&](HWND h, UINT m, WPARAM wp, LPARAM l) -> LRESULT {
-        count += m == WM_TIMER;
-        return DefWindowProcA(h, m, wp, l);
-    });
-    EXPECT_EQ(SetTimer(w, 5, 100, nullptr), 5u);
-    EXPECT_EQ(SetTimer(w, 5, 1000, nullptr), 5u);
-    desktop::AdvanceClock(999);
-    EXPECT_EQ(count, 0);
-    desktop::AdvanceClock(1);
-    EXPECT_EQ(count, 1);
-    EXPECT_TRUE(KillTimer(w, 5));
-    EXPECT_FALSE(KillTimer(w, 5));
-    desktop::AdvanceClock(5000);
-    EXPECT_EQ(count, 1);
 }
 
 TEST_F(TimersTest, ThreadTimersCallTheirProcedureAndWindowTimersDieWithTheWindow) {
