@@ -37,7 +37,7 @@ int VisibleWidth(HWND hwnd, const EditState& state) {
 } // namespace
 
 bool EditLineFits(HWND hwnd, const EditState& state, const std::string& line) {
-    MeasureScope measure(hwnd, state.font);
+    MeasureScope measure(state.font);
     const bool masked = (StyleOf(hwnd) & ES_PASSWORD) != 0 && state.passwordChar != '\0';
     const std::string shown = masked ? std::string(line.size(), state.passwordChar) : line;
     return TextWidth(measure.dc(), shown, shown.size()) <= VisibleWidth(hwnd, state);
