@@ -40,9 +40,12 @@ bool Prepare(const std::string& outDir) {
                              "G:\\DOCS\\LETTERS\\mother.txt", "G:\\HELP\\FILES.HLP"}) {
         std::ofstream(desktop::HostPath(file)) << "gallery";
     }
+    // Absolute, as a port names a folder wherever the program runs (outDir may be relative).
     std::error_code ec;
-    const std::string laser = gallery::Join(outDir, "printers/laser");
-    const std::string inkjet = gallery::Join(outDir, "printers/inkjet");
+    const std::string laser =
+        std::filesystem::absolute(gallery::Join(outDir, "printers/laser"), ec).string();
+    const std::string inkjet =
+        std::filesystem::absolute(gallery::Join(outDir, "printers/inkjet"), ec).string();
     std::filesystem::create_directories(laser, ec);
     std::filesystem::create_directories(inkjet, ec);
     // A profile of the page's own, so the user's profile is never written.

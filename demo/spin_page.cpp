@@ -192,21 +192,34 @@ void ClickArrow(HWND dialog, int id, bool up) {
     desktop::ClickWindow(::GetDlgItem(spin, 100), ArrowPoint(spin, up));
 }
 
-} // namespace
-
-bool RunSpinPage(const std::string& outDir) {
+// Registers the spin control's class and opens the page for `use`, then closes it and lets
+// the class go; false when either cannot be done or `use` says something failed.
+bool WithSpinPage(const std::function<bool(SpinPageDialog&)>& use) {
     if (CKSpin::RegisterClass() == 0) {
         std::fprintf(stderr, "ruzav-gallery: the spin control class could not be registered\n");
         return false;
     }
-    bool ok = true;
+    bool ok = false;
     {
         SpinPageDialog page;
-        if (!page.Open()) {
+        if (page.Open()) {
+            ok = use(page);
+            page.Close();
+            desktop::AfxIdle();
+        } else {
             std::fprintf(stderr, "ruzav-gallery: the spin page could not be opened\n");
-            CKSpin::UnregisterClass();
-            return false;
         }
+    }
+    CKSpin::UnregisterClass();
+    std::fflush(stdout);
+    return ok;
+}
+
+} // namespace
+
+bool RunSpinPage(const std::string& outDir) {
+    return WithSpinPage([&](SpinPageDialog& page) {
+        bool ok = true;
         const HWND dialog = page.m_hWnd;
         Idle();
         const std::string before = Join(outDir, "spin-before.png");
@@ -281,27 +294,13 @@ bool RunSpinPage(const std::string& outDir) {
         const std::string after = Join(outDir, "spin-after.png");
         ok = desktop::SaveWindowPng(dialog, after.c_str()) && ok;
         std::printf("pictures: %s %s\n", before.c_str(), after.c_str());
-        page.Close();
-        desktop::AfxIdle();
-    }
-    CKSpin::UnregisterClass();
-    std::fflush(stdout);
-    return ok;
+        return ok;
+    });
 }
 
 bool OpenSpinPage(const std::string& outDir) {
-    if (CKSpin::RegisterClass() == 0) {
-        std::fprintf(stderr, "ruzav-gallery: the spin control class could not be registered\n");
-        return false;
-    }
-    bool ok = true;
-    {
-        SpinPageDialog page;
-        if (!page.Open()) {
-            std::fprintf(stderr, "ruzav-gallery: the spin page could not be opened\n");
-            CKSpin::UnregisterClass();
-            return false;
-        }
+    return WithSpinPage([&](SpinPageDialog& page) {
+        bool ok = true;
         const HWND dialog = page.m_hWnd;
         const HWND whole = ::GetDlgItem(dialog, kWhole);
         RECT area{};
@@ -332,10 +331,6 @@ bool OpenSpinPage(const std::string& outDir) {
             ok = desktop::SaveScreenPng(last.c_str());
             std::printf("picture: %s\n", last.c_str());
         }
-        page.Close();
-        desktop::AfxIdle();
-    }
-    CKSpin::UnregisterClass();
-    std::fflush(stdout);
-    return ok;
+        return ok;
+    });
 }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "malloc_count.h"
+#include "settings_dialog.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,33 +16,21 @@ INT_PTR CALLBACK QuietDialogProc(HWND, UINT message, WPARAM, LPARAM) {
     return message == WM_INITDIALOG ? TRUE : FALSE;
 }
 
-constexpr WORD kFirstEdit = 101;
-
 resources::DialogTemplate SettingsDialog() {
-    resources::DialogTemplate t;
-    t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME | DS_SETFONT;
-    t.caption = "Settings";
-    t.fontFace = "MS Sans Serif";
-    t.pointSize = 8;
-    t.cx = 240;
-    t.cy = 120;
-    const DWORD kChild = WS_CHILD | WS_VISIBLE;
-    const DWORD kEdit = kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
+    using bench_support::kSettingsChild;
+    resources::DialogTemplate t = bench_support::SettingsDialog(
+        WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME | DS_SETFONT);
     // class, text, id, style, extended style, x, y, cx, cy
-    t.items = {
-        {"STATIC", "&Name:", 100, kChild, 0, 7, 9, 40, 8},
-        {"EDIT", "A value", kFirstEdit, kEdit, 0, 50, 7, 150, 12},
-        {"STATIC", "&Count:", 102, kChild, 0, 7, 27, 40, 8},
-        {"EDIT", "42", 103, kEdit, 0, 50, 25, 40, 12},
-        {"STATIC", "&Folder:", 104, kChild, 0, 7, 45, 40, 8},
-        {"EDIT", "C:\\WINDOWS\\TEMP", 105, kEdit, 0, 50, 43, 150, 12},
-        {"STATIC", "&Comment:", 106, kChild, 0, 7, 63, 40, 8},
-        {"EDIT", "Kept with the settings", 107, kEdit, 0, 50, 61, 150, 12},
-        {"SCROLLBAR", "", 108, kChild | SBS_VERT, 0, 210, 7, 10, 66},
-        {"BUTTON", "&Remember", 109, kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 0, 7, 81, 80, 10},
-        {"BUTTON", "OK", IDOK, kChild | BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 126, 99, 50, 14},
-        {"BUTTON", "Cancel", IDCANCEL, kChild | BS_PUSHBUTTON | WS_TABSTOP, 0, 183, 99, 50, 14},
-    };
+    t.items.insert(t.items.end(),
+                   {
+                       {"SCROLLBAR", "", 108, kSettingsChild | SBS_VERT, 0, 210, 7, 10, 66},
+                       {"BUTTON", "&Remember", 109, kSettingsChild | BS_AUTOCHECKBOX | WS_TABSTOP,
+                        0, 7, 81, 80, 10},
+                       {"BUTTON", "OK", IDOK, kSettingsChild | BS_DEFPUSHBUTTON | WS_TABSTOP, 0,
+                        126, 99, 50, 14},
+                       {"BUTTON", "Cancel", IDCANCEL, kSettingsChild | BS_PUSHBUTTON | WS_TABSTOP,
+                        0, 183, 99, 50, 14},
+                   });
     return t;
 }
 
@@ -64,7 +53,7 @@ void BM_DialogRepaint(benchmark::State& state) {
     // The repaint must have drawn something: the first edit's inside is the window colour,
     // while the dialog around it has the face colour.
     RECT edit;
-    GetWindowRect(GetDlgItem(hwnd, kFirstEdit), &edit);
+    GetWindowRect(GetDlgItem(hwnd, bench_support::kSettingsFirstEdit), &edit);
     const COLORREF inside = desktop::ScreenPixel(edit.right - 4, (edit.top + edit.bottom) / 2);
     const COLORREF outside = desktop::ScreenPixel(edit.right + 4, (edit.top + edit.bottom) / 2);
     if (inside != GetSysColor(COLOR_WINDOW) || outside != GetSysColor(COLOR_BTNFACE))

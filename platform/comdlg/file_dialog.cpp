@@ -108,29 +108,55 @@ int Ask(FileDialog& d, const std::string& text, UINT type) {
 
 // ---- filling the lists ----
 
-void FillFiles(FileDialog& d) {
+// A folder's subfolders and files, in the order FindFirstFileA gives them. A folder change
+// reads the folder once for both lists: a large folder's entries are each looked at by the
+// system, which costs more than everything the lists do with them.
+struct FolderListing {
+    std::vector<std::string> folders; // without "." and ".."
+    std::vector<std::string> files;
+};
+
+FolderListing ReadFolder(const std::string& folder) {
+    FolderListing listing;
+    WIN32_FIND_DATAA found{};
+    const std::string search = folder + "*";
+    HANDLE handle = FindFirstFileA(search.c_str(), &found);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return listing;
+    }
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            listing.files.push_back(found.cFileName);
+        } else if (std::strcmp(found.cFileName, ".") != 0 &&
+                   std::strcmp(found.cFileName, "..") != 0) {
+            listing.folders.push_back(found.cFileName);
+        }
+    } while (FindNextFileA(handle, &found));
+    FindClose(handle);
+    return listing;
+}
+
+void FillFiles(FileDialog& d, const FolderListing& listing) {
     HWND list = GetDlgItem(d.hwnd, lst1);
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    WIN32_FIND_DATAA found{};
-    const std::string search = d.folder + "*";
-    HANDLE handle = FindFirstFileA(search.c_str(), &found);
-    if (handle != INVALID_HANDLE_VALUE) {
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-                MatchesPatterns(found.cFileName, d.pattern)) {
-                SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(found.cFileName));
-            }
-        } while (FindNextFileA(handle, &found));
-        FindClose(handle);
+    const std::vector<std::string> patterns = SplitPatterns(d.pattern);
+    for (const std::string& name : listing.files) {
+        if (MatchesAnyPattern(name.c_str(), patterns)) {
+            SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        }
     }
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
 }
 
+void FillFiles(FileDialog& d) {
+    FillFiles(d, ReadFolder(d.folder));
+}
+
 // The folder list: the current folder's ancestors from the root down (item data: their depth),
 // the current folder itself, then its subfolders (item data: -1).
-void FillFolders(FileDialog& d) {
+void FillFolders(FileDialog& d, const FolderListing& listing) {
     HWND list = GetDlgItem(d.hwnd, lst2);
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
@@ -149,20 +175,7 @@ void FillFolders(FileDialog& d) {
         }
     }
     const LRESULT current = SendMessageA(list, LB_GETCOUNT, 0, 0) - 1;
-    std::vector<std::string> subfolders;
-    WIN32_FIND_DATAA found{};
-    const std::string search = d.folder + "*";
-    HANDLE handle = FindFirstFileA(search.c_str(), &found);
-    if (handle != INVALID_HANDLE_VALUE) {
-        do {
-            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-                std::strcmp(found.cFileName, ".") != 0 && std::strcmp(found.cFileName, "..") != 0) {
-                subfolders.push_back(found.cFileName);
-            }
-        } while (FindNextFileA(handle, &found));
-        FindClose(handle);
-    }
-    for (const std::string& name : subfolders) {
+    for (const std::string& name : listing.folders) {
         index = SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
         SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(-1));
     }
@@ -181,8 +194,9 @@ void SelectDrive(FileDialog& d) {
 
 void ChangeFolder(FileDialog& d, const std::string& folder) {
     d.folder = WithBackslash(folder);
-    FillFolders(d);
-    FillFiles(d);
+    const FolderListing listing = ReadFolder(d.folder);
+    FillFolders(d, listing);
+    FillFiles(d, listing);
     SelectDrive(d);
 }
 

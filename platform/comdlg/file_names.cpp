@@ -67,7 +67,8 @@ bool HasWildcards(const std::string& name) {
     return name.find_first_of("*?") != std::string::npos;
 }
 
-bool MatchesPatterns(const std::string& name, const std::string& patterns) {
+std::vector<std::string> SplitPatterns(const std::string& patterns) {
+    std::vector<std::string> split;
     std::size_t start = 0;
     while (start <= patterns.size()) {
         std::size_t stop = patterns.find(';', start);
@@ -81,11 +82,20 @@ bool MatchesPatterns(const std::string& name, const std::string& patterns) {
         while (!pattern.empty() && pattern.back() == ' ') {
             pattern.pop_back();
         }
-        // DOS habit: "*.*" matches names without a dot too.
-        if (pattern == "*.*" || (!pattern.empty() && Match(pattern.c_str(), name.c_str()))) {
-            return true;
+        if (!pattern.empty()) {
+            split.push_back(std::move(pattern));
         }
         start = stop + 1;
+    }
+    return split;
+}
+
+bool MatchesAnyPattern(const char* name, const std::vector<std::string>& patterns) {
+    for (const std::string& pattern : patterns) {
+        // DOS habit: "*.*" matches names without a dot too.
+        if (pattern == "*.*" || Match(pattern.c_str(), name)) {
+            return true;
+        }
     }
     return false;
 }

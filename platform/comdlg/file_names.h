@@ -20,8 +20,10 @@ std::vector<FilterEntry> ParseFilter(const char* filter);
 
 // True for a name that holds '*' or '?'.
 bool HasWildcards(const std::string& name);
-// Whether a file name matches one of the ';'-separated patterns, ignoring case.
-bool MatchesPatterns(const std::string& name, const std::string& patterns);
+// The ';'-separated patterns of a filter, trimmed, empty ones dropped; then whether a file
+// name matches one of them, ignoring case.
+std::vector<std::string> SplitPatterns(const std::string& patterns);
+bool MatchesAnyPattern(const char* name, const std::vector<std::string>& patterns);
 
 // A folder path always ends with its backslash: "C:\", "C:\DOCS\".
 std::string WithBackslash(std::string folder);

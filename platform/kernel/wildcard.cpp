@@ -10,7 +10,7 @@ namespace kernel {
 bool MatchesWildcard(const char* pattern, const char* name) {
     if (!pattern || !name)
         return false;
-    if (std::strcmp(pattern, "*.*") == 0)
+    if (std::strcmp(pattern, "*.*") == 0 || std::strcmp(pattern, "*") == 0)
         return true;
     const char* star = nullptr;
     const char* resume = nullptr;

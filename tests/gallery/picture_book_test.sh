@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The gallery's picture book: index.html names every page --list names and every picture in
 # the folder, shows only pictures that exist, carries each page's transcript and fetches
-# nothing. A second run into the same folder still lists every picture; a page run alone
-# makes a book of that page.
+# nothing. A second run into the same folder still lists every picture, so does a run into a
+# relative folder; a page run alone makes a book of that page.
 set -euo pipefail
 gallery=$1
 out=$(mktemp -d)
@@ -40,6 +40,11 @@ grep -q 'WM_COMMAND whole number' "$out/all/index.html" || fail "no transcript i
 
 "$gallery" --out "$out/all" >/dev/null
 check_book "$out/all" "$pages"
+
+# A relative folder, parents and all, made where the gallery runs; every page still succeeds
+# (the printers' port folders among them).
+(cd "$out" && "$gallery" --out nested/book >/dev/null) || fail "a relative --out fails"
+check_book "$out/nested/book" "$pages"
 
 "$gallery" --page spin --out "$out/spin" >/dev/null
 check_book "$out/spin" spin

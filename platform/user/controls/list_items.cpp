@@ -8,6 +8,13 @@ int CompareItemText(const std::string& a, const char* b) {
     const unsigned char* left = reinterpret_cast<const unsigned char*>(a.c_str());
     const unsigned char* right = reinterpret_cast<const unsigned char*>(b);
     for (;; ++left, ++right) {
+        // Sorted neighbours share long beginnings: equal bytes need no folding.
+        if (*left == *right) {
+            if (*left == 0) {
+                return 0;
+            }
+            continue;
+        }
         const int l = std::tolower(*left);
         const int r = std::tolower(*right);
         if (l != r || l == 0) {
