@@ -1,0 +1,208 @@
+// Steps of the spin control for each kind, by the step keys and by clicks on its arrows: what the
+// fields show afterwards, and the one notification (100 up, 101 down) the host hears, sent once
+// the fields already show the new value.
+#include "portable_host.h"
+
+using namespace portable;
+
+namespace {
+
+constexpr UINT kArrowUp = 1; // a click on the up arrow instead of a key
+constexpr UINT kArrowDown = 2;
+
+struct StepRow {
+    const char* name;
+    const char* iTime;
+    const char* pattern;
+    SpinPlan plan;
+    int field; // the field that has the focus
+    UINT input;
+    const char* after; // the fields afterwards, "f1|f2|f3"
+    WORD code;
+};
+
+const char* const kDmy = "dd/MM/yy";
+
+const StepRow kSteps[] = {
+    {"integer up", "1", kDmy, {1, eSpinInt, 5}, 1, VK_UP, " 6||", 100},
+    {"integer down by the arrow", "1", kDmy, {1, eSpinInt, 5}, 1, kArrowDown, " 4||", 101},
+    {"integer page up stops at the maximum",
+     "1",
+     kDmy,
+     {1, eSpinInt, 98},
+     1,
+     VK_PRIOR,
+     "100||",
+     100},
+    {"integer page down stops at the minimum",
+     "1",
+     kDmy,
+     {1, eSpinInt, 5},
+     1,
+     VK_NEXT,
+     " 0||",
+     101},
+    {"float up by the arrow", "1", kDmy, {1, eSpinFloat, 5, 1.5f}, 1, kArrowUp, "   1.75||", 100},
+    {"float page up", "1", kDmy, {1, eSpinFloat, 5, 1.5f}, 1, VK_PRIOR, "   5.25||", 100},
+    {"float page down stops at the minimum",
+     "1",
+     kDmy,
+     {1, eSpinFloat, 5, 1.5f},
+     1,
+     VK_NEXT,
+     "   0.00||",
+     101},
+    {"hour up", "1", kDmy, {1, eSpinTime}, 1, VK_UP, "10|15|", 100},
+    {"hour page up wraps the clock",
+     "1",
+     kDmy,
+     {1, eSpinTime, 5, 0, {10, 0, 0, 0}},
+     1,
+     VK_PRIOR,
+     "01|00|",
+     100},
+    {"minute down borrows an hour",
+     "1",
+     kDmy,
+     {1, eSpinTime, 5, 0, {9, 0, 0, 0}},
+     2,
+     VK_DOWN,
+     "08|59|",
+     101},
+    {"minute up by the arrow wraps midnight",
+     "1",
+     kDmy,
+     {1, eSpinTime, 5, 0, {23, 59, 0, 0}},
+     2,
+     kArrowUp,
+     "00|00|",
+     100},
+    {"designator up switches to the afternoon",
+     "0",
+     kDmy,
+     {1, eSpinTime},
+     3,
+     VK_UP,
+     "09|15|PM",
+     100},
+    {"designator down switches too",
+     "0",
+     kDmy,
+     {1, eSpinTime, 5, 0, {21, 15, 0, 0}},
+     3,
+     VK_DOWN,
+     "09|15|AM",
+     101},
+    {"day up carries into the year",
+     "1",
+     kDmy,
+     {1, eSpinDate, 5, 0, {}, {31, 12, 1998, 0}},
+     1,
+     VK_UP,
+     "01|01|99",
+     100},
+    {"day page up crosses a month",
+     "1",
+     kDmy,
+     {1, eSpinDate, 5, 0, {}, {25, 1, 1999, 0}},
+     1,
+     VK_PRIOR,
+     "09|02|99",
+     100},
+    {"month up keeps the day in the month",
+     "1",
+     kDmy,
+     {1, eSpinDate, 5, 0, {}, {31, 1, 1999, 0}},
+     2,
+     VK_UP,
+     "28|02|99",
+     100},
+    {"month page down crosses years",
+     "1",
+     kDmy,
+     {1, eSpinDate, 5, 0, {}, {15, 3, 1999, 0}},
+     2,
+     VK_NEXT,
+     "15|12|97",
+     101},
+    {"day down at 1980 stops at the year",
+     "1",
+     kDmy,
+     {1, eSpinDate, 5, 0, {}, {1, 1, 1980, 0}},
+     1,
+     kArrowDown,
+     "31|12|80",
+     101},
+    {"year up at 2099 stays",
+     "1",
+     kDmy,
+     {1, eSpinDate, 5, 0, {}, {10, 6, 2099, 0}},
+     3,
+     VK_UP,
+     "10|06|99",
+     100},
+    {"month first: the first field is the month",
+     "1",
+     "M/d/yyyy",
+     {1, eSpinDate},
+     1,
+     VK_UP,
+     " 4| 5|1998",
+     100},
+};
+
+} // namespace
+
+CONFORMANCE_TEST(PortableSpinStepsEachKindByKeysAndArrows) {
+    for (const StepRow& r : kSteps) {
+        IntlSettings intl;
+        intl.iTime = r.iTime;
+        intl.sShortDate = r.pattern;
+        PinnedIntl pinned(intl);
+        SpinHost host({r.plan});
+        const HWND field = host.field(1, r.field);
+        SetFocus(field);
+        Pump(host.dialog());
+        host.notes.clear();
+        if (r.input == kArrowUp || r.input == kArrowDown)
+            ClickArrow(host.dialog(), host.item(1), r.input == kArrowUp);
+        else
+            Key(host.dialog(), r.input);
+        std::vector<Notification> steps;
+        for (const Notification& n : host.notes)
+            if (n.code == 100 || n.code == 101)
+                steps.push_back(n);
+        const std::string row = std::string(" [") + r.name + "]";
+        CHECK_STR_EQ((r.after + row).c_str(), (host.fields(1) + row).c_str());
+        CHECK_EQ(size_t{1}, steps.size());
+        if (steps.size() == 1) {
+            CHECK_EQ(r.code, steps[0].code);
+            CHECK_EQ(WORD{1}, steps[0].id);
+            CHECK(steps[0].from == host.item(1));
+            CHECK_STR_EQ((r.after + row).c_str(), (steps[0].fields + row).c_str());
+        }
+        CHECK(GetFocus() == field);
+    }
+}
+
+// A read-only control still steps, by keys and arrows, and still takes designator letters (that
+// path sets the text itself); only a digit accepted by the rules is stopped.
+CONFORMANCE_TEST(PortableSpinReadOnlyStillStepsAndTakesDesignators) {
+    IntlSettings intl;
+    intl.iTime = "0";
+    PinnedIntl pinned(intl);
+    SpinHost host({{1, eSpinTime}});
+    host.spin(1)->SetReadOnly(TRUE);
+    SetFocus(host.field(1, 2));
+    Key(host.dialog(), VK_UP);
+    ClickArrow(host.dialog(), host.item(1), true);
+    CHECK_STR_EQ("09|17|AM", host.fields(1).c_str());
+    SetFocus(host.field(1, 3));
+    Type(host.dialog(), "p");
+    CHECK_STR_EQ("09|17|PM", host.fields(1).c_str());
+    SetFocus(host.field(1, 2));
+    SendMessageA(host.field(1, 2), EM_SETSEL, 0, 0);
+    Type(host.dialog(), "\x02"
+                        "1");
+    CHECK_STR_EQ("09|17|PM", host.fields(1).c_str());
+}
