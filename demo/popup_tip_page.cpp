@@ -17,7 +17,6 @@ namespace {
 
 constexpr int kField = IDC_TIP_FIELD;
 constexpr int kOpen = IDC_TIP_OPEN;
-constexpr int kSave = IDC_TIP_SAVE;
 constexpr char kTemplateName[] = "TIPHOST"; // in gallery.rc
 constexpr char kTipClass[] = "GalleryTip";
 

@@ -21,11 +21,8 @@
 namespace {
 
 // The pages' templates (IDD_GENERAL, IDD_SPIN, IDD_ADVANCED) and the strings are in gallery.rc.
-constexpr int kName = IDC_NAME;
-constexpr int kAutoSave = IDC_AUTO_SAVE;
 constexpr int kInterval = IDC_INTERVAL;
 constexpr int kStartAt = IDC_START_AT;
-constexpr int kLogLevel = IDC_LOG_LEVEL;
 constexpr UINT kGeneralHelp = 0x10201; // only 0x0201 reaches the help engine
 constexpr UINT kSpinHelp = 0x0202;
 constexpr char kHelpFile[] = "C:\\GALLERY\\OPTIONS.HLP";

@@ -13,6 +13,15 @@ HINSTANCE s_hInstance = NULL;
 } // namespace
 
 HINSTANCE GetLibraryInstance() {
+    if (s_hInstance == NULL) {
+        // Linked into a program (the Win32 build's static archive) the library is never loaded,
+        // so nothing calls DllMain: its module is then the one its code and data are in.
+        HMODULE module = NULL;
+        if (::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                                     GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                                 reinterpret_cast<LPCSTR>(&s_hInstance), &module))
+            return module;
+    }
     return s_hInstance;
 }
 

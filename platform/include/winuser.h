@@ -1069,6 +1069,7 @@ BOOL WINAPI SetForegroundWindow(HWND hwnd);
 SHORT WINAPI GetKeyState(int virtKey);
 SHORT WINAPI GetAsyncKeyState(int virtKey);
 BOOL WINAPI GetKeyboardState(LPBYTE keyState);
+BOOL WINAPI SetKeyboardState(LPBYTE keyState);
 HWND WINAPI SetCapture(HWND hwnd);
 BOOL WINAPI ReleaseCapture();
 HWND WINAPI GetCapture();

@@ -292,6 +292,15 @@ BOOL WINAPI GetKeyboardState(LPBYTE keyState) {
     return TRUE;
 }
 
+// The thread's key state as GetKeyState reports it; the keys as they are now stay untouched.
+BOOL WINAPI SetKeyboardState(LPBYTE keyState) {
+    if (!keyState) {
+        return FALSE;
+    }
+    memcpy(g_sync, keyState, sizeof g_sync);
+    return TRUE;
+}
+
 BOOL WINAPI TranslateMessage(const MSG* msg) {
     if (!msg || (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN)) {
         return FALSE;

@@ -54,6 +54,33 @@ CONFORMANCE_TEST(ControlsEditMaxTextWhenAReplacementMeetsTheLimit) {
     DestroyWindow(edit);
 }
 
+// A single-line edit without ES_AUTOHSCROLL takes only what fits its width, typed or replaced;
+// a program's WM_SETTEXT is not cut. (Wine follows EN_MAXTEXT with an update and a change
+// although nothing changed, as at the text limit; either is accepted.)
+CONFORMANCE_TEST(ControlsEditWithoutAutoScrollTakesWhatFitsItsWidth) {
+    for (DWORD scroll : {DWORD{0}, DWORD{ES_AUTOHSCROLL}}) {
+        HWND edit = CreateChild("EDIT", "", scroll, 101, 10, 10, 24, 20);
+        SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                     0);
+        for (const char* c = "12345678"; *c != '\0'; ++c)
+            SendMessageA(edit, WM_CHAR, static_cast<BYTE>(*c), 1);
+        const std::string typed = WindowText(edit);
+        CHECK_STR_EQ(scroll ? "12345678" : std::string("12345678").substr(0, typed.size()).c_str(),
+                     typed.c_str());
+        if (scroll == 0) {
+            CHECK(typed.size() >= 1 && typed.size() < 8);
+            Log().clear();
+            SendMessageA(edit, WM_CHAR, '9', 1);
+            Replace(edit, "ab");
+            CHECK_STR_EQ(typed.c_str(), WindowText(edit).c_str());
+            CHECK(!Codes(edit).empty() && Codes(edit).front() == EN_MAXTEXT);
+        }
+        SetWindowTextA(edit, "abcdefghijkl");
+        CHECK_STR_EQ("abcdefghijkl", WindowText(edit).c_str());
+        DestroyWindow(edit);
+    }
+}
+
 CONFORMANCE_TEST(ControlsEditTakesCharsWithoutTheFocus) {
     HWND edit = CreateChild("EDIT", "", WS_BORDER, 101, 10, 10, 100, 20);
     SetFocus(nullptr);

@@ -176,6 +176,38 @@ CONFORMANCE_TEST(UserIsDialogMessageTabMovesToTheNextEditAndSelectsIt) {
     Drain();
 }
 
+// Programs that post their own key messages hold Shift through the thread's key state: it turns
+// a posted Tab backwards and gives TranslateMessage capitals, and puts nothing in the queue.
+CONFORMANCE_TEST(UserSetKeyboardStateHoldsShiftForPostedKeys) {
+    HWND dlg = CreateWindowExA(0, "#32770", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, nullptr,
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND e1 = Edit(dlg, 1, "", 0, 10);
+    HWND e2 = Edit(dlg, 2, "", 0, 40);
+    SetFocus(e2);
+    Drain();
+    BYTE keys[256];
+    CHECK(GetKeyboardState(keys));
+    keys[VK_SHIFT] = 0x80;
+    CHECK(SetKeyboardState(keys));
+    CHECK(GetKeyState(VK_SHIFT) < 0);
+    MSG msg;
+    CHECK(!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
+    PostMessageA(e2, WM_KEYDOWN, VK_TAB, 1);
+    CHECK(PeekMessageA(&msg, nullptr, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE));
+    CHECK(IsDialogMessageA(dlg, &msg));
+    CHECK(GetFocus() == e1);
+    PostMessageA(e1, WM_KEYDOWN, 'Q', 1);
+    CHECK(PeekMessageA(&msg, nullptr, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE));
+    TranslateMessage(&msg);
+    CHECK(PeekMessageA(&msg, nullptr, WM_CHAR, WM_CHAR, PM_REMOVE));
+    CHECK_EQ((WPARAM)'Q', msg.wParam);
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    CHECK(GetKeyState(VK_SHIFT) >= 0);
+    DestroyWindow(dlg);
+    Drain();
+}
+
 CONFORMANCE_TEST(UserTimerArrivesAfterItsIntervalAndRepeats) {
     HWND w = CreateWindowExA(0, LoggingClass(), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                              GetModuleHandleA(nullptr), nullptr);

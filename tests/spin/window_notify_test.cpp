@@ -1,5 +1,6 @@
-// What the parent hears: steps as codes 100 and 101 after the fields show the new value, and
-// every field notification under the control's own identifier and handle.
+// What the parent hears apart from user input: no step from other scroll codes, nothing without
+// a parent, and a parent that closes the dialog from a notification. Steps (100, 101) and the
+// forwarded field codes are portable checks (tests/portable/spin_steps.cpp, spin_focus.cpp).
 #include "window_host.h"
 
 namespace spin_test {
@@ -15,52 +16,6 @@ std::vector<Notification> Steps(const std::vector<Notification>& notes) {
         }
     }
     return steps;
-}
-
-struct ArrowRow {
-    eSpinValueTypes kind;
-    bool up;
-    int code;
-    const char* field1; // what field 1 shows when the parent hears of the step
-};
-
-TEST_F(NotifyTest, ArrowClicksStepAndNotifyAfterTheFieldsShowTheValue) {
-    SetIntl("iTime=1\niTLZero=1\nsShortDate=dd/MM/yyyy\nsDate=/\n");
-    const ArrowRow rows[] = {
-        {eSpinInt, true, 100, " 6"},        {eSpinInt, false, 101, " 4"},
-        {eSpinFloat, true, 100, "   1.75"}, {eSpinFloat, false, 101, "   1.25"},
-        {eSpinTime, true, 100, "10"},       {eSpinTime, false, 101, "08"},
-        {eSpinDate, true, 100, "06"},       {eSpinDate, false, 101, "04"}};
-    for (const ArrowRow& r : rows) {
-        SpinDialog dlg({{7, r.kind}});
-        dlg.notes.clear();
-        ClickArrow(dlg.control(7), r.up);
-        const std::vector<Notification> steps = Steps(dlg.notes);
-        ASSERT_EQ(steps.size(), 1u) << r.kind << (r.up ? " up" : " down");
-        EXPECT_EQ(steps[0].code, r.code);
-        EXPECT_EQ(steps[0].id, 7);
-        EXPECT_EQ(steps[0].from, dlg.control(7));
-        EXPECT_EQ(steps[0].fields[0], r.field1) << r.kind;
-    }
-}
-
-TEST_F(NotifyTest, FieldNotificationsArriveAsTheControls) {
-    SpinDialog dlg({{7, eSpinInt}});
-    ::SetFocus(dlg.field(7, 1));
-    dlg.notes.clear();
-    Type("3");
-    bool changed = false;
-    for (const Notification& n : dlg.notes) {
-        EXPECT_EQ(n.id, 7);
-        EXPECT_EQ(n.from, dlg.control(7));
-        changed = changed || n.code == EN_CHANGE;
-    }
-    EXPECT_TRUE(changed) << "EN_CHANGE forwarded";
-    dlg.notes.clear();
-    ::SetFocus(dlg.control(kButtonAfterId));
-    ASSERT_FALSE(dlg.notes.empty());
-    EXPECT_EQ(dlg.notes.back().code, EN_KILLFOCUS);
-    EXPECT_EQ(dlg.notes.back().id, 7);
 }
 
 TEST_F(NotifyTest, OtherScrollCodesDoNotStep) {

@@ -51,8 +51,24 @@ void SelectionMoved(HWND hwnd, EditState& state) {
 // Inserts over the selection under the limit; EN_MAXTEXT when the limit cut the text. A
 // program's replacement cut by the limit reports an update and a change even when nothing went
 // in, as Windows does; a typed character does not.
+//
+// A single-line edit that does not scroll takes only what fits its width, as on Win32: the end
+// of the inserted piece is cut until the line fits (a zero-width field takes nothing), and the
+// selection is replaced all the same.
 void Replace(HWND hwnd, EditState& state, const std::string& text, bool byProgram) {
-    const EditBuffer::ReplaceResult result = state.buffer.ReplaceSelection(text, state.limit);
+    std::string piece = text;
+    bool cutToWidth = false;
+    if ((StyleOf(hwnd) & (ES_MULTILINE | ES_AUTOHSCROLL)) == 0 && !piece.empty()) {
+        const std::string& now = state.buffer.text();
+        const std::string head = now.substr(0, state.buffer.selectionStart());
+        const std::string tail = now.substr(state.buffer.selectionEnd());
+        while (!piece.empty() && !EditLineFits(hwnd, state, head + piece + tail)) {
+            piece.pop_back();
+            cutToWidth = true;
+        }
+    }
+    EditBuffer::ReplaceResult result = state.buffer.ReplaceSelection(piece, state.limit);
+    result.truncated = result.truncated || cutToWidth;
     if (result.truncated) {
         Notify(hwnd, state, EN_MAXTEXT);
         if (!StillAttached(hwnd, &state)) {

@@ -31,6 +31,9 @@ struct EditState {
 // reference is the edit's own text, or a shared masked copy, valid until the text next changes.
 const std::string& EditDisplayText(HWND hwnd, const EditState& state);
 
+// Whether a single line of text fits the width within the margins.
+bool EditLineFits(HWND hwnd, const EditState& state, const std::string& line);
+
 // Where the text starts (client x of its first character) and how tall a line is.
 struct EditLine {
     int originX;

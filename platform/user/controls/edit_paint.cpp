@@ -36,6 +36,13 @@ int VisibleWidth(HWND hwnd, const EditState& state) {
 
 } // namespace
 
+bool EditLineFits(HWND hwnd, const EditState& state, const std::string& line) {
+    MeasureScope measure(state.font);
+    const bool masked = (StyleOf(hwnd) & ES_PASSWORD) != 0 && state.passwordChar != '\0';
+    const std::string shown = masked ? std::string(line.size(), state.passwordChar) : line;
+    return TextWidth(measure.dc(), shown, shown.size()) <= VisibleWidth(hwnd, state);
+}
+
 const std::string& EditDisplayText(HWND hwnd, const EditState& state) {
     if ((StyleOf(hwnd) & ES_PASSWORD) != 0 && state.passwordChar != '\0') {
         // Painting asks again and again; the same text rebuilt in place keeps any earlier

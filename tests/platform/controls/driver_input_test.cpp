@@ -105,7 +105,7 @@ TEST_F(DriverInput, ClicksFallThroughAPlainStaticToItsParent) {
 }
 
 TEST_F(DriverInput, ANarrowEditScrollsToKeepTheCaretInView) {
-    HWND edit = Create("EDIT", "", WS_TABSTOP, 101, 10, 10, 30, 20);
+    HWND edit = Create("EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, 101, 10, 10, 30, 20);
     desktop::ClickWindow(edit, POINT{2, 5});
     desktop::TypeText("WWWWWWWWWW");
     // The start of the text scrolled out at the left: a click at the left edge lands inside it.

@@ -1,0 +1,190 @@
+#include "portable_host.h"
+
+#include <cstring>
+
+namespace portable {
+namespace {
+
+const char* const kIntlKeys[] = {"iTime", "iTLZero", "sShortDate", "sDate",
+                                 "sTime", "s1159",   "s2359"};
+const char kNone[] = "\x01";
+
+struct alignas(4) EmptyTemplate {
+    DLGTEMPLATE head;
+    WORD menu, windowClass, title;
+};
+
+HWND Child(HWND parent, const char* cls, WORD id, DWORD style, int y) {
+    return CreateWindowExA(0, cls, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, 10, y, 100, 20,
+                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           GetModuleHandleA(nullptr), nullptr);
+}
+
+} // namespace
+
+PinnedIntl::PinnedIntl(const IntlSettings& s) {
+    const char* values[] = {s.iTime, s.iTLZero, s.sShortDate, s.sDate, s.sTime, s.s1159, s.s2359};
+    for (size_t k = 0; k < sizeof kIntlKeys / sizeof *kIntlKeys; ++k) {
+        char old[64];
+        GetProfileStringA("Intl", kIntlKeys[k], kNone, old, sizeof old);
+        saved_.emplace_back(kIntlKeys[k], old);
+        WriteProfileStringA("Intl", kIntlKeys[k], values[k]);
+    }
+}
+
+PinnedIntl::~PinnedIntl() {
+    for (const auto& [key, value] : saved_)
+        WriteProfileStringA("Intl", key, value == kNone ? nullptr : value.c_str());
+}
+
+SpinHost::SpinHost(std::vector<SpinPlan> plans) : plans_(std::move(plans)) {
+    CKSpin::RegisterClass();
+    // Its children are made in WM_INITDIALOG, in tab order.
+    CreateDialogIndirectParamA(GetModuleHandleA(nullptr),
+                               EmptyDialog(WS_POPUP | WS_VISIBLE | WS_CAPTION, 200, 150), nullptr,
+                               Proc, reinterpret_cast<LPARAM>(this));
+    Pump(dialog_);
+    notes.clear();
+}
+
+SpinHost::~SpinHost() {
+    if (dialog_ != nullptr)
+        DestroyWindow(dialog_);
+    parent_.Detach();
+    CKSpin::UnregisterClass();
+}
+
+CKSpin* SpinHost::spin(WORD id) const {
+    CWnd* wnd = CWnd::FromHandlePermanent(item(id));
+    return wnd != nullptr && wnd->IsKindOf(RUNTIME_CLASS(CKSpin)) ? static_cast<CKSpin*>(wnd)
+                                                                  : nullptr;
+}
+
+std::string SpinHost::fields(WORD id) const {
+    const HWND control = item(id);
+    std::string all;
+    for (int n = 1; n <= 3; ++n) {
+        const HWND f = GetDlgItem(control, 100 + n);
+        all += (n > 1 ? "|" : "") + (f != nullptr ? Text(f) : std::string());
+    }
+    return all;
+}
+
+INT_PTR CALLBACK SpinHost::Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        reinterpret_cast<SpinHost*>(lParam)->Initialise(dialog);
+        return FALSE; // the checks place the focus themselves
+    }
+    auto* self = reinterpret_cast<SpinHost*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    if (message == WM_COMMAND && self != nullptr) {
+        const HWND from = reinterpret_cast<HWND>(lParam);
+        self->notes.push_back({LOWORD(wParam), HIWORD(wParam), from,
+                               self->fields(static_cast<WORD>(LOWORD(wParam)))});
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void SpinHost::Initialise(HWND dialog) {
+    dialog_ = dialog;
+    parent_.Attach(dialog);
+    int y = 4;
+    Child(dialog, "EDIT", kEditBefore, WS_BORDER, y);
+    for (SpinPlan& plan : plans_) {
+        y += 24;
+        Child(dialog, "CKSpin", plan.id, 0, y);
+        CKSpin* s = spin(plan.id);
+        if (s == nullptr)
+            continue;
+        switch (plan.kind) {
+        case eSpinInt:
+            s->SetProperties(&parent_, 0, 100, plan.number, 1);
+            s->Set(&plan.number);
+            break;
+        case eSpinFloat:
+            s->SetProperties(&parent_, 0.0f, 10.0f, plan.fraction, 0.25f);
+            s->Set(&plan.fraction);
+            break;
+        case eSpinDate:
+            s->SetProperties(&parent_, eSpinDate);
+            s->Set(&plan.date);
+            break;
+        default:
+            s->SetProperties(&parent_, plan.kind);
+            s->Set(&plan.time);
+            break;
+        }
+    }
+    Child(dialog, "BUTTON", kButtonAfter, BS_PUSHBUTTON, y + 24);
+}
+
+const DLGTEMPLATE* EmptyDialog(DWORD style, short cx, short cy) {
+    static EmptyTemplate slots[4];
+    static int next = 0;
+    EmptyTemplate& t = slots[next++ % 4];
+    t = EmptyTemplate{{style, 0, 0, 0, 0, cx, cy}, 0, 0, 0};
+    return &t.head;
+}
+
+RECT WindowRect(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+std::string Text(HWND window) {
+    char buffer[64] = {};
+    if (window != nullptr)
+        GetWindowTextA(window, buffer, sizeof buffer);
+    return buffer;
+}
+
+std::string Selection(HWND edit) {
+    DWORD start = 0, end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return std::to_string(start) + "-" + std::to_string(end);
+}
+
+void Pump(HWND dialog) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (dialog != nullptr && IsDialogMessageA(dialog, &msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void Key(HWND dialog, UINT vk, bool shift) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    const BYTE before = keys[VK_SHIFT];
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    PostMessageA(GetFocus(), WM_KEYDOWN, vk, 1);
+    Pump(dialog);
+    PostMessageA(GetFocus(), WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001));
+    Pump(dialog);
+    keys[VK_SHIFT] = before;
+    SetKeyboardState(keys);
+}
+
+void Type(HWND dialog, const char* text) {
+    for (const char* c = text; *c != '\0'; ++c) {
+        PostMessageA(GetFocus(), WM_CHAR, static_cast<BYTE>(*c), 1);
+        Pump(dialog);
+    }
+}
+
+void ClickArrow(HWND dialog, HWND spin, bool up) {
+    const HWND arrows = GetDlgItem(spin, 100);
+    RECT r{};
+    GetClientRect(arrows, &r);
+    const LPARAM at = MAKELPARAM(r.right / 2, up ? 2 : r.bottom - 3);
+    PostMessageA(arrows, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(arrows, WM_LBUTTONUP, 0, at);
+    Pump(dialog);
+}
+
+} // namespace portable
