@@ -9,8 +9,7 @@ const char* const kIntlKeys[] = {"iTime", "iTLZero", "sShortDate", "sDate",
                                  "sTime", "s1159",   "s2359"};
 const char kNone[] = "\x01";
 
-// An empty modeless dialog; its children are made in WM_INITDIALOG, in tab order.
-struct EmptyTemplate {
+struct alignas(4) EmptyTemplate {
     DLGTEMPLATE head;
     WORD menu, windowClass, title;
 };
@@ -40,10 +39,10 @@ PinnedIntl::~PinnedIntl() {
 
 SpinHost::SpinHost(std::vector<SpinPlan> plans) : plans_(std::move(plans)) {
     CKSpin::RegisterClass();
-    static const EmptyTemplate tmpl = {
-        {WS_POPUP | WS_VISIBLE | WS_CAPTION, 0, 0, 0, 0, 200, 150}, 0, 0, 0};
-    CreateDialogIndirectParamA(GetModuleHandleA(nullptr), &tmpl.head, nullptr, Proc,
-                               reinterpret_cast<LPARAM>(this));
+    // Its children are made in WM_INITDIALOG, in tab order.
+    CreateDialogIndirectParamA(GetModuleHandleA(nullptr),
+                               EmptyDialog(WS_POPUP | WS_VISIBLE | WS_CAPTION, 200, 150), nullptr,
+                               Proc, reinterpret_cast<LPARAM>(this));
     Pump(dialog_);
     notes.clear();
 }
@@ -118,6 +117,20 @@ void SpinHost::Initialise(HWND dialog) {
         }
     }
     Child(dialog, "BUTTON", kButtonAfter, BS_PUSHBUTTON, y + 24);
+}
+
+const DLGTEMPLATE* EmptyDialog(DWORD style, short cx, short cy) {
+    static EmptyTemplate slots[4];
+    static int next = 0;
+    EmptyTemplate& t = slots[next++ % 4];
+    t = EmptyTemplate{{style, 0, 0, 0, 0, cx, cy}, 0, 0, 0};
+    return &t.head;
+}
+
+RECT WindowRect(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
 }
 
 std::string Text(HWND window) {

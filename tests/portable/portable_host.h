@@ -88,7 +88,12 @@ private:
     CWnd parent_; // the spin controls' parent, borrowed by each
 };
 
+// An empty dialog template made in memory, as a host without resources makes one; the
+// children come at run time. Valid until the fourth call after.
+const DLGTEMPLATE* EmptyDialog(DWORD style, short cx, short cy);
+
 std::string Text(HWND window);
+RECT WindowRect(HWND window);
 // The selection of an edit as "start-end".
 std::string Selection(HWND edit);
 

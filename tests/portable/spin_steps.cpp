@@ -11,144 +11,44 @@ constexpr UINT kArrowUp = 1; // a click on the up arrow instead of a key
 constexpr UINT kArrowDown = 2;
 
 struct StepRow {
-    const char* name;
-    const char* iTime;
-    const char* pattern;
     SpinPlan plan;
     int field; // the field that has the focus
     UINT input;
-    const char* after; // the fields afterwards, "f1|f2|f3"
-    WORD code;
+    const char* after;                // the fields afterwards, "f1|f2|f3"
+    const char* iTime = "1";          // the 24-hour clock
+    const char* pattern = "dd/MM/yy"; // the fields are day, month, year
 };
 
-const char* const kDmy = "dd/MM/yy";
+tagSpinTime Time(BYTE hour, BYTE minute) {
+    return {hour, minute, 0, 0};
+}
 
+tagSpinDate Date(BYTE day, BYTE month, WORD year) {
+    return {day, month, year, 0};
+}
+
+// Limits 0..100 by 1, and 0..10 by 0.25.
 const StepRow kSteps[] = {
-    {"integer up", "1", kDmy, {1, eSpinInt, 5}, 1, VK_UP, " 6||", 100},
-    {"integer down by the arrow", "1", kDmy, {1, eSpinInt, 5}, 1, kArrowDown, " 4||", 101},
-    {"integer page up stops at the maximum",
-     "1",
-     kDmy,
-     {1, eSpinInt, 98},
-     1,
-     VK_PRIOR,
-     "100||",
-     100},
-    {"integer page down stops at the minimum",
-     "1",
-     kDmy,
-     {1, eSpinInt, 5},
-     1,
-     VK_NEXT,
-     " 0||",
-     101},
-    {"float up by the arrow", "1", kDmy, {1, eSpinFloat, 5, 1.5f}, 1, kArrowUp, "   1.75||", 100},
-    {"float page up", "1", kDmy, {1, eSpinFloat, 5, 1.5f}, 1, VK_PRIOR, "   5.25||", 100},
-    {"float page down stops at the minimum",
-     "1",
-     kDmy,
-     {1, eSpinFloat, 5, 1.5f},
-     1,
-     VK_NEXT,
-     "   0.00||",
-     101},
-    {"hour up", "1", kDmy, {1, eSpinTime}, 1, VK_UP, "10|15|", 100},
-    {"hour page up wraps the clock",
-     "1",
-     kDmy,
-     {1, eSpinTime, 5, 0, {10, 0, 0, 0}},
-     1,
-     VK_PRIOR,
-     "01|00|",
-     100},
-    {"minute down borrows an hour",
-     "1",
-     kDmy,
-     {1, eSpinTime, 5, 0, {9, 0, 0, 0}},
-     2,
-     VK_DOWN,
-     "08|59|",
-     101},
-    {"minute up by the arrow wraps midnight",
-     "1",
-     kDmy,
-     {1, eSpinTime, 5, 0, {23, 59, 0, 0}},
-     2,
-     kArrowUp,
-     "00|00|",
-     100},
-    {"designator up switches to the afternoon",
-     "0",
-     kDmy,
-     {1, eSpinTime},
-     3,
-     VK_UP,
-     "09|15|PM",
-     100},
-    {"designator down switches too",
-     "0",
-     kDmy,
-     {1, eSpinTime, 5, 0, {21, 15, 0, 0}},
-     3,
-     VK_DOWN,
-     "09|15|AM",
-     101},
-    {"day up carries into the year",
-     "1",
-     kDmy,
-     {1, eSpinDate, 5, 0, {}, {31, 12, 1998, 0}},
-     1,
-     VK_UP,
-     "01|01|99",
-     100},
-    {"day page up crosses a month",
-     "1",
-     kDmy,
-     {1, eSpinDate, 5, 0, {}, {25, 1, 1999, 0}},
-     1,
-     VK_PRIOR,
-     "09|02|99",
-     100},
-    {"month up keeps the day in the month",
-     "1",
-     kDmy,
-     {1, eSpinDate, 5, 0, {}, {31, 1, 1999, 0}},
-     2,
-     VK_UP,
-     "28|02|99",
-     100},
-    {"month page down crosses years",
-     "1",
-     kDmy,
-     {1, eSpinDate, 5, 0, {}, {15, 3, 1999, 0}},
-     2,
-     VK_NEXT,
-     "15|12|97",
-     101},
-    {"day down at 1980 stops at the year",
-     "1",
-     kDmy,
-     {1, eSpinDate, 5, 0, {}, {1, 1, 1980, 0}},
-     1,
-     kArrowDown,
-     "31|12|80",
-     101},
-    {"year up at 2099 stays",
-     "1",
-     kDmy,
-     {1, eSpinDate, 5, 0, {}, {10, 6, 2099, 0}},
-     3,
-     VK_UP,
-     "10|06|99",
-     100},
-    {"month first: the first field is the month",
-     "1",
-     "M/d/yyyy",
-     {1, eSpinDate},
-     1,
-     VK_UP,
-     " 4| 5|1998",
-     100},
+    {{1, eSpinInt, 5}, 1, VK_UP, " 6||"},
+    {{1, eSpinInt, 5}, 1, kArrowDown, " 4||"},
+    {{1, eSpinInt, 98}, 1, VK_PRIOR, "100||"},
+    {{1, eSpinInt, 5}, 1, VK_NEXT, " 0||"},
+    {{1, eSpinFloat, 5, 1.5f}, 1, kArrowUp, "   1.75||"},
+    {{1, eSpinFloat, 5, 1.5f}, 1, VK_PRIOR, "   5.25||"},
+    {{1, eSpinFloat, 5, 1.5f}, 1, VK_NEXT, "   0.00||"},
+    {{1, eSpinTime}, 1, VK_UP, "10|15|"},
+    {{1, eSpinTime, 5, 0, Time(10, 0)}, 1, VK_PRIOR, "01|00|"},
+    {{1, eSpinTime, 5, 0, Time(9, 0)}, 2, VK_DOWN, "08|59|"},
+    {{1, eSpinTime, 5, 0, Time(23, 59)}, 2, kArrowUp, "00|00|"},
+    {{1, eSpinTime}, 3, VK_UP, "09|15|PM", "0"}, // morning to afternoon
+    {{1, eSpinTime, 5, 0, Time(21, 15)}, 3, VK_DOWN, "09|15|AM", "0"},
+    {{1, eSpinDate, 5, 0, {}, Date(31, 12, 1998)}, 1, VK_UP, "01|01|99"},
+    {{1, eSpinDate, 5, 0, {}, Date(25, 1, 1999)}, 1, VK_PRIOR, "09|02|99"},
+    {{1, eSpinDate, 5, 0, {}, Date(31, 1, 1999)}, 2, VK_UP, "28|02|99"},
+    {{1, eSpinDate, 5, 0, {}, Date(15, 3, 1999)}, 2, VK_NEXT, "15|12|97"},
+    {{1, eSpinDate, 5, 0, {}, Date(1, 1, 1980)}, 1, kArrowDown, "31|12|80"}, // at the year limit
+    {{1, eSpinDate, 5, 0, {}, Date(10, 6, 2099)}, 3, VK_UP, "10|06|99"},
+    {{1, eSpinDate}, 1, VK_UP, " 4| 5|1998", "1", "M/d/yyyy"}, // the month first
 };
 
 } // namespace
@@ -168,15 +68,17 @@ CONFORMANCE_TEST(PortableSpinStepsEachKindByKeysAndArrows) {
             ClickArrow(host.dialog(), host.item(1), r.input == kArrowUp);
         else
             Key(host.dialog(), r.input);
+        const WORD code =
+            r.input == VK_UP || r.input == VK_PRIOR || r.input == kArrowUp ? 100 : 101;
         std::vector<Notification> steps;
         for (const Notification& n : host.notes)
             if (n.code == 100 || n.code == 101)
                 steps.push_back(n);
-        const std::string row = std::string(" [") + r.name + "]";
+        const std::string row = " [row " + std::to_string(&r - kSteps) + "]";
         CHECK_STR_EQ((r.after + row).c_str(), (host.fields(1) + row).c_str());
         CHECK_EQ(size_t{1}, steps.size());
         if (steps.size() == 1) {
-            CHECK_EQ(r.code, steps[0].code);
+            CHECK_EQ(code, steps[0].code);
             CHECK_EQ(WORD{1}, steps[0].id);
             CHECK(steps[0].from == host.item(1));
             CHECK_STR_EQ((r.after + row).c_str(), (steps[0].fields + row).c_str());

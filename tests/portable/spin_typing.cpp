@@ -9,19 +9,22 @@ namespace {
 
 constexpr long kEnd = -1; // the caret at the end of the text
 
-struct Regional {
-    const char* iTime;
-    const char* iTLZero;
-    const char* s1159;
-    const char* s2359;
-};
-const Regional k24{"1", "0", "AM", "PM"};
-const Regional k12{"0", "0", "AM", "PM"};
-const Regional k12Zero{"0", "1", "AM", "PM"};
-const Regional kOwnWords{"0", "1", "vorm", "nachm"};
+IntlSettings Clock(const char* iTime, const char* iTLZero, const char* am = "AM",
+                   const char* pm = "PM") {
+    IntlSettings s;
+    s.iTime = iTime;
+    s.iTLZero = iTLZero;
+    s.s1159 = am;
+    s.s2359 = pm;
+    return s;
+}
+const IntlSettings k24 = Clock("1", "0");
+const IntlSettings k12 = Clock("0", "0");
+const IntlSettings k12Zero = Clock("0", "1");
+const IntlSettings kOwnWords = Clock("0", "1", "vorm", "nachm");
 
 struct TypingRow {
-    const Regional* regional;
+    const IntlSettings* regional;
     eSpinValueTypes kind;
     int field;
     const char* text; // the field's text before the character
@@ -65,20 +68,11 @@ const TypingRow kRows[] = {
     {&k24, eSpinTime, 1, "", 0, 0, '\xE9', ""},    // but never into a time
 };
 
-IntlSettings Settings(const Regional& r) {
-    IntlSettings s;
-    s.iTime = r.iTime;
-    s.iTLZero = r.iTLZero;
-    s.s1159 = r.s1159;
-    s.s2359 = r.s2359;
-    return s;
-}
-
 } // namespace
 
 CONFORMANCE_TEST(PortableSpinTypedCharactersFollowTheFieldRules) {
     for (const TypingRow& r : kRows) {
-        PinnedIntl pinned(Settings(*r.regional));
+        PinnedIntl pinned(*r.regional);
         SpinHost host({{1, r.kind}});
         const HWND field = host.field(1, r.field);
         SetFocus(field);
@@ -99,7 +93,7 @@ CONFORMANCE_TEST(PortableSpinTypedCharactersFollowTheFieldRules) {
 // of 45 minutes would be refused); after it, or once Home or a click moved the caret, the rules
 // apply again.
 CONFORMANCE_TEST(PortableSpinFirstDigitAfterTabReplacesTheSelection) {
-    PinnedIntl pinned(Settings(k24));
+    PinnedIntl pinned(k24);
     SpinPlan plan{1, eSpinTime};
     plan.time = {23, 45, 0, 0};
     SpinHost host({plan});

@@ -1,0 +1,109 @@
+// The dialog classes as a host meets them: CDlg placed by its rule and titled, the standard
+// buttons of CPropSheet (titles, widths, HideButton, ChangeButton), and the pop-up tip sized to
+// its text and kept clear of the screen's right edge without taking the focus.
+#include "portable_host.h"
+
+#include <ruzav32/dialogs.h>
+#include <ruzav32/status.h>
+
+using namespace portable;
+
+CONFORMANCE_TEST(PortableDlgPlacedByItsRuleAndTitled) {
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 100, 80, 500, 400,
+                                       nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    CWnd parent;
+    parent.Attach(owner);
+    const int caption = GetSystemMetrics(SM_CYCAPTION);
+    const int cascade = caption + caption / 2 + GetSystemMetrics(SM_CYFRAME);
+    const struct {
+        eWindowPositions rule;
+        bool withParent;
+    } rows[] = {
+        {wpCenterParent, true}, {wpCenterScreen, true}, {wpCascade, true}, {wpCascade, false}};
+    for (const auto& row : rows) {
+        CDlg dlg(0, row.rule);
+        CHECK(dlg.CreateIndirect(EmptyDialog(WS_POPUP | WS_CAPTION, 120, 60),
+                                 row.withParent ? &parent : nullptr));
+        const RECT r = WindowRect(dlg.m_hWnd);
+        const int w = r.right - r.left, h = r.bottom - r.top;
+        POINT at{100 + (500 / 2 - w / 2), 80 + (400 / 2 - h / 2)};
+        if (!row.withParent || row.rule == wpCenterScreen)
+            at = {work.left + (work.right - work.left) / 2 - w / 2,
+                  work.top + (work.bottom - work.top) / 2 - h / 2};
+        else if (row.rule == wpCascade)
+            at = {100 + cascade, 80 + cascade};
+        CHECK_EQ(at.x, r.left);
+        CHECK_EQ(at.y, r.top);
+        dlg.SetWindowTextA("Changed");
+        CHECK_STR_EQ("Changed", Text(dlg.m_hWnd).c_str());
+        dlg.DestroyWindow();
+    }
+    parent.Detach();
+    DestroyWindow(owner);
+}
+
+// The four buttons, right to left Help, Apply, Cancel, OK, keep their gaps at 40 dialog units
+// wide; a hidden button's neighbours on its left each move one place right.
+CONFORMANCE_TEST(PortablePropSheetButtonsTitledSizedHiddenAndChanged) {
+    CPropPage page(0u);
+    page.m_psp.dwFlags |= PSP_DLGINDIRECT;
+    page.m_psp.pResource = EmptyDialog(WS_CHILD | WS_CAPTION, 160, 80);
+    CPropSheet sheet("Sheet", wpCenterScreen);
+    sheet.AddPage(&page);
+    CHECK(sheet.Create());
+    const HWND hwnd = sheet.m_hWnd;
+    Pump(hwnd);
+    const int ids[] = {IDOK, IDCANCEL, ID_APPLY_NOW, ID_HELP};
+    const char* const titles[] = {"OK", "Cancel", "&Apply", "&Help"};
+    RECT before[4];
+    for (int i = 0; i < 4; ++i) {
+        const HWND button = GetDlgItem(hwnd, ids[i]);
+        CHECK_STR_EQ(titles[i], Text(button).c_str());
+        before[i] = WindowRect(button);
+        CHECK_EQ(40 * LOWORD(GetDialogBaseUnits()) / 4, before[i].right - before[i].left);
+        if (i > 0)
+            CHECK_EQ(before[1].left - before[0].left, before[i].left - before[i - 1].left);
+    }
+    sheet.HideButton(ID_HELP);
+    CHECK(!IsWindowVisible(GetDlgItem(hwnd, ID_HELP)));
+    for (int i = 0; i < 3; ++i)
+        CHECK_EQ(before[i + 1].left, WindowRect(GetDlgItem(hwnd, ids[i])).left);
+    sheet.ChangeButton(IDOK, 5000, 0, FALSE);
+    CHECK(GetDlgItem(hwnd, IDOK) == nullptr);
+    CHECK(GetDlgItem(hwnd, 5000) != nullptr && !IsWindowEnabled(GetDlgItem(hwnd, 5000)));
+    sheet.DestroyWindow();
+}
+
+CONFORMANCE_TEST(PortablePopupTipSizedToItsTextAndClearOfTheRightEdge) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "PortableTip";
+    RegisterClassA(&wc);
+    SpinHost host({});
+    const HWND edit = host.item(kEditBefore);
+    SetFocus(edit);
+    SIZE extent{};
+    const HDC screenDc = GetDC(nullptr);
+    GetTextExtentPoint32A(screenDc, "Tip text1", 9, &extent);
+    ReleaseDC(nullptr, screenDc);
+    const int screen = GetSystemMetrics(SM_CXSCREEN);
+    for (int x : {100, screen - 10}) {
+        CString cls("PortableTip");
+        CPopupTip* tip = new CPopupTip(cls);
+        tip->SetDisplay("Tip text");
+        CHECK(tip->PopItUp(CPoint(x, 50), 1));
+        const HWND window = tip->m_hWnd;
+        Pump(host.dialog());
+        const RECT r = WindowRect(window);
+        CHECK_EQ(extent.cx + 2, r.right - r.left);
+        CHECK_EQ(extent.cy + 6, r.bottom - r.top);
+        CHECK_EQ(x == 100 ? 100 + extent.cx + 2 : screen - 6, r.right);
+        CHECK(IsWindowVisible(window));
+        CHECK(GetFocus() == edit);
+        CHECK(GetActiveWindow() == host.dialog());
+        DestroyWindow(window); // the tip goes with it
+    }
+}
