@@ -44,6 +44,7 @@ CONFORMANCE_TEST(PortableDlgPlacedByItsRuleAndTitled) {
     }
     parent.Detach();
     DestroyWindow(owner);
+    Pump(nullptr);
 }
 
 // The four buttons, right to left Help, Apply, Cancel, OK, keep their gaps at 40 dialog units
@@ -76,6 +77,7 @@ CONFORMANCE_TEST(PortablePropSheetButtonsTitledSizedHiddenAndChanged) {
     CHECK(GetDlgItem(hwnd, IDOK) == nullptr);
     CHECK(GetDlgItem(hwnd, 5000) != nullptr && !IsWindowEnabled(GetDlgItem(hwnd, 5000)));
     sheet.DestroyWindow();
+    Pump(nullptr);
 }
 
 CONFORMANCE_TEST(PortablePopupTipSizedToItsTextAndClearOfTheRightEdge) {
