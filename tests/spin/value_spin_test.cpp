@@ -38,6 +38,8 @@ TEST_F(SteppingTest, StepsStartFromTypedTextAndStopAtTheLimits) {
     SetYear(1998);
     SetIntl("sDate=.\nsShortDate=dd.MM.yyyy\n"); // read as dd.MM.yyy: order 26, dd MM yy
     spin = MakeKind(eSpinDate);
+    const tagSpinDate held{31, 1, 1999, 0};
+    spin->Set(&held);
     SetFieldText(1, "28");
     SetFieldText(2, "2");
     ClickArrowOf(1, +1);
