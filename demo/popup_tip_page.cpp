@@ -47,6 +47,10 @@ CPopupTip* Pop(const char* text, POINT at, UINT shape) {
                 static_cast<long>(at.x), static_cast<long>(at.y), static_cast<long>(r.left),
                 static_cast<long>(r.top), static_cast<long>(r.right - r.left),
                 static_cast<long>(r.bottom - r.top), shape == 1 ? "rounded" : "plain");
+    // The rule itself, apart from the width the text gives the tip.
+    std::printf("    %s\n", desktop::ScreenSize().cx - r.right >= 6
+                                ? "6 pixels or more clear of the screen's right edge"
+                                : "too near the screen's right edge");
     return tip;
 }
 
