@@ -49,9 +49,15 @@ constexpr std::size_t kCommandCacheSize = 256;
 CommandCacheEntry g_commandCache[kCommandCacheSize];
 
 bool AnyCommandEntry(const AFX_MSGMAP* pFirst, UINT nMsg, UINT nNotify, UINT nID) {
-    const std::size_t slot =
-        ((nID * 31u + nNotify * 7u + nMsg) ^ (reinterpret_cast<std::uintptr_t>(pFirst) >> 4)) &
-        (kCommandCacheSize - 1);
+    // Mixed, so that notifications differing only in high bits (EN_CHANGE 0x300 and EN_UPDATE
+    // 0x400, sent in turn) do not evict each other.
+    std::uint64_t h = (reinterpret_cast<std::uintptr_t>(pFirst) >> 4) ^
+                      (static_cast<std::uint64_t>(nID) << 32) ^ (nNotify * 0x9E3779B1ull) ^
+                      (nMsg * 0x85EBCA77ull);
+    h ^= h >> 29;
+    h *= 0xBF58476D1CE4E5B9ull;
+    h ^= h >> 32;
+    const std::size_t slot = static_cast<std::size_t>(h) & (kCommandCacheSize - 1);
     CommandCacheEntry& cached = g_commandCache[slot];
     if (cached.pMap == pFirst && cached.nMsg == nMsg && cached.nNotify == nNotify &&
         cached.nID == nID)

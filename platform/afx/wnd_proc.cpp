@@ -6,7 +6,6 @@
 #include "afx/afx_internal.h"
 
 #include <cstdint>
-#include <vector>
 
 namespace {
 // The platform's libraries are linked, never loaded later, so their thread state sits in the
@@ -40,33 +39,39 @@ const AFX_MSGMAP_ENTRY* FindWindowMessageEntry(const AFX_MSGMAP* pMap, UINT nMsg
     return pEntry;
 }
 
-// The framework window procedure calls in progress on this thread, innermost last. An object
-// whose window is destroyed while one of its own handlers is still running (a parent closing
-// the dialog from the control's notification, say) is not told PostNcDestroy until that
-// outermost handler has returned, so the handler's remaining code never meets a deleted object.
+// The framework window procedure calls in progress on this thread, a list through their stack
+// frames, innermost first. An object whose window is destroyed while one of its own handlers is
+// still running (a parent closing the dialog from the control's notification, say) is not told
+// PostNcDestroy until that outermost handler has returned, so the handler's remaining code never
+// meets a deleted object. A plain pointer is all the thread keeps: every message passes here.
 struct ActiveCall {
     CWnd* pWnd; // NULL once the object has been deleted by other means
     bool bPostNcDestroyPending;
+    ActiveCall* pOuter;
 };
-thread_local std::vector<ActiveCall> t_activeCalls AFX_THREAD_STATE_TLS;
+thread_local ActiveCall* t_innermostCall AFX_THREAD_STATE_TLS = nullptr;
 } // namespace
 
 namespace afx_internal {
 bool DeferPostNcDestroy(CWnd* pWnd) {
-    // The innermost call is the WM_NCDESTROY being handled now; look for an outer one.
-    for (size_t i = 0; i + 1 < t_activeCalls.size(); ++i) {
-        if (t_activeCalls[i].pWnd == pWnd) {
-            t_activeCalls[i].bPostNcDestroyPending = true;
-            return true;
-        }
+    // The innermost call is the WM_NCDESTROY being handled now; the outermost other call on
+    // the same object waits for it.
+    ActiveCall* pOutermost = NULL;
+    for (ActiveCall* call = t_innermostCall != NULL ? t_innermostCall->pOuter : NULL; call != NULL;
+         call = call->pOuter) {
+        if (call->pWnd == pWnd)
+            pOutermost = call;
     }
-    return false;
+    if (pOutermost == NULL)
+        return false;
+    pOutermost->bPostNcDestroyPending = true;
+    return true;
 }
 
 void ForgetActiveCalls(CWnd* pWnd) {
-    for (ActiveCall& call : t_activeCalls) {
-        if (call.pWnd == pWnd)
-            call.pWnd = NULL;
+    for (ActiveCall* call = t_innermostCall; call != NULL; call = call->pOuter) {
+        if (call->pWnd == pWnd)
+            call->pWnd = NULL;
     }
 }
 } // namespace afx_internal
@@ -102,12 +107,13 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
     pState->m_lastSentMsg.wParam = wParam;
     pState->m_lastSentMsg.lParam = lParam;
     ++pState->m_nMsgDepth;
-    t_activeCalls.push_back({pWnd, false});
+    ActiveCall call = {pWnd, false, t_innermostCall};
+    t_innermostCall = &call;
 
     LRESULT lResult = pWnd->WindowProc(nMsg, wParam, lParam);
 
-    ActiveCall finished = t_activeCalls.back();
-    t_activeCalls.pop_back();
+    t_innermostCall = call.pOuter;
+    const ActiveCall finished = call;
     if (nMsg == WM_NCDESTROY)
         afx_internal::ForgetDestroyedWindow(hWnd);
     --pState->m_nMsgDepth;

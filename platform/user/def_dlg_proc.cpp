@@ -7,6 +7,8 @@
 // the dialog manager's and is deleted with the dialog, whatever font the dialog uses by then.
 #include "user/user_internal.h"
 
+#include <cstring>
+
 namespace wm {
 namespace {
 
@@ -51,6 +53,18 @@ bool ReturnsDirectly(UINT msg) {
     }
 }
 
+// The dialog's own window longs (DWLP_MSGRESULT, DWLP_DLGPROC), read and written in place:
+// every message a dialog gets passes here, and its extra bytes are known to hold them.
+LONG_PTR DialogLong(const Window* w, int index) {
+    LONG_PTR value;
+    std::memcpy(&value, w->extra.data() + index, sizeof value);
+    return value;
+}
+
+void SetDialogLong(Window* w, int index, LONG_PTR value) {
+    std::memcpy(w->extra.data() + index, &value, sizeof value);
+}
+
 } // namespace
 } // namespace wm
 
@@ -62,14 +76,15 @@ LRESULT WINAPI DefDlgProcA(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) 
         return 0;
     }
     if (w->extra.size() >= DWLP_USER) {
-        DLGPROC proc = (DLGPROC)GetWindowLongPtrA(dialog, DWLP_DLGPROC);
-        SetWindowLongPtrA(dialog, DWLP_MSGRESULT, 0);
+        DLGPROC proc = (DLGPROC)DialogLong(w, DWLP_DLGPROC);
+        SetDialogLong(w, DWLP_MSGRESULT, 0);
         INT_PTR handled = proc ? proc(dialog, msg, wParam, lParam) : 0;
-        if (!Lookup(dialog)) {
+        w = Lookup(dialog);
+        if (!w) {
             return handled;
         }
         if (handled) {
-            return ReturnsDirectly(msg) ? handled : GetWindowLongPtrA(dialog, DWLP_MSGRESULT);
+            return ReturnsDirectly(msg) ? handled : DialogLong(w, DWLP_MSGRESULT);
         }
     }
     DialogInfo* info = w->dialog;

@@ -1,5 +1,6 @@
 // The window manager as the library relies on it: class registration and superclassing,
-// send/post order, focus message order, dialog Tab order and Tab handling, and timers.
+// send/post order, focus message order, Tab handling (the Tab order itself:
+// user_dialog_navigation.cpp), and timers.
 #include "conformance.h"
 
 #include <windows.h>
@@ -125,29 +126,6 @@ CONFORMANCE_TEST(UserFocusMessageOrder) {
     CHECK(SetFocus(a) == nullptr);
     CHECK(GetFocus() == b);
     DestroyWindow(top);
-}
-
-CONFORMANCE_TEST(UserNextDlgTabItemWrapsAndSkips) {
-    HWND dlg = CreateWindowExA(0, "#32770", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, nullptr,
-                               nullptr, GetModuleHandleA(nullptr), nullptr);
-    CHECK(dlg != nullptr);
-    HWND e1 = Edit(dlg, 1, "one", 0, 10);
-    HWND off = Edit(dlg, 2, "", WS_DISABLED, 40);
-    HWND hidden = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_TABSTOP, 10, 70, 100, 20, dlg,
-                                  (HMENU)3, GetModuleHandleA(nullptr), nullptr);
-    HWND e2 = Edit(dlg, 4, "two", 0, 100);
-    HWND plain = Edit(dlg, 5, "", 0, 130);
-    SetWindowLongPtrA(plain, GWL_STYLE, GetWindowLongPtrA(plain, GWL_STYLE) & ~WS_TABSTOP);
-    CHECK(GetNextDlgTabItem(dlg, e1, FALSE) == e2);
-    CHECK(GetNextDlgTabItem(dlg, e2, FALSE) == e1);
-    CHECK(GetNextDlgTabItem(dlg, e1, TRUE) == e2);
-    CHECK(GetNextDlgTabItem(dlg, off, FALSE) == e2);
-    CHECK(GetNextDlgTabItem(dlg, nullptr, FALSE) == e1);
-    // Windows answers the last tab stop here; Wine 8 answers NULL. Both are accepted.
-    HWND last = GetNextDlgTabItem(dlg, nullptr, TRUE);
-    CHECK(last == e2 || last == nullptr);
-    (void)hidden;
-    DestroyWindow(dlg);
 }
 
 CONFORMANCE_TEST(UserIsDialogMessageTabMovesToTheNextEditAndSelectsIt) {

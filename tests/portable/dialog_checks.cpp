@@ -1,8 +1,10 @@
 // The dialog classes as a host meets them: CDlg placed by its rule and titled, the standard
 // buttons of CPropSheet (titles, widths, HideButton, ChangeButton), and the pop-up tip sized to
-// its text and kept clear of the screen's right edge without taking the focus.
+// its text and kept clear of the screen's right edge without taking the focus; the bitmap
+// button finding its images by its title.
 #include "portable_host.h"
 
+#include <ruzav32/buttons.h>
 #include <ruzav32/dialogs.h>
 #include <ruzav32/status.h>
 
@@ -42,6 +44,7 @@ CONFORMANCE_TEST(PortableDlgPlacedByItsRuleAndTitled) {
     }
     parent.Detach();
     DestroyWindow(owner);
+    Pump(nullptr);
 }
 
 // The four buttons, right to left Help, Apply, Cancel, OK, keep their gaps at 40 dialog units
@@ -74,6 +77,7 @@ CONFORMANCE_TEST(PortablePropSheetButtonsTitledSizedHiddenAndChanged) {
     CHECK(GetDlgItem(hwnd, IDOK) == nullptr);
     CHECK(GetDlgItem(hwnd, 5000) != nullptr && !IsWindowEnabled(GetDlgItem(hwnd, 5000)));
     sheet.DestroyWindow();
+    Pump(nullptr);
 }
 
 CONFORMANCE_TEST(PortablePopupTipSizedToItsTextAndClearOfTheRightEdge) {
@@ -105,5 +109,52 @@ CONFORMANCE_TEST(PortablePopupTipSizedToItsTextAndClearOfTheRightEdge) {
         CHECK(GetFocus() == edit);
         CHECK(GetActiveWindow() == host.dialog());
         DestroyWindow(window); // the tip goes with it
+    }
+}
+
+namespace {
+
+struct ProbeButton : CKBitmapButton {
+    using CKBitmapButton::DrawItem;
+};
+
+// The colour the button draws at its top left corner in the given state.
+COLORREF DrawnCorner(ProbeButton& button, UINT state) {
+    const HDC screen = GetDC(nullptr);
+    const HDC dc = CreateCompatibleDC(screen);
+    const HBITMAP canvas = CreateCompatibleBitmap(screen, 2, 2);
+    ReleaseDC(nullptr, screen);
+    const HGDIOBJ old = SelectObject(dc, canvas);
+    DRAWITEMSTRUCT item = {ODT_BUTTON, 30,           0, ODA_DRAWENTIRE, state, button.m_hWnd,
+                           dc,         {0, 0, 2, 2}, 0};
+    button.DrawItem(&item);
+    const COLORREF corner = GetPixel(dc, 0, 0);
+    SelectObject(dc, old);
+    DeleteObject(canvas);
+    DeleteDC(dc);
+    return corner;
+}
+
+} // namespace
+
+// A button titled SAVE finds SAVEU and SAVEX by its title, takes SAVEU's size and shows SAVEX
+// only when disabled; one titled OPEN has no OPENU and loads nothing, though OPEND exists.
+CONFORMANCE_TEST(PortableBitmapButtonAutoLoadsByItsTitle) {
+    SpinHost host({});
+    for (const char* title : {"SAVE", "OPEN"}) {
+        const HWND hwnd = CreateWindowExA(
+            0, "BUTTON", title, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 10, 100, 60, 20,
+            host.dialog(), reinterpret_cast<HMENU>(30), GetModuleHandleA(nullptr), nullptr);
+        ProbeButton button;
+        const bool save = title[0] == 'S';
+        CHECK_EQ(save, button.AutoLoad(30, CWnd::FromHandle(host.dialog())) != FALSE);
+        if (save) {
+            const RECT r = WindowRect(hwnd);
+            CHECK_EQ(2L, r.right - r.left);
+            CHECK_EQ(2L, r.bottom - r.top);
+            CHECK_EQ(RGB(0, 255, 0), DrawnCorner(button, ODS_SELECTED | ODS_FOCUS));
+            CHECK_EQ(RGB(0x40, 0x40, 0x40), DrawnCorner(button, ODS_DISABLED));
+        }
+        button.DestroyWindow();
     }
 }

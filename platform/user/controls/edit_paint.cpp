@@ -76,7 +76,10 @@ void EditScrollToCaret(HWND hwnd, EditState& state) {
     const std::string& text = EditDisplayText(hwnd, state);
     const int visible = VisibleWidth(hwnd, state);
     const int width = TextWidth(measure.dc(), text, text.size());
-    const int caretX = TextWidth(measure.dc(), text, state.buffer.caret());
+    // Typing appends: a caret at the end is as far in as the whole text is wide.
+    const int caretX = state.buffer.caret() == text.size()
+                           ? width
+                           : TextWidth(measure.dc(), text, state.buffer.caret());
     int scroll = state.scrollX;
     if (caretX - scroll > visible) {
         scroll = caretX - visible;
@@ -176,11 +179,15 @@ void EditPaint(HWND hwnd, const EditState& state, HDC hdc) {
     const std::string& text = EditDisplayText(hwnd, state);
     const EditLine line = EditLayout(hwnd, state, hdc);
 
-    const int saved = SaveDC(hdc);
-    IntersectClipRect(hdc, client.left + state.leftMargin, client.top,
-                      client.right - state.rightMargin, client.bottom);
-    SetTextColor(hdc, textColor);
-    TextOutA(hdc, line.originX, client.top, text.data(), static_cast<int>(text.size()));
+    // Text and selection stay between the margins; clipping each drawing to that box keeps
+    // the DC's own clip untouched.
+    const int boxLeft = client.left + state.leftMargin;
+    const int boxRight = client.right - state.rightMargin;
+    const RECT box{std::min(boxLeft, boxRight), client.top, std::max(boxLeft, boxRight),
+                   client.bottom};
+    const COLORREF oldTextColor = SetTextColor(hdc, textColor);
+    ExtTextOutA(hdc, line.originX, client.top, ETO_CLIPPED, &box, text.data(),
+                static_cast<UINT>(text.size()), nullptr);
 
     const bool showSelection = state.focused || (style & ES_NOHIDESEL) != 0;
     if (showSelection && state.buffer.hasSelection()) {
@@ -188,11 +195,15 @@ void EditPaint(HWND hwnd, const EditState& state, HDC hdc) {
         const std::size_t end = state.buffer.selectionEnd();
         const int left = line.originX + TextWidth(hdc, text, start);
         const int right = line.originX + TextWidth(hdc, text, end);
-        FillSysColor(hdc, left, client.top, right, client.top + line.lineHeight, COLOR_HIGHLIGHT);
+        FillSysColor(hdc, std::max(left, static_cast<int>(box.left)), box.top,
+                     std::min(right, static_cast<int>(box.right)),
+                     std::min(client.top + line.lineHeight, static_cast<int>(box.bottom)),
+                     COLOR_HIGHLIGHT);
         SetTextColor(hdc, GetSysColor(COLOR_HIGHLIGHTTEXT));
-        TextOutA(hdc, left, client.top, text.data() + start, static_cast<int>(end - start));
+        ExtTextOutA(hdc, left, client.top, ETO_CLIPPED, &box, text.data() + start,
+                    static_cast<UINT>(end - start), nullptr);
     }
-    RestoreDC(hdc, saved);
+    SetTextColor(hdc, oldTextColor);
 
     if (state.focused) {
         // The caret never blinks here: painting stays deterministic.

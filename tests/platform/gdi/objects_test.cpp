@@ -75,12 +75,13 @@ TEST_F(ObjectsTest, ObjectInASavedStateCountsAsSelected) {
     DeleteDC(dc);
 }
 
-TEST_F(ObjectsTest, RestoreDCBringsBackAttributesAndOrigins) {
-    HDC dc = CreateCompatibleDC(nullptr);
+TEST_F(ObjectsTest, RestoreDCBringsBackAttributesOriginsAndTheClip) {
+    HDC dc = Canvas(6, 6);
     SetTextColor(dc, kRed);
     SetWindowOrgEx(dc, 3, 4, nullptr);
     EXPECT_EQ(SaveDC(dc), 1);
     SetTextColor(dc, kBlue);
+    IntersectClipRect(dc, 3, 4, 5, 6);
     EXPECT_EQ(SaveDC(dc), 2);
     SetWindowOrgEx(dc, 9, 9, nullptr);
     EXPECT_TRUE(RestoreDC(dc, 1));
@@ -91,7 +92,10 @@ TEST_F(ObjectsTest, RestoreDCBringsBackAttributesAndOrigins) {
     EXPECT_EQ(origin.y, 4);
     EXPECT_FALSE(RestoreDC(dc, -1)); // nothing saved any more
     EXPECT_FALSE(RestoreDC(dc, 5));
-    DeleteDC(dc);
+    SetWindowOrgEx(dc, 0, 0, nullptr);
+    RECT all{0, 0, 6, 6};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    EXPECT_EQ(CountInk(kBlack), 36) << "the clip went with the restore";
 }
 
 TEST_F(ObjectsTest, FreshMemoryDCHoldsAOnePixelMonochromeBitmap) {
