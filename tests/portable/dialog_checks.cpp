@@ -1,7 +1,7 @@
 // The dialog classes as a host meets them: CDlg placed by its rule and titled, the standard
 // buttons of CPropSheet (titles, widths, HideButton, ChangeButton), and the pop-up tip sized to
 // its text and kept clear of the screen's right edge without taking the focus; the bitmap
-// button finding its images by its title.
+// button finding its images by its title, and the percent bar's fill.
 #include "portable_host.h"
 
 #include <ruzav32/buttons.h>
@@ -157,4 +157,42 @@ CONFORMANCE_TEST(PortableBitmapButtonAutoLoadsByItsTitle) {
         }
         button.DestroyWindow();
     }
+}
+
+namespace {
+
+INT_PTR CALLBACK PlainDialog(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
+}
+
+} // namespace
+
+// The bar made from a host's template fills its interior in the caption colour up to the value
+// and in the inactive caption colour after it; values outside 0..100 fill as the nearer end.
+CONFORMANCE_TEST(PortablePercentBarFillsUpToItsValue) {
+    CHECK(CKPercentBar::RegisterClass(MAKEINTRESOURCEA(300), RT_DIALOG));
+    const HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(300),
+                                           nullptr, PlainDialog, 0);
+    const HWND bar = GetDlgItem(dialog, 40);
+    auto* object = static_cast<CKPercentBar*>(CWnd::FromHandlePermanent(bar));
+    CHECK(object != nullptr && object->IsKindOf(RUNTIME_CLASS(CKPercentBar)));
+    RECT client{};
+    GetClientRect(bar, &client);
+    const COLORREF on = GetSysColor(COLOR_ACTIVECAPTION), off = GetSysColor(COLOR_INACTIVECAPTION);
+    const struct {
+        int percent;
+        COLORREF left, right;
+    } rows[] = {{50, on, off}, {-5, off, off}, {250, on, on}};
+    for (const auto& row : rows) {
+        object->SetPercent(row.percent);
+        InvalidateRect(bar, nullptr, TRUE);
+        UpdateWindow(bar);
+        const HDC dc = GetDC(bar);
+        CHECK_EQ(row.left, GetPixel(dc, 3, client.bottom - 4));
+        CHECK_EQ(row.right, GetPixel(dc, client.right - 4, client.bottom - 4));
+        ReleaseDC(bar, dc);
+    }
+    DestroyWindow(dialog);
+    CKPercentBar::UnregisterClass(MAKEINTRESOURCEA(300), RT_DIALOG);
+    Pump(nullptr);
 }
