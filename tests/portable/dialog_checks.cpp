@@ -2,7 +2,7 @@
 // buttons of CPropSheet (titles, widths, HideButton, ChangeButton), and the pop-up tip sized to
 // its text and kept clear of the screen's right edge without taking the focus; the bitmap
 // button finding its images by its title; the percent bar's fill; the status bar's pane clicks
-// and idle messages.
+// and idle messages; the file dialog's title.
 #include "portable_host.h"
 
 #include <ruzav32/buttons.h>
@@ -228,5 +228,43 @@ CONFORMANCE_TEST(PortableStatusBarPanesPostClicksAndShowIdleMessages) {
     CHECK_STR_EQ("Saved", static_cast<LPCSTR>(bar.GetPaneText(0)));
     bar.DestroyWindow();
     frame->DestroyWindow();
+    Pump(nullptr);
+}
+
+namespace {
+
+std::string g_openCaption;
+
+// The owner of a modal dialog hears WM_ENTERIDLE each time the dialog's loop waits for input.
+LRESULT CALLBACK Watcher(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ENTERIDLE && wParam == MSGF_DIALOGBOX && g_openCaption.empty()) {
+        const HWND dialog = reinterpret_cast<HWND>(lParam);
+        g_openCaption = Text(dialog);
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+} // namespace
+
+// A title set while the file dialog is closed is the caption it opens with.
+CONFORMANCE_TEST(PortableFileDlgOpensWithTheTitleSetWhileClosed) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = Watcher;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "PortableWatcher";
+    RegisterClassA(&wc);
+    const HWND watcher = CreateWindowExA(0, "PortableWatcher", "", WS_POPUP, 0, 0, 1, 1, nullptr,
+                                         nullptr, GetModuleHandleA(nullptr), nullptr);
+    CWnd owner;
+    owner.Attach(watcher);
+    CKFileDlg dlg(TRUE, "txt", nullptr, OFN_HIDEREADONLY, "Text files (*.txt)|*.txt||", &owner);
+    dlg.SetWindowTextA("Pick a report");
+    g_openCaption.clear();
+    CHECK_EQ(INT_PTR{IDCANCEL}, dlg.DoModal());
+    CHECK_STR_EQ("Pick a report", g_openCaption.c_str());
+    owner.Detach();
+    DestroyWindow(watcher);
     Pump(nullptr);
 }
