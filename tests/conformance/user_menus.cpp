@@ -42,14 +42,6 @@ HWND MenuOwner(HMENU bar) {
                            10, 300, 200, nullptr, bar, GetModuleHandleA(nullptr), nullptr);
 }
 
-void Drain() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
 // File: New (100), Open (101) grayed, separator, Recent > (200 checked), Exit (102)
 HMENU FileMenu(HMENU* recent) {
     HMENU file = CreatePopupMenu();
@@ -188,7 +180,7 @@ CONFORMANCE_TEST(AcceleratorSendsItsCommandWithHighWordOne) {
     HMENU bar = CreateMenu();
     AppendMenuA(bar, MF_POPUP, (UINT_PTR)file, "&File");
     HWND owner = MenuOwner(bar);
-    Drain();
+    conformance::Pump();
     ACCEL keys[] = {{FVIRTKEY, VK_F5, 100}, {FVIRTKEY, VK_F6, 101}, {FVIRTKEY, VK_F7, 555}};
     HACCEL table = CreateAcceleratorTableA(keys, 3);
     CHECK(table != nullptr);
@@ -243,7 +235,7 @@ CONFORMANCE_TEST(TrackPopupMenuByKeysReturnsTheCommandInOrder) {
     HMENU recent = nullptr;
     HMENU file = FileMenu(&recent);
     HWND owner = MenuOwner(nullptr);
-    Drain();
+    conformance::Pump();
     SetForegroundWindow(owner);
     g_menuSeen.clear();
     // Down selects New, Down again skips nothing (Open is grayed but selectable), Up comes back,
@@ -281,7 +273,7 @@ CONFORMANCE_TEST(TrackPopupMenuByKeysReturnsTheCommandInOrder) {
         CHECK_EQ(100u, (unsigned)LOWORD(last.wParam));
         CHECK(last.lParam == (LPARAM)file);
     }
-    Drain();
+    conformance::Pump();
     DestroyWindow(owner);
     DestroyMenu(file);
 }
