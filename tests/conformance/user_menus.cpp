@@ -2,6 +2,7 @@
 // and queries, menu templates, accelerator tables and what TranslateAcceleratorA sends, and the
 // message order of a tracked pop-up menu.
 #include "conformance.h"
+#include "template_writer.h"
 
 #include <windows.h>
 
@@ -53,18 +54,6 @@ HMENU FileMenu(HMENU* recent) {
     AppendMenuA(file, MF_POPUP, (UINT_PTR)*recent, "&Recent");
     AppendMenuA(file, MF_STRING, 102, "E&xit");
     return file;
-}
-
-void PutWord(std::vector<BYTE>& out, WORD w) {
-    out.push_back((BYTE)(w & 0xFF));
-    out.push_back((BYTE)(w >> 8));
-}
-
-void PutText(std::vector<BYTE>& out, const char* text) {
-    for (const char* p = text; *p; ++p) {
-        PutWord(out, (WORD)(unsigned char)*p);
-    }
-    PutWord(out, 0);
 }
 
 } // namespace
@@ -138,29 +127,29 @@ CONFORMANCE_TEST(MenuInsertRemoveAndDelete) {
 
 CONFORMANCE_TEST(MenuFromTemplateBytes) {
     // "&File" { "&New" 100, separator, "&Tools" { "&Options" 300 }, "E&xit" 102 }, "&Help" 400
-    std::vector<BYTE> t;
-    PutWord(t, 0);
-    PutWord(t, 0);
-    PutWord(t, MF_POPUP);
-    PutText(t, "&File");
-    PutWord(t, 0);
-    PutWord(t, 100);
-    PutText(t, "&New");
-    PutWord(t, 0);
-    PutWord(t, 0);
-    PutText(t, "");
-    PutWord(t, MF_POPUP);
-    PutText(t, "&Tools");
-    PutWord(t, MF_END | MF_GRAYED);
-    PutWord(t, 300);
-    PutText(t, "&Options");
-    PutWord(t, MF_END);
-    PutWord(t, 102);
-    PutText(t, "E&xit");
-    PutWord(t, MF_END);
-    PutWord(t, 400);
-    PutText(t, "&Help");
-    HMENU bar = LoadMenuIndirectA(t.data());
+    conformance::TemplateWriter t;
+    t.Word(0);
+    t.Word(0);
+    t.Word(MF_POPUP);
+    t.Text("&File");
+    t.Word(0);
+    t.Word(100);
+    t.Text("&New");
+    t.Word(0);
+    t.Word(0);
+    t.Text("");
+    t.Word(MF_POPUP);
+    t.Text("&Tools");
+    t.Word(MF_END | MF_GRAYED);
+    t.Word(300);
+    t.Text("&Options");
+    t.Word(MF_END);
+    t.Word(102);
+    t.Text("E&xit");
+    t.Word(MF_END);
+    t.Word(400);
+    t.Text("&Help");
+    HMENU bar = LoadMenuIndirectA(t.Get());
     CHECK(bar != nullptr);
     CHECK_EQ(2, GetMenuItemCount(bar));
     HMENU file = GetSubMenu(bar, 0);
