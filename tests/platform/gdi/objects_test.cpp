@@ -92,7 +92,7 @@ TEST_F(ObjectsTest, RestoreDCBringsBackAttributesOriginsAndTheClip) {
     EXPECT_EQ(origin.x, 3);
     EXPECT_EQ(origin.y, 4);
     EXPECT_FALSE(RestoreDC(dc, -1)); // nothing saved any more
-    EXPECT_FALSE(RestoreDC(dc, 1)); // the level just past the last saved
+    EXPECT_FALSE(RestoreDC(dc, 1));  // the level just past the last saved
     SetWindowOrgEx(dc, 0, 0, nullptr);
     RECT all{0, 0, 6, 6};
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
