@@ -1,12 +1,15 @@
 // The dialog classes as a host meets them: CDlg placed by its rule and titled, the standard
 // buttons of CPropSheet (titles, widths, HideButton, ChangeButton), and the pop-up tip sized to
 // its text and kept clear of the screen's right edge without taking the focus; the bitmap
-// button finding its images by its title, and the percent bar's fill.
+// button finding its images by its title; the percent bar's fill; the status bar's pane clicks
+// and idle messages.
 #include "portable_host.h"
 
 #include <ruzav32/buttons.h>
 #include <ruzav32/dialogs.h>
 #include <ruzav32/status.h>
+
+#include <afxpriv.h>
 
 using namespace portable;
 
@@ -194,5 +197,36 @@ CONFORMANCE_TEST(PortablePercentBarFillsUpToItsValue) {
     }
     DestroyWindow(dialog);
     CKPercentBar::UnregisterClass(MAKEINTRESOURCEA(300), RT_DIALOG);
+    Pump(nullptr);
+}
+
+// A click on a pane posts the pane's message to the frame, with the click's key flags; the host's
+// idle message replaces the frame's prompt in pane 0, and a timed one outlasts idle updates
+// before its time.
+CONFORMANCE_TEST(PortableStatusBarPanesPostClicksAndShowIdleMessages) {
+    constexpr UINT kPaneClick = WM_APP + 1;
+    CFrameWnd* frame = new CFrameWnd; // deletes itself with its window
+    CHECK(frame->Create(nullptr, "Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 640, 480)));
+    CKExtStatusBar bar;
+    CHECK(bar.Create(frame));
+    CHECK(bar.AddPane(0, 60, kPaneClick));
+    frame->RecalcLayout();
+    Pump(nullptr);
+    CRect pane;
+    bar.GetItemRect(1, &pane);
+    PostMessageA(bar.m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT,
+                 MAKELPARAM(pane.CenterPoint().x, pane.CenterPoint().y));
+    MSG msg;
+    CHECK(PeekMessageA(&msg, bar.m_hWnd, WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_REMOVE));
+    DispatchMessageA(&msg);
+    CHECK(PeekMessageA(&msg, frame->m_hWnd, kPaneClick, kPaneClick, PM_REMOVE));
+    CHECK_EQ(WPARAM{MK_LBUTTON | MK_SHIFT}, msg.wParam);
+    bar.SetIdleMessage("Waiting");
+    CHECK_STR_EQ("Waiting", static_cast<LPCSTR>(bar.GetPaneText(0)));
+    bar.SetTimedIdleMessage("Saved", 60000);
+    frame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+    CHECK_STR_EQ("Saved", static_cast<LPCSTR>(bar.GetPaneText(0)));
+    bar.DestroyWindow();
+    frame->DestroyWindow();
     Pump(nullptr);
 }
