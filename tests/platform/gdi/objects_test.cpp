@@ -82,6 +82,7 @@ TEST_F(ObjectsTest, RestoreDCBringsBackAttributesOriginsAndTheClip) {
     EXPECT_EQ(SaveDC(dc), 1);
     SetTextColor(dc, kBlue);
     IntersectClipRect(dc, 3, 4, 5, 6);
+    SetPixel(dc, 3, 4, kWhite); // drawn through the clip once
     EXPECT_EQ(SaveDC(dc), 2);
     SetWindowOrgEx(dc, 9, 9, nullptr);
     EXPECT_TRUE(RestoreDC(dc, 1));
@@ -91,7 +92,7 @@ TEST_F(ObjectsTest, RestoreDCBringsBackAttributesOriginsAndTheClip) {
     EXPECT_EQ(origin.x, 3);
     EXPECT_EQ(origin.y, 4);
     EXPECT_FALSE(RestoreDC(dc, -1)); // nothing saved any more
-    EXPECT_FALSE(RestoreDC(dc, 5));
+    EXPECT_FALSE(RestoreDC(dc, 1));  // the level just past the last saved
     SetWindowOrgEx(dc, 0, 0, nullptr);
     RECT all{0, 0, 6, 6};
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));

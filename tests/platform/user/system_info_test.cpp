@@ -3,6 +3,8 @@
 
 #include <platform_modules.h>
 
+#include "support/bmp_bytes.h"
+
 namespace user_test {
 namespace {
 
@@ -72,12 +74,8 @@ TEST_F(SystemInfoTest, LoadStringRefusesMissingBuffersAndFindsTheHostByNull) {
 
 // By number, with its pixels, and a missing one: tests/conformance/resources.cpp.
 TEST_F(SystemInfoTest, LoadBitmapFindsNamesIgnoringCase) {
-    // A 2x1 24-bit BMP.
-    std::vector<BYTE> bmp = {'B', 'M', 62, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40,
-                             0,   0,   0,  2, 0, 0, 0, 1, 0, 0, 0,  1, 0, 24};
-    bmp.resize(62);
     HINSTANCE host = GetModuleHandleA(nullptr);
-    resources::AddBitmap(host, "ARROWS", bmp);
+    resources::AddBitmap(host, "ARROWS", test_support::BmpBytes(2, 1, RGB(0, 0, 255)));
     HBITMAP b = LoadBitmapA(host, "arrows");
     ASSERT_NE(b, nullptr);
     EXPECT_EQ(desktop::BitmapImage(b).width, 2);
