@@ -14,9 +14,27 @@ WindowMap& PermanentMap() {
     static WindowMap map;
     return map;
 }
+// Deletes the map's objects, emptying the map first: a destructor must not find it half-cleared.
+void DeleteTemporaries(WindowMap& map) {
+    std::vector<CWnd*> doomed;
+    map.ForEach([&](HWND, CWnd* pWnd) { doomed.push_back(pWnd); });
+    map.Clear();
+    for (CWnd* pWnd : doomed) {
+        pWnd->m_hWnd = NULL; // a temporary object never owned its window
+        delete pWnd;
+    }
+}
+
+// Temporaries are deleted at idle time; a host that never idles (a test, a tool pumping its own
+// loop) would otherwise leave the last ones to the end of the process, so they go with the map.
+struct TemporaryWindows {
+    WindowMap map;
+    ~TemporaryWindows() { DeleteTemporaries(map); }
+};
+
 WindowMap& TemporaryMap() {
-    static WindowMap map;
-    return map;
+    static TemporaryWindows temporaries;
+    return temporaries.map;
 }
 std::vector<void (*)()>& TempMapCleanups() {
     static std::vector<void (*)()> cleanups;
@@ -43,14 +61,7 @@ CWnd* PASCAL CWnd::FromHandle(HWND hWnd) {
 }
 
 void PASCAL CWnd::DeleteTempMap() {
-    // Swap the map out first: a destructor must not find a half-cleared map.
-    std::vector<CWnd*> doomed;
-    TemporaryMap().ForEach([&](HWND, CWnd* pWnd) { doomed.push_back(pWnd); });
-    TemporaryMap().Clear();
-    for (CWnd* pWnd : doomed) {
-        pWnd->m_hWnd = NULL; // a temporary object never owned its window
-        delete pWnd;
-    }
+    DeleteTemporaries(TemporaryMap());
 }
 
 BOOL CWnd::Attach(HWND hWndNew) {

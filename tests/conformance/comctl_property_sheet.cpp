@@ -1,6 +1,7 @@
 // The property sheet as a host sees it: where the standard buttons go, what each page is told
 // and in what order, and the sheet messages a host sends.
 #include "conformance.h"
+#include "template_writer.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -17,42 +18,22 @@ std::vector<Note> notes;
 int refuseToLeave = 0; // the page that answers PSN_KILLACTIVE with TRUE
 
 // A page template in Win32's binary form: WS_CHILD, "MS Sans Serif" 8, one edit control.
-class PageTemplate {
-public:
-    PageTemplate(const char* caption, short cx, short cy) {
-        Dword(WS_CHILD | WS_CAPTION | DS_SETFONT);
-        Dword(0);
-        Word(1); // one control
-        Word(0), Word(0), Word(static_cast<WORD>(cx)), Word(static_cast<WORD>(cy));
-        Word(0), Word(0); // no menu, the dialog class
-        Text(caption);
-        Word(8);
-        Text("MS Sans Serif");
-        Align();
-        Dword(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER);
-        Dword(0);
-        Word(7), Word(7), Word(60), Word(12);
-        Word(100);
-        Word(0xFFFF), Word(0x0081); // EDIT
-        Text("");
-        Word(0);
-    }
-    const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
-
-private:
-    void Word(WORD w) { words_.push_back(w); }
-    void Dword(DWORD d) { Word(LOWORD(d)), Word(HIWORD(d)); }
-    void Text(const char* s) {
-        while (*s)
-            Word(static_cast<unsigned char>(*s++));
-        Word(0);
-    }
-    void Align() {
-        if (words_.size() % 2)
-            Word(0);
-    }
-    std::vector<WORD> words_;
-};
+conformance::TemplateWriter PageTemplate(const char* caption, short cx, short cy) {
+    conformance::TemplateWriter t;
+    t.Dword(WS_CHILD | WS_CAPTION | DS_SETFONT);
+    t.Dword(0);
+    t.Word(1); // one control
+    t.Box(0, 0, cx, cy);
+    t.Word(0), t.Word(0); // no menu, the dialog class
+    t.Text(caption);
+    t.Word(8);
+    t.Text("MS Sans Serif");
+    t.Item(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER, 7, 7, 60, 12, 100);
+    t.Ordinal(0x0081); // EDIT
+    t.Text("");
+    t.Word(0);
+    return t;
+}
 
 INT_PTR CALLBACK PageProc(HWND hwnd, UINT msg, WPARAM, LPARAM lParam) {
     if (msg == WM_INITDIALOG) {
@@ -72,8 +53,8 @@ INT_PTR CALLBACK PageProc(HWND hwnd, UINT msg, WPARAM, LPARAM lParam) {
 }
 
 struct Sheet {
-    PageTemplate first{"First", 200, 100};
-    PageTemplate second{"Second", 220, 120};
+    conformance::TemplateWriter first = PageTemplate("First", 200, 100);
+    conformance::TemplateWriter second = PageTemplate("Second", 220, 120);
     PROPSHEETPAGEA pages[2] = {};
     HWND hwnd = nullptr;
 
@@ -81,7 +62,7 @@ struct Sheet {
         InitCommonControls();
         notes.clear();
         refuseToLeave = 0;
-        const PageTemplate* templates[] = {&first, &second};
+        conformance::TemplateWriter* templates[] = {&first, &second};
         for (int i = 0; i < 2; ++i) {
             pages[i].dwSize = sizeof(PROPSHEETPAGEA);
             pages[i].dwFlags = PSP_DLGINDIRECT | pageFlags;

@@ -27,14 +27,6 @@ LRESULT CALLBACK TabParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-void PumpTab() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
 // A 300x200 tab control with the given labels, in a fresh parent; the log starts empty.
 HWND MakeTabs(std::initializer_list<const char*> labels) {
     InitCommonControls();
@@ -55,7 +47,7 @@ HWND MakeTabs(std::initializer_list<const char*> labels) {
         item.pszText = const_cast<char*>(label);
         SendMessageA(tab, TCM_INSERTITEMA, index++, reinterpret_cast<LPARAM>(&item));
     }
-    PumpTab();
+    conformance::Pump();
     tabCodes.clear();
     vetoChange = false;
     return tab;
@@ -63,7 +55,7 @@ HWND MakeTabs(std::initializer_list<const char*> labels) {
 
 void Done(HWND tab) {
     DestroyWindow(GetParent(tab));
-    PumpTab();
+    conformance::Pump();
 }
 
 int Selection(HWND tab) {
@@ -76,12 +68,12 @@ void ClickItem(HWND tab, int index) {
     LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     PostMessageA(tab, WM_LBUTTONDOWN, MK_LBUTTON, at);
     PostMessageA(tab, WM_LBUTTONUP, 0, at);
-    PumpTab();
+    conformance::Pump();
 }
 
 void Key(HWND tab, WPARAM key) {
     PostMessageA(tab, WM_KEYDOWN, key, 0);
-    PumpTab();
+    conformance::Pump();
 }
 
 std::string Text(HWND tab, int index, int room) {

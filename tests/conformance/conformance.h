@@ -74,6 +74,9 @@ bool WriteTextFile(const std::string& path, const std::string& contents);
 // The file's bytes; empty when it cannot be read.
 std::string ReadTextFile(const std::string& path);
 
+// Dispatches every message waiting in the queue, keys translated, as a message loop would.
+void Pump();
+
 } // namespace conformance
 
 #define CONFORMANCE_TEST(name)                                                                     \

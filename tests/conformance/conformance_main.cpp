@@ -93,6 +93,14 @@ void RemoveTempFiles() {
 
 } // namespace
 
+void Pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
 std::string TempPath(const char* name) {
     if (RunFolder().empty()) {
         char base[MAX_PATH];

@@ -61,14 +61,6 @@ HWND CreateChild(const char* className, const char* text, DWORD style, int id, i
     return hwnd;
 }
 
-void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
 std::string WindowText(HWND hwnd) {
     char buffer[64] = {};
     GetWindowTextA(hwnd, buffer, sizeof(buffer));

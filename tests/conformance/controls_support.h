@@ -2,6 +2,8 @@
 // by the controls conformance tests.
 #pragma once
 
+#include "conformance.h"
+
 #include <windows.h>
 
 #include <string>
@@ -23,8 +25,7 @@ std::vector<Notification>& Log();
 HWND CreateChild(const char* className, const char* text, DWORD style, int id, int x, int y, int cx,
                  int cy);
 
-// Dispatches everything queued, with TranslateMessage, as a main loop would.
-void Pump();
+using conformance::Pump;
 
 // The window's text (up to 63 characters).
 std::string WindowText(HWND hwnd);

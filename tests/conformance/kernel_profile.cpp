@@ -1,5 +1,6 @@
 // Profile files as the system reads and writes them: trimming, quotes, case, comments, defaults,
-// cutting to the buffer, integers, and writes that keep the rest of the file.
+// cutting to the buffer, integers, and writes that keep the rest of the file (section and key
+// lists: kernel_profile_lists.cpp).
 #include "conformance.h"
 
 #include <windows.h>
@@ -100,18 +101,6 @@ CONFORMANCE_TEST(KernelProfileIntegers) {
     CHECK_EQ(31u, GetPrivateProfileIntA("General", "Hex", 5, file.c_str()));
     CHECK_EQ(5u, GetPrivateProfileIntA("General", "Empty", 5, file.c_str()));
     CHECK_EQ(static_cast<UINT>(-3), GetPrivateProfileIntA("General", "Missing", -3, file.c_str()));
-}
-
-CONFORMANCE_TEST(KernelProfileListsSections) {
-    std::string file = conformance::TempPath("list.ini");
-    CHECK(conformance::WriteTextFile(file, kIni));
-    char buffer[64];
-    DWORD n = GetPrivateProfileStringA(nullptr, nullptr, "", buffer, sizeof buffer, file.c_str());
-    CHECK_EQ(14u, n);
-    CHECK(std::memcmp(buffer, "General\0Other\0\0", 15) == 0);
-    n = GetPrivateProfileStringA("Other", nullptr, "", buffer, sizeof buffer, file.c_str());
-    CHECK_EQ(4u, n);
-    CHECK(std::memcmp(buffer, "Key\0\0", 5) == 0);
 }
 
 CONFORMANCE_TEST(KernelProfileWritesKeepTheFile) {

@@ -131,11 +131,6 @@ CONFORMANCE_TEST(UserMessageBoxIsOwnedByTheWindowThatAsks) {
     DestroyWindow(owner);
 }
 
-CONFORMANCE_TEST(UserLoadStringOfAMissingStringGivesNothing) {
-    char text[16] = "unchanged";
-    CHECK_EQ(0, LoadStringA(GetModuleHandleA(nullptr), 4242, text, sizeof text));
-}
-
 namespace {
 
 // Pixels of the caption bar (the rows above the client area, inside the frame) that are not

@@ -2,6 +2,7 @@
 // and queries, menu templates, accelerator tables and what TranslateAcceleratorA sends, and the
 // message order of a tracked pop-up menu.
 #include "conformance.h"
+#include "template_writer.h"
 
 #include <windows.h>
 
@@ -42,14 +43,6 @@ HWND MenuOwner(HMENU bar) {
                            10, 300, 200, nullptr, bar, GetModuleHandleA(nullptr), nullptr);
 }
 
-void Drain() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
 // File: New (100), Open (101) grayed, separator, Recent > (200 checked), Exit (102)
 HMENU FileMenu(HMENU* recent) {
     HMENU file = CreatePopupMenu();
@@ -61,18 +54,6 @@ HMENU FileMenu(HMENU* recent) {
     AppendMenuA(file, MF_POPUP, (UINT_PTR)*recent, "&Recent");
     AppendMenuA(file, MF_STRING, 102, "E&xit");
     return file;
-}
-
-void PutWord(std::vector<BYTE>& out, WORD w) {
-    out.push_back((BYTE)(w & 0xFF));
-    out.push_back((BYTE)(w >> 8));
-}
-
-void PutText(std::vector<BYTE>& out, const char* text) {
-    for (const char* p = text; *p; ++p) {
-        PutWord(out, (WORD)(unsigned char)*p);
-    }
-    PutWord(out, 0);
 }
 
 } // namespace
@@ -146,29 +127,29 @@ CONFORMANCE_TEST(MenuInsertRemoveAndDelete) {
 
 CONFORMANCE_TEST(MenuFromTemplateBytes) {
     // "&File" { "&New" 100, separator, "&Tools" { "&Options" 300 }, "E&xit" 102 }, "&Help" 400
-    std::vector<BYTE> t;
-    PutWord(t, 0);
-    PutWord(t, 0);
-    PutWord(t, MF_POPUP);
-    PutText(t, "&File");
-    PutWord(t, 0);
-    PutWord(t, 100);
-    PutText(t, "&New");
-    PutWord(t, 0);
-    PutWord(t, 0);
-    PutText(t, "");
-    PutWord(t, MF_POPUP);
-    PutText(t, "&Tools");
-    PutWord(t, MF_END | MF_GRAYED);
-    PutWord(t, 300);
-    PutText(t, "&Options");
-    PutWord(t, MF_END);
-    PutWord(t, 102);
-    PutText(t, "E&xit");
-    PutWord(t, MF_END);
-    PutWord(t, 400);
-    PutText(t, "&Help");
-    HMENU bar = LoadMenuIndirectA(t.data());
+    conformance::TemplateWriter t;
+    t.Word(0);
+    t.Word(0);
+    t.Word(MF_POPUP);
+    t.Text("&File");
+    t.Word(0);
+    t.Word(100);
+    t.Text("&New");
+    t.Word(0);
+    t.Word(0);
+    t.Text("");
+    t.Word(MF_POPUP);
+    t.Text("&Tools");
+    t.Word(MF_END | MF_GRAYED);
+    t.Word(300);
+    t.Text("&Options");
+    t.Word(MF_END);
+    t.Word(102);
+    t.Text("E&xit");
+    t.Word(MF_END);
+    t.Word(400);
+    t.Text("&Help");
+    HMENU bar = LoadMenuIndirectA(t.Get());
     CHECK(bar != nullptr);
     CHECK_EQ(2, GetMenuItemCount(bar));
     HMENU file = GetSubMenu(bar, 0);
@@ -188,7 +169,7 @@ CONFORMANCE_TEST(AcceleratorSendsItsCommandWithHighWordOne) {
     HMENU bar = CreateMenu();
     AppendMenuA(bar, MF_POPUP, (UINT_PTR)file, "&File");
     HWND owner = MenuOwner(bar);
-    Drain();
+    conformance::Pump();
     ACCEL keys[] = {{FVIRTKEY, VK_F5, 100}, {FVIRTKEY, VK_F6, 101}, {FVIRTKEY, VK_F7, 555}};
     HACCEL table = CreateAcceleratorTableA(keys, 3);
     CHECK(table != nullptr);
@@ -243,7 +224,7 @@ CONFORMANCE_TEST(TrackPopupMenuByKeysReturnsTheCommandInOrder) {
     HMENU recent = nullptr;
     HMENU file = FileMenu(&recent);
     HWND owner = MenuOwner(nullptr);
-    Drain();
+    conformance::Pump();
     SetForegroundWindow(owner);
     g_menuSeen.clear();
     // Down selects New, Down again skips nothing (Open is grayed but selectable), Up comes back,
@@ -281,7 +262,7 @@ CONFORMANCE_TEST(TrackPopupMenuByKeysReturnsTheCommandInOrder) {
         CHECK_EQ(100u, (unsigned)LOWORD(last.wParam));
         CHECK(last.lParam == (LPARAM)file);
     }
-    Drain();
+    conformance::Pump();
     DestroyWindow(owner);
     DestroyMenu(file);
 }

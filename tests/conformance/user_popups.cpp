@@ -36,14 +36,6 @@ const char* WatchingClass() {
     return "ConformancePopup";
 }
 
-void Drain() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
 } // namespace
 
 CONFORMANCE_TEST(UserNoActivatePopupKeepsTheHostsFocusAndCaret) {
@@ -57,7 +49,7 @@ CONFORMANCE_TEST(UserNoActivatePopupKeepsTheHostsFocusAndCaret) {
     SetActiveWindow(host);
     SetFocus(edit);
     SendMessageA(edit, EM_SETSEL, 2, 2);
-    Drain();
+    conformance::Pump();
     CHECK(GetActiveWindow() == host);
     CHECK(GetFocus() == edit);
     POINT caretBefore = {};
@@ -69,7 +61,7 @@ CONFORMANCE_TEST(UserNoActivatePopupKeepsTheHostsFocusAndCaret) {
     CHECK(tip != nullptr);
     CHECK(!IsWindowVisible(tip));
     ShowWindow(tip, SW_SHOWNOACTIVATE);
-    Drain();
+    conformance::Pump();
     CHECK(IsWindowVisible(tip));
     CHECK(GetActiveWindow() == host);
     CHECK(GetFocus() == edit);
@@ -96,7 +88,7 @@ CONFORMANCE_TEST(UserNoActivatePopupKeepsTheHostsFocusAndCaret) {
     CHECK_STR_EQ("ty!ped", text);
 
     DestroyWindow(tip);
-    Drain();
+    conformance::Pump();
     CHECK(GetActiveWindow() == host);
     CHECK(GetFocus() == edit);
     DestroyWindow(host);

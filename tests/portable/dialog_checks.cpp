@@ -1,10 +1,15 @@
 // The dialog classes as a host meets them: CDlg placed by its rule and titled, the standard
 // buttons of CPropSheet (titles, widths, HideButton, ChangeButton), and the pop-up tip sized to
-// its text and kept clear of the screen's right edge without taking the focus.
+// its text and kept clear of the screen's right edge without taking the focus; the bitmap
+// button finding its images by its title; the percent bar's fill; the status bar's pane clicks
+// and idle messages; the file dialog's title.
 #include "portable_host.h"
 
+#include <ruzav32/buttons.h>
 #include <ruzav32/dialogs.h>
 #include <ruzav32/status.h>
+
+#include <afxpriv.h>
 
 using namespace portable;
 
@@ -42,6 +47,7 @@ CONFORMANCE_TEST(PortableDlgPlacedByItsRuleAndTitled) {
     }
     parent.Detach();
     DestroyWindow(owner);
+    Pump(nullptr);
 }
 
 // The four buttons, right to left Help, Apply, Cancel, OK, keep their gaps at 40 dialog units
@@ -74,6 +80,7 @@ CONFORMANCE_TEST(PortablePropSheetButtonsTitledSizedHiddenAndChanged) {
     CHECK(GetDlgItem(hwnd, IDOK) == nullptr);
     CHECK(GetDlgItem(hwnd, 5000) != nullptr && !IsWindowEnabled(GetDlgItem(hwnd, 5000)));
     sheet.DestroyWindow();
+    Pump(nullptr);
 }
 
 CONFORMANCE_TEST(PortablePopupTipSizedToItsTextAndClearOfTheRightEdge) {
@@ -106,4 +113,158 @@ CONFORMANCE_TEST(PortablePopupTipSizedToItsTextAndClearOfTheRightEdge) {
         CHECK(GetActiveWindow() == host.dialog());
         DestroyWindow(window); // the tip goes with it
     }
+}
+
+namespace {
+
+struct ProbeButton : CKBitmapButton {
+    using CKBitmapButton::DrawItem;
+};
+
+// The colour the button draws at its top left corner in the given state.
+COLORREF DrawnCorner(ProbeButton& button, UINT state) {
+    const HDC screen = GetDC(nullptr);
+    const HDC dc = CreateCompatibleDC(screen);
+    const HBITMAP canvas = CreateCompatibleBitmap(screen, 2, 2);
+    ReleaseDC(nullptr, screen);
+    const HGDIOBJ old = SelectObject(dc, canvas);
+    DRAWITEMSTRUCT item = {ODT_BUTTON, 30,           0, ODA_DRAWENTIRE, state, button.m_hWnd,
+                           dc,         {0, 0, 2, 2}, 0};
+    button.DrawItem(&item);
+    const COLORREF corner = GetPixel(dc, 0, 0);
+    SelectObject(dc, old);
+    DeleteObject(canvas);
+    DeleteDC(dc);
+    return corner;
+}
+
+} // namespace
+
+// A button titled SAVE finds SAVEU and SAVEX by its title, takes SAVEU's size and shows SAVEX
+// only when disabled; one titled OPEN has no OPENU and loads nothing, though OPEND exists.
+CONFORMANCE_TEST(PortableBitmapButtonAutoLoadsByItsTitle) {
+    SpinHost host({});
+    for (const char* title : {"SAVE", "OPEN"}) {
+        const HWND hwnd = CreateWindowExA(
+            0, "BUTTON", title, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 10, 100, 60, 20,
+            host.dialog(), reinterpret_cast<HMENU>(30), GetModuleHandleA(nullptr), nullptr);
+        ProbeButton button;
+        const bool save = title[0] == 'S';
+        CHECK_EQ(save, button.AutoLoad(30, CWnd::FromHandle(host.dialog())) != FALSE);
+        if (save) {
+            const RECT r = WindowRect(hwnd);
+            CHECK_EQ(2L, r.right - r.left);
+            CHECK_EQ(2L, r.bottom - r.top);
+            CHECK_EQ(RGB(0, 255, 0), DrawnCorner(button, ODS_SELECTED | ODS_FOCUS));
+            CHECK_EQ(RGB(0x40, 0x40, 0x40), DrawnCorner(button, ODS_DISABLED));
+        }
+        button.DestroyWindow();
+    }
+}
+
+namespace {
+
+INT_PTR CALLBACK PlainDialog(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
+}
+
+} // namespace
+
+// The bar made from a host's template fills its interior in the caption colour up to the value
+// and in the inactive caption colour after it; values outside 0..100 fill as the nearer end.
+CONFORMANCE_TEST(PortablePercentBarFillsUpToItsValue) {
+    CHECK(CKPercentBar::RegisterClass(MAKEINTRESOURCEA(300), RT_DIALOG));
+    const HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(300),
+                                           nullptr, PlainDialog, 0);
+    const HWND bar = GetDlgItem(dialog, 40);
+    auto* object = static_cast<CKPercentBar*>(CWnd::FromHandlePermanent(bar));
+    CHECK(object != nullptr && object->IsKindOf(RUNTIME_CLASS(CKPercentBar)));
+    RECT client{};
+    GetClientRect(bar, &client);
+    const COLORREF on = GetSysColor(COLOR_ACTIVECAPTION), off = GetSysColor(COLOR_INACTIVECAPTION);
+    const struct {
+        int percent;
+        COLORREF left, right;
+    } rows[] = {{50, on, off}, {-5, off, off}, {250, on, on}};
+    for (const auto& row : rows) {
+        object->SetPercent(row.percent);
+        InvalidateRect(bar, nullptr, TRUE);
+        UpdateWindow(bar);
+        const HDC dc = GetDC(bar);
+        CHECK_EQ(row.left, GetPixel(dc, 3, client.bottom - 4));
+        CHECK_EQ(row.right, GetPixel(dc, client.right - 4, client.bottom - 4));
+        ReleaseDC(bar, dc);
+    }
+    DestroyWindow(dialog);
+    CKPercentBar::UnregisterClass(MAKEINTRESOURCEA(300), RT_DIALOG);
+    Pump(nullptr);
+}
+
+// A click on a pane posts the pane's message to the frame, with the click's key flags; the host's
+// idle message replaces the frame's prompt in pane 0, and a timed one outlasts idle updates
+// before its time.
+CONFORMANCE_TEST(PortableStatusBarPanesPostClicksAndShowIdleMessages) {
+    constexpr UINT kPaneClick = WM_APP + 1;
+    CFrameWnd* frame = new CFrameWnd; // deletes itself with its window
+    CHECK(frame->Create(nullptr, "Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 640, 480)));
+    CKExtStatusBar bar;
+    CHECK(bar.Create(frame));
+    CHECK(bar.AddPane(0, 60, kPaneClick));
+    frame->RecalcLayout();
+    Pump(nullptr);
+    CRect pane;
+    bar.GetItemRect(1, &pane);
+    PostMessageA(bar.m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT,
+                 MAKELPARAM(pane.CenterPoint().x, pane.CenterPoint().y));
+    MSG msg;
+    CHECK(PeekMessageA(&msg, bar.m_hWnd, WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_REMOVE));
+    DispatchMessageA(&msg);
+    CHECK(PeekMessageA(&msg, frame->m_hWnd, kPaneClick, kPaneClick, PM_REMOVE));
+    CHECK_EQ(WPARAM{MK_LBUTTON | MK_SHIFT}, msg.wParam);
+    bar.SetIdleMessage("Waiting");
+    CHECK_STR_EQ("Waiting", static_cast<LPCSTR>(bar.GetPaneText(0)));
+    bar.SetTimedIdleMessage("Saved", 60000);
+    frame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+    CHECK_STR_EQ("Saved", static_cast<LPCSTR>(bar.GetPaneText(0)));
+    bar.DestroyWindow();
+    frame->DestroyWindow();
+    Pump(nullptr);
+}
+
+namespace {
+
+std::string g_openCaption;
+
+// The owner of a modal dialog hears WM_ENTERIDLE each time the dialog's loop waits for input.
+LRESULT CALLBACK Watcher(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ENTERIDLE && wParam == MSGF_DIALOGBOX && g_openCaption.empty()) {
+        const HWND dialog = reinterpret_cast<HWND>(lParam);
+        g_openCaption = Text(dialog);
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+} // namespace
+
+// A title set while the file dialog is closed is the caption it opens with.
+CONFORMANCE_TEST(PortableFileDlgOpensWithTheTitleSetWhileClosed) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = Watcher;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "PortableWatcher";
+    RegisterClassA(&wc);
+    const HWND watcher = CreateWindowExA(0, "PortableWatcher", "", WS_POPUP, 0, 0, 1, 1, nullptr,
+                                         nullptr, GetModuleHandleA(nullptr), nullptr);
+    CWnd owner;
+    owner.Attach(watcher);
+    CKFileDlg dlg(TRUE, "txt", nullptr, OFN_HIDEREADONLY, "Text files (*.txt)|*.txt||", &owner);
+    dlg.SetWindowTextA("Pick a report");
+    g_openCaption.clear();
+    CHECK_EQ(INT_PTR{IDCANCEL}, dlg.DoModal());
+    CHECK_STR_EQ("Pick a report", g_openCaption.c_str());
+    owner.Detach();
+    DestroyWindow(watcher);
+    Pump(nullptr);
 }

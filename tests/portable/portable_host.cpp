@@ -52,6 +52,7 @@ SpinHost::~SpinHost() {
         DestroyWindow(dialog_);
     parent_.Detach();
     CKSpin::UnregisterClass();
+    Pump(nullptr);
 }
 
 CKSpin* SpinHost::spin(WORD id) const {
@@ -154,6 +155,8 @@ void Pump(HWND dialog) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    // An idle moment: the framework's temporary window objects go, as at a host's idle time.
+    CWnd::DeleteTempMap();
 }
 
 void Key(HWND dialog, UINT vk, bool shift) {

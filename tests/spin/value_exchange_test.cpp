@@ -1,4 +1,6 @@
-// Values passing between a host and the control: Set shows them, Get reads the fields back.
+// Values passing between a host and the control: Set shows them, Get reads the fields back. One
+// case a rule shows that the control reaches it; the rules' own tables are the logic tests'
+// (field_format, field_parse, value_normalise).
 #include "value_fixture.h"
 
 #include <cstring>
@@ -10,14 +12,9 @@ using ExchangeTest = SpinValueTest;
 
 TEST_F(ExchangeTest, NumbersShowPaddedAndReadBackAsTyped) {
     CKSpin* spin = MakeInt(0, 100, 5);
-    const struct {
-        int value;
-        const char* shown;
-    } cases[] = {{5, " 5"}, {-3, "-3"}, {123, "123"}};
-    for (const auto& c : cases) {
-        spin->Set(&c.value);
-        EXPECT_EQ(FieldText(1), c.shown);
-    }
+    const int five = 5;
+    spin->Set(&five);
+    EXPECT_EQ(FieldText(1), " 5");
     for (const char* typed : {"250", "", "   "}) {
         SetFieldText(1, typed);
         int value = 77;
@@ -31,10 +28,9 @@ TEST_F(ExchangeTest, NumbersShowPaddedAndReadBackAsTyped) {
     plan.fMax = 12345.0f;
     spin = Make(plan);
     EXPECT_EQ(::SendMessageA(Field(1), EM_GETLIMITTEXT, 0, 0), 8);
-    for (const float value : {3.14159f, 1e30f}) {
-        spin->Set(&value);
-        EXPECT_EQ(FieldText(1), value < 4 ? "   3.14" : "1.00000002e+30");
-    }
+    const float pi = 3.14159f;
+    spin->Set(&pi);
+    EXPECT_EQ(FieldText(1), "   3.14");
     SetFieldText(1, "3,5");
     float read = 0;
     EXPECT_TRUE(spin->Get(&read));
@@ -48,7 +44,6 @@ TEST_F(ExchangeTest, TimesAreNormalisedShownOnTheRegionalClockAndReadBack) {
         const char *f1, *f2, *f3;
         tagSpinTime got;
     } cases[] = {{{10, 59, 75, 9}, "11", "00", "AM", {11, 0, 15, 9}},
-                 {{23, 59, 60, 0}, "12", "00", "AM", {0, 0, 0, 0}},
                  {{13, 7, 0, 0}, "01", "07", "PM", {13, 7, 0, 0}}};
     for (const auto& c : cases) {
         spin->Set(&c.set);
@@ -61,7 +56,7 @@ TEST_F(ExchangeTest, TimesAreNormalisedShownOnTheRegionalClockAndReadBack) {
     const struct {
         const char *f1, *f2, *f3;
         int hour, minute; // -1: Get fails and writes nothing
-    } typed[] = {{"11", "30", "PM", 23, 30}, {"10", "75", "AM", 11, 15}, {"10", "30", "", -1, 0}};
+    } typed[] = {{"11", "30", "PM", 23, 30}, {"10", "30", "", -1, 0}};
     for (const auto& c : typed) {
         SetFieldText(1, c.f1);
         SetFieldText(2, c.f2);
@@ -84,9 +79,7 @@ TEST_F(ExchangeTest, DatesAreNormalisedAndShownInTheRegionalOrder) {
     const struct {
         tagSpinDate set;
         const char* shown;
-    } cases[] = {{{5, 3, 1998, 4}, " 3/ 5/98"},
-                 {{60, 1, 1999, 0}, " 3/ 1/99"},
-                 {{15, 13, 1999, 0}, " 1/15/00"}};
+    } cases[] = {{{5, 3, 1998, 4}, " 3/ 5/98"}, {{60, 1, 1999, 0}, " 3/ 1/99"}};
     for (const auto& c : cases) {
         spin->Set(&c.set);
         EXPECT_EQ(FieldText(1) + "/" + FieldText(2) + "/" + FieldText(3), c.shown);

@@ -39,10 +39,10 @@ HWND KeyTarget() {
 }
 
 void PostKey(bool down, UINT vk) {
+    // With Alt held (Alt itself going up included), and F10 always, keys arrive as system keys.
+    const bool alt = vk == VK_MENU || IsDown(VK_MENU);
     SetKeyDown(vk, down);
-    const bool alt = IsDown(VK_MENU);
     UINT msg = down ? WM_KEYDOWN : WM_KEYUP;
-    // With Alt held, and F10 always, keys arrive as system keys.
     if (alt || vk == VK_F10)
         msg = down ? WM_SYSKEYDOWN : WM_SYSKEYUP;
     const UINT scan = MapVirtualKeyA(vk, 0 /* MAPVK_VK_TO_VSC */);

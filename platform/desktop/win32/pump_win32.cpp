@@ -126,6 +126,9 @@ void AfxIdle() {
     AfxDeleteTempMaps();
 }
 
+// The system's windows, metrics and clock are not the driver's to reset here: what it clears is
+// its own (steps, the keyboard state it set, the profile values it wrote) and the framework's
+// temporary objects.
 void reset() {
     g_steps.clear();
     if (g_stepTimer != 0) {

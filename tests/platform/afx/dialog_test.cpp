@@ -1,6 +1,7 @@
 // Dialogs: modal dialogs from the host's templates driven by scripted user input, the object
 // attached before WM_INITDIALOG, keyboard navigation, ending by OK, Cancel and EndDialog, and
-// template controls taken over by framework objects.
+// template controls taken over by framework objects (a click that ends a dialog through its
+// button: tests/platform/user/dialog_test.cpp).
 #include "afx_fixture.h"
 
 #include "support/dialog_template.h"
@@ -110,13 +111,6 @@ TEST_F(DialogTest, TabMovesFocusAndEscapeCancels) {
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_EQ(dlg.m_nOKs, 0);
-}
-
-TEST_F(DialogTest, ClickingOKRunsOnOK) {
-    CSampleDlg dlg;
-    desktop::QueueStep([&] { EXPECT_TRUE(desktop::ClickControl(dlg.m_hWnd, IDOK)); });
-    EXPECT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.m_nOKs, 1);
 }
 
 TEST_F(DialogTest, EndDialogGivesItsValueAndReenablesTheOwner) {

@@ -35,6 +35,11 @@ CWnd* AsWnd(CScrollBar* pBar) {
     return reinterpret_cast<CWnd*>(pBar);
 }
 
+// The mouse handlers' entry: the flags and the point as the handler was given them.
+void LogPoint(const char* handler, UINT flags, CPoint p) {
+    Log("%s %u %ld,%ld", handler, flags, static_cast<long>(p.x), static_cast<long>(p.y));
+}
+
 UINT g_nRegisteredMessage = 0;
 
 class CProbeBase : public CWnd {
@@ -81,24 +86,12 @@ protected:
     afx_msg void OnTimer(UINT nIDEvent) { Log("OnTimer %u", nIDEvent); }
     afx_msg void OnSize(UINT type, int cx, int cy) { Log("OnSize %u %d %d", type, cx, cy); }
     afx_msg void OnMove(int x, int y) { Log("OnMove %d %d", x, y); }
-    afx_msg void OnLButtonDown(UINT f, CPoint p) {
-        Log("OnLButtonDown %u %ld,%ld", f, (long)p.x, (long)p.y);
-    }
-    afx_msg void OnLButtonUp(UINT f, CPoint p) {
-        Log("OnLButtonUp %u %ld,%ld", f, (long)p.x, (long)p.y);
-    }
-    afx_msg void OnLButtonDblClk(UINT f, CPoint p) {
-        Log("OnLButtonDblClk %u %ld,%ld", f, (long)p.x, (long)p.y);
-    }
-    afx_msg void OnRButtonDown(UINT f, CPoint p) {
-        Log("OnRButtonDown %u %ld,%ld", f, (long)p.x, (long)p.y);
-    }
-    afx_msg void OnRButtonUp(UINT f, CPoint p) {
-        Log("OnRButtonUp %u %ld,%ld", f, (long)p.x, (long)p.y);
-    }
-    afx_msg void OnMouseMove(UINT f, CPoint p) {
-        Log("OnMouseMove %u %ld,%ld", f, (long)p.x, (long)p.y);
-    }
+    afx_msg void OnLButtonDown(UINT f, CPoint p) { LogPoint("OnLButtonDown", f, p); }
+    afx_msg void OnLButtonUp(UINT f, CPoint p) { LogPoint("OnLButtonUp", f, p); }
+    afx_msg void OnLButtonDblClk(UINT f, CPoint p) { LogPoint("OnLButtonDblClk", f, p); }
+    afx_msg void OnRButtonDown(UINT f, CPoint p) { LogPoint("OnRButtonDown", f, p); }
+    afx_msg void OnRButtonUp(UINT f, CPoint p) { LogPoint("OnRButtonUp", f, p); }
+    afx_msg void OnMouseMove(UINT f, CPoint p) { LogPoint("OnMouseMove", f, p); }
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT hit, UINT msg) {
         Log("OnSetCursor %s %u %u", Id(pWnd).c_str(), hit, msg);
         return TRUE;

@@ -126,47 +126,30 @@ TEST_F(PropertySheetTest, EscapeCancelsAndResetsThePages) {
     EXPECT_EQ((std::vector<std::string>{"a.OnInitDialog", "a.OnSetActive", "a.OnCancel"}), calls);
 }
 
-TEST_F(PropertySheetTest, APageThatWillNotLeaveKeepsTheSheetOnIt) {
-    CPropertySheet sheet("Plain");
+// Modeless: a page that will not leave keeps the sheet on it, the page to start on is set before
+// the window, pages come and go live, and help goes to the active page.
+TEST_F(PropertySheetTest, AModelessSheetFollowsItsPagesWishesAndChanges) {
+    CPropertySheet sheet("Plain", NULL, 1);
     sheet.AddPage(&a);
-    sheet.AddPage(&b);
+    EXPECT_TRUE(sheet.SetActivePage(0));
     ASSERT_TRUE(sheet.Create());
+    sheet.AddPage(&b);
+    EXPECT_EQ(2, sheet.GetPageCount());
     a.m_bAllowLeave = FALSE;
     EXPECT_FALSE(sheet.SetActivePage(1));
     EXPECT_EQ(&a, sheet.GetActivePage());
     a.m_bAllowLeave = TRUE;
     EXPECT_TRUE(sheet.SetActivePage(&b));
-    EXPECT_EQ(&b, sheet.GetActivePage());
-    sheet.DestroyWindow();
-}
-
-TEST_F(PropertySheetTest, StartPageAndPagesAddedAndRemovedLive) {
-    CPropertySheet sheet("Plain", NULL, 1);
-    sheet.AddPage(&a);
-    EXPECT_TRUE(sheet.SetActivePage(0)); // before the window: the page to start on
-    ASSERT_TRUE(sheet.Create());
-    sheet.AddPage(&b);
-    EXPECT_EQ(2, sheet.GetPageCount());
-    EXPECT_TRUE(sheet.SetActivePage(1));
     EXPECT_NE(nullptr, b.m_hWnd);
+    EXPECT_EQ(TRUE, sheet.SendMessage(WM_COMMANDHELP, 0, 0));
+    EXPECT_EQ(0, a.m_nHelp);
+    EXPECT_EQ(1, b.m_nHelp);
     sheet.RemovePage(&b); // the active page
     EXPECT_EQ(1, sheet.GetPageCount());
     EXPECT_EQ(nullptr, b.m_hWnd);
     EXPECT_EQ(&a, sheet.GetActivePage());
     sheet.RemovePage(5); // nothing there
     EXPECT_EQ(1, sheet.GetPageCount());
-    sheet.DestroyWindow();
-}
-
-TEST_F(PropertySheetTest, CommandHelpGoesToTheActivePage) {
-    CPropertySheet sheet("Plain");
-    sheet.AddPage(&a);
-    sheet.AddPage(&b);
-    ASSERT_TRUE(sheet.Create());
-    sheet.SetActivePage(1);
-    EXPECT_EQ(TRUE, sheet.SendMessage(WM_COMMANDHELP, 0, 0));
-    EXPECT_EQ(0, a.m_nHelp);
-    EXPECT_EQ(1, b.m_nHelp);
     sheet.DestroyWindow();
 }
 

@@ -1,5 +1,7 @@
 #include "platform/comctl/sheet_fixture.h"
 
+#include "support/dialog_template.h"
+
 #include <map>
 
 namespace comctl_test {
@@ -31,22 +33,9 @@ INT_PTR CALLBACK PageProc(HWND hwnd, UINT msg, WPARAM, LPARAM lParam) {
 }
 
 resources::DialogTemplate PageTemplate(const char* caption, short cx, short cy) {
-    resources::DialogTemplate t;
-    t.style = WS_CHILD | DS_SETFONT | WS_CAPTION;
-    t.caption = caption;
-    t.fontFace = "MS Sans Serif";
-    t.pointSize = 8;
-    t.cx = cx;
-    t.cy = cy;
-    resources::DialogItem edit;
-    edit.className = "EDIT";
-    edit.id = 100;
-    edit.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER;
-    edit.x = 7;
-    edit.y = 7;
-    edit.cx = 60;
-    edit.cy = 12;
-    t.items.push_back(edit);
+    resources::DialogTemplate t = test_support::HostDialog(caption, cx, cy, WS_CHILD | WS_CAPTION);
+    t.x = t.y = 0;
+    t.items = {test_support::Control("EDIT", 100, WS_TABSTOP | WS_BORDER, 7, 7, 60, 12)};
     return t;
 }
 
@@ -113,14 +102,6 @@ HWND SheetTest::Modeless(int count, DWORD flags, std::vector<int> helpPages) {
     HWND sheet = reinterpret_cast<HWND>(PropertySheetA(&h));
     desktop::PumpUntilIdle();
     return sheet;
-}
-
-RECT SheetTest::ControlRect(HWND sheet, int id) {
-    RECT r{};
-    HWND control = GetDlgItem(sheet, id);
-    GetWindowRect(control, &r);
-    MapWindowPoints(nullptr, sheet, reinterpret_cast<POINT*>(&r), 2);
-    return r;
 }
 
 } // namespace comctl_test

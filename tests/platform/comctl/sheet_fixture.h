@@ -29,7 +29,6 @@ protected:
     HWND Page(HWND sheet) {
         return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
     }
-    RECT ControlRect(HWND sheet, int id); // in the sheet's client coordinates
 
 public:
     static std::vector<Note>& Notes();

@@ -1,5 +1,6 @@
 // The controls under real input: keys and clicks from the driver go through the queue, the
-// window manager's hit-testing, TranslateMessage and the keyboard state, as a user's would.
+// window manager's hit-testing, TranslateMessage and the keyboard state, as a user's would (the
+// order of the focus codes when the focus moves: tests/conformance/controls_edit.cpp).
 #include "controls_fixture.h"
 
 namespace controls_test {
@@ -35,25 +36,6 @@ TEST_F(DriverInput, ShiftWithArrowsHomeAndEndExtendsTheSelection) {
     EXPECT_EQ(Selection(edit), std::make_pair(DWORD{1}, DWORD{6}));
     desktop::TypeText("X");
     EXPECT_EQ(Text(edit), "aX");
-}
-
-TEST_F(DriverInput, FocusMovesBetweenEditsInWin32Order) {
-    HWND first = Create("EDIT", "", WS_BORDER, 101, 10, 10, 100, 22);
-    HWND second = Create("EDIT", "", WS_BORDER, 102, 10, 40, 100, 22);
-    desktop::ClickWindow(first, POINT{2, 2});
-    desktop::MessageRecorder recorder;
-    recorder.Watch(first);
-    recorder.Watch(second);
-    recorder.Watch(parent());
-    recorder.Only({WM_SETFOCUS, WM_KILLFOCUS, WM_COMMAND});
-    desktop::ClickWindow(second, POINT{2, 2});
-    const desktop::SequenceResult result = desktop::expect_sequence(
-        recorder.Messages(),
-        {{first, WM_KILLFOCUS, reinterpret_cast<WPARAM>(second)},
-         {parent(), WM_COMMAND, MAKEWPARAM(101, EN_KILLFOCUS), reinterpret_cast<LPARAM>(first)},
-         {second, WM_SETFOCUS, reinterpret_cast<WPARAM>(first)},
-         {parent(), WM_COMMAND, MAKEWPARAM(102, EN_SETFOCUS), reinterpret_cast<LPARAM>(second)}});
-    EXPECT_TRUE(result.ok) << result.text;
 }
 
 TEST_F(DriverInput, AHeldArrowRepeatsOnTheClock) {

@@ -4,24 +4,14 @@
 #include <afxwin.h>
 #include <resources.h>
 
+#include "support/bmp_bytes.h"
+
 #include <cstring>
-#include <iterator>
 #include <vector>
 
 namespace {
 
 class AfxGdiTest : public GdiTest {};
-
-// A 2x1 24-bit BMP file: red, blue.
-std::vector<BYTE> TwoPixelBmp() {
-    static const BYTE file[] = {
-        'B', 'M', 62,  0,   0, 0, 0, 0, 0, 0, 54, 0, 0, 0, // file header: size 62, bits at 54
-        40,  0,   0,   0,   2, 0, 0, 0, 1, 0, 0,  0,       // info header: 2 wide, 1 high
-        1,   0,   24,  0,   0, 0, 0, 0, 8, 0, 0,  0,       // 1 plane, 24 bits, 8 bytes of bits
-        0,   0,   0,   0,   0, 0, 0, 0, 0, 0, 0,  0, 0, 0, 0, 0, // resolution and colour counts
-        0,   0,   255, 255, 0, 0, 0, 0};                         // BGR red, BGR blue, padding
-    return std::vector<BYTE>(std::begin(file), std::end(file));
-}
 
 TEST_F(AfxGdiTest, ObjectsReleaseTheirHandlesWhenDestroyed) {
     {
@@ -133,7 +123,8 @@ TEST_F(AfxGdiTest, DrawingMembersReachTheBitmap) {
 }
 
 TEST_F(AfxGdiTest, BitmapLoadsFromTheHostResourcesAndBlits) {
-    resources::AddBitmap(GetModuleHandleA(nullptr), "IDB_TWO", TwoPixelBmp());
+    resources::AddBitmap(GetModuleHandleA(nullptr), "IDB_TWO",
+                         test_support::BmpBytes(2, 1, kRed, RECT{1, 0, 2, 1}, kBlue));
     CBitmap bitmap;
     ASSERT_TRUE(bitmap.LoadBitmap("IDB_TWO"));
     BITMAP bm;

@@ -42,17 +42,13 @@ TEST_F(ClipRegionTest, CombineModes) {
     EXPECT_EQ(OffsetRgn(a, 2, 3), SIMPLEREGION);
     GetRgnBox(a, &cases[0].box);
     EXPECT_EQ(cases[0].box, (RECT{2, 3, 12, 13}));
+    // Touching rectangles make one.
+    HRGN top = CreateRectRgn(0, 0, 10, 5), bottom = CreateRectRgn(0, 5, 10, 10);
+    EXPECT_EQ(CombineRgn(out, top, bottom, RGN_OR), SIMPLEREGION);
+    EXPECT_TRUE(EqualRgn(out, CreateRectRgn(0, 0, 10, 10)));
 }
 
-TEST_F(ClipRegionTest, UnionOfTouchingRectanglesIsOneRectangle) {
-    HRGN a = CreateRectRgn(0, 0, 10, 5), b = CreateRectRgn(0, 5, 10, 10);
-    HRGN out = CreateRectRgn(0, 0, 0, 0);
-    EXPECT_EQ(CombineRgn(out, a, b, RGN_OR), SIMPLEREGION);
-    HRGN whole = CreateRectRgn(0, 0, 10, 10);
-    EXPECT_TRUE(EqualRgn(out, whole));
-}
-
-TEST_F(ClipRegionTest, IntersectClipRectLimitsDrawing) {
+TEST_F(ClipRegionTest, IntersectClipRectLimitsDrawingAndVisibility) {
     HDC dc = Canvas(10, 10);
     EXPECT_EQ(IntersectClipRect(dc, 2, 2, 6, 6), SIMPLEREGION);
     RECT all{0, 0, 10, 10};
@@ -61,6 +57,11 @@ TEST_F(ClipRegionTest, IntersectClipRectLimitsDrawing) {
     RECT box;
     EXPECT_EQ(GetClipBox(dc, &box), SIMPLEREGION);
     EXPECT_EQ(box, (RECT{2, 2, 6, 6}));
+    EXPECT_TRUE(PtVisible(dc, 2, 2));
+    EXPECT_FALSE(PtVisible(dc, 6, 6));
+    RECT in{5, 5, 8, 8}, out{6, 6, 8, 8};
+    EXPECT_TRUE(RectVisible(dc, &in));
+    EXPECT_FALSE(RectVisible(dc, &out));
 }
 
 TEST_F(ClipRegionTest, ExcludeClipRectMakesAHole) {
@@ -117,16 +118,6 @@ TEST_F(ClipRegionTest, WindowOriginShiftsDrawing) {
     EXPECT_EQ(p.y, 0);
     SetWindowOrgEx(dc, 0, 0, nullptr);
     EXPECT_EQ(InkBox(kRed), (RECT{0, 0, 1, 1}));
-}
-
-TEST_F(ClipRegionTest, VisibilityQueries) {
-    HDC dc = Canvas(10, 10);
-    IntersectClipRect(dc, 2, 2, 4, 4);
-    EXPECT_TRUE(PtVisible(dc, 2, 2));
-    EXPECT_FALSE(PtVisible(dc, 4, 4));
-    RECT in{3, 3, 8, 8}, out{5, 5, 8, 8};
-    EXPECT_TRUE(RectVisible(dc, &in));
-    EXPECT_FALSE(RectVisible(dc, &out));
 }
 
 } // namespace

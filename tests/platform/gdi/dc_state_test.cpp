@@ -1,4 +1,4 @@
-// What a DC remembers: the current position, saved clips, and drawing onto monochrome bitmaps.
+// What a DC remembers: the current position, its attributes, and drawing onto monochrome bitmaps.
 #include "gdi_fixture.h"
 
 namespace {
@@ -34,16 +34,6 @@ TEST_F(DcStateTest, UpdateCurrentPositionMovesAlongTheText) {
     // The text cell starts at the old position.
     EXPECT_EQ(InkBox(kBlue).left, 3);
     EXPECT_EQ(InkBox(kBlue).top, 2);
-}
-
-TEST_F(DcStateTest, RestoreDCBringsBackTheClip) {
-    HDC dc = Canvas(6, 6);
-    SaveDC(dc);
-    IntersectClipRect(dc, 0, 0, 2, 2);
-    RestoreDC(dc, -1);
-    RECT all{0, 0, 6, 6};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    EXPECT_EQ(CountInk(kBlack), 36);
 }
 
 TEST_F(DcStateTest, MonochromeBitmapsHoldOnlyBlackAndWhite) {

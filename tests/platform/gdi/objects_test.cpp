@@ -75,12 +75,14 @@ TEST_F(ObjectsTest, ObjectInASavedStateCountsAsSelected) {
     DeleteDC(dc);
 }
 
-TEST_F(ObjectsTest, RestoreDCBringsBackAttributesAndOrigins) {
-    HDC dc = CreateCompatibleDC(nullptr);
+TEST_F(ObjectsTest, RestoreDCBringsBackAttributesOriginsAndTheClip) {
+    HDC dc = Canvas(6, 6);
     SetTextColor(dc, kRed);
     SetWindowOrgEx(dc, 3, 4, nullptr);
     EXPECT_EQ(SaveDC(dc), 1);
     SetTextColor(dc, kBlue);
+    IntersectClipRect(dc, 3, 4, 5, 6);
+    SetPixel(dc, 3, 4, kWhite); // drawn through the clip once
     EXPECT_EQ(SaveDC(dc), 2);
     SetWindowOrgEx(dc, 9, 9, nullptr);
     EXPECT_TRUE(RestoreDC(dc, 1));
@@ -90,8 +92,11 @@ TEST_F(ObjectsTest, RestoreDCBringsBackAttributesAndOrigins) {
     EXPECT_EQ(origin.x, 3);
     EXPECT_EQ(origin.y, 4);
     EXPECT_FALSE(RestoreDC(dc, -1)); // nothing saved any more
-    EXPECT_FALSE(RestoreDC(dc, 5));
-    DeleteDC(dc);
+    EXPECT_FALSE(RestoreDC(dc, 1));  // the level just past the last saved
+    SetWindowOrgEx(dc, 0, 0, nullptr);
+    RECT all{0, 0, 6, 6};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    EXPECT_EQ(CountInk(kBlack), 36) << "the clip went with the restore";
 }
 
 TEST_F(ObjectsTest, FreshMemoryDCHoldsAOnePixelMonochromeBitmap) {

@@ -42,21 +42,12 @@ TEST_F(ModulesTest, RegisteredModulesAreFoundByName) {
     EXPECT_EQ(DWORD(ERROR_MOD_NOT_FOUND), GetLastError());
 }
 
-TEST_F(ModulesTest, DriverRenamesTheModuleFile) {
+TEST_F(ModulesTest, TheDriversFileNameIsCutToTheBufferAndGoesWithAReset) {
     HMODULE module = platform::RegisterModule("RENAMED", &anchor);
     desktop::SetModuleFileName(module, "C:\\APPS\\BIN\\RUZAV32.DLL");
     char name[MAX_PATH];
     EXPECT_EQ(23u, GetModuleFileNameA(module, name, sizeof name));
     EXPECT_STREQ("C:\\APPS\\BIN\\RUZAV32.DLL", name);
-    desktop::reset(); // names given by the driver do not outlive it
-    GetModuleFileNameA(module, name, sizeof name);
-    EXPECT_STRNE("C:\\APPS\\BIN\\RUZAV32.DLL", name);
-}
-
-TEST_F(ModulesTest, FileNameIsCutToTheBuffer) {
-    HMODULE module = platform::RegisterModule("CUT", &anchor);
-    desktop::SetModuleFileName(module, "C:\\APPS\\BIN\\RUZAV32.DLL");
-    char name[16];
     std::memset(name, '#', sizeof name);
     EXPECT_EQ(10u, GetModuleFileNameA(module, name, 10));
     EXPECT_STREQ("C:\\APPS\\B", name);
@@ -65,6 +56,9 @@ TEST_F(ModulesTest, FileNameIsCutToTheBuffer) {
     EXPECT_EQ(0u, GetModuleFileNameA(module, name, 0));
     EXPECT_EQ(0u, GetModuleFileNameA(module, nullptr, 10));
     EXPECT_EQ(0u, GetModuleFileNameA(reinterpret_cast<HMODULE>(0x1234), name, sizeof name));
+    desktop::reset(); // names given by the driver do not outlive it
+    GetModuleFileNameA(module, name, sizeof name);
+    EXPECT_STRNE("C:\\APPS\\BIN\\RUZAV32.DLL", name);
 }
 
 TEST_F(ModulesTest, ALibraryModuleIsNamedAfterItsFile) {

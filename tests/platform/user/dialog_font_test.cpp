@@ -2,28 +2,16 @@
 // starting from its template's font, which stays the dialog manager's to delete.
 #include "user_fixture.h"
 
+#include "support/dialog_template.h"
+
 #include <cstring>
 
 namespace user_test {
 namespace {
 
 resources::DialogTemplate FontTemplate() {
-    resources::DialogTemplate t;
-    t.style = WS_POPUP | WS_CAPTION | DS_SETFONT;
-    t.caption = "Fonts";
-    t.fontFace = "MS Sans Serif";
-    t.pointSize = 8;
-    t.cx = 120;
-    t.cy = 60;
-    resources::DialogItem edit;
-    edit.className = "EDIT";
-    edit.id = 100;
-    edit.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
-    edit.x = 5;
-    edit.y = 5;
-    edit.cx = 60;
-    edit.cy = 12;
-    t.items = {edit};
+    resources::DialogTemplate t = test_support::HostDialog("Fonts", 120, 60, WS_POPUP | WS_CAPTION);
+    t.items = {test_support::Control("EDIT", 100, WS_TABSTOP, 5, 5, 60, 12)};
     return t;
 }
 

@@ -1,5 +1,5 @@
 // Dialogs: templates, fonts and units, Shift+Tab, IsDialogMessageA keys, modal loops (Tab order
-// past disabled and hidden controls: tests/conformance/user_windows.cpp).
+// past disabled and hidden controls: tests/conformance/user_dialog_navigation.cpp).
 #include "user_fixture.h"
 
 #include "support/dialog_template.h"
