@@ -245,19 +245,6 @@ const Glyph& FontFace::GetGlyph(unsigned char c) {
                                                     : row[x] >= 128)
                 g.bits[static_cast<std::size_t>(y) * g.width + x] = 1;
     }
-    for (int y = 0; y < g.height; ++y) {
-        const std::uint8_t* row = g.bits.data() + static_cast<std::size_t>(y) * g.width;
-        for (int x = 0; x < g.width;) {
-            if (!row[x]) {
-                ++x;
-                continue;
-            }
-            const int start = x;
-            while (x < g.width && row[x])
-                ++x;
-            g.spans.push_back(Glyph::Span{y, start, x});
-        }
-    }
     return g;
 }
 

@@ -19,12 +19,6 @@ struct Glyph {
     int width = 0;
     int height = 0;
     std::vector<std::uint8_t> bits; // one byte per pixel, 1 = ink
-    // The same ink as runs along each row, so drawing fills spans instead of testing pixels.
-    struct Span {
-        int row;         // from the bitmap's first row
-        int left, right; // columns of the bitmap, right exclusive
-    };
-    std::vector<Span> spans;
 };
 
 struct FontFace {

@@ -23,7 +23,7 @@ int TextWidth(FontFace* face, const char* text, int count) {
 namespace {
 
 void DrawGlyph(const Target& t, const Glyph& g, int originX, int baseline, std::uint32_t pixel) {
-    if (g.spans.empty())
+    if (g.bits.empty())
         return;
     const RECT box{originX + g.left, baseline - g.top, originX + g.left + g.width,
                    baseline - g.top + g.height};
@@ -31,16 +31,13 @@ void DrawGlyph(const Target& t, const Glyph& g, int originX, int baseline, std::
         RECT part;
         if (!IntersectRects(box, c, &part))
             continue;
-        for (const Glyph::Span& span : g.spans) {
-            const LONG y = box.top + span.row;
-            if (y < part.top || y >= part.bottom)
-                continue;
-            const LONG from = std::max<LONG>(box.left + span.left, part.left);
-            const LONG to = std::min<LONG>(box.left + span.right, part.right);
-            if (from < to) {
-                std::uint32_t* row = t.pixels + static_cast<std::size_t>(y) * t.width;
-                std::fill(row + from, row + to, pixel);
-            }
+        for (LONG y = part.top; y < part.bottom; ++y) {
+            const std::uint8_t* bits =
+                g.bits.data() + static_cast<std::size_t>(y - box.top) * g.width - box.left;
+            std::uint32_t* row = t.pixels + static_cast<std::size_t>(y) * t.width;
+            for (LONG x = part.left; x < part.right; ++x)
+                if (bits[x])
+                    row[x] = pixel;
         }
     }
 }
