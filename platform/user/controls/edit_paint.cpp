@@ -77,6 +77,19 @@ EditLine EditLayout(HWND hwnd, const EditState& state, HDC measured) {
 }
 
 void EditScrollToCaret(HWND hwnd, EditState& state) {
+    if (state.buffer.caret() == 0) {
+        // A caret at the start (where a program's WM_SETTEXT leaves it) shows the text from
+        // its first character whatever its width; a left-aligned line puts that caret at the
+        // margin, so nothing needs measuring.
+        const bool aligned = (StyleOf(hwnd) & (ES_RIGHT | ES_CENTER)) != 0;
+        if (!state.focused || !aligned) {
+            state.scrollX = 0;
+            if (state.focused) {
+                SetCaretPos(state.leftMargin, 0);
+            }
+            return;
+        }
+    }
     MeasureScope measure(state.font);
     const std::string& text = EditDisplayText(hwnd, state);
     const int visible = VisibleWidth(hwnd, state);
