@@ -1,6 +1,7 @@
 // Frame windows with a menu and a status bar: layout of the bar, the idle prompt, menu prompts,
 // command routing with update handlers, accelerators through the pump, indicator panes at idle
-// time, and a frame destroyed from its own command.
+// time, and a frame destroyed from its own command. The host's idle prompt, painted panes and
+// panes without strings: tests/status.
 #include "afx_fixture.h"
 
 #include <afxext.h>
@@ -98,12 +99,6 @@ TEST_F(FrameWndTest, TheStatusBarSitsAlongTheBottomAndShowsTheIdlePrompt) {
     EXPECT_EQ(barRect.right, client.right);
 }
 
-TEST_F(FrameWndTest, TheHostsIdlePromptWinsOverTheFrameworks) {
-    resources::AddString(host, AFX_IDS_IDLEMESSAGE, "Waiting for you");
-    CTestFrame* pFrame = MakeFrame();
-    EXPECT_EQ(Pane(pFrame, 0), "Waiting for you");
-}
-
 TEST_F(FrameWndTest, MenuSelectionsWritePromptsAndTheCloseWritesTheIdlePrompt) {
     CTestFrame* pFrame = MakeFrame();
     pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(ID_TEST_NEW, MF_HILITE), (LPARAM)file);
@@ -179,46 +174,6 @@ TEST_F(FrameWndTest, CapsLockEnablesItsPaneAtTheNextIdleTime) {
     EXPECT_NE(pFrame->m_wndStatusBar.GetPaneStyle(2) & SBPS_DISABLED, 0u) << "Num Lock is off";
     desktop::PressKey(VK_CAPITAL);
     EXPECT_NE(pFrame->m_wndStatusBar.GetPaneStyle(1) & SBPS_DISABLED, 0u);
-}
-
-TEST_F(FrameWndTest, PanesAreSunkenBoxesWithTheirTextAndDisabledPanesShowNone) {
-    CTestFrame* pFrame = MakeFrame();
-    CStatusBar& bar = pFrame->m_wndStatusBar;
-    CRect r0, r1;
-    bar.GetItemRect(0, &r0);
-    bar.GetItemRect(1, &r1);
-    HWND hBar = bar.m_hWnd;
-    EXPECT_EQ(desktop::WindowPixel(hBar, r1.left, r1.top), ::GetSysColor(COLOR_BTNSHADOW));
-    EXPECT_EQ(desktop::WindowPixel(hBar, r1.right - 1, r1.bottom - 1),
-              ::GetSysColor(COLOR_BTNHIGHLIGHT));
-    EXPECT_EQ(desktop::WindowPixel(hBar, r0.left, r0.top), ::GetSysColor(COLOR_BTNFACE))
-        << "the message pane has no border of its own";
-    auto countText = [&](const CRect& r) {
-        int n = 0;
-        for (int y = r.top + 1; y < r.bottom - 1; ++y)
-            for (int x = r.left + 1; x < r.right - 1; ++x)
-                n += desktop::WindowPixel(hBar, x, y) == ::GetSysColor(COLOR_BTNTEXT);
-        return n;
-    };
-    EXPECT_GT(countText(r0), 10) << "Ready";
-    EXPECT_EQ(countText(r1), 0) << "CAP is disabled while Caps Lock is off";
-    EXPECT_GT(r0.Width(), r1.Width()) << "pane 0 stretches";
-}
-
-TEST_F(FrameWndTest, IndicatorsWithoutStringsStillGetTheirPanes) {
-    CTestFrame* pFrame = MakeFrame();
-    const UINT ids[] = {ID_SEPARATOR, 0x7777, ID_INDICATOR_CAPS};
-    EXPECT_FALSE(pFrame->m_wndStatusBar.SetIndicators(ids, 3));
-    EXPECT_EQ(pFrame->m_wndStatusBar.GetCount(), 3);
-    UINT nID = 0, nStyle = 0;
-    int cx = -1;
-    pFrame->m_wndStatusBar.GetPaneInfo(1, nID, nStyle, cx);
-    EXPECT_EQ(nID, 0x7777u);
-    EXPECT_EQ(cx, 0);
-    EXPECT_EQ(Pane(pFrame, 2), "CAP");
-    pFrame->m_wndStatusBar.GetPaneInfo(7, nID, nStyle, cx);
-    EXPECT_EQ(nID, 0u);
-    EXPECT_FALSE(pFrame->m_wndStatusBar.SetPaneText(7, "x"));
 }
 
 TEST_F(FrameWndTest, LoadFrameTakesMenuAcceleratorsAndTitleFromResources) {
