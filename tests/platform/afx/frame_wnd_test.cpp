@@ -1,7 +1,7 @@
 // Frame windows with a menu and a status bar: layout of the bar, the idle prompt, menu prompts,
 // command routing with update handlers, accelerators through the pump, indicator panes at idle
-// time, and a frame destroyed from its own command. The host's idle prompt, painted panes and
-// panes without strings: tests/status.
+// time, and a frame destroyed from its own command. The host's idle prompt:
+// tests/status/idle_messages_test.cpp.
 #include "afx_fixture.h"
 
 #include <afxext.h>
@@ -174,6 +174,38 @@ TEST_F(FrameWndTest, CapsLockEnablesItsPaneAtTheNextIdleTime) {
     EXPECT_NE(pFrame->m_wndStatusBar.GetPaneStyle(2) & SBPS_DISABLED, 0u) << "Num Lock is off";
     desktop::PressKey(VK_CAPITAL);
     EXPECT_NE(pFrame->m_wndStatusBar.GetPaneStyle(1) & SBPS_DISABLED, 0u);
+}
+
+TEST_F(FrameWndTest, PanesAreSunkenBoxesWithTheirTextAndDisabledPanesShowNone) {
+    CTestFrame* pFrame = MakeFrame();
+    CStatusBar& bar = pFrame->m_wndStatusBar;
+    CRect r0, r1;
+    bar.GetItemRect(0, &r0);
+    bar.GetItemRect(1, &r1);
+    HWND hBar = bar.m_hWnd;
+    EXPECT_EQ(desktop::WindowPixel(hBar, r1.left, r1.top), ::GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(desktop::WindowPixel(hBar, r1.right - 1, r1.bottom - 1),
+              ::GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(desktop::WindowPixel(hBar, r0.left, r0.top), ::GetSysColor(COLOR_BTNFACE))
+        << "the message pane has no border of its own";
+    auto countText = [&](const CRect& r) {
+        int n = 0;
+        for (int y = r.top + 1; y < r.bottom - 1; ++y)
+            for (int x = r.left + 1; x < r.right - 1; ++x)
+                n += desktop::WindowPixel(hBar, x, y) == ::GetSysColor(COLOR_BTNTEXT);
+        return n;
+    };
+    EXPECT_GT(countText(r0), 10) << "Ready";
+    EXPECT_EQ(countText(r1), 0) << "CAP is disabled while Caps Lock is off";
+    EXPECT_GT(r0.Width(), r1.Width()) << "pane 0 stretches";
+}
+
+TEST_F(FrameWndTest, IndicatorsWithoutStringsStillGetTheirPanes) {
+    CTestFrame* pFrame = MakeFrame();
+    const UINT ids[] = {ID_SEPARATOR, 0x7777, ID_INDICATOR_CAPS};
+    EXPECT_FALSE(pFrame->m_wndStatusBar.SetIndicators(ids, 3)) << "the caller hears of it";
+    EXPECT_EQ(pFrame->m_wndStatusBar.GetCount(), 3);
+    EXPECT_EQ(Pane(pFrame, 2), "CAP");
 }
 
 TEST_F(FrameWndTest, LoadFrameTakesMenuAcceleratorsAndTitleFromResources) {

@@ -1,19 +1,24 @@
-// The framework's property sheet and pages where the library's sheets do not go: modeless
-// sheets, a page refusing to be left, pages added and removed live, help forwarded to the active
-// page, and sheets that cannot be made. Modal sheets run through their pages' notifications to OK
-// and Cancel in tests/dialogs/prop_sheet_*_test.cpp and
-// tests/conformance/comctl_property_sheet.cpp.
+// The framework's property sheet and pages: page objects attached to the windows the system
+// makes, page notifications as virtual calls, modal and modeless sheets, pages added and
+// removed, and help forwarded to the active page. What a modal sheet leaves behind and the
+// library's pages: tests/dialogs/prop_sheet_*_test.cpp.
 #include "afx_fixture.h"
 
 #include <afxdlgs.h>
 
 #include "support/dialog_template.h"
 
+#include <string>
+#include <vector>
+
 namespace {
 
 constexpr UINT IDD_PAGE_A = 300;
 constexpr UINT IDD_PAGE_B = 301;
+constexpr UINT IDS_CAPTION = 310;
 constexpr int IDC_VALUE = 1000;
+
+std::vector<std::string> calls;
 
 void AddPages() {
     for (UINT id : {IDD_PAGE_A, IDD_PAGE_B}) {
@@ -24,15 +29,33 @@ void AddPages() {
             test_support::Control("EDIT", IDC_VALUE, WS_TABSTOP | WS_BORDER, 10, 10, 60, 12)};
         resources::AddDialog(::GetModuleHandleA(NULL), MAKEINTRESOURCEA(id), t);
     }
+    resources::AddString(::GetModuleHandleA(NULL), IDS_CAPTION, "Settings");
 }
 
 class CLogPage : public CPropertyPage {
 public:
-    explicit CLogPage(UINT id) : CPropertyPage(id) {}
+    CLogPage(UINT id, const char* name) : CPropertyPage(id), m_name(name) {}
     BOOL m_bAllowLeave = TRUE;
     int m_nHelp = 0;
 
-    BOOL OnKillActive() override { return m_bAllowLeave; }
+    BOOL OnInitDialog() override {
+        calls.push_back(m_name + ".OnInitDialog");
+        return CPropertyPage::OnInitDialog();
+    }
+    BOOL OnSetActive() override {
+        calls.push_back(m_name + ".OnSetActive");
+        return CPropertyPage::OnSetActive();
+    }
+    BOOL OnKillActive() override {
+        calls.push_back(m_name + ".OnKillActive");
+        return m_bAllowLeave;
+    }
+    void OnOK() override { calls.push_back(m_name + ".OnOK"); }
+    void OnCancel() override { calls.push_back(m_name + ".OnCancel"); }
+    BOOL OnApply() override {
+        calls.push_back(m_name + ".OnApply");
+        return CPropertyPage::OnApply();
+    }
 
 protected:
     afx_msg LRESULT OnCommandHelp(WPARAM, LPARAM) {
@@ -40,6 +63,9 @@ protected:
         return TRUE;
     }
     DECLARE_MESSAGE_MAP()
+
+private:
+    std::string m_name;
 };
 
 BEGIN_MESSAGE_MAP(CLogPage, CPropertyPage)
@@ -51,10 +77,55 @@ protected:
     void SetUp() override {
         AfxTest::SetUp();
         AddPages();
+        calls.clear();
     }
-    CLogPage a{IDD_PAGE_A};
-    CLogPage b{IDD_PAGE_B};
+    CLogPage a{IDD_PAGE_A, "a"};
+    CLogPage b{IDD_PAGE_B, "b"};
 };
+
+TEST_F(PropertySheetTest, ModalSheetRunsThePagesAndEndsWithOk) {
+    CPropertySheet sheet(IDS_CAPTION);
+    sheet.AddPage(&a);
+    sheet.AddPage(&b);
+    EXPECT_EQ(2, sheet.GetPageCount());
+    EXPECT_EQ(&b, sheet.GetPage(1));
+    EXPECT_EQ(nullptr, sheet.GetPage(2));
+    std::string title;
+    bool bCreatedBeforeVisit = true;
+    desktop::QueueStep([&] {
+        char text[64] = "";
+        ::GetWindowTextA(sheet.m_hWnd, text, sizeof text);
+        title = text;
+        EXPECT_EQ(&a, sheet.GetActivePage());
+        bCreatedBeforeVisit = b.m_hWnd != NULL;
+        desktop::PressKey(VK_TAB, {VK_CONTROL});
+    });
+    desktop::QueueStep([&] {
+        EXPECT_EQ(&b, sheet.GetActivePage());
+        EXPECT_EQ(1, sheet.GetActiveIndex());
+        b.SetModified();
+        EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(sheet.m_hWnd, ID_APPLY_NOW)));
+        sheet.PressButton(PSBTN_OK);
+    });
+    EXPECT_EQ(IDOK, sheet.DoModal());
+    EXPECT_EQ("Settings", title);
+    EXPECT_FALSE(bCreatedBeforeVisit);
+    EXPECT_EQ((std::vector<std::string>{"a.OnInitDialog", "a.OnSetActive", "a.OnKillActive",
+                                        "b.OnInitDialog", "b.OnSetActive", "b.OnKillActive",
+                                        "a.OnApply", "a.OnOK", "b.OnApply", "b.OnOK"}),
+              calls);
+    EXPECT_EQ(nullptr, sheet.m_hWnd);
+    EXPECT_EQ(nullptr, a.m_hWnd); // the page windows went with the sheet
+    EXPECT_EQ(nullptr, b.m_hWnd);
+}
+
+TEST_F(PropertySheetTest, EscapeCancelsAndResetsThePages) {
+    CPropertySheet sheet("Plain");
+    sheet.AddPage(&a);
+    desktop::QueueStep([] { desktop::PressKey(VK_ESCAPE); });
+    EXPECT_EQ(IDCANCEL, sheet.DoModal());
+    EXPECT_EQ((std::vector<std::string>{"a.OnInitDialog", "a.OnSetActive", "a.OnCancel"}), calls);
+}
 
 // Modeless: a page that will not leave keeps the sheet on it, the page to start on is set before
 // the window, pages come and go live, and help goes to the active page.
