@@ -8,6 +8,9 @@ namespace comctl {
 namespace {
 
 const char kStateProperty[] = "ruzav.PropertySheet";
+// Sheets holding their state property. The driver's pump asks, for every message, whether the
+// message's top window is a sheet; with no sheet open the answer needs no property look-up.
+int g_liveSheets = 0;
 
 INT_PTR Answer(HWND hwnd, LRESULT value) {
     SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, value);
@@ -172,7 +175,10 @@ HWND ButtonFor(const Sheet& s, WPARAM which) {
 
 INT_PTR Start(HWND hwnd, Sheet* s) {
     s->hwnd = hwnd;
-    SetPropA(hwnd, kStateProperty, s);
+    const bool fresh = GetPropA(hwnd, kStateProperty) == nullptr;
+    if (SetPropA(hwnd, kStateProperty, s) && fresh) {
+        ++g_liveSheets;
+    }
     SetTitle(*s, s->flags, s->caption.c_str());
     BuildSheet(*s);
     if (s->callback) {
@@ -188,7 +194,10 @@ INT_PTR Start(HWND hwnd, Sheet* s) {
 } // namespace
 
 Sheet* SheetOf(HWND hwnd) {
-    return hwnd ? static_cast<Sheet*>(GetPropA(hwnd, kStateProperty)) : nullptr;
+    if (hwnd == nullptr || g_liveSheets == 0) {
+        return nullptr;
+    }
+    return static_cast<Sheet*>(GetPropA(hwnd, kStateProperty));
 }
 
 INT_PTR CALLBACK SheetDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -201,7 +210,9 @@ INT_PTR CALLBACK SheetDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
     }
     switch (msg) {
     case WM_NCDESTROY:
-        RemovePropA(hwnd, kStateProperty);
+        if (RemovePropA(hwnd, kStateProperty) != nullptr) {
+            --g_liveSheets;
+        }
         if (s->adopted) {
             ReleasePages(*s);
             delete s;
