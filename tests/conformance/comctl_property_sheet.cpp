@@ -1,6 +1,7 @@
 // The property sheet as a host sees it: where the standard buttons go, what each page is told
 // and in what order, and the sheet messages a host sends.
 #include "conformance.h"
+#include "host_window.h"
 #include "template_writer.h"
 
 #include <windows.h>
@@ -94,9 +95,7 @@ struct Sheet {
         return reinterpret_cast<HWND>(SendMessageA(hwnd, PSM_GETCURRENTPAGEHWND, 0, 0));
     }
     std::string Text(int id) const {
-        char text[64] = "";
-        GetWindowTextA(id ? GetDlgItem(hwnd, id) : hwnd, text, sizeof text);
-        return text;
+        return conformance::WindowText(id ? GetDlgItem(hwnd, id) : hwnd);
     }
 };
 
