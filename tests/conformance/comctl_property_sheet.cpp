@@ -216,6 +216,8 @@ CONFORMANCE_TEST(SheetMessagesRetitleAndCloseUp) {
     CHECK_STR_EQ("Sheet", sheet.Text(0).c_str());
     SendMessageA(sheet.hwnd, PSM_SETTITLEA, PSH_PROPTITLE, reinterpret_cast<LPARAM>("Printer"));
     CHECK_STR_EQ("Properties for Printer", sheet.Text(0).c_str());
+    SendMessageA(sheet.hwnd, PSM_SETTITLEA, 0, reinterpret_cast<LPARAM>("Plain"));
+    CHECK_STR_EQ("Plain", sheet.Text(0).c_str());
     SendMessageA(sheet.hwnd, PSM_CANCELTOCLOSE, 0, 0);
     CHECK_STR_EQ("Close", sheet.Text(IDOK).c_str());
     CHECK(!sheet.Enabled(IDCANCEL));
