@@ -1,7 +1,6 @@
 // The Open and Save As dialogs as a user works them: typing names, double-clicking files and
 // folders, changing the file type and the drive, the prompts, and what the caller gets back
-// (going down into a folder: the typed "LETTERS" row; file titles:
-// tests/conformance/comdlg_errors.cpp).
+// (file titles: tests/conformance/comdlg_errors.cpp).
 #include "comdlg_fixture.h"
 
 #include <cstring>
@@ -33,9 +32,13 @@ TEST_F(FileDialog, TypingANameOpensItAndFillsEveryOutput) {
     EXPECT_EQ(CommDlgExtendedError(), 0u);
 }
 
-TEST_F(FileDialog, TheFolderListClimbsBackToAnAncestor) {
+TEST_F(FileDialog, TheFolderListGoesIntoAFolderAndClimbsBackToAnAncestor) {
     OPENFILENAMEA ofn = Ofn(0);
-    ofn.lpstrInitialDir = "C:\\DOCS\\LETTERS";
+    DoubleClickItem(lst2, "LETTERS");
+    Step([](HWND dialog) {
+        EXPECT_EQ(TextOf(GetDlgItem(dialog, stc1)), "C:\\DOCS\\LETTERS");
+        EXPECT_EQ(Items(GetDlgItem(dialog, lst1)), std::vector<std::string>{"x.txt"});
+    });
     DoubleClickItem(lst2, "C:\\");
     Step([](HWND dialog) {
         EXPECT_EQ(TextOf(GetDlgItem(dialog, stc1)), "C:\\");
