@@ -128,6 +128,8 @@ public:
     }
 
     void Clear() {
+        if (count_ == 0)
+            return; // at every idle moment, mostly with nothing to clear
         slots_.assign(slots_.size(), Slot{});
         overflow_.clear();
         count_ = 0;

@@ -1,7 +1,7 @@
 // Dialogs: modal dialogs from the host's templates driven by scripted user input, the object
-// attached before WM_INITDIALOG, keyboard navigation, ending by OK, Cancel and EndDialog, and
-// template controls taken over by framework objects (a click that ends a dialog through its
-// button: tests/platform/user/dialog_test.cpp).
+// attached before WM_INITDIALOG, ending by OK and EndDialog, and template controls taken over by
+// framework objects. Tab and Escape in a dialog: tests/platform/user/dialog_test.cpp and
+// tests/dialogs.
 #include "afx_fixture.h"
 
 #include "support/dialog_template.h"
@@ -98,25 +98,9 @@ TEST_F(DialogTest, TypingAndPressingEnterEndsWithOK) {
     EXPECT_EQ(desktop::AfxPermanentWindowCount(), 0u);
 }
 
-TEST_F(DialogTest, TabMovesFocusAndEscapeCancels) {
-    CSampleDlg dlg;
-    desktop::QueueStep([&] {
-        desktop::PressKey(VK_TAB);
-        EXPECT_EQ(::GetFocus(), ::GetDlgItem(dlg.m_hWnd, IDOK));
-        desktop::PressKey(VK_TAB);
-        EXPECT_EQ(::GetFocus(), ::GetDlgItem(dlg.m_hWnd, IDCANCEL));
-        desktop::PressKey(VK_TAB, {VK_SHIFT});
-        EXPECT_EQ(::GetFocus(), ::GetDlgItem(dlg.m_hWnd, IDOK));
-        desktop::PressKey(VK_ESCAPE);
-    });
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    EXPECT_EQ(dlg.m_nOKs, 0);
-}
-
 TEST_F(DialogTest, EndDialogGivesItsValueAndReenablesTheOwner) {
     CWnd owner;
-    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_OVERLAPPED | WS_VISIBLE, 0, 0,
-                               400, 300, NULL, NULL));
+    ASSERT_TRUE(MakeTop(owner, "owner"));
     CSampleDlg dlg(&owner);
     desktop::QueueStep([&] {
         EXPECT_FALSE(owner.IsWindowEnabled()) << "a modal dialog disables its owner";

@@ -1,6 +1,7 @@
 // The framework's property sheet and pages: page objects attached to the windows the system
 // makes, page notifications as virtual calls, modal and modeless sheets, pages added and
-// removed, and help forwarded to the active page.
+// removed, and help forwarded to the active page. What a modal sheet leaves behind and the
+// library's pages: tests/dialogs/prop_sheet_*_test.cpp.
 #include "afx_fixture.h"
 
 #include <afxdlgs.h>

@@ -78,15 +78,12 @@ BEGIN_MESSAGE_MAP(CParent, CWnd)
 ON_BN_CLICKED(2, OnButton)
 END_MESSAGE_MAP()
 
-class ReflectionTest : public AfxTest {
+class ReflectionTest : public AfxParentTest<CParent> {
 protected:
     void SetUp() override {
-        AfxTest::SetUp();
+        AfxParentTest::SetUp();
         g_events.clear();
-        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "parent",
-                                      WS_OVERLAPPED | WS_VISIBLE, 0, 0, 300, 200, NULL, NULL));
     }
-    CParent m_parent;
 };
 
 TEST_F(ReflectionTest, AnOwnerDrawnButtonPaintsThroughItsDrawItem) {

@@ -70,15 +70,12 @@ std::string ClassOf(HWND hWnd) {
     return name;
 }
 
-class WndCreateTest : public AfxTest {
+class WndCreateTest : public AfxParentTest<> {
 protected:
     void SetUp() override {
-        AfxTest::SetUp();
+        AfxParentTest::SetUp();
         g_seen.clear();
-        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "parent",
-                                      WS_OVERLAPPED | WS_VISIBLE, 0, 0, 300, 200, NULL, NULL));
     }
-    CWnd m_parent;
 };
 
 TEST_F(WndCreateTest, TheObjectSeesItsWindowsFirstMessages) {

@@ -84,8 +84,7 @@ TEST_F(WndLifetimeTest, DeletingAnAttachedObjectDestroysItsWindow) {
     HWND hWnd = NULL;
     {
         CWnd wnd;
-        ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "scoped", WS_OVERLAPPED, 0, 0, 10, 10,
-                                 NULL, NULL));
+        ASSERT_TRUE(MakeTop(wnd, "scoped"));
         hWnd = wnd.m_hWnd;
         EXPECT_TRUE(::IsWindow(hWnd));
     }
@@ -156,8 +155,7 @@ END_MESSAGE_MAP()
 
 TEST_F(WndLifetimeTest, AnObjectOutlivesItsWindowUntilItsOwnHandlerReturns) {
     CClosingParent parent;
-    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_OVERLAPPED, 0, 0, 100, 100,
-                                NULL, NULL));
+    ASSERT_TRUE(MakeTop(parent, "parent"));
     int deleted = 0;
     bool stillAlive = false;
     CNotifier* pChild = new CNotifier(&deleted);

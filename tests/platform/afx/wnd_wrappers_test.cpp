@@ -8,8 +8,7 @@ class WndWrappersTest : public AfxTest {
 protected:
     void SetUp() override {
         AfxTest::SetUp();
-        ASSERT_TRUE(m_top.CreateEx(0, AfxRegisterWndClass(0), "top", WS_OVERLAPPED | WS_VISIBLE,
-                                   100, 50, 300, 200, NULL, NULL));
+        ASSERT_TRUE(MakeTop(m_top, "top", CRect(100, 50, 400, 250)));
         ASSERT_TRUE(m_child.Create(NULL, "child", WS_VISIBLE, CRect(10, 20, 110, 70), &m_top, 3));
         ASSERT_TRUE(
             m_grandChild.Create(NULL, "grand", WS_VISIBLE, CRect(1, 2, 11, 12), &m_child, 4));

@@ -2,6 +2,7 @@
 #include "gdi_fixture.h"
 
 #include "../platform/gdi/gdi_internal.h"
+#include "support/bmp_bytes.h"
 
 #include <cstdio>
 #include <string>
@@ -15,81 +16,25 @@ namespace {
 const COLORREF kImage[2][3] = {{RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)},
                                {RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 0, 0)}};
 
-void Put16(std::vector<BYTE>& b, unsigned v) {
-    b.push_back(static_cast<BYTE>(v));
-    b.push_back(static_cast<BYTE>(v >> 8));
-}
-void Put32(std::vector<BYTE>& b, unsigned v) {
-    Put16(b, v & 0xFFFF);
-    Put16(b, v >> 16);
-}
-
 // A 3x2 BMP file of kImage at the given depth; palette images index a 5-colour palette.
 std::vector<BYTE> MakeBmp(int bpp, bool topDown) {
-    const COLORREF palette[] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 255),
-                                RGB(0, 0, 0)};
-    auto index = [&](COLORREF c) {
-        for (int i = 0; i < 5; ++i)
-            if (palette[i] == c)
-                return i;
-        return 0;
-    };
-    const int w = 3, h = 2;
-    const int paletteSize = bpp <= 8 ? (bpp == 1 ? 2 : 5) : 0;
-    const int stride = ((w * bpp + 31) / 32) * 4;
-    std::vector<BYTE> b;
-    const unsigned offBits = 14 + 40 + 4 * paletteSize;
-    b.push_back('B');
-    b.push_back('M');
-    Put32(b, offBits + stride * h);
-    Put32(b, 0);
-    Put32(b, offBits);
-    Put32(b, 40);
-    Put32(b, w);
-    Put32(b, static_cast<unsigned>(topDown ? -h : h));
-    Put16(b, 1);
-    Put16(b, static_cast<unsigned>(bpp));
-    Put32(b, 0);
-    Put32(b, static_cast<unsigned>(stride * h));
-    Put32(b, 2835);
-    Put32(b, 2835);
-    Put32(b, static_cast<unsigned>(paletteSize));
-    Put32(b, 0);
-    const COLORREF monoPalette[] = {RGB(0, 0, 0), RGB(255, 255, 255)};
-    for (int i = 0; i < paletteSize; ++i) {
-        COLORREF c = bpp == 1 ? monoPalette[i] : palette[i];
-        b.push_back(GetBValue(c));
-        b.push_back(GetGValue(c));
-        b.push_back(GetRValue(c));
-        b.push_back(0);
-    }
-    for (int row = 0; row < h; ++row) {
-        const int y = topDown ? row : h - 1 - row;
-        std::vector<BYTE> line(static_cast<std::size_t>(stride), 0);
-        for (int x = 0; x < w; ++x) {
-            COLORREF c = kImage[y][x];
-            switch (bpp) {
-            case 1:
-                if (c == RGB(255, 255, 255))
-                    line[x / 8] |= static_cast<BYTE>(0x80 >> (x % 8));
-                break;
-            case 4:
-                line[x / 2] |= static_cast<BYTE>(x % 2 ? index(c) : index(c) << 4);
-                break;
-            case 8:
-                line[x] = static_cast<BYTE>(index(c));
-                break;
-            default: {
-                const int bytes = bpp / 8;
-                line[x * bytes] = GetBValue(c);
-                line[x * bytes + 1] = GetGValue(c);
-                line[x * bytes + 2] = GetRValue(c);
-            }
-            }
-        }
-        b.insert(b.end(), line.begin(), line.end());
-    }
-    return b;
+    const std::vector<COLORREF> colours = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255),
+                                           RGB(255, 255, 255), RGB(0, 0, 0)};
+    const std::vector<COLORREF> palette = bpp == 1   ? std::vector<COLORREF>{kBlack, kWhite}
+                                          : bpp <= 8 ? colours
+                                                     : std::vector<COLORREF>{};
+    return test_support::BmpFile(
+        3, 2, bpp, palette,
+        [&](int x, int y) -> COLORREF {
+            const COLORREF c = kImage[y][x];
+            if (bpp > 8)
+                return c;
+            for (COLORREF i = 0; i < palette.size(); ++i)
+                if (palette[i] == c)
+                    return i;
+            return 0;
+        },
+        topDown);
 }
 
 class BmpPngTest : public GdiTest {};

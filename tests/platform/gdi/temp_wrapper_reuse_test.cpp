@@ -83,4 +83,16 @@ TEST_F(TemporaryWrappers, AttachAfterRecycledNodesStillFindsTheNewestOwner) {
     DeleteDC(raw);
 }
 
+TEST_F(TemporaryWrappers, AHandleDeletedBehindItsOwnerDoesNotAnswerForItsSuccessor) {
+    CBrush owner;
+    owner.Attach(CreateSolidBrush(RGB(1, 2, 3)));
+    ::DeleteObject(owner.m_hObject);
+    HBRUSH next = CreateSolidBrush(RGB(4, 5, 6)); // takes the deleted brush's place
+    CGdiObject* found = CGdiObject::FromHandle(next);
+    EXPECT_NE(found, static_cast<CGdiObject*>(&owner));
+    EXPECT_EQ(found->m_hObject, next);
+    owner.Detach();
+    DeleteObject(next);
+}
+
 } // namespace

@@ -5,6 +5,8 @@
 #include <platform_modules.h>
 #include <resources.h>
 
+#include "support/bmp_bytes.h"
+
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -15,22 +17,8 @@ namespace {
 
 // A 2x1 24-bit BMP file; `gap` bytes between the header and the pixels, as some writers leave.
 std::vector<BYTE> TinyBmp(size_t gap = 0) {
-    std::vector<BYTE> b(14 + 40 + gap + 8, 0);
-    auto put32 = [&](size_t at, DWORD v) {
-        for (int i = 0; i < 4; ++i)
-            b[at + i] = static_cast<BYTE>(v >> (8 * i));
-    };
-    b[0] = 'B';
-    b[1] = 'M';
-    put32(2, static_cast<DWORD>(b.size()));
-    put32(10, static_cast<DWORD>(14 + 40 + gap));
-    put32(14, 40);
-    put32(18, 2);
-    put32(22, 1);
-    b[26] = 1;
-    b[28] = 24;
-    b[14 + 40 + gap] = 0xAB; // the first pixel's blue
-    return b;
+    return test_support::BmpFile(
+        2, 1, 24, {}, [](int x, int) { return x ? 0 : 0xAB0000; }, false, gap);
 }
 
 const BYTE* Lock(HMODULE module, LPCSTR name, LPCSTR type, DWORD* size = nullptr) {
