@@ -113,19 +113,12 @@ TEST_F(FrameWndTest, MenuSelectionsWritePromptsAndTheCloseWritesTheIdlePrompt) {
 
 TEST_F(FrameWndTest, PromptsReachPaneZeroWhileTheMenuIsOpen) {
     CTestFrame* pFrame = MakeFrame();
-    std::vector<std::string> seen;
-    desktop::QueueStep([&] {
-        seen.push_back(Pane(pFrame, 0)); // File selected: a pop-up has no prompt
-        desktop::PressKey(VK_DOWN);
-    });
-    desktop::QueueStep([&] {
-        seen.push_back(Pane(pFrame, 0)); // New
-        desktop::PressKey(VK_DOWN);
-    });
-    desktop::QueueStep([&] {
-        seen.push_back(Pane(pFrame, 0)); // Open
-        desktop::PressKey(VK_ESCAPE);
-    });
+    std::vector<std::string> seen; // File (a pop-up has no prompt), New, Open
+    for (UINT key : {VK_DOWN, VK_DOWN, VK_ESCAPE})
+        desktop::QueueStep([&, key] {
+            seen.push_back(Pane(pFrame, 0));
+            desktop::PressKey(key);
+        });
     desktop::QueueStep([] { desktop::PressKey(VK_ESCAPE); });
     desktop::PressKey(VK_F10);
     EXPECT_EQ(seen, (std::vector<std::string>{"", "Makes a new document", "Opens a document"}));
