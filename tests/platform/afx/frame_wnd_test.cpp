@@ -77,21 +77,12 @@ protected:
     }
 };
 
-TEST_F(FrameWndTest, TheStatusBarSitsAlongTheBottomAndShowsTheIdlePrompt) {
+// Where the bar sits in a new frame: tests/status; here it follows the frame as it grows.
+TEST_F(FrameWndTest, TheStatusBarFollowsTheFramesBottomEdgeAndWidth) {
     CTestFrame* pFrame = MakeFrame();
-    CRect client, barRect;
-    pFrame->GetClientRect(&client);
-    pFrame->m_wndStatusBar.GetWindowRect(&barRect);
-    pFrame->ScreenToClient(&barRect);
-    EXPECT_EQ(barRect.left, 0);
-    EXPECT_EQ(barRect.right, client.right);
-    EXPECT_EQ(barRect.bottom, client.bottom);
-    EXPECT_GT(barRect.Height(), 10);
-    EXPECT_EQ(Pane(pFrame, 0), "Ready");
-    EXPECT_EQ(Pane(pFrame, 1), "CAP");
-    // The frame grows: the bar follows its bottom edge and width.
     pFrame->MoveWindow(50, 50, 600, 400);
     desktop::PumpUntilIdle();
+    CRect client, barRect;
     pFrame->GetClientRect(&client);
     pFrame->m_wndStatusBar.GetWindowRect(&barRect);
     pFrame->ScreenToClient(&barRect);
