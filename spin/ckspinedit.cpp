@@ -40,15 +40,13 @@ CKSpin* OwnerOf(CWnd* field) {
 }
 
 // A field's text, short texts without touching the heap; a longer (pasted) text is read whole,
-// since the digit rules need its true length.
+// since the digit rules need its true length. One read answers for every text shorter than the
+// buffer: only a text that filled it may be longer, and is read again whole.
 class FieldText {
 public:
     explicit FieldText(CWnd* field) {
-        const int length = field->GetWindowTextLength();
-        if (length < static_cast<int>(sizeof small_)) {
-            field->GetWindowText(small_, sizeof small_);
-            text_ = small_;
-        } else {
+        const int copied = field->GetWindowText(small_, sizeof small_);
+        if (copied >= static_cast<int>(sizeof small_) - 1) {
             field->GetWindowText(large_);
             text_ = large_;
         }

@@ -65,7 +65,7 @@ void IdleUpdateOfAFrameWithFivePanes(benchmark::State& state) {
 }
 BENCHMARK(IdleUpdateOfAFrameWithFivePanes);
 
-void PromptWrittenAndRepainted(benchmark::State& state) {
+void StatusPromptRepaint(benchmark::State& state) {
     CBenchFrame* pFrame = MakeFrame();
     if (pFrame == NULL) {
         state.SkipWithError("frame not made");
@@ -83,7 +83,7 @@ void PromptWrittenAndRepainted(benchmark::State& state) {
     pFrame->DestroyWindow();
     desktop::reset();
 }
-BENCHMARK(PromptWrittenAndRepainted);
+BENCHMARK(StatusPromptRepaint);
 
 void MenuOpenedAndClosedByKeyboard(benchmark::State& state) {
     CBenchFrame* pFrame = MakeFrame();

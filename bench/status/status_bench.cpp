@@ -44,7 +44,7 @@ public:
     CKPercentBar* m_bar = nullptr;
 };
 
-void BM_PercentBarRepaint(benchmark::State& state) {
+void PercentBarRepaint(benchmark::State& state) {
     BarHost host;
     if (host.m_bar == nullptr) {
         state.SkipWithError("the bar was not made");
@@ -67,7 +67,7 @@ void BM_PercentBarRepaint(benchmark::State& state) {
         desktop::WindowPixel(host.m_barWnd, edge - 1, 17) != ::GetSysColor(COLOR_ACTIVECAPTION))
         state.SkipWithError("the bar does not show its value");
 }
-BENCHMARK(BM_PercentBarRepaint);
+BENCHMARK(PercentBarRepaint);
 
 void BM_PopupTipPopPaintDestroy(benchmark::State& state) {
     desktop::reset();

@@ -20,13 +20,36 @@ struct Line {
     int underline = -1; // index in text of the prefixed character
 };
 
-// Removes prefixes. When several characters carry one, the last is the one underlined; a '&'
-// at the very end prefixes nothing and is drawn as itself.
-Line StripPrefixes(const std::string& raw, bool prefixes) {
-    Line line;
+// The lines of one call, kept from call to call with their strings' room, so that laying out
+// a label allocates nothing once a text of its length has been drawn.
+class LinePool {
+public:
+    void Clear() { used_ = 0; }
+    Line& Next() {
+        if (used_ == lines_.size())
+            lines_.emplace_back();
+        Line& line = lines_[used_++];
+        line.text.clear();
+        line.underline = -1;
+        return line;
+    }
+    const Line* begin() const { return lines_.data(); }
+    const Line* end() const { return lines_.data() + used_; }
+    std::size_t size() const { return used_; }
+
+private:
+    std::vector<Line> lines_;
+    std::size_t used_ = 0;
+};
+
+// Removes prefixes into `line`. When several characters carry one, the last is the one
+// underlined; a '&' at the very end prefixes nothing and is drawn as itself.
+void StripPrefixes(const std::string& raw, bool prefixes, Line& line) {
+    line.text.clear();
+    line.underline = -1;
     if (!prefixes) {
         line.text = raw;
-        return line;
+        return;
     }
     for (std::size_t i = 0; i < raw.size(); ++i) {
         if (raw[i] == '&' && i + 1 < raw.size()) {
@@ -36,7 +59,6 @@ Line StripPrefixes(const std::string& raw, bool prefixes) {
         }
         line.text += raw[i];
     }
-    return line;
 }
 
 class Layout {
@@ -62,10 +84,10 @@ public:
 
     // Breaks one paragraph into lines no wider than `width` where spaces allow. A word wider
     // than the line stands alone on its line and is clipped, not split.
-    void Wrap(const Line& paragraph, int width, std::vector<Line>& out) const {
+    void Wrap(const Line& paragraph, int width, LinePool& out) const {
         const std::string& s = paragraph.text;
         if (s.empty()) {
-            out.push_back(paragraph);
+            out.Next() = paragraph;
             return;
         }
         std::size_t start = 0;
@@ -81,18 +103,18 @@ public:
                 x += advance;
             }
             if (i >= s.size()) {
-                out.push_back(Slice(paragraph, start, s.size()));
+                Slice(paragraph, start, s.size(), out.Next());
                 return;
             }
             std::size_t cut = lastBreak;
             if (cut == std::string::npos || cut <= start) {
                 cut = s.find(' ', i); // the word runs on to its end
                 if (cut == std::string::npos) {
-                    out.push_back(Slice(paragraph, start, s.size()));
+                    Slice(paragraph, start, s.size(), out.Next());
                     return;
                 }
             }
-            out.push_back(Slice(paragraph, start, cut));
+            Slice(paragraph, start, cut, out.Next());
             start = cut;
             while (start < s.size() && s[start] == ' ')
                 ++start;
@@ -100,15 +122,13 @@ public:
     }
 
 private:
-    static Line Slice(const Line& from, std::size_t begin, std::size_t end) {
-        Line line;
+    static void Slice(const Line& from, std::size_t begin, std::size_t end, Line& line) {
         std::size_t stop = end;
         while (stop > begin && from.text[stop - 1] == ' ')
             --stop; // spaces at a break belong to neither line
-        line.text = from.text.substr(begin, stop - begin);
+        line.text.assign(from.text, begin, stop - begin);
         if (from.underline >= static_cast<int>(begin) && from.underline < static_cast<int>(stop))
             line.underline = from.underline - static_cast<int>(begin);
-        return line;
     }
 
     FontFace* face_;
@@ -122,30 +142,37 @@ int WINAPI DrawTextA(HDC hdc, LPCSTR text, int count, LPRECT rect, UINT format) 
     Dc* dc = LookupDc(hdc);
     if (!dc || !rect || (!text && count != 0))
         return 0;
-    const std::string raw = count < 0 ? std::string(text) : std::string(text, text ? count : 0);
+    // Kept from call to call, like the lines: DrawTextA calls back into nothing, and runs for
+    // every label.
+    static std::string& raw = *new std::string;
+    static std::string& part = *new std::string;
+    static Line& paragraph = *new Line;
+    static LinePool& lines = *new LinePool;
+    if (count < 0)
+        raw.assign(text);
+    else
+        raw.assign(text, text ? static_cast<std::size_t>(count) : 0);
     FontFace* face = FaceOf(dc->state.font);
     const Layout layout(face, format);
     const int lineHeight = face->height;
     const int rectWidth = rect->right - rect->left;
     const bool single = (format & DT_SINGLELINE) != 0;
 
-    // Kept from call to call: DrawTextA calls back into nothing, and runs for every label.
-    static std::vector<Line>& lines = *new std::vector<Line>;
-    lines.clear();
+    lines.Clear();
     if (single) {
-        lines.push_back(StripPrefixes(raw, !(format & DT_NOPREFIX)));
+        StripPrefixes(raw, !(format & DT_NOPREFIX), lines.Next());
     } else {
         std::size_t start = 0;
         while (true) {
             std::size_t nl = raw.find('\n', start);
-            std::string part = raw.substr(start, nl == std::string::npos ? nl : nl - start);
+            part.assign(raw, start, nl == std::string::npos ? nl : nl - start);
             if (!part.empty() && part.back() == '\r')
                 part.pop_back();
-            Line paragraph = StripPrefixes(part, !(format & DT_NOPREFIX));
+            StripPrefixes(part, !(format & DT_NOPREFIX), paragraph);
             if (format & DT_WORDBREAK)
                 layout.Wrap(paragraph, rectWidth, lines);
             else
-                lines.push_back(paragraph);
+                lines.Next() = paragraph;
             if (nl == std::string::npos)
                 break;
             start = nl + 1;

@@ -34,6 +34,23 @@ std::vector<RECT>& DcClipScratch() {
     return rects;
 }
 
+// How many windows have something to paint (an update region, a frame, an internal paint),
+// shown or not. The queue asks for a window to paint whenever it runs dry, which is after
+// every input message; with nothing pending anywhere it need not walk the windows at all.
+// Every change to those three fields goes through NotePaintState.
+int g_windowsWithPaint = 0;
+
+bool HasPaintState(const Window* w) {
+    return !Empty(w->update) || w->ncPaint || w->internalPaint;
+}
+
+void NotePaintState(const Window* w, bool before) {
+    const bool after = HasPaintState(w);
+    if (after != before) {
+        g_windowsWithPaint += after ? 1 : -1;
+    }
+}
+
 bool HasFrame(const Window* w) {
     return w->client.left != 0 || w->client.top != 0 ||
            w->client.right != w->rect.right - w->rect.left ||
@@ -150,7 +167,9 @@ void Invalidate(Window* w, const RECT* clientRect, bool erase, bool allChildren)
     if (Empty(r)) {
         return;
     }
+    const bool before = HasPaintState(w);
     w->update = Union(w->update, r);
+    NotePaintState(w, before);
     if (erase) {
         w->erase = true;
     }
@@ -175,7 +194,9 @@ void Invalidate(Window* w, const RECT* clientRect, bool erase, bool allChildren)
 
 void InvalidateFrame(Window* w) {
     if (w != Desktop() && IsReallyVisible(w)) {
+        const bool before = HasPaintState(w);
         w->ncPaint = true;
+        NotePaintState(w, before);
     }
 }
 
@@ -208,7 +229,18 @@ bool NeedsPaint(const Window* w) {
     return (w->style & WS_VISIBLE) && (!Empty(w->update) || w->ncPaint || w->internalPaint);
 }
 
+void ForgetPaintState(Window* w) {
+    const bool before = HasPaintState(w);
+    w->update = RECT{0, 0, 0, 0};
+    w->ncPaint = false;
+    w->internalPaint = false;
+    NotePaintState(w, before);
+}
+
 Window* FindPaintTarget(HWND filter) {
+    if (g_windowsWithPaint == 0) {
+        return nullptr;
+    }
     if (filter) {
         Window* w = Lookup(filter);
         return w && IsReallyVisible(w) ? FindIn(w) : nullptr;
@@ -256,6 +288,7 @@ BOOL WINAPI ValidateRect(HWND hwnd, const RECT* rect) {
         SetLastErrorValue(ERROR_INVALID_WINDOW_HANDLE);
         return FALSE;
     }
+    const bool before = HasPaintState(w);
     if (!rect) {
         w->update = RECT{0, 0, 0, 0};
         w->internalPaint = false;
@@ -270,6 +303,7 @@ BOOL WINAPI ValidateRect(HWND hwnd, const RECT* rect) {
         w->update = RECT{0, 0, 0, 0};
         w->erase = false;
     }
+    NotePaintState(w, before);
     return TRUE;
 }
 
@@ -330,13 +364,17 @@ BOOL WINAPI RedrawWindow(HWND hwnd, const RECT* rect, HRGN region, UINT flags) {
             InvalidateFrame(w);
         }
         if (flags & RDW_INTERNALPAINT) {
+            const bool before = HasPaintState(w);
             w->internalPaint = IsReallyVisible(w);
+            NotePaintState(w, before);
         }
     }
     if (flags & RDW_VALIDATE) {
         ValidateRect(w->handle, target);
         if (flags & RDW_NOFRAME) {
+            const bool before = HasPaintState(w);
             w->ncPaint = false;
+            NotePaintState(w, before);
         }
     }
     if (flags & (RDW_UPDATENOW | RDW_ERASENOW)) {
@@ -352,7 +390,9 @@ HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT paint) {
         return nullptr;
     }
     if (w->ncPaint) {
+        const bool before = HasPaintState(w);
         w->ncPaint = false;
+        NotePaintState(w, before);
         Deliver(w, WM_NCPAINT, 1, 0);
         if (!Lookup(hwnd)) {
             return nullptr;
@@ -360,9 +400,11 @@ HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT paint) {
     }
     RECT update = Intersect(w->update, ClientBounds(w));
     bool erase = w->erase;
+    const bool before = HasPaintState(w);
     w->update = RECT{0, 0, 0, 0};
     w->erase = false;
     w->internalPaint = false;
+    NotePaintState(w, before);
     POINT origin = ClientOriginOnScreen(w);
     std::vector<RECT>& clip = DcClipScratch();
     VisibleRectsInto(w, false, &clip);

@@ -189,6 +189,8 @@ void ExposeInParent(Window* w);
 bool NeedsPaint(const Window* w);
 // The first window (parents before children) that needs painting, within `filter` if given.
 Window* FindPaintTarget(HWND filter);
+// A window being destroyed has nothing left to paint.
+void ForgetPaintState(Window* w);
 // Screen rectangles where the window may draw: its client (or whole window) clipped by its
 // ancestors, the top-level windows above, WS_CLIPSIBLINGS siblings and WS_CLIPCHILDREN children.
 std::vector<RECT> VisibleRects(const Window* w, bool wholeWindow);

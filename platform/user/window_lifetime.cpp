@@ -61,6 +61,7 @@ void FinishDestroy(Window* w) {
     w->parent = nullptr;
     w->cls->windows--;
     ReleaseHandle(h);
+    ForgetPaintState(w);
     w->dead = true;
     ReleaseIfUnused(w);
 }

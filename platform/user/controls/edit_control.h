@@ -34,10 +34,12 @@ const std::string& EditDisplayText(HWND hwnd, const EditState& state);
 // Whether a single line of text fits the width within the margins.
 bool EditLineFits(HWND hwnd, const EditState& state, const std::string& line);
 
-// Where the text starts (client x of its first character) and how tall a line is.
+// Where the text starts (client x of its first character), how tall a line is and how wide
+// the whole shown text is.
 struct EditLine {
     int originX;
     int lineHeight;
+    int width;
 };
 EditLine EditLayout(HWND hwnd, const EditState& state, HDC measured);
 
@@ -50,10 +52,6 @@ void EditScrollToCaret(HWND hwnd, EditState& state);
 RECT EditFormatRect(HWND hwnd, const EditState& state);
 // EM_SETRECT (multiline edits): the rectangle is kept, cut to whole lines and to the client.
 void EditSetFormatRect(HWND hwnd, EditState& state, const RECT& wanted);
-
-// Keeps the system caret, while the edit has the focus, at the insertion point (caretX pixels
-// into the text).
-void EditPlaceCaret(HWND hwnd, const EditState& state, HDC measured, int caretX);
 
 // The character boundary nearest to client x.
 std::size_t EditCharFromX(HWND hwnd, const EditState& state, int x);

@@ -34,6 +34,21 @@ int VisibleWidth(HWND hwnd, const EditState& state) {
                            state.rightMargin);
 }
 
+// Client x of the text's first character, for a text `width` wide in `visible` pixels.
+int OriginX(HWND hwnd, const EditState& state, int visible, int width) {
+    int offset = 0;
+    if (width < visible) {
+        // Alignment only matters while the whole text fits; a scrolled text is always left-bound.
+        const DWORD style = StyleOf(hwnd);
+        if ((style & ES_RIGHT) != 0) {
+            offset = visible - width;
+        } else if ((style & ES_CENTER) != 0) {
+            offset = (visible - width) / 2;
+        }
+    }
+    return state.leftMargin + offset - state.scrollX;
+}
+
 } // namespace
 
 bool EditLineFits(HWND hwnd, const EditState& state, const std::string& line) {
@@ -56,22 +71,25 @@ const std::string& EditDisplayText(HWND hwnd, const EditState& state) {
 
 EditLine EditLayout(HWND hwnd, const EditState& state, HDC measured) {
     const std::string& text = EditDisplayText(hwnd, state);
-    const int visible = VisibleWidth(hwnd, state);
     const int width = TextWidth(measured, text, text.size());
-    int offset = 0;
-    if (width < visible) {
-        // Alignment only matters while the whole text fits; a scrolled text is always left-bound.
-        const DWORD style = StyleOf(hwnd);
-        if ((style & ES_RIGHT) != 0) {
-            offset = visible - width;
-        } else if ((style & ES_CENTER) != 0) {
-            offset = (visible - width) / 2;
-        }
-    }
-    return EditLine{state.leftMargin + offset - state.scrollX, LineHeight(measured)};
+    return EditLine{OriginX(hwnd, state, VisibleWidth(hwnd, state), width), LineHeight(measured),
+                    width};
 }
 
 void EditScrollToCaret(HWND hwnd, EditState& state) {
+    if (state.buffer.caret() == 0) {
+        // A caret at the start (where a program's WM_SETTEXT leaves it) shows the text from
+        // its first character whatever its width; a left-aligned line puts that caret at the
+        // margin, so nothing needs measuring.
+        const bool aligned = (StyleOf(hwnd) & (ES_RIGHT | ES_CENTER)) != 0;
+        if (!state.focused || !aligned) {
+            state.scrollX = 0;
+            if (state.focused) {
+                SetCaretPos(state.leftMargin, 0);
+            }
+            return;
+        }
+    }
     MeasureScope measure(state.font);
     const std::string& text = EditDisplayText(hwnd, state);
     const int visible = VisibleWidth(hwnd, state);
@@ -90,14 +108,10 @@ void EditScrollToCaret(HWND hwnd, EditState& state) {
     // Never leave blank space at the right while text is hidden at the left.
     scroll = std::min(scroll, std::max(0, width - visible));
     state.scrollX = std::max(0, scroll);
-    EditPlaceCaret(hwnd, state, measure.dc(), caretX);
-}
-
-void EditPlaceCaret(HWND hwnd, const EditState& state, HDC measured, int caretX) {
     // The edit paints its own caret; the system caret only follows it, so that hosts reading
     // GetCaretPos see where typing goes, as on Windows.
     if (state.focused) {
-        SetCaretPos(EditLayout(hwnd, state, measured).originX + caretX, 0);
+        SetCaretPos(OriginX(hwnd, state, visible, width) + caretX, 0);
     }
 }
 
@@ -207,7 +221,9 @@ void EditPaint(HWND hwnd, const EditState& state, HDC hdc) {
 
     if (state.focused) {
         // The caret never blinks here: painting stays deterministic.
-        const int x = line.originX + TextWidth(hdc, text, state.buffer.caret());
+        const std::size_t caret = state.buffer.caret();
+        const int x =
+            line.originX + (caret == text.size() ? line.width : TextWidth(hdc, text, caret));
         if (x >= client.left && x < client.right) {
             FillSysColor(hdc, x, client.top, x + 1, client.top + line.lineHeight, COLOR_WINDOWTEXT);
         }
