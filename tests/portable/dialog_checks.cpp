@@ -84,11 +84,7 @@ CONFORMANCE_TEST(PortablePropSheetButtonsTitledSizedHiddenAndChanged) {
 }
 
 CONFORMANCE_TEST(PortablePopupTipSizedToItsTextAndClearOfTheRightEdge) {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "PortableTip";
-    RegisterClassA(&wc);
+    conformance::HostClass("PortableTip", DefWindowProcA);
     SpinHost host({});
     const HWND edit = host.item(kEditBefore);
     SetFocus(edit);
@@ -250,13 +246,9 @@ LRESULT CALLBACK Watcher(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 
 // A title set while the file dialog is closed is the caption it opens with.
 CONFORMANCE_TEST(PortableFileDlgOpensWithTheTitleSetWhileClosed) {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = Watcher;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "PortableWatcher";
-    RegisterClassA(&wc);
-    const HWND watcher = CreateWindowExA(0, "PortableWatcher", "", WS_POPUP, 0, 0, 1, 1, nullptr,
-                                         nullptr, GetModuleHandleA(nullptr), nullptr);
+    const HWND watcher =
+        CreateWindowExA(0, conformance::HostClass("PortableWatcher", Watcher), "", WS_POPUP, 0, 0,
+                        1, 1, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     CWnd owner;
     owner.Attach(watcher);
     CKFileDlg dlg(TRUE, "txt", nullptr, OFN_HIDEREADONLY, "Text files (*.txt)|*.txt||", &owner);
