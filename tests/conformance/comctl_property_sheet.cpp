@@ -1,6 +1,7 @@
 // The property sheet as a host sees it: where the standard buttons go, what each page is told
 // and in what order, and the sheet messages a host sends.
 #include "conformance.h"
+#include "host_window.h"
 #include "template_writer.h"
 
 #include <windows.h>
@@ -94,9 +95,7 @@ struct Sheet {
         return reinterpret_cast<HWND>(SendMessageA(hwnd, PSM_GETCURRENTPAGEHWND, 0, 0));
     }
     std::string Text(int id) const {
-        char text[64] = "";
-        GetWindowTextA(id ? GetDlgItem(hwnd, id) : hwnd, text, sizeof text);
-        return text;
+        return conformance::WindowText(id ? GetDlgItem(hwnd, id) : hwnd);
     }
 };
 
@@ -217,6 +216,8 @@ CONFORMANCE_TEST(SheetMessagesRetitleAndCloseUp) {
     CHECK_STR_EQ("Sheet", sheet.Text(0).c_str());
     SendMessageA(sheet.hwnd, PSM_SETTITLEA, PSH_PROPTITLE, reinterpret_cast<LPARAM>("Printer"));
     CHECK_STR_EQ("Properties for Printer", sheet.Text(0).c_str());
+    SendMessageA(sheet.hwnd, PSM_SETTITLEA, 0, reinterpret_cast<LPARAM>("Plain"));
+    CHECK_STR_EQ("Plain", sheet.Text(0).c_str());
     SendMessageA(sheet.hwnd, PSM_CANCELTOCLOSE, 0, 0);
     CHECK_STR_EQ("Close", sheet.Text(IDOK).c_str());
     CHECK(!sheet.Enabled(IDCANCEL));

@@ -1,6 +1,7 @@
 // The tab control (SysTabControl32) as a host sees it: items, the selection, the notifications
 // of mouse and keyboard changes, the display area.
 #include "conformance.h"
+#include "host_window.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -30,13 +31,9 @@ LRESULT CALLBACK TabParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 // A 300x200 tab control with the given labels, in a fresh parent; the log starts empty.
 HWND MakeTabs(std::initializer_list<const char*> labels) {
     InitCommonControls();
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = TabParentProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "TabConformanceParent";
-    RegisterClassA(&wc);
-    HWND parent = CreateWindowExA(0, "TabConformanceParent", "Tabs", WS_POPUP | WS_VISIBLE, 0, 0,
-                                  400, 300, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND parent = CreateWindowExA(0, conformance::HostClass("TabConformanceParent", TabParentProc),
+                                  "Tabs", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
     HWND tab =
         CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10, 10, 300, 200,
                         parent, reinterpret_cast<HMENU>(55), GetModuleHandleA(nullptr), nullptr);

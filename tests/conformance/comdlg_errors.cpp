@@ -30,4 +30,5 @@ CONFORMANCE_TEST(ComdlgFileTitles) {
     CHECK_EQ(0, GetFileTitleA("C:\\DOCS\\a.txt", title, sizeof(title)));
     CHECK_STR_EQ("a.txt", title);
     CHECK_EQ(13, GetFileTitleA("C:\\DOCS\\longname.txt", title, sizeof(title)));
+    CHECK_EQ(-1, GetFileTitleA("C:\\DOCS\\", title, sizeof(title))); // a folder has none
 }

@@ -32,15 +32,11 @@ LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 HWND Parent() {
     static HWND parent = nullptr;
     if (parent == nullptr || !IsWindow(parent)) {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = ParentProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        wc.lpszClassName = "ControlsConformanceParent";
-        RegisterClassA(&wc);
-        parent =
-            CreateWindowExA(0, "ControlsConformanceParent", "Controls", WS_POPUP | WS_VISIBLE, 0, 0,
-                            300, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        parent = CreateWindowExA(0,
+                                 conformance::HostClass("ControlsConformanceParent", ParentProc, 0,
+                                                        GetSysColorBrush(COLOR_BTNFACE)),
+                                 "Controls", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, nullptr,
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
     }
     Pump();
     notifications.clear();
@@ -59,12 +55,6 @@ HWND CreateChild(const char* className, const char* text, DWORD style, int id, i
     Pump();
     notifications.clear();
     return hwnd;
-}
-
-std::string WindowText(HWND hwnd) {
-    char buffer[64] = {};
-    GetWindowTextA(hwnd, buffer, sizeof(buffer));
-    return buffer;
 }
 
 std::vector<UINT> Codes(HWND from) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "conformance.h"
+#include "host_window.h"
 
 #include <windows.h>
 
@@ -26,9 +27,7 @@ HWND CreateChild(const char* className, const char* text, DWORD style, int id, i
                  int cy);
 
 using conformance::Pump;
-
-// The window's text (up to 63 characters).
-std::string WindowText(HWND hwnd);
+using conformance::WindowText;
 
 // The WM_COMMAND codes from one control, in order.
 std::vector<UINT> Codes(HWND from);

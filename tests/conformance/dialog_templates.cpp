@@ -2,6 +2,7 @@
 // DialogBoxIndirectParamA: DLGTEMPLATE and DLGTEMPLATEEX, ordinal and named classes, the font,
 // and creation data.
 #include "conformance.h"
+#include "host_window.h"
 #include "template_writer.h"
 
 #include <windows.h>
@@ -59,11 +60,7 @@ LRESULT CALLBACK ProbeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 }
 
 void RegisterProbe() {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = ProbeProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "TemplateProbe";
-    RegisterClassA(&wc);
+    conformance::HostClass("TemplateProbe", ProbeProc);
 }
 
 INT_PTR CALLBACK EndAtOnce(HWND dialog, UINT message, WPARAM, LPARAM param) {
@@ -74,12 +71,7 @@ INT_PTR CALLBACK EndAtOnce(HWND dialog, UINT message, WPARAM, LPARAM param) {
     return FALSE;
 }
 
-std::string Text(HWND hwnd) {
-    char buffer[64] = "";
-    if (hwnd)
-        GetWindowTextA(hwnd, buffer, sizeof buffer);
-    return buffer;
-}
+using conformance::WindowText;
 
 } // namespace
 
@@ -90,9 +82,9 @@ CONFORMANCE_TEST(DialogTemplateInMemory) {
     HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), Classic(writer, WS_POPUP),
                                              nullptr, nullptr, 0);
     CHECK(dialog != nullptr);
-    CHECK_STR_EQ("Template", Text(dialog).c_str());
-    CHECK_STR_EQ("Ann", Text(GetDlgItem(dialog, 101)).c_str());
-    CHECK_STR_EQ("Label", Text(GetDlgItem(dialog, 102)).c_str());
+    CHECK_STR_EQ("Template", WindowText(dialog).c_str());
+    CHECK_STR_EQ("Ann", WindowText(GetDlgItem(dialog, 101)).c_str());
+    CHECK_STR_EQ("Label", WindowText(GetDlgItem(dialog, 102)).c_str());
     for (const auto& [id, expected] : {std::pair{101, "Edit"}, std::pair{102, "Static"}}) {
         char className[32] = "";
         GetClassNameA(GetDlgItem(dialog, id), className, sizeof className);
@@ -144,8 +136,8 @@ CONFORMANCE_TEST(DialogTemplateExtended) {
     HWND dialog =
         CreateDialogIndirectParamA(GetModuleHandleA(nullptr), t.Get(), nullptr, nullptr, 0);
     CHECK(dialog != nullptr);
-    CHECK_STR_EQ("Extended", Text(dialog).c_str());
-    CHECK_STR_EQ("OK", Text(GetDlgItem(dialog, 300)).c_str());
+    CHECK_STR_EQ("Extended", WindowText(dialog).c_str());
+    CHECK_STR_EQ("OK", WindowText(GetDlgItem(dialog, 300)).c_str());
     LOGFONTA lf = {};
     HFONT font = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
     CHECK(font != nullptr && GetObjectA(font, sizeof lf, &lf) == sizeof lf);

@@ -86,6 +86,7 @@ CONFORMANCE_TEST(UserNextDlgTabItemThroughNestedContainers) {
         {t.e, FALSE, t.i, __LINE__}, // past no tab stop, disabled, hidden container
         {t.i, FALSE, t.a, __LINE__}, // wraps
         {t.a, TRUE, t.i, __LINE__},
+        {t.i, TRUE, t.e, __LINE__}, // back past the hidden container, disabled, no tab stop
         {t.b, TRUE, t.a, __LINE__},
         {t.d, TRUE, t.c, __LINE__},
         {t.e, TRUE, t.d, __LINE__},  // into the last control of the nested container

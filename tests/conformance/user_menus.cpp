@@ -2,6 +2,7 @@
 // and queries, menu templates, accelerator tables and what TranslateAcceleratorA sends, and the
 // message order of a tracked pop-up menu.
 #include "conformance.h"
+#include "host_window.h"
 #include "template_writer.h"
 
 #include <windows.h>
@@ -31,16 +32,9 @@ LRESULT CALLBACK MenuOwnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
 }
 
 HWND MenuOwner(HMENU bar) {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = MenuOwnerProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "ConformanceMenuOwner";
-        registered = RegisterClassA(&wc) != 0;
-    }
-    return CreateWindowExA(0, "ConformanceMenuOwner", "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10,
-                           10, 300, 200, nullptr, bar, GetModuleHandleA(nullptr), nullptr);
+    return CreateWindowExA(0, conformance::HostClass("ConformanceMenuOwner", MenuOwnerProc),
+                           "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200, nullptr,
+                           bar, GetModuleHandleA(nullptr), nullptr);
 }
 
 // File: New (100), Open (101) grayed, separator, Recent > (200 checked), Exit (102)

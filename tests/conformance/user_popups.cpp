@@ -2,6 +2,7 @@
 // activation, its focused child keeps the focus and the caret, and the pop-up gets no focus
 // or activation messages.
 #include "conformance.h"
+#include "host_window.h"
 
 #include <windows.h>
 
@@ -24,16 +25,7 @@ LRESULT CALLBACK WatchingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 }
 
 const char* WatchingClass() {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSA wc = {};
-        wc.style = CS_SAVEBITS;
-        wc.lpfnWndProc = WatchingProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "ConformancePopup";
-        registered = RegisterClassA(&wc) != 0;
-    }
-    return "ConformancePopup";
+    return conformance::HostClass("ConformancePopup", WatchingProc, CS_SAVEBITS);
 }
 
 } // namespace
@@ -83,9 +75,7 @@ CONFORMANCE_TEST(UserNoActivatePopupKeepsTheHostsFocusAndCaret) {
 
     // Typing still goes to the host's field.
     SendMessageA(edit, WM_CHAR, '!', 0);
-    char text[16] = "";
-    GetWindowTextA(edit, text, sizeof text);
-    CHECK_STR_EQ("ty!ped", text);
+    CHECK_STR_EQ("ty!ped", conformance::WindowText(edit).c_str());
 
     DestroyWindow(tip);
     conformance::Pump();

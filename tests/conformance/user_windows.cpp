@@ -2,6 +2,7 @@
 // send/post order, focus message order, Tab handling (the Tab order itself:
 // user_dialog_navigation.cpp), and timers.
 #include "conformance.h"
+#include "host_window.h"
 
 #include <windows.h>
 
@@ -33,16 +34,7 @@ LRESULT CALLBACK LoggingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
 }
 
 const char* LoggingClass() {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = LoggingProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
-        wc.lpszClassName = "ConformanceLogging";
-        registered = RegisterClassA(&wc) != 0;
-    }
-    return "ConformanceLogging";
+    return conformance::HostClass("ConformanceLogging", LoggingProc, 0, (HBRUSH)(COLOR_WINDOW + 1));
 }
 
 HWND Edit(HWND parent, int id, const char* text, DWORD extra, int y) {
@@ -68,9 +60,7 @@ CONFORMANCE_TEST(UserClassRegistrationAndSuperclassing) {
                              nullptr, GetModuleHandleA(nullptr), nullptr);
     CHECK(w != nullptr);
     CHECK((WNDPROC)GetWindowLongPtrA(w, GWLP_WNDPROC) == staticProc);
-    char text[16] = "";
-    GetWindowTextA(w, text, sizeof text);
-    CHECK_STR_EQ("Label", text);
+    CHECK_STR_EQ("Label", conformance::WindowText(w).c_str());
     CHECK(!UnregisterClassA("ConformanceStatic", GetModuleHandleA(nullptr)));
     DestroyWindow(w);
     CHECK(UnregisterClassA("ConformanceStatic", GetModuleHandleA(nullptr)));

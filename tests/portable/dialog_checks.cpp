@@ -42,7 +42,7 @@ CONFORMANCE_TEST(PortableDlgPlacedByItsRuleAndTitled) {
         CHECK_EQ(at.x, r.left);
         CHECK_EQ(at.y, r.top);
         dlg.SetWindowTextA("Changed");
-        CHECK_STR_EQ("Changed", Text(dlg.m_hWnd).c_str());
+        CHECK_STR_EQ("Changed", WindowText(dlg.m_hWnd).c_str());
         dlg.DestroyWindow();
     }
     parent.Detach();
@@ -66,7 +66,7 @@ CONFORMANCE_TEST(PortablePropSheetButtonsTitledSizedHiddenAndChanged) {
     RECT before[4];
     for (int i = 0; i < 4; ++i) {
         const HWND button = GetDlgItem(hwnd, ids[i]);
-        CHECK_STR_EQ(titles[i], Text(button).c_str());
+        CHECK_STR_EQ(titles[i], WindowText(button).c_str());
         before[i] = WindowRect(button);
         CHECK_EQ(40 * LOWORD(GetDialogBaseUnits()) / 4, before[i].right - before[i].left);
         if (i > 0)
@@ -84,11 +84,7 @@ CONFORMANCE_TEST(PortablePropSheetButtonsTitledSizedHiddenAndChanged) {
 }
 
 CONFORMANCE_TEST(PortablePopupTipSizedToItsTextAndClearOfTheRightEdge) {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "PortableTip";
-    RegisterClassA(&wc);
+    conformance::HostClass("PortableTip", DefWindowProcA);
     SpinHost host({});
     const HWND edit = host.item(kEditBefore);
     SetFocus(edit);
@@ -239,7 +235,7 @@ std::string g_openCaption;
 LRESULT CALLBACK Watcher(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_ENTERIDLE && wParam == MSGF_DIALOGBOX && g_openCaption.empty()) {
         const HWND dialog = reinterpret_cast<HWND>(lParam);
-        g_openCaption = Text(dialog);
+        g_openCaption = WindowText(dialog);
         PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
         return 0;
     }
@@ -250,13 +246,9 @@ LRESULT CALLBACK Watcher(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 
 // A title set while the file dialog is closed is the caption it opens with.
 CONFORMANCE_TEST(PortableFileDlgOpensWithTheTitleSetWhileClosed) {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = Watcher;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "PortableWatcher";
-    RegisterClassA(&wc);
-    const HWND watcher = CreateWindowExA(0, "PortableWatcher", "", WS_POPUP, 0, 0, 1, 1, nullptr,
-                                         nullptr, GetModuleHandleA(nullptr), nullptr);
+    const HWND watcher =
+        CreateWindowExA(0, conformance::HostClass("PortableWatcher", Watcher), "", WS_POPUP, 0, 0,
+                        1, 1, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     CWnd owner;
     owner.Attach(watcher);
     CKFileDlg dlg(TRUE, "txt", nullptr, OFN_HIDEREADONLY, "Text files (*.txt)|*.txt||", &owner);

@@ -66,7 +66,7 @@ std::string SpinHost::fields(WORD id) const {
     std::string all;
     for (int n = 1; n <= 3; ++n) {
         const HWND f = GetDlgItem(control, 100 + n);
-        all += (n > 1 ? "|" : "") + (f != nullptr ? Text(f) : std::string());
+        all += (n > 1 ? "|" : "") + WindowText(f);
     }
     return all;
 }
@@ -132,13 +132,6 @@ RECT WindowRect(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
     return r;
-}
-
-std::string Text(HWND window) {
-    char buffer[64] = {};
-    if (window != nullptr)
-        GetWindowTextA(window, buffer, sizeof buffer);
-    return buffer;
 }
 
 std::string Selection(HWND edit) {

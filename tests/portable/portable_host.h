@@ -9,6 +9,7 @@
 #pragma once
 
 #include "conformance.h"
+#include "host_window.h"
 
 #include <ruzav32/spin.h>
 
@@ -92,7 +93,7 @@ private:
 // children come at run time. Valid until the fourth call after.
 const DLGTEMPLATE* EmptyDialog(DWORD style, short cx, short cy);
 
-std::string Text(HWND window);
+using conformance::WindowText;
 RECT WindowRect(HWND window);
 // The selection of an edit as "start-end".
 std::string Selection(HWND edit);

@@ -32,7 +32,6 @@ const StepRow kSteps[] = {
     {{1, eSpinInt, 5}, 1, VK_UP, " 6||"},
     {{1, eSpinInt, 5}, 1, kArrowDown, " 4||"},
     {{1, eSpinInt, 98}, 1, VK_PRIOR, "100||"},
-    {{1, eSpinInt, 5}, 1, VK_NEXT, " 0||"},
     {{1, eSpinFloat, 5, 1.5f}, 1, kArrowUp, "   1.75||"},
     {{1, eSpinFloat, 5, 1.5f}, 1, VK_PRIOR, "   5.25||"},
     {{1, eSpinFloat, 5, 1.5f}, 1, VK_NEXT, "   0.00||"},
@@ -41,7 +40,6 @@ const StepRow kSteps[] = {
     {{1, eSpinTime, 5, 0, Time(9, 0)}, 2, VK_DOWN, "08|59|"},
     {{1, eSpinTime, 5, 0, Time(23, 59)}, 2, kArrowUp, "00|00|"},
     {{1, eSpinTime}, 3, VK_UP, "09|15|PM", "0"}, // morning to afternoon
-    {{1, eSpinTime, 5, 0, Time(21, 15)}, 3, VK_DOWN, "09|15|AM", "0"},
     {{1, eSpinDate, 5, 0, {}, Date(31, 12, 1998)}, 1, VK_UP, "01|01|99"},
     {{1, eSpinDate, 5, 0, {}, Date(25, 1, 1999)}, 1, VK_PRIOR, "09|02|99"},
     {{1, eSpinDate, 5, 0, {}, Date(31, 1, 1999)}, 2, VK_UP, "28|02|99"},

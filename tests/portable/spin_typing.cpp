@@ -84,7 +84,7 @@ CONFORMANCE_TEST(PortableSpinTypedCharactersFollowTheFieldRules) {
         const char typed[] = {r.typed, '\0'};
         Type(host.dialog(), typed);
         const std::string row = std::string(" [") + r.text + " + " + typed + "]";
-        CHECK_STR_EQ((r.after + row).c_str(), (Text(field) + row).c_str());
+        CHECK_STR_EQ((r.after + row).c_str(), (WindowText(field) + row).c_str());
         CHECK(GetFocus() == field);
     }
 }
@@ -102,7 +102,7 @@ CONFORMANCE_TEST(PortableSpinFirstDigitAfterTabReplacesTheSelection) {
     Key(host.dialog(), VK_TAB);
     CHECK(GetFocus() == minute);
     Type(host.dialog(), "79");
-    CHECK_STR_EQ("7", Text(minute).c_str());
+    CHECK_STR_EQ("7", WindowText(minute).c_str());
     for (bool click : {false, true}) {
         SetWindowTextA(minute, "45");
         SetFocus(host.field(1, 1));
@@ -115,6 +115,6 @@ CONFORMANCE_TEST(PortableSpinFirstDigitAfterTabReplacesTheSelection) {
         }
         Type(host.dialog(), "7");
         const std::string how = click ? " after a click" : " after Home";
-        CHECK_STR_EQ(("45" + how).c_str(), (Text(minute) + how).c_str());
+        CHECK_STR_EQ(("45" + how).c_str(), (WindowText(minute) + how).c_str());
     }
 }

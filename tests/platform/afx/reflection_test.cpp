@@ -1,6 +1,6 @@
 // Reflection: notifications a control sends its parent come back to the control's own object
 // (owner drawing, reflected commands and colours); the parent hears of them only when the
-// control leaves them.
+// control leaves them. An owner-drawn button painting through its DrawItem: tests/buttons.
 #include "afx_fixture.h"
 
 #include <string>
@@ -9,18 +9,6 @@
 namespace {
 
 std::vector<std::string> g_events;
-
-class COwnerDrawn : public CButton {
-public:
-    int m_nDraws = 0;
-    UINT m_lastAction = 0;
-    HWND m_lastItem = NULL;
-    void DrawItem(LPDRAWITEMSTRUCT lpDIS) override {
-        ++m_nDraws;
-        m_lastAction = lpDIS->itemAction;
-        m_lastItem = lpDIS->hwndItem;
-    }
-};
 
 class CSelfClicking : public CButton {
 public:
@@ -85,17 +73,6 @@ protected:
         g_events.clear();
     }
 };
-
-TEST_F(ReflectionTest, AnOwnerDrawnButtonPaintsThroughItsDrawItem) {
-    COwnerDrawn button;
-    ASSERT_TRUE(
-        button.Create("owner", BS_OWNERDRAW | WS_VISIBLE, CRect(10, 10, 90, 40), &m_parent, 1));
-    button.Invalidate();
-    button.UpdateWindow();
-    EXPECT_GE(button.m_nDraws, 1) << "the button's paint reached DrawItem through its parent";
-    EXPECT_EQ(button.m_lastItem, button.m_hWnd);
-    EXPECT_EQ(button.m_lastAction, static_cast<UINT>(ODA_DRAWENTIRE));
-}
 
 TEST_F(ReflectionTest, DrawItemForAWindowWithoutAnObjectGoesToTheDefault) {
     HWND hPlain = ::CreateWindowExA(0, "BUTTON", "plain", WS_CHILD | BS_OWNERDRAW, 0, 0, 10, 10,

@@ -1,5 +1,5 @@
 // Where a property sheet puts its tab control and its pages (its standard buttons, the tab
-// control's identity and a "Properties for" title: tests/conformance/comctl_property_sheet.cpp).
+// control's identity and the titles: tests/conformance/comctl_property_sheet.cpp).
 #include "platform/comctl/sheet_fixture.h"
 
 namespace comctl_test {
@@ -36,17 +36,10 @@ TEST_F(SheetTest, PagesFillTheTabControlsDisplayArea) {
     EXPECT_EQ(spin.bottom, display.bottom - display.top);
 }
 
-TEST_F(SheetTest, DialogBaseUnitsAreTheSystemFontsAndAPlainTitleIsKept) {
+TEST_F(SheetTest, DialogBaseUnitsAreTheSystemFonts) {
     LONG units = GetDialogBaseUnits();
     EXPECT_EQ(8, LOWORD(units));
     EXPECT_EQ(16, HIWORD(units));
-    HWND sheet = Modeless(1);
-    char title[64] = "";
-    GetWindowTextA(sheet, title, sizeof title);
-    EXPECT_STREQ("Options", title);
-    SendMessageA(sheet, PSM_SETTITLEA, 0, reinterpret_cast<LPARAM>("Plain"));
-    GetWindowTextA(sheet, title, sizeof title);
-    EXPECT_STREQ("Plain", title);
 }
 
 } // namespace

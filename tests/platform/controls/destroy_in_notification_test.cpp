@@ -22,41 +22,29 @@ TEST_F(DestroyInNotification, EditDestroyedOnMaxText) {
     EXPECT_EQ(notes.back(), (Note{WM_COMMAND, 101, EN_MAXTEXT, edit}));
 }
 
-TEST_F(DestroyInNotification, EditDestroyedWhenAClickFocusesIt) {
-    HWND edit = Create("EDIT", "ab", 0, 101);
-    onNote = [](const Note& note) {
-        if (note.code == EN_SETFOCUS) {
-            DestroyWindow(note.from);
-        }
-    };
-    Click(edit, 3, 3);
-    EXPECT_FALSE(IsWindow(edit));
-    EXPECT_EQ(GetCapture(), nullptr);
-}
-
-TEST_F(DestroyInNotification, ButtonDestroyedOnClick) {
-    HWND button = Create("BUTTON", "Close", BS_AUTOCHECKBOX, 7);
-    onNote = [](const Note& note) {
-        if (note.message == WM_COMMAND && note.code == BN_CLICKED) {
-            DestroyWindow(note.from);
-        }
-    };
-    SetFocus(button);
-    Post(button, WM_KEYDOWN, VK_SPACE, 1);
-    Post(button, WM_KEYUP, VK_SPACE, 0xC0000001);
-    EXPECT_FALSE(IsWindow(button));
-}
-
-TEST_F(DestroyInNotification, ScrollBarDestroyedOnLineDown) {
-    HWND bar = Create("SCROLLBAR", "", SBS_VERT, 100, 10, 10, 16, 100);
-    onNote = [](const Note& note) {
-        if (note.message == WM_VSCROLL && note.code == SB_LINEDOWN) {
-            DestroyWindow(note.from);
-        }
-    };
-    Click(bar, 8, 95);
-    EXPECT_FALSE(IsWindow(bar));
-    EXPECT_EQ(GetCapture(), nullptr);
+// A click whose notification destroys the control: the edit taking the focus, the check box
+// clicked, the scroll bar's down arrow.
+TEST_F(DestroyInNotification, ControlsDestroyedByTheNotificationOfAClick) {
+    const struct {
+        const char* className;
+        DWORD style;
+        UINT message, code;
+        int cx, cy, x, y;
+    } rows[] = {{"EDIT", 0, WM_COMMAND, EN_SETFOCUS, 100, 20, 3, 3},
+                {"BUTTON", BS_AUTOCHECKBOX, WM_COMMAND, BN_CLICKED, 100, 20, 5, 5},
+                {"SCROLLBAR", SBS_VERT, WM_VSCROLL, SB_LINEDOWN, 16, 100, 8, 95}};
+    for (const auto& r : rows) {
+        HWND control = Create(r.className, "ab", r.style, 7, 10, 10, r.cx, r.cy);
+        onNote = [&r](const Note& note) {
+            if (note.message == r.message && note.code == r.code) {
+                DestroyWindow(note.from);
+            }
+        };
+        Click(control, r.x, r.y);
+        EXPECT_FALSE(IsWindow(control)) << r.className;
+        EXPECT_EQ(GetCapture(), nullptr) << r.className;
+        onNote = nullptr;
+    }
 }
 
 } // namespace

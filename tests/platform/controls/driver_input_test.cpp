@@ -1,6 +1,7 @@
 // The controls under real input: keys and clicks from the driver go through the queue, the
 // window manager's hit-testing, TranslateMessage and the keyboard state, as a user's would (the
-// order of the focus codes when the focus moves: tests/conformance/controls_edit.cpp).
+// order of the focus codes when the focus moves: tests/conformance/controls_edit.cpp; typed
+// characters: tests/platform/user/focus_test.cpp and the spin fields' tests).
 #include "controls_fixture.h"
 
 namespace controls_test {
@@ -16,13 +17,6 @@ protected:
         return edit;
     }
 };
-
-TEST_F(DriverInput, TypedKeysInsertTheirCharacters) {
-    HWND edit = FocusedEdit("");
-    desktop::TypeText("Ab 1!");
-    EXPECT_EQ(Text(edit), "Ab 1!");
-    EXPECT_EQ(notes.size(), 10u) << "EN_UPDATE and EN_CHANGE per character";
-}
 
 TEST_F(DriverInput, ShiftWithArrowsHomeAndEndExtendsTheSelection) {
     HWND edit = FocusedEdit("abcdef");

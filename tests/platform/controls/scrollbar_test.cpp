@@ -34,11 +34,12 @@ TEST_P(ScrollBarClicks, AClickSendsItsCodeThenEndScrollOnRelease) {
     EXPECT_EQ(GetScrollPos(bar, SB_CTL), 5) << "the parent moves the thumb, not the bar";
 }
 
-// With range 0..10 at position 5 the 16-pixel thumb spans y 42..57.
+// The borders between the parts (clicks well inside them: the conformance tests). With range
+// 0..10 at position 5 the 16-pixel thumb spans y 42..57.
 INSTANTIATE_TEST_SUITE_P(Parts, ScrollBarClicks,
-                         ::testing::Values(ClickCase{0, SB_LINEUP}, ClickCase{15, SB_LINEUP},
-                                           ClickCase{20, SB_PAGEUP}, ClickCase{70, SB_PAGEDOWN},
-                                           ClickCase{84, SB_LINEDOWN}, ClickCase{99, SB_LINEDOWN}));
+                         ::testing::Values(ClickCase{15, SB_LINEUP}, ClickCase{16, SB_PAGEUP},
+                                           ClickCase{41, SB_PAGEUP}, ClickCase{58, SB_PAGEDOWN},
+                                           ClickCase{83, SB_PAGEDOWN}, ClickCase{84, SB_LINEDOWN}));
 
 TEST_F(ScrollBar, AShortBarSplitsItsHeightBetweenTheArrows) {
     // The spin control's arrows: 12 wide, 20 tall: two 10-pixel arrows, no shaft.

@@ -8,19 +8,11 @@ namespace {
 
 class DrawTextTest : public GdiTest {
 protected:
-    HDC TextCanvas(int w, int h) {
-        HDC dc = Canvas(w, h);
-        SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-        SetBkMode(dc, TRANSPARENT);
-        GetTextMetricsA(dc, &tm_);
-        return dc;
-    }
     int Extent(const char* text) {
         SIZE size;
         GetTextExtentPointA(dc_, text, static_cast<int>(std::string(text).size()), &size);
         return size.cx;
     }
-    TEXTMETRICA tm_{};
 };
 
 TEST_F(DrawTextTest, CalcRectMeasuresWithoutDrawing) {

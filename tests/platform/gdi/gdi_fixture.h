@@ -38,6 +38,16 @@ protected:
         return dc_;
     }
 
+    // A canvas with the GUI font selected, drawing text without its background; the font's
+    // metrics in tm_.
+    HDC TextCanvas(int width, int height) {
+        HDC dc = Canvas(width, height);
+        SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+        SetBkMode(dc, TRANSPARENT);
+        GetTextMetricsA(dc, &tm_);
+        return dc;
+    }
+
     // One text row per pixel row: '#' where the pixel has `ink`, '.' elsewhere.
     std::string Picture(COLORREF ink, int width = -1, int height = -1) const {
         std::string out;
@@ -85,6 +95,7 @@ protected:
     HGDIOBJ oldBitmap_ = nullptr;
     int width_ = 0;
     int height_ = 0;
+    TEXTMETRICA tm_{};
     desktop::GdiCounts start_;
 };
 

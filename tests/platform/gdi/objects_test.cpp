@@ -47,31 +47,22 @@ TEST_F(ObjectsTest, StockObjectsAreSharedNeverDeletedAndNotCounted) {
     EXPECT_EQ(desktop::GdiObjectCounts(), start_);
 }
 
+// Selected, or held by a saved state, an object cannot be deleted until it is let go.
 TEST_F(ObjectsTest, SelectedObjectCannotBeDeletedUntilDeselected) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBRUSH brush = CreateSolidBrush(kRed);
-    HGDIOBJ old = SelectObject(dc, brush);
-    EXPECT_EQ(old, GetStockObject(WHITE_BRUSH));
-    EXPECT_FALSE(DeleteObject(brush));
-    EXPECT_EQ(GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH));
-    EXPECT_EQ(SelectObject(dc, old), brush);
-    EXPECT_TRUE(DeleteObject(brush));
-    EXPECT_EQ(GetObjectType(brush), 0u);
-    DeleteDC(dc);
-}
-
-TEST_F(ObjectsTest, ObjectInASavedStateCountsAsSelected) {
     HDC dc = CreateCompatibleDC(nullptr);
     HPEN pen = CreatePen(PS_SOLID, 1, kRed);
     HGDIOBJ old = SelectObject(dc, pen);
-    int level = SaveDC(dc);
-    EXPECT_EQ(level, 1);
-    SelectObject(dc, old);
+    EXPECT_EQ(old, GetStockObject(BLACK_PEN));
+    EXPECT_FALSE(DeleteObject(pen));
+    EXPECT_EQ(GetObjectType(pen), static_cast<DWORD>(OBJ_PEN));
+    EXPECT_EQ(SaveDC(dc), 1);
+    EXPECT_EQ(SelectObject(dc, old), pen);
     EXPECT_FALSE(DeleteObject(pen)); // still held by the saved state
     EXPECT_TRUE(RestoreDC(dc, -1));
     EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), pen);
     SelectObject(dc, old);
     EXPECT_TRUE(DeleteObject(pen));
+    EXPECT_EQ(GetObjectType(pen), 0u);
     DeleteDC(dc);
 }
 

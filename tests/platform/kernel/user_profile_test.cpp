@@ -35,13 +35,10 @@ TEST_F(UserProfileTest, WritesAndReadsWinIni) {
     EXPECT_EQ(1u, GetProfileIntA("Intl", "iTime", 0));
 }
 
-TEST_F(UserProfileTest, PinnedProfileText) {
+TEST_F(UserProfileTest, PinnedProfileTextAndFile) {
     ASSERT_TRUE(desktop::SetProfileText("[Intl]\r\nsShortDate=dd.MM.yyyy\r\niTLZero=0\r\n"));
     EXPECT_EQ("dd.MM.yyyy", Profile("Intl", "sShortDate"));
     EXPECT_EQ(0u, GetProfileIntA("Intl", "iTLZero", 1));
-}
-
-TEST_F(UserProfileTest, PinnedProfileFile) {
     std::string file = WriteHostFile("my.ini", "[Intl]\nsTime=.\n");
     desktop::SetProfileFile(file);
     EXPECT_EQ(".", Profile("Intl", "sTime"));
@@ -82,18 +79,15 @@ TEST_F(UserProfileTest, IntlAnswersAreCutToTheBuffer) {
     EXPECT_EQ(0u, GetProfileStringA("Intl", "sShortDate", "", buffer, 0));
 }
 
-TEST_F(UserProfileTest, NamedLocaleWhenInstalled) {
-    if (!desktop::SetProfileIntlFromLocale("de_DE.UTF-8"))
-        GTEST_SKIP() << "locale de_DE.UTF-8 is not installed here";
-    EXPECT_EQ("dd.MM.yyyy", Profile("Intl", "sShortDate"));
-    EXPECT_EQ(".", Profile("Intl", "sDate"));
-    EXPECT_EQ(1u, GetProfileIntA("Intl", "iTime", 0));
-}
-
 TEST_F(UserProfileTest, MissingLocaleAndCLocaleAnswerNothing) {
     EXPECT_FALSE(desktop::SetProfileIntlFromLocale("xx_NOWHERE.UTF-8"));
     EXPECT_EQ("DEF", Profile("Intl", "sShortDate"));
     EXPECT_TRUE(desktop::SetProfileIntlFromLocale("C"));
     EXPECT_EQ("DEF", Profile("Intl", "sShortDate"));
     EXPECT_FALSE(desktop::SetProfileIntlFromLocale(nullptr));
+    if (!desktop::SetProfileIntlFromLocale("de_DE.UTF-8"))
+        GTEST_SKIP() << "locale de_DE.UTF-8 is not installed here";
+    EXPECT_EQ("dd.MM.yyyy", Profile("Intl", "sShortDate"));
+    EXPECT_EQ(".", Profile("Intl", "sDate"));
+    EXPECT_EQ(1u, GetProfileIntA("Intl", "iTime", 0));
 }

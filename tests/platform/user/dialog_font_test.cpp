@@ -40,22 +40,26 @@ INT_PTR CALLBACK KeepsSetFont(HWND, UINT msg, WPARAM, LPARAM) {
 
 using DialogFontTest = UserTest;
 
-TEST_F(DialogFontTest, ReportsTheFontItWasLastGiven) {
-    const resources::DialogTemplate t = FontTemplate();
-    HWND dlg = CreateDialogIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, nullptr, 0);
-    ASSERT_NE(dlg, nullptr);
-    const HFONT templateFont = FontOf(dlg);
-    ASSERT_NE(templateFont, nullptr);
-    EXPECT_EQ(FontOf(GetDlgItem(dlg, 100)), templateFont);
+// Its controls are told separately; a procedure that takes WM_SETFONT itself keeps the
+// template's font reported.
+TEST_F(DialogFontTest, ReportsTheFontItWasLastGivenUnlessItsProcedureTakesIt) {
+    for (DLGPROC proc : {static_cast<DLGPROC>(nullptr), KeepsSetFont}) {
+        const resources::DialogTemplate t = FontTemplate();
+        HWND dlg = CreateDialogIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, proc, 0);
+        ASSERT_NE(dlg, nullptr);
+        const HFONT templateFont = FontOf(dlg);
+        ASSERT_NE(templateFont, nullptr);
+        EXPECT_EQ(FontOf(GetDlgItem(dlg, 100)), templateFont);
 
-    const HFONT thin = MakeFont(FW_NORMAL);
-    SendMessageA(dlg, WM_SETFONT, (WPARAM)thin, FALSE);
-    EXPECT_EQ(FontOf(dlg), thin);
-    EXPECT_EQ(FontOf(GetDlgItem(dlg, 100)), templateFont) << "the controls are told separately";
-
-    SendMessageA(dlg, WM_SETFONT, 0, FALSE);
-    EXPECT_EQ(FontOf(dlg), nullptr) << "back to the system font";
-    DeleteObject(thin);
+        const HFONT thin = MakeFont(FW_NORMAL);
+        SendMessageA(dlg, WM_SETFONT, (WPARAM)thin, FALSE);
+        EXPECT_EQ(FontOf(dlg), proc ? templateFont : thin);
+        EXPECT_EQ(FontOf(GetDlgItem(dlg, 100)), templateFont);
+        SendMessageA(dlg, WM_SETFONT, 0, FALSE);
+        EXPECT_EQ(FontOf(dlg), proc ? templateFont : nullptr) << "back to the system font";
+        DestroyWindow(dlg);
+        DeleteObject(thin);
+    }
 }
 
 // The template's font belongs to the dialog however many fonts it is given later: it goes with
@@ -75,22 +79,6 @@ TEST_F(DialogFontTest, TheTemplatesFontGoesWithTheDialogAndTheHostsFontStays) {
     EXPECT_TRUE(FontIsAlive(hostFont));
     DeleteObject(hostFont);
     EXPECT_EQ(desktop::GdiObjectCounts().fonts, fontsBefore);
-}
-
-TEST_F(DialogFontTest, KeepsTheTemplatesFontWhenItsProcedureTakesWmSetFont) {
-    const resources::DialogTemplate t = FontTemplate();
-    HWND dlg =
-        CreateDialogIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, KeepsSetFont, 0);
-    ASSERT_NE(dlg, nullptr);
-    const HFONT templateFont = FontOf(dlg);
-    ASSERT_NE(templateFont, nullptr);
-    EXPECT_EQ(FontOf(GetDlgItem(dlg, 100)), templateFont);
-
-    const HFONT other = MakeFont(FW_NORMAL);
-    SendMessageA(dlg, WM_SETFONT, (WPARAM)other, FALSE);
-    EXPECT_EQ(FontOf(dlg), templateFont) << "the procedure handled it; nothing was kept";
-    DestroyWindow(dlg);
-    DeleteObject(other);
 }
 
 TEST_F(DialogFontTest, PlainWindowsKeepTheirFontToo) {

@@ -1,5 +1,6 @@
-// Dialogs: templates, fonts and units, Shift+Tab, IsDialogMessageA keys, modal loops (Tab order
-// past disabled and hidden controls: tests/conformance/user_dialog_navigation.cpp).
+// Dialogs: templates, fonts and units, IsDialogMessageA keys, modal loops (Tab and Shift+Tab
+// order past disabled and hidden controls: tests/conformance/user_dialog_navigation.cpp; a click
+// ending a modal dialog and answers through DWLP_MSGRESULT: tests/platform/comctl's sheets).
 #include "user_fixture.h"
 
 #include "support/dialog_template.h"
@@ -104,20 +105,6 @@ TEST_F(DialogTest, TemplateBuildsControlsWithTheFontBeforeInitAndFocusesTheFirst
     EXPECT_EQ(at.y, MulDiv(20, units.bottom, 8));
 }
 
-TEST_F(DialogTest, ShiftTabMovesBackPastDisabledAndHiddenControlsAndWraps) {
-    Log log;
-    resources::DialogTemplate t = Form(WS_VISIBLE);
-    HWND dlg = CreateDialogIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, FormProc,
-                                          (LPARAM)&log);
-    SetFocus(GetDlgItem(dlg, IDC_ZIP));
-    desktop::PressKey(VK_TAB, {VK_SHIFT});
-    EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDC_CITY));
-    desktop::PressKey(VK_TAB, {VK_SHIFT});
-    desktop::PressKey(VK_TAB, {VK_SHIFT}); // wraps to the last
-    EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDCANCEL));
-    EXPECT_TRUE(log.commands.empty());
-}
-
 TEST_F(DialogTest, ModalDialogRunsItsOwnLoopUntilEndDialogAndDisablesItsOwner) {
     HWND owner = TopLevel("Owner");
     Log log;
@@ -155,39 +142,6 @@ TEST_F(DialogTest, EscapeSendsCancelAndEnterWithoutAHandlerDoesNothing) {
     using C = std::pair<UINT, WPARAM>;
     EXPECT_EQ(log.commands, (std::vector<C>{C{WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED)},
                                             C{WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED)}}));
-}
-
-TEST_F(DialogTest, ClickingAButtonEndsTheDialogThroughItsNotification) {
-    Log log;
-    resources::DialogTemplate t = Form(WS_VISIBLE);
-    HWND seen = nullptr;
-    desktop::QueueStep([&] {
-        seen = GetActiveWindow();
-        desktop::ClickControl(seen, IDCANCEL);
-    });
-    EXPECT_EQ(DialogBoxIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, FormProc,
-                                      (LPARAM)&log),
-              IDCANCEL);
-    EXPECT_FALSE(IsWindow(seen));
-}
-
-TEST_F(DialogTest, DialogProcedureAnswersThroughMsgResult) {
-    resources::DialogTemplate t;
-    t.style = WS_POPUP;
-    t.cx = 50;
-    t.cy = 50;
-    HWND dlg = CreateDialogIndirectParamA(
-        nullptr, resources::DialogBytes(t), nullptr,
-        [](HWND d, UINT m, WPARAM, LPARAM) -> INT_PTR {
-            if (m == WM_USER) {
-                SetWindowLongPtrA(d, DWLP_MSGRESULT, 1234);
-                return TRUE;
-            }
-            return FALSE;
-        },
-        0);
-    EXPECT_EQ(SendMessageA(dlg, WM_USER, 0, 0), 1234);
-    EXPECT_EQ(SendMessageA(dlg, WM_USER + 10, 0, 0), 0);
 }
 
 TEST_F(DialogTest, ControlsOfRegisteredClassesAndUnknownClasses) {

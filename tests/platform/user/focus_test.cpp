@@ -8,16 +8,11 @@ namespace {
 using FocusTest = UserTest;
 
 // A disabled window refuses the focus: tests/conformance/user_windows.cpp.
-TEST_F(FocusTest, HiddenWindowsTakeTheFocus) {
+TEST_F(FocusTest, HiddenWindowsTakeTheFocusAndDisablingOrDestroyingItMovesItOff) {
     HWND top = TopLevel();
-    HWND b = Child(top, 2, 0, 0, 50, 20, WS_CHILD);
+    HWND a = Child(top, 1), b = Child(top, 2, 0, 0, 50, 20, WS_CHILD); // b hidden
     SetFocus(b);
     EXPECT_EQ(GetFocus(), b);
-}
-
-TEST_F(FocusTest, DisablingOrDestroyingTheFocusWindowMovesFocusOff) {
-    HWND top = TopLevel();
-    HWND a = Child(top, 1), b = Child(top, 2);
     SetFocus(a);
     EnableWindow(a, FALSE);
     EXPECT_EQ(GetFocus(), nullptr);

@@ -1,4 +1,5 @@
-// Message boxes answered by input and by the driver, and recorded help requests.
+// Message boxes answered by input and by the driver, and recorded help requests (a box's owner,
+// caption and text: tests/conformance/user_dialog_services.cpp).
 #include "user_fixture.h"
 
 #include <fstream>
@@ -19,6 +20,7 @@ TEST_F(MessageBoxTest, TheDriverAnswersTheNextBoxInAdvanceAndEveryBoxIsRecorded)
     EXPECT_EQ(boxes[0].caption, "Editor");
     EXPECT_EQ(boxes[0].style, (UINT)(MB_YESNO | MB_ICONQUESTION));
     EXPECT_EQ(boxes[0].answer, IDNO);
+    EXPECT_EQ(MessageBoxA((HWND)(UINT_PTR)0x777777, "x", "y", MB_OK), 0); // no such owner
 }
 
 TEST_F(MessageBoxTest, KeysAndClicksAnswerARealBox) {
@@ -57,21 +59,6 @@ TEST_F(MessageBoxTest, KeysAndClicksAnswerARealBox) {
         EXPECT_TRUE(IsWindowEnabled(owner));
         EXPECT_EQ(desktop::MessageBoxes().back().answer, r.answer);
     }
-}
-
-TEST_F(MessageBoxTest, TheBoxShowsItsCaptionAndText) {
-    desktop::QueueStep([] {
-        HWND box = desktop::CurrentMessageBox();
-        char caption[32];
-        GetWindowTextA(box, caption, sizeof caption);
-        EXPECT_STREQ(caption, "Error"); // the caption of a box given none
-        char text[32] = "";
-        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-        EXPECT_STREQ(text, "Disk full");
-        desktop::PressKey(VK_RETURN);
-    });
-    EXPECT_EQ(MessageBoxA(nullptr, "Disk full", nullptr, MB_OK | MB_ICONSTOP), IDOK);
-    EXPECT_EQ(MessageBoxA((HWND)(UINT_PTR)0x777777, "x", "y", MB_OK), 0);
 }
 
 using HelpTest = UserTest;

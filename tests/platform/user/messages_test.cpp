@@ -39,22 +39,6 @@ TEST_F(MessagesTest, PaintAndTimerComeOnlyWhenNothingIsPosted) {
     EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)); // next due only after 10 ms
 }
 
-TEST_F(MessagesTest, APaintHandlerThatValidatesGetsOnePaint) {
-    HWND w = TopLevel();
-    desktop::PumpUntilIdle();
-    int paints = 0;
-    Handle(w, [&](HWND h, UINT m, WPARAM wp, LPARAM l) -> LRESULT {
-        if (m == WM_PAINT) {
-            ++paints;
-        }
-        return DefWindowProcA(h, m, wp, l);
-    });
-    InvalidateRect(w, nullptr, FALSE);
-    InvalidateRect(w, nullptr, FALSE);
-    desktop::PumpUntilIdle();
-    EXPECT_EQ(paints, 1);
-}
-
 TEST_F(MessagesTest, QuitEndsGetMessageAfterPostedMessages) {
     HWND w = TopLevel();
     desktop::PumpUntilIdle();
