@@ -49,6 +49,8 @@ void ForgetRegisteredClassNames();
 
 // Frame windows (frame_wnd.cpp)
 void ForgetFrames();
+// Whether any CFrameWnd object exists (a reset forgets frames, not this).
+bool AnyFrameObject();
 
 // Drawing objects (wnd_gdi.cpp)
 CFont* FontFromHandle(HFONT hFont);

@@ -16,6 +16,10 @@ IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
 namespace {
 
+// Frame objects alive, whatever a reset has forgotten: the driver's pump asks for every message
+// whether its window might be a frame's.
+int g_liveFrameObjects = 0;
+
 // Every frame alive, in creation order: idle time updates each one.
 std::vector<CFrameWnd*>& Frames() {
     static std::vector<CFrameWnd*> frames;
@@ -84,9 +88,11 @@ CFrameWnd::CFrameWnd()
     : m_bAutoMenuEnable(TRUE), m_hAccelTable(NULL), m_hMenuDefault(NULL), m_nIDTracking(0),
       m_nIDLastMessage(0), m_nIdleFlags(0), m_bInRecalcLayout(FALSE) {
     Frames().push_back(this);
+    ++g_liveFrameObjects;
 }
 
 CFrameWnd::~CFrameWnd() {
+    --g_liveFrameObjects;
     std::vector<CFrameWnd*>& frames = Frames();
     frames.erase(std::remove(frames.begin(), frames.end(), this), frames.end());
     if (m_hAccelTable != NULL)
@@ -362,5 +368,9 @@ void AFXAPI AfxIdleUpdateFrames() {
 namespace afx_internal {
 void ForgetFrames() {
     Frames().clear();
+}
+
+bool AnyFrameObject() {
+    return g_liveFrameObjects > 0;
 }
 } // namespace afx_internal

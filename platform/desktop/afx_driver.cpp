@@ -30,6 +30,8 @@ namespace {
 // A frame window's messages pass its PreTranslateMessage first (accelerators), as in the
 // framework's own message loop; other windows keep the plain pump.
 bool FramePreTranslate(MSG& msg) {
+    if (!afx_internal::AnyFrameObject())
+        return false;
     HWND hTop = wm::ChildChainTop(msg.hwnd);
     CWnd* pTop = hTop != NULL ? CWnd::FromHandlePermanent(hTop) : NULL;
     if (pTop == NULL || !pTop->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
