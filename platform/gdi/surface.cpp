@@ -106,17 +106,51 @@ std::uint32_t ApplyRop2(int rop2, std::uint32_t pen, std::uint32_t dst) {
     return out & 0x00FFFFFF;
 }
 
+namespace {
+
+// For a pen fixed over a whole fill, every bit of a binary raster operation's result is 0, 1,
+// the destination bit or its inverse, so the operation is (dst & keep) ^ flip for two masks
+// worked out once: a row then becomes one branch-free loop the compiler vectorises.
+struct RopMasks {
+    std::uint32_t keep;
+    std::uint32_t flip;
+};
+
+RopMasks MasksFor(int rop2, std::uint32_t pen) {
+    const unsigned table = static_cast<unsigned>(rop2 - 1) & 15u;
+    auto all = [](unsigned bit) { return bit != 0 ? ~std::uint32_t{0} : std::uint32_t{0}; };
+    // Bit (2 * pen + dst) of the table is the result; keep where it differs between the two
+    // destination values, flip where it is 1 for a clear destination bit.
+    const std::uint32_t keep =
+        (~pen & all((table ^ (table >> 1)) & 1u)) | (pen & all(((table >> 2) ^ (table >> 3)) & 1u));
+    const std::uint32_t flip = (~pen & all(table & 1u)) | (pen & all(table & 4u));
+    return RopMasks{keep, flip};
+}
+
+} // namespace
+
 void FillSurfaceRect(const Target& t, RECT r, std::uint32_t pixel, int rop2) {
     if (rop2 == R2_NOP)
         return;
-    ForEachClippedRow(t, r, [&](std::uint32_t* row, LONG, const RECT& part) {
-        if (rop2 == R2_COPYPEN) {
-            std::fill(row + part.left, row + part.right, pixel);
-        } else {
-            for (LONG x = part.left; x < part.right; ++x)
-                row[x] = ApplyRop2(rop2, pixel, row[x]);
+    const RopMasks masks = MasksFor(rop2, pixel);
+    const bool copy = rop2 == R2_COPYPEN;
+    for (const RECT& c : *t.clip) {
+        RECT part;
+        if (!IntersectRects(r, c, &part))
+            continue;
+        const std::size_t count = static_cast<std::size_t>(part.right - part.left);
+        std::uint32_t* row = t.pixels + static_cast<std::size_t>(part.top) * t.width +
+                             static_cast<std::size_t>(part.left);
+        for (LONG y = part.top; y < part.bottom; ++y, row += t.width) {
+            if (copy) {
+                for (std::size_t i = 0; i < count; ++i)
+                    row[i] = pixel;
+            } else {
+                for (std::size_t i = 0; i < count; ++i)
+                    row[i] = ((row[i] & masks.keep) ^ masks.flip) & 0x00FFFFFFu;
+            }
         }
-    });
+    }
 }
 
 bool SurfacePointVisible(const Target& t, int x, int y) {

@@ -75,6 +75,54 @@ TEST_F(ShapesTest, XorRasterOperationInvertsTwice) {
     EXPECT_EQ(CountInk(kWhite), 6);
 }
 
+// A brush fill under each raster operation, over a run long enough for whole vector blocks
+// and a ragged end, against the operation written out with C's own bit operators.
+TEST_F(ShapesTest, FillsApplyEachRasterOperationToEveryPixelOfTheRun) {
+    const COLORREF pen = RGB(0x0F, 0x33, 0x55);
+    const COLORREF dst = RGB(0x3C, 0x5A, 0x99);
+    const struct {
+        int rop;
+        COLORREF expected;
+    } cases[] = {
+        {R2_BLACK, 0},
+        {R2_WHITE, 0xFFFFFF},
+        {R2_NOP, dst},
+        {R2_NOT, ~dst & 0xFFFFFF},
+        {R2_COPYPEN, pen},
+        {R2_NOTCOPYPEN, ~pen & 0xFFFFFF},
+        {R2_XORPEN, pen ^ dst},
+        {R2_NOTXORPEN, ~(pen ^ dst) & 0xFFFFFF},
+        {R2_MASKPEN, pen & dst},
+        {R2_NOTMASKPEN, ~(pen & dst) & 0xFFFFFF},
+        {R2_MERGEPEN, pen | dst},
+        {R2_NOTMERGEPEN, ~(pen | dst) & 0xFFFFFF},
+        {R2_MASKPENNOT, pen & ~dst & 0xFFFFFF},
+        {R2_MASKNOTPEN, ~pen & dst & 0xFFFFFF},
+        {R2_MERGEPENNOT, (pen | ~dst) & 0xFFFFFF},
+        {R2_MERGENOTPEN, (~pen | dst) & 0xFFFFFF},
+    };
+    HDC dc = Canvas(15, 3);
+    HBRUSH ground = CreateSolidBrush(dst);
+    HBRUSH brush = CreateSolidBrush(pen);
+    HGDIOBJ oldBrush = SelectObject(dc, brush);
+    SelectObject(dc, GetStockObject(NULL_PEN));
+    const RECT all{0, 0, 15, 3};
+    for (const auto& c : cases) {
+        FillRect(dc, &all, ground); // not subject to the raster operation
+        SetROP2(dc, c.rop);
+        Rectangle(dc, 1, 1, 15, 3); // a null pen leaves the brush one pixel short: 13 by 1
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 15; ++x) {
+                const bool inside = y == 1 && x >= 1 && x < 14;
+                EXPECT_EQ(GetPixel(dc, x, y), inside ? c.expected : dst)
+                    << "rop " << c.rop << " at " << x << "," << y;
+            }
+    }
+    SelectObject(dc, oldBrush);
+    DeleteObject(brush);
+    DeleteObject(ground);
+}
+
 TEST_F(ShapesTest, SetPixelOutsideTheBitmapWritesNothing) {
     HDC dc = Canvas(4, 4);
     EXPECT_EQ(SetPixel(dc, 4, 0, kRed), CLR_INVALID);
