@@ -139,9 +139,10 @@ void FillSurfaceRect(const Target& t, RECT r, std::uint32_t pixel, int rop2) {
         if (!IntersectRects(r, c, &part))
             continue;
         const std::size_t count = static_cast<std::size_t>(part.right - part.left);
-        std::uint32_t* row = t.pixels + static_cast<std::size_t>(part.top) * t.width +
-                             static_cast<std::size_t>(part.left);
-        for (LONG y = part.top; y < part.bottom; ++y, row += t.width) {
+        const std::size_t stride = static_cast<std::size_t>(t.width);
+        std::size_t start = static_cast<std::size_t>(part.top) * stride + part.left;
+        for (LONG y = part.top; y < part.bottom; ++y, start += stride) {
+            std::uint32_t* row = t.pixels + start;
             if (copy) {
                 for (std::size_t i = 0; i < count; ++i)
                     row[i] = pixel;
