@@ -67,6 +67,9 @@ start_xvfb() {
 
 # Starts the gallery live on a page; $window is its X window.
 start_gallery() {
+    # The last run's transcript goes first: the new process truncates it only once it runs, and
+    # until then its old "X window" line would be read as this run's.
+    rm -f "$work/out.txt" "$work/err.txt"
     "$gallery" --live --page "$1" --out "$work" >"$work/out.txt" 2>"$work/err.txt" &
     gallery_pid=$!
     wait_for_line "$work/out.txt" "live: X window"
