@@ -110,17 +110,28 @@ CONFORMANCE_TEST(UserFocusMessageOrder) {
     DestroyWindow(top);
 }
 
+namespace {
+HWND PlainDialog() {
+    return CreateWindowExA(0, "#32770", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, nullptr, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+}
+
+// A Tab posted to a control, taken from the queue and given to the dialog manager.
+bool PostedTabTakenBy(HWND dlg, HWND control) {
+    PostMessageA(control, WM_KEYDOWN, VK_TAB, 1);
+    MSG msg;
+    return PeekMessageA(&msg, nullptr, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE) &&
+           IsDialogMessageA(dlg, &msg);
+}
+} // namespace
+
 CONFORMANCE_TEST(UserIsDialogMessageTabMovesToTheNextEditAndSelectsIt) {
-    HWND dlg = CreateWindowExA(0, "#32770", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, nullptr,
-                               nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND dlg = PlainDialog();
     HWND e1 = Edit(dlg, 1, "one", 0, 10);
     HWND e2 = Edit(dlg, 2, "second", 0, 40);
     SetFocus(e1);
     conformance::Pump();
-    PostMessageA(e1, WM_KEYDOWN, VK_TAB, 1);
-    MSG msg;
-    CHECK(PeekMessageA(&msg, nullptr, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE));
-    CHECK(IsDialogMessageA(dlg, &msg));
+    CHECK(PostedTabTakenBy(dlg, e1));
     CHECK(GetFocus() == e2);
     DWORD start = 1, end = 0;
     SendMessageA(e2, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
@@ -139,8 +150,7 @@ CONFORMANCE_TEST(UserIsDialogMessageTabMovesToTheNextEditAndSelectsIt) {
 // Programs that post their own key messages hold Shift through the thread's key state: it turns
 // a posted Tab backwards and gives TranslateMessage capitals, and puts nothing in the queue.
 CONFORMANCE_TEST(UserSetKeyboardStateHoldsShiftForPostedKeys) {
-    HWND dlg = CreateWindowExA(0, "#32770", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, nullptr,
-                               nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND dlg = PlainDialog();
     HWND e1 = Edit(dlg, 1, "", 0, 10);
     HWND e2 = Edit(dlg, 2, "", 0, 40);
     SetFocus(e2);
@@ -152,9 +162,7 @@ CONFORMANCE_TEST(UserSetKeyboardStateHoldsShiftForPostedKeys) {
     CHECK(GetKeyState(VK_SHIFT) < 0);
     MSG msg;
     CHECK(!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
-    PostMessageA(e2, WM_KEYDOWN, VK_TAB, 1);
-    CHECK(PeekMessageA(&msg, nullptr, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE));
-    CHECK(IsDialogMessageA(dlg, &msg));
+    CHECK(PostedTabTakenBy(dlg, e2));
     CHECK(GetFocus() == e1);
     PostMessageA(e1, WM_KEYDOWN, 'Q', 1);
     CHECK(PeekMessageA(&msg, nullptr, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE));
