@@ -106,6 +106,17 @@ std::vector<RECT> VisibleRects(const Window* w, bool wholeWindow) {
     return rects;
 }
 
+namespace {
+
+// A client rectangle on the screen given its origin there (what ClientRectOnScreen answers).
+RECT ClientRectAt(const Window* w, POINT origin) {
+    return RECT{origin.x, origin.y,
+                Saturate(static_cast<long long>(origin.x) + w->client.right - w->client.left),
+                Saturate(static_cast<long long>(origin.y) + w->client.bottom - w->client.top)};
+}
+
+} // namespace
+
 void VisibleRectsInto(const Window* w, bool wholeWindow, std::vector<RECT>* list) {
     std::vector<RECT>& rects = *list;
     rects.clear();
@@ -122,12 +133,29 @@ void VisibleRectsInto(const Window* w, bool wholeWindow, std::vector<RECT>* list
     if (!IsReallyVisible(w)) {
         return;
     }
-    rects.push_back(wholeWindow ? WindowRectOnScreen(w) : ClientRectOnScreen(w));
+    // Every DC is made from this: the walk goes up the tree once, each level's client origin
+    // worked out from the one below it rather than by walking the rest of the chain again.
+    long long x = 0;
+    long long y = 0;
+    for (const Window* p = w; p != d; p = p->parent) {
+        x += static_cast<long long>(p->rect.left) + p->client.left;
+        y += static_cast<long long>(p->rect.top) + p->client.top;
+    }
+    const POINT clientOrigin{Saturate(x), Saturate(y)};
+    if (wholeWindow) {
+        rects.push_back(Offset(w->rect, Saturate(x - w->rect.left - w->client.left),
+                               Saturate(y - w->rect.top - w->client.top)));
+    } else {
+        rects.push_back(ClientRectAt(w, clientOrigin));
+    }
     ClipTo(rects, d->rect);
-    for (const Window* p = w; p && p != d; p = p->parent) {
+    for (const Window* p = w; p != d; p = p->parent) {
         const Window* parent = p->parent;
+        x -= static_cast<long long>(p->rect.left) + p->client.left;
+        y -= static_cast<long long>(p->rect.top) + p->client.top;
+        const POINT parentOrigin{Saturate(x), Saturate(y)};
         if (parent != d) {
-            ClipTo(rects, ClientRectOnScreen(parent));
+            ClipTo(rects, ClientRectAt(parent, parentOrigin));
         }
         bool clipSiblings = parent == d || (p->style & WS_CLIPSIBLINGS);
         if (clipSiblings) {
@@ -136,7 +164,7 @@ void VisibleRectsInto(const Window* w, bool wholeWindow, std::vector<RECT>* list
                     break;
                 }
                 if (s->style & WS_VISIBLE) {
-                    Subtract(rects, WindowRectOnScreen(s));
+                    Subtract(rects, Offset(s->rect, parentOrigin.x, parentOrigin.y));
                 }
             }
         }
@@ -144,7 +172,7 @@ void VisibleRectsInto(const Window* w, bool wholeWindow, std::vector<RECT>* list
     if (w->style & WS_CLIPCHILDREN) {
         for (const Window* c : w->children) {
             if (c->style & WS_VISIBLE) {
-                Subtract(rects, WindowRectOnScreen(c));
+                Subtract(rects, Offset(c->rect, clientOrigin.x, clientOrigin.y));
             }
         }
     }

@@ -3,44 +3,8 @@
 #include "user/user_internal.h"
 
 #include <algorithm>
-#include <climits>
 
 namespace wm {
-
-bool Empty(const RECT& r) {
-    return r.left >= r.right || r.top >= r.bottom;
-}
-
-RECT Intersect(const RECT& a, const RECT& b) {
-    RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-           std::min(a.bottom, b.bottom)};
-    if (Empty(r)) {
-        return RECT{0, 0, 0, 0};
-    }
-    return r;
-}
-
-RECT Union(const RECT& a, const RECT& b) {
-    if (Empty(a)) {
-        return b;
-    }
-    if (Empty(b)) {
-        return a;
-    }
-    return RECT{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-                std::max(a.bottom, b.bottom)};
-}
-
-LONG Saturate(long long value) {
-    return static_cast<LONG>(std::clamp<long long>(value, INT_MIN, INT_MAX));
-}
-
-RECT Offset(RECT r, int dx, int dy) {
-    return RECT{Saturate(static_cast<long long>(r.left) + dx),
-                Saturate(static_cast<long long>(r.top) + dy),
-                Saturate(static_cast<long long>(r.right) + dx),
-                Saturate(static_cast<long long>(r.bottom) + dy)};
-}
 
 // Each rectangle that meets `cut` is replaced by up to four bands around it.
 void Subtract(std::vector<RECT>& rects, const RECT& cut) {

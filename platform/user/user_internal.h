@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -168,13 +170,39 @@ Window* WindowAtPoint(POINT screen, int* hit);
 
 // ---- Rectangles ----------------------------------------------------------------------------
 
-bool Empty(const RECT& r);
-RECT Intersect(const RECT& a, const RECT& b);
-RECT Union(const RECT& a, const RECT& b);
+// Inline: clipping and invalidation use these several times per paint and keystroke.
+inline bool Empty(const RECT& r) {
+    return r.left >= r.right || r.top >= r.bottom;
+}
+inline RECT Intersect(const RECT& a, const RECT& b) {
+    RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+           std::min(a.bottom, b.bottom)};
+    if (Empty(r)) {
+        return RECT{0, 0, 0, 0};
+    }
+    return r;
+}
+inline RECT Union(const RECT& a, const RECT& b) {
+    if (Empty(a)) {
+        return b;
+    }
+    if (Empty(b)) {
+        return a;
+    }
+    return RECT{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+                std::max(a.bottom, b.bottom)};
+}
 // Coordinates are worked out in 64 bits and saturated, as the system keeps them in range: a
 // window at x 10 that is INT_MAX wide ends at INT_MAX.
-LONG Saturate(long long value);
-RECT Offset(RECT r, int dx, int dy);
+inline LONG Saturate(long long value) {
+    return static_cast<LONG>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+inline RECT Offset(RECT r, int dx, int dy) {
+    return RECT{Saturate(static_cast<long long>(r.left) + dx),
+                Saturate(static_cast<long long>(r.top) + dy),
+                Saturate(static_cast<long long>(r.right) + dx),
+                Saturate(static_cast<long long>(r.bottom) + dy)};
+}
 // Removes `cut` from every rectangle of `rects`.
 void Subtract(std::vector<RECT>& rects, const RECT& cut);
 

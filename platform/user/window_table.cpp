@@ -109,18 +109,32 @@ void ReleaseIfUnused(Window* w) {
     }
 }
 
+namespace {
+
+// Deliver's rare paths, kept out of line so the common one stays a few instructions: every
+// message of the platform passes there.
+[[gnu::noinline]] void TellObservers(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    // Observers may stop watching from inside the call: walk a copy.
+    std::vector<Observer> copy = g_observers;
+    for (const Observer& o : copy) {
+        o.fn(o.context, hwnd, msg, wParam, lParam);
+    }
+}
+
+[[gnu::noinline]] void FreeRecord(Window* w) {
+    delete w;
+}
+
+} // namespace
+
 LRESULT Deliver(Window* w, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (g_observing) {
-        // Observers may stop watching from inside the call: walk a copy.
-        std::vector<Observer> copy = g_observers;
-        for (const Observer& o : copy) {
-            o.fn(o.context, w->handle, msg, wParam, lParam);
-        }
+    if (__builtin_expect(g_observing, 0)) {
+        TellObservers(w->handle, msg, wParam, lParam);
     }
     ++w->frames;
     LRESULT r = w->proc ? w->proc(w->handle, msg, wParam, lParam) : 0;
-    if (--w->frames == 0 && w->dead) {
-        delete w;
+    if (--w->frames == 0 && __builtin_expect(w->dead, 0)) {
+        FreeRecord(w);
     }
     return r;
 }
@@ -161,11 +175,9 @@ void SetLastErrorValue(DWORD error) {
 
 using namespace wm;
 
-LRESULT WINAPI SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    Window* w = Lookup(hwnd);
-    if (__builtin_expect(w != nullptr, 1)) {
-        return Deliver(w, msg, wParam, lParam);
-    }
+namespace {
+
+[[gnu::noinline]] LRESULT SendToBadHandle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (hwnd == HWND_BROADCAST) {
         for (Window* top : std::vector<Window*>(Desktop()->children)) {
             if (Lookup(top->handle)) {
@@ -178,6 +190,16 @@ LRESULT WINAPI SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
+} // namespace
+
+LRESULT WINAPI SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    Window* w = Lookup(hwnd);
+    if (__builtin_expect(w != nullptr, 1)) {
+        return Deliver(w, msg, wParam, lParam);
+    }
+    return SendToBadHandle(hwnd, msg, wParam, lParam);
+}
+
 LRESULT WINAPI CallWindowProcA(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (!proc) {
         return 0;
@@ -188,8 +210,8 @@ LRESULT WINAPI CallWindowProcA(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam,
     }
     ++w->frames;
     LRESULT r = proc(hwnd, msg, wParam, lParam);
-    if (--w->frames == 0 && w->dead) {
-        delete w;
+    if (--w->frames == 0 && __builtin_expect(w->dead, 0)) {
+        FreeRecord(w);
     }
     return r;
 }

@@ -8,8 +8,11 @@
 
 #include <windows.h>
 
+#include "user/user_internal.h"
+
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <memory>
 #include <new>
 
@@ -18,7 +21,16 @@ namespace user_controls {
 // Extra bytes every standard control class reserves: one pointer to its state.
 constexpr int kStateBytes = static_cast<int>(sizeof(void*));
 
+// Every message of a control starts here, and its handlers ask for the style again and again:
+// both are read straight from the window's record; GetWindowLongPtrA answers (and sets the last
+// error) only for what the record cannot give.
 template <class State> State* StateOf(HWND hwnd) {
+    const wm::Window* w = wm::Lookup(hwnd);
+    if (w != nullptr && w->extra.size() >= sizeof(LONG_PTR)) {
+        LONG_PTR slot = 0;
+        std::memcpy(&slot, w->extra.data(), sizeof slot);
+        return reinterpret_cast<State*>(slot);
+    }
     return reinterpret_cast<State*>(GetWindowLongPtrA(hwnd, 0));
 }
 
@@ -71,7 +83,14 @@ template <class State> bool StillAttached(HWND hwnd, const State* state) {
 }
 
 inline DWORD StyleOf(HWND hwnd) {
-    return static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
+    const wm::Window* w = wm::Lookup(hwnd);
+    return w != nullptr ? w->style : static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
+}
+
+// GWLP_ID, read the same way.
+inline UINT_PTR IdOf(HWND hwnd) {
+    const wm::Window* w = wm::Lookup(hwnd);
+    return w != nullptr ? w->id : static_cast<UINT_PTR>(GetWindowLongPtrA(hwnd, GWLP_ID));
 }
 
 // The window's text as DefWindowProcA keeps it; empty when it has none. Read into a buffer of its
@@ -142,7 +161,7 @@ inline LRESULT TextAndFontMessage(HWND hwnd, HFONT& font, UINT message, WPARAM w
 inline void NotifyParent(HWND hwnd, UINT code) {
     HWND parent = GetParent(hwnd);
     if (parent != nullptr) {
-        const UINT id = static_cast<UINT>(GetWindowLongPtrA(hwnd, GWLP_ID));
+        const UINT id = static_cast<UINT>(IdOf(hwnd));
         SendMessageA(parent, WM_COMMAND, MAKEWPARAM(id & 0xFFFF, code),
                      reinterpret_cast<LPARAM>(hwnd));
     }

@@ -22,8 +22,8 @@ constexpr std::size_t kMaxLimit = 0x7FFFFFFE;
 // The edit tells the window it was created with, which for an edit without WS_CHILD is its
 // owner rather than a parent.
 void Notify(HWND hwnd, const EditState& state, UINT code) {
-    if (state.notify != nullptr && IsWindow(state.notify)) {
-        const UINT id = static_cast<UINT>(GetWindowLongPtrA(hwnd, GWLP_ID));
+    if (state.notify != nullptr && wm::Lookup(state.notify) != nullptr) {
+        const UINT id = static_cast<UINT>(IdOf(hwnd));
         SendMessageA(state.notify, WM_COMMAND, MAKEWPARAM(id & 0xFFFF, code),
                      reinterpret_cast<LPARAM>(hwnd));
     }

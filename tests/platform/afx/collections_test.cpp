@@ -1,4 +1,4 @@
-// CPtrArray and its kin: growth, insertion, removal, and bad indexes answered safely.
+// CPtrArray: growth, insertion, removal, and bad indexes answered safely.
 #include "afx_fixture.h"
 
 #include <afxcoll.h>
@@ -55,37 +55,6 @@ TEST_F(CollectionsTest, BadIndexesDoNoHarm) {
     array.SetAtGrow(5, Item(5));
     EXPECT_EQ(array.GetSize(), 6);
     testing::internal::GetCapturedStderr();
-}
-
-TEST_F(CollectionsTest, StringArraysCopyTheirTexts) {
-    CStringArray strings;
-    {
-        CString temp("first");
-        strings.Add(temp);
-        temp = "changed";
-    }
-    strings.Add("second");
-    EXPECT_EQ(strings[0], "first");
-    EXPECT_EQ(strings.GetAt(1), "second");
-    CStringArray copy;
-    copy.Copy(strings);
-    copy.Append(copy);
-    EXPECT_EQ(copy.GetSize(), 4);
-    EXPECT_EQ(copy[3], "second");
-}
-
-TEST_F(CollectionsTest, PointerMapLooksUpAndRemoves) {
-    CMapPtrToPtr map;
-    void* value = nullptr;
-    EXPECT_FALSE(map.Lookup(Item(0), value));
-    map.SetAt(Item(0), Item(1));
-    map[Item(2)] = Item(3);
-    EXPECT_TRUE(map.Lookup(Item(2), value));
-    EXPECT_EQ(value, Item(3));
-    EXPECT_EQ(map.GetCount(), 2);
-    EXPECT_TRUE(map.RemoveKey(Item(0)));
-    EXPECT_FALSE(map.RemoveKey(Item(0)));
-    EXPECT_EQ(map.GetCount(), 1);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // The application object: AfxWinMain runs InitInstance and the message loop with idle time,
-// the loop ends with the main window, and message boxes go through the application.
+// and the loop ends with the main window.
 #include "afx_fixture.h"
 
 namespace {
@@ -58,23 +58,6 @@ TEST_F(WinAppTest, AFailedStartEndsAtOnce) {
     app.m_bFailInit = TRUE;
     EXPECT_EQ(AfxWinMain(::GetModuleHandleA(NULL), NULL, const_cast<LPSTR>(""), SW_SHOW), 100);
     EXPECT_EQ(app.m_nExit, 1);
-}
-
-TEST_F(WinAppTest, MessageBoxesCarryTheApplicationsName) {
-    CTestApp app;
-    desktop::AnswerNextMessageBox(IDNO);
-    EXPECT_EQ(AfxMessageBox("Proceed?", MB_YESNO), IDNO);
-    auto boxes = desktop::MessageBoxes();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Proceed?");
-    EXPECT_EQ(boxes[0].caption, "Test App");
-    EXPECT_EQ(boxes[0].style, static_cast<UINT>(MB_YESNO));
-}
-
-TEST_F(WinAppTest, WithoutAnApplicationThereIsNoMainWindow) {
-    EXPECT_EQ(AfxGetApp(), nullptr);
-    EXPECT_EQ(AfxGetMainWnd(), nullptr);
-    EXPECT_EQ(AfxGetThread(), nullptr);
 }
 
 } // namespace

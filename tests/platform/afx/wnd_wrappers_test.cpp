@@ -1,5 +1,5 @@
-// The CWnd members that do more than pass one call on: styles, owners, rectangles, texts into
-// CStrings and fonts as framework objects.
+// The CWnd members that do more than pass one call on: owners, rectangles, texts into CStrings
+// and fonts as framework objects.
 #include "afx_fixture.h"
 
 namespace {
@@ -15,16 +15,6 @@ protected:
     }
     CWnd m_top, m_child, m_grandChild;
 };
-
-TEST_F(WndWrappersTest, ModifyStyleReportsWhetherAnythingChanged) {
-    EXPECT_TRUE(m_child.ModifyStyle(0, WS_BORDER));
-    EXPECT_TRUE(m_child.GetStyle() & WS_BORDER);
-    EXPECT_FALSE(m_child.ModifyStyle(0, WS_BORDER));
-    EXPECT_TRUE(m_child.ModifyStyle(WS_BORDER, 0, SWP_FRAMECHANGED));
-    EXPECT_FALSE(m_child.GetStyle() & WS_BORDER);
-    EXPECT_TRUE(m_child.ModifyStyleEx(0, WS_EX_CLIENTEDGE));
-    EXPECT_TRUE(m_child.GetExStyle() & WS_EX_CLIENTEDGE);
-}
 
 TEST_F(WndWrappersTest, OwnersAreTopLevelWindows) {
     EXPECT_EQ(m_grandChild.GetTopLevelParent(), &m_top);

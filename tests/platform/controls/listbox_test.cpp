@@ -1,5 +1,5 @@
 // List boxes: sorted insertion of many items, the LB_ messages, selection by mouse and keys with
-// notifications, type-ahead, the window scroll bar and painting only what is in view (sorted
+// notifications, type-ahead and the window scroll bar (sorted
 // insertion, finding, selection messages and their silence, and the selected items' buffer:
 // tests/conformance/controls_listbox.cpp).
 #include "controls_fixture.h"
@@ -172,38 +172,6 @@ TEST_F(ListBox, TypeAheadFindsPrefixesAndCyclesOnARepeatedLetter) {
     EXPECT_EQ(Item(list, CurSel(list)), "brown") << "no match leaves the selection";
 }
 
-TEST_F(ListBox, ExtendedSelectionWithShiftAndControl) {
-    HWND list = List(LBS_NOTIFY | LBS_EXTENDEDSEL);
-    Add(list, {"a", "b", "c", "d", "e"});
-    desktop::Click(ItemPoint(list, 1));
-    desktop::PressKey(VK_DOWN, {VK_SHIFT});
-    desktop::PressKey(VK_DOWN, {VK_SHIFT});
-    EXPECT_EQ(SendMessageA(list, LB_GETSELCOUNT, 0, 0), 3);
-    int items[8] = {};
-    EXPECT_EQ(SendMessageA(list, LB_GETSELITEMS, 8, reinterpret_cast<LPARAM>(items)), 3);
-    EXPECT_EQ(items[0], 1);
-    EXPECT_EQ(items[2], 3);
-    // A control-click adds one more without dropping the others.
-    desktop::KeyDown(VK_CONTROL);
-    desktop::Click(ItemPoint(list, 0));
-    desktop::KeyUp(VK_CONTROL);
-    EXPECT_EQ(SendMessageA(list, LB_GETSELCOUNT, 0, 0), 4);
-    // A plain click starts over.
-    desktop::Click(ItemPoint(list, 4));
-    EXPECT_EQ(SendMessageA(list, LB_GETSELCOUNT, 0, 0), 1);
-    EXPECT_EQ(SendMessageA(list, LB_GETSEL, 4, 0), 1);
-}
-
-TEST_F(ListBox, MultipleSelectionTogglesEachClickedItem) {
-    HWND list = List(LBS_NOTIFY | LBS_MULTIPLESEL);
-    Add(list, {"a", "b", "c"});
-    desktop::Click(ItemPoint(list, 0));
-    desktop::Click(ItemPoint(list, 2));
-    EXPECT_EQ(SendMessageA(list, LB_GETSELCOUNT, 0, 0), 2);
-    desktop::Click(ItemPoint(list, 0));
-    EXPECT_EQ(SendMessageA(list, LB_GETSEL, 0, 0), 0);
-}
-
 TEST_F(ListBox, TheScrollBarFollowsTheItemsAndItsArrowsScroll) {
     HWND list = List();
     for (int i = 0; i < 20; ++i) {
@@ -234,24 +202,6 @@ TEST_F(ListBox, SelectionIsDrawnInHighlightColours) {
     const int h = ItemHeight(list);
     EXPECT_EQ(desktop::WindowPixel(list, 100, h + 2), GetSysColor(COLOR_HIGHLIGHT));
     EXPECT_EQ(desktop::WindowPixel(list, 100, 2), GetSysColor(COLOR_WINDOW));
-}
-
-// Owner-drawn: the parent measures once and draws only the items in view.
-TEST_F(ListBox, OwnerDrawAsksTheParentForVisibleItemsOnly) {
-    HWND list = Create("LISTBOX", "", LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | WS_VSCROLL, 201, 10, 10,
-                       120, 100);
-    for (int i = 0; i < 500; ++i) {
-        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("owner"));
-    }
-    notes.clear();
-    InvalidateRect(list, nullptr, TRUE);
-    UpdateWindow(list);
-    int drawn = 0;
-    for (const Note& note : notes) {
-        drawn += note.message == WM_DRAWITEM ? 1 : 0;
-    }
-    EXPECT_GT(drawn, 0);
-    EXPECT_LE(drawn, 100 / ItemHeight(list) + 1);
 }
 
 } // namespace

@@ -139,12 +139,6 @@ TEST_F(Paint, DisabledAndReadOnlyEditsUseTheDialogFace) {
     EXPECT_GT(Count(disabled, RECT{0, 0, 100, 20}, Sys(COLOR_GRAYTEXT)), 5);
 }
 
-TEST_F(Paint, RightAlignedEditTextEndsAtTheRight) {
-    HWND edit = Create("EDIT", "8", ES_RIGHT, 101, 10, 10, 100, 20);
-    EXPECT_EQ(Count(edit, RECT{0, 0, 50, 20}, Sys(COLOR_WINDOWTEXT)), 0);
-    EXPECT_GT(Count(edit, RECT{80, 0, 100, 20}, Sys(COLOR_WINDOWTEXT)), 3);
-}
-
 TEST_F(Paint, StaticUsesTheParentsBrushAndTheWindowFont) {
     HWND label = Create("STATIC", "Label", SS_LEFT, 104, 10, 10, 100, 20);
     EXPECT_EQ(Pixel(label, 98, 18), Sys(COLOR_BTNFACE));

@@ -1,6 +1,6 @@
 // Scroll bars: clicks at the edges of arrows and shaft notify the parent, the scroll calls keep
-// range, page and position, and the thumb can be dragged (clicks inside the parts, the range
-// and the focus left alone: tests/conformance/controls_buttons.cpp).
+// range, page and position (clicks inside the parts, the range and the focus left alone:
+// tests/conformance/controls_buttons.cpp).
 #include "controls_fixture.h"
 
 namespace controls_test {
@@ -51,20 +51,6 @@ TEST_F(ScrollBar, AShortBarSplitsItsHeightBetweenTheArrows) {
     EXPECT_EQ(notes, expected);
 }
 
-TEST_F(ScrollBar, AClickTakesTheFocusWithTabStop) {
-    HWND tab = Create("SCROLLBAR", "", SBS_VERT | WS_TABSTOP, 102, 40, 10, 16, 100);
-    Click(tab, 8, 5);
-    EXPECT_EQ(GetFocus(), tab);
-}
-
-TEST_F(ScrollBar, HorizontalBarsSendHScroll) {
-    HWND bar = Create("SCROLLBAR", "", SBS_HORZ, 100, 10, 10, 100, 16);
-    Click(bar, 95, 8);
-    ASSERT_EQ(notes.size(), 2u);
-    EXPECT_EQ(notes[0].message, static_cast<UINT>(WM_HSCROLL));
-    EXPECT_EQ(notes[0].code, static_cast<UINT>(SB_LINERIGHT));
-}
-
 TEST_F(ScrollBar, SettingsAnswerThePreviousPositionAndReadBackWhole) {
     HWND bar = Bar();
     SetScrollRange(bar, SB_CTL, 10, 20, TRUE);
@@ -87,27 +73,6 @@ TEST_F(ScrollBar, ScrollCallsFailCleanlyOnBadArguments) {
     EXPECT_FALSE(GetScrollInfo(bar, SB_CTL, nullptr));
     EXPECT_EQ(SetScrollInfo(bar, SB_CTL, nullptr, TRUE), 0);
     EXPECT_EQ(GetScrollPos(nullptr, SB_CTL), 0);
-}
-
-TEST_F(ScrollBar, DraggingTheThumbTracksThenSetsThePosition) {
-    HWND bar = Bar();
-    SetScrollRange(bar, SB_CTL, 0, 10, FALSE);
-    // Thumb 16 pixels at position 0 spans y 16..31; dragging it 26 pixels down is position 5.
-    Post(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 20));
-    Post(bar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(8, 46));
-    Post(bar, WM_LBUTTONUP, 0, MAKELPARAM(8, 46));
-    const std::vector<Note> expected{VScroll(bar, SB_THUMBTRACK, 5),
-                                     VScroll(bar, SB_THUMBPOSITION, 5), VScroll(bar, SB_ENDSCROLL)};
-    EXPECT_EQ(notes, expected);
-}
-
-TEST_F(ScrollBar, DisabledArrowsIgnoreClicks) {
-    HWND bar = Bar();
-    EXPECT_TRUE(EnableScrollBar(bar, SB_CTL, ESB_DISABLE_UP));
-    Click(bar, 8, 5);
-    EXPECT_TRUE(notes.empty());
-    Click(bar, 8, 95);
-    EXPECT_EQ(notes.size(), 2u);
 }
 
 } // namespace

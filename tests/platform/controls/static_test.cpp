@@ -1,18 +1,10 @@
-// Static controls: text through the window, superclassing, click transparency and images.
+// Static controls superclassed, as the spin control superclasses them.
 #include "controls_fixture.h"
 
 namespace controls_test {
 namespace {
 
 using Static = ControlsTest;
-
-// Click transparency and the dialog code: tests/conformance/controls_buttons.cpp.
-TEST_F(Static, NotifyStyleReportsClicks) {
-    HWND label = Create("STATIC", "Hello", SS_NOTIFY, 104);
-    EXPECT_EQ(SendMessageA(label, WM_NCHITTEST, 0, MAKELPARAM(15, 15)), HTCLIENT);
-    Click(label, 2, 2);
-    EXPECT_EQ(notes, std::vector<Note>{Command(label, STN_CLICKED)});
-}
 
 TEST_F(Static, ASuperclassOfStaticBehavesAsAStatic) {
     WNDCLASSA wc{};
@@ -51,19 +43,6 @@ TEST_F(Static, ASuperclassWithoutRoomForStateStillWorksAsAStatic) {
     EXPECT_EQ(Text(label), "narrow");
     EXPECT_EQ(SendMessageA(label, WM_GETDLGCODE, 0, 0), DLGC_STATIC);
     EXPECT_TRUE(DestroyWindow(label));
-}
-
-TEST_F(Static, BitmapStyleKeepsTheImageItIsGiven) {
-    HWND picture = Create("STATIC", "", SS_BITMAP, 105, 10, 10, 32, 32);
-    HBITMAP bitmap = CreateBitmap(8, 8, 1, 32, nullptr);
-    ASSERT_NE(bitmap, nullptr);
-    EXPECT_EQ(SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)),
-              0);
-    EXPECT_EQ(reinterpret_cast<HBITMAP>(SendMessageA(picture, STM_GETIMAGE, IMAGE_BITMAP, 0)),
-              bitmap);
-    UpdateWindow(picture);
-    DestroyWindow(picture);
-    EXPECT_TRUE(DeleteObject(bitmap)) << "the static borrowed the bitmap";
 }
 
 } // namespace
