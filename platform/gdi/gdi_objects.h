@@ -185,9 +185,17 @@ HGDIOBJ Stock(int index);
 // The 1x1 monochrome bitmap every fresh memory DC holds.
 HBITMAP StockBitmap();
 
-// Selection bookkeeping shared by SelectObject, SaveDC and DeleteDC.
-void AddSelection(const void* handle);
-void RemoveSelection(const void* handle);
+// Selection bookkeeping shared by SelectObject, SaveDC and DeleteDC; inline, since every DC
+// made and every SelectObject counts several.
+inline void AddSelection(const void* handle) {
+    if (Object* o = Lookup(handle))
+        ++o->selections;
+}
+inline void RemoveSelection(const void* handle) {
+    if (Object* o = Lookup(handle))
+        if (o->selections > 0)
+            --o->selections;
+}
 void ReleaseState(DcState& state); // drops the selections a state holds
 
 // Bitmap helpers (bitmap.cpp).

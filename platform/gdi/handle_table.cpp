@@ -229,17 +229,6 @@ HBITMAP StockBitmap() {
     return t.stockBitmap;
 }
 
-void AddSelection(const void* handle) {
-    if (Object* o = Lookup(handle))
-        ++o->selections;
-}
-
-void RemoveSelection(const void* handle) {
-    if (Object* o = Lookup(handle))
-        if (o->selections > 0)
-            --o->selections;
-}
-
 void ReleaseState(DcState& state) {
     RemoveSelection(state.pen);
     RemoveSelection(state.brush);

@@ -182,21 +182,3 @@ CONFORMANCE_TEST(ControlsEditSelectionRules) {
              static_cast<long long>(SendMessageA(edit, WM_GETDLGCODE, 0, 0)));
     DestroyWindow(edit);
 }
-
-CONFORMANCE_TEST(ControlsEditModifyFlag) {
-    // Created empty: Wine counts a creation text as a change of the user's.
-    HWND edit = CreateChild("EDIT", "", WS_BORDER, 101, 10, 10, 100, 20);
-    CHECK_EQ(0, static_cast<int>(SendMessageA(edit, EM_GETMODIFY, 0, 0)));
-    SetWindowTextA(edit, "ab");
-    CHECK_EQ(0, static_cast<int>(SendMessageA(edit, EM_GETMODIFY, 0, 0)));
-    SendMessageA(edit, EM_SETSEL, 2, 2);
-    Type(edit, "c");
-    CHECK(SendMessageA(edit, EM_GETMODIFY, 0, 0) != 0);
-    SendMessageA(edit, EM_SETMODIFY, FALSE, 0);
-    CHECK_EQ(0, static_cast<int>(SendMessageA(edit, EM_GETMODIFY, 0, 0)));
-    // Windows clears the flag when a program sets the text (the text is then the program's, not
-    // the user's); Wine leaves it as it was. Either way a program's text never sets it.
-    SetWindowTextA(edit, "new");
-    CHECK_EQ(0, static_cast<int>(SendMessageA(edit, EM_GETMODIFY, 0, 0)));
-    DestroyWindow(edit);
-}

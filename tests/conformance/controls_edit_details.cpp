@@ -1,6 +1,5 @@
 // Details of the edit control that hosts meet: who hears its notifications, EN_MAXTEXT at the
-// limit, typing into an edit without the focus, the caret of the focused edit, and the
-// formatting rectangle.
+// limit, typing into an edit without the focus, and the caret of the focused edit.
 #include "conformance.h"
 #include "controls_support.h"
 
@@ -100,18 +99,6 @@ RECT FormatRect(HWND edit) {
     return r;
 }
 
-// The height of a line in the edit's font, as the edit measures it.
-int LineHeight(HWND edit) {
-    HDC dc = GetDC(edit);
-    HFONT font = reinterpret_cast<HFONT>(SendMessageA(edit, WM_GETFONT, 0, 0));
-    HGDIOBJ old = SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
-    TEXTMETRICA tm = {};
-    GetTextMetricsA(dc, &tm);
-    SelectObject(dc, old);
-    ReleaseDC(edit, dc);
-    return tm.tmHeight;
-}
-
 } // namespace
 
 CONFORMANCE_TEST(ControlsEditCaretOfTheFocusedEdit) {
@@ -133,29 +120,4 @@ CONFORMANCE_TEST(ControlsEditCaretOfTheFocusedEdit) {
     CHECK(SetFocus(first) == second);
     DestroyWindow(first);
     DestroyWindow(second);
-}
-
-CONFORMANCE_TEST(ControlsEditFormattingRectangle) {
-    // A single-line edit: the client width within its margins, one line high.
-    HWND single = CreateChild("EDIT", "abc", 0, 101, 10, 10, 100, 20);
-    const int line = LineHeight(single);
-    const LRESULT margins = SendMessageA(single, EM_GETMARGINS, 0, 0);
-    RECT r = FormatRect(single);
-    CHECK_EQ((LONG)LOWORD(margins), r.left);
-    CHECK_EQ(0, (int)r.top);
-    CHECK_EQ((LONG)(100 - HIWORD(margins)), r.right);
-    CHECK_EQ((LONG)line, r.bottom);
-    DestroyWindow(single);
-
-    // A multiline edit takes the rectangle it is given, cut to whole lines.
-    HWND multi = CreateChild("EDIT", "abc", ES_MULTILINE, 102, 10, 40, 100, 60);
-    SendMessageA(multi, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-    const RECT wanted = {5, 3, 60, 50};
-    SendMessageA(multi, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&wanted));
-    r = FormatRect(multi);
-    CHECK_EQ(5, (int)r.left);
-    CHECK_EQ(3, (int)r.top);
-    CHECK_EQ(60, (int)r.right);
-    CHECK_EQ(3 + (47 / line) * line, (int)r.bottom);
-    DestroyWindow(multi);
 }

@@ -120,25 +120,3 @@ CONFORMANCE_TEST(ControlsListBoxSelectionAndNotifications) {
     CHECK_EQ(2, SendMessageA(list, LB_GETCURSEL, 0, 0));
     DestroyWindow(list);
 }
-
-CONFORMANCE_TEST(ControlsListBoxMultipleSelection) {
-    HWND list = CreateChild("LISTBOX", "", LBS_NOTIFY | LBS_EXTENDEDSEL, 304, 10, 10, 120, 100);
-    Add(list, "a");
-    Add(list, "b");
-    Add(list, "c");
-    CHECK_EQ(0, SendMessageA(list, LB_GETSELCOUNT, 0, 0));
-    CHECK_EQ(LB_ERR, SendMessageA(list, LB_SETCURSEL, 1, 0));
-    CHECK_EQ(0, SendMessageA(list, LB_SETSEL, TRUE, -1));
-    CHECK_EQ(3, SendMessageA(list, LB_GETSELCOUNT, 0, 0));
-    CHECK_EQ(0, SendMessageA(list, LB_SETSEL, FALSE, 1));
-    int items[4] = {-1, -1, -1, -1};
-    CHECK_EQ(2, SendMessageA(list, LB_GETSELITEMS, 4, reinterpret_cast<LPARAM>(items)));
-    CHECK_EQ(0, items[0]);
-    CHECK_EQ(2, items[1]);
-    CHECK_EQ(-1, items[2]);
-    CHECK_EQ(1, SendMessageA(list, LB_GETSELITEMS, 1, reinterpret_cast<LPARAM>(items)));
-    CHECK_EQ(0, SendMessageA(list, LB_GETSEL, 1, 0));
-    CHECK(SendMessageA(list, LB_GETSEL, 2, 0) > 0);
-    CHECK(Codes(list).empty());
-    DestroyWindow(list);
-}

@@ -1,5 +1,5 @@
 // Scroll bars as hosts set them: the standard bars of a window that was made without
-// WS_HSCROLL/WS_VSCROLL, EnableScrollBar on a scroll-bar control, and ShowScrollBar.
+// WS_HSCROLL/WS_VSCROLL.
 #include "conformance.h"
 #include "controls_support.h"
 
@@ -67,42 +67,4 @@ CONFORMANCE_TEST(ControlsScrollRangeOnAWindowWithoutScrollStyles) {
     CHECK(SetScrollRange(w, SB_VERT, 0, 0, FALSE));
     CHECK_EQ((DWORD)WS_HSCROLL, Bars(w));
     DestroyWindow(w);
-}
-
-CONFORMANCE_TEST(ControlsShowScrollBarShowsAndHidesBars) {
-    HWND w = Plain();
-    CHECK(ShowScrollBar(w, SB_VERT, TRUE));
-    CHECK_EQ((DWORD)WS_VSCROLL, Bars(w));
-    CHECK(ShowScrollBar(w, SB_BOTH, TRUE));
-    CHECK_EQ((DWORD)(WS_HSCROLL | WS_VSCROLL), Bars(w));
-    CHECK(ShowScrollBar(w, SB_HORZ, FALSE));
-    CHECK_EQ((DWORD)WS_VSCROLL, Bars(w));
-    CHECK(ShowScrollBar(w, SB_BOTH, FALSE));
-    CHECK_EQ(0u, Bars(w));
-    CHECK_EQ(100, (int)ClientWidth(w));
-    DestroyWindow(w);
-
-    // On a scroll-bar control it is the control's window that shows or hides.
-    HWND bar = CreateChild("SCROLLBAR", "", SBS_HORZ, 201, 10, 10, 100, 16);
-    CHECK(ShowScrollBar(bar, SB_CTL, FALSE));
-    CHECK(!IsWindowVisible(bar));
-    CHECK(ShowScrollBar(bar, SB_CTL, TRUE));
-    CHECK(IsWindowVisible(bar));
-    DestroyWindow(bar);
-}
-
-CONFORMANCE_TEST(ControlsEnableScrollBarOnAControlEnablesItsWindow) {
-    HWND bar = CreateChild("SCROLLBAR", "", SBS_HORZ, 201, 10, 10, 100, 16);
-    CHECK(EnableScrollBar(bar, SB_CTL, ESB_DISABLE_BOTH));
-    CHECK(!IsWindowEnabled(bar));
-    // Documented Windows answers 0 when nothing changes; Wine answers TRUE. Either way the
-    // control stays disabled.
-    EnableScrollBar(bar, SB_CTL, ESB_DISABLE_BOTH);
-    CHECK(!IsWindowEnabled(bar));
-    CHECK(EnableScrollBar(bar, SB_CTL, ESB_ENABLE_BOTH));
-    CHECK(IsWindowEnabled(bar));
-    // One arrow alone leaves the window enabled.
-    CHECK(EnableScrollBar(bar, SB_CTL, ESB_DISABLE_LEFT));
-    CHECK(IsWindowEnabled(bar));
-    DestroyWindow(bar);
 }

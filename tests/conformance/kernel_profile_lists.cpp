@@ -137,38 +137,3 @@ CONFORMANCE_TEST(KernelProfileIntWithNullNamesReadsTheList) {
     UINT expected = n == 0 ? 5u : (names[0] >= '0' && names[0] <= '9' ? (UINT)atoi(names) : 0u);
     CHECK_EQ(expected, GetPrivateProfileIntA(nullptr, nullptr, 5, nullptr));
 }
-
-namespace {
-
-bool SameText(const std::string& a, const std::string& b) {
-    return lstrcmpiA(a.c_str(), b.c_str()) == 0;
-}
-
-} // namespace
-
-CONFORMANCE_TEST(KernelTempFileNameMakesNamesAndFiles) {
-    std::string folder = conformance::TempPath("");
-    folder.pop_back(); // the run's folder, without the separator
-    char name[MAX_PATH];
-    // A given number only makes the name: three prefix characters, the low 16 bits in hex.
-    // Windows writes the hex digits in capitals, Wine in small letters.
-    CHECK_EQ(0x1234u, GetTempFileNameA(folder.c_str(), "abcdef", 0x1234, name));
-    CHECK(SameText(folder + "\\abc1234.tmp", name));
-    CHECK(GetFileAttributesA(name) == INVALID_FILE_ATTRIBUTES);
-    CHECK_EQ(0xBCDEu, GetTempFileNameA(folder.c_str(), "ab", 0xABCDE, name));
-    CHECK(SameText(folder + "\\abBCDE.tmp", name));
-
-    // Number 0: the system picks one and makes the file, a new one each time.
-    UINT first = GetTempFileNameA(folder.c_str(), "q", 0, name);
-    CHECK(first != 0);
-    std::string firstName = name;
-    CHECK(GetFileAttributesA(firstName.c_str()) != INVALID_FILE_ATTRIBUTES);
-    UINT second = GetTempFileNameA(folder.c_str(), "q", 0, name);
-    CHECK(second != 0 && second != first);
-    CHECK(GetFileAttributesA(name) != INVALID_FILE_ATTRIBUTES);
-    DeleteFileA(firstName.c_str());
-    DeleteFileA(name);
-
-    std::string missing = folder + "\\no\\such\\folder";
-    CHECK_EQ(0u, GetTempFileNameA(missing.c_str(), "q", 0, name));
-}

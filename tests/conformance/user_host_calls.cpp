@@ -1,56 +1,7 @@
-// Everyday calls of hosts: extended class registration, the thread id, a message wait without
-// handles, and the standard icons.
+// Everyday calls of hosts: the thread id and a message wait without handles.
 #include "conformance.h"
 
 #include <windows.h>
-
-namespace {
-
-LRESULT CALLBACK PlainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
-
-} // namespace
-
-CONFORMANCE_TEST(UserRegisterClassExAndGetClassInfoEx) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    HICON icon = LoadIconA(nullptr, IDI_APPLICATION);
-    WNDCLASSEXA wc = {};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_HREDRAW;
-    wc.lpfnWndProc = PlainProc;
-    wc.cbWndExtra = 8;
-    wc.hInstance = instance;
-    wc.hIcon = icon;
-    wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
-    wc.lpszClassName = "ConformanceClassEx";
-    // The size field is checked.
-    wc.cbSize = sizeof wc - 1;
-    CHECK_EQ(0, (int)RegisterClassExA(&wc));
-    wc.cbSize = sizeof wc;
-    ATOM atom = RegisterClassExA(&wc);
-    CHECK(atom != 0);
-
-    WNDCLASSEXA got = {};
-    got.cbSize = sizeof got;
-    CHECK_EQ((BOOL)atom, GetClassInfoExA(instance, "ConformanceClassEx", &got));
-    CHECK_EQ((UINT)CS_HREDRAW, got.style);
-    CHECK(got.lpfnWndProc == PlainProc);
-    CHECK_EQ(8, got.cbWndExtra);
-    CHECK(got.hIcon == icon);
-    CHECK(got.hIconSm != nullptr); // made from the large icon when none was given
-    CHECK(got.hbrBackground == (HBRUSH)(COLOR_WINDOW + 1));
-    CHECK_STR_EQ("ConformanceClassEx", got.lpszClassName);
-
-    HWND w = CreateWindowExA(0, "ConformanceClassEx", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                             instance, nullptr);
-    CHECK(w != nullptr);
-    DestroyWindow(w);
-    // System classes answer for a null instance.
-    CHECK(GetClassInfoExA(nullptr, "EDIT", &got) != 0);
-    CHECK(GetClassInfoExA(instance, "NoSuchClassAnywhere", &got) == 0);
-    CHECK(UnregisterClassA("ConformanceClassEx", instance));
-}
 
 CONFORMANCE_TEST(UserCurrentThreadIdIsStable) {
     DWORD id = GetCurrentThreadId();
@@ -87,21 +38,4 @@ CONFORMANCE_TEST(UserMsgWaitWithoutHandlesWaitsForMessages) {
     DestroyWindow(w);
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageA(&msg);
-}
-
-CONFORMANCE_TEST(UserLoadIconOfTheStandardIcons) {
-    const LPCSTR ids[] = {IDI_APPLICATION, IDI_HAND,     IDI_QUESTION,
-                          IDI_EXCLAMATION, IDI_ASTERISK, IDI_WINLOGO};
-    HICON seen[6] = {};
-    for (int i = 0; i < 6; ++i) {
-        seen[i] = LoadIconA(nullptr, ids[i]);
-        CHECK(seen[i] != nullptr);
-        CHECK(LoadIconA(nullptr, ids[i]) == seen[i]); // shared: the same handle again
-        for (int j = 0; j < i; ++j)
-            CHECK(seen[j] != seen[i]);
-    }
-    CHECK(LoadIconA(nullptr, IDI_ERROR) == seen[1]);
-    CHECK(LoadIconA(nullptr, IDI_WARNING) == seen[3]);
-    CHECK(LoadIconA(nullptr, IDI_INFORMATION) == seen[4]);
-    CHECK(LoadIconA(nullptr, MAKEINTRESOURCEA(32600)) == nullptr);
 }

@@ -96,29 +96,6 @@ CONFORMANCE_TEST(MenuItemStatesAnswerThePreviousState) {
     DestroyMenu(file);
 }
 
-CONFORMANCE_TEST(MenuInsertRemoveAndDelete) {
-    HMENU recent = nullptr;
-    HMENU file = FileMenu(&recent);
-    CHECK(InsertMenuA(file, 0, MF_BYPOSITION | MF_STRING, 99, "First"));
-    CHECK_EQ(99u, GetMenuItemID(file, 0));
-    CHECK(InsertMenuA(file, 102, MF_BYCOMMAND | MF_STRING, 98, "Before exit"));
-    CHECK_EQ(98u, GetMenuItemID(file, 5));
-    CHECK_EQ(102u, GetMenuItemID(file, 6));
-    CHECK_EQ(7, GetMenuItemCount(file));
-
-    // Removing a pop-up item leaves the pop-up to its owner; deleting destroys it.
-    CHECK(RemoveMenu(file, 4, MF_BYPOSITION));
-    CHECK(IsMenu(recent));
-    CHECK(AppendMenuA(file, MF_POPUP, (UINT_PTR)recent, "Again"));
-    CHECK(DeleteMenu(file, GetMenuItemCount(file) - 1, MF_BYPOSITION));
-    CHECK(!IsMenu(recent));
-    CHECK(!DeleteMenu(file, 999, MF_BYCOMMAND));
-    CHECK(!RemoveMenu(file, 40, MF_BYPOSITION));
-    CHECK(DeleteMenu(file, 200 /* gone with its pop-up */, MF_BYCOMMAND) == FALSE);
-    CHECK_EQ(6, GetMenuItemCount(file));
-    DestroyMenu(file);
-}
-
 CONFORMANCE_TEST(MenuFromTemplateBytes) {
     // "&File" { "&New" 100, separator, "&Tools" { "&Options" 300 }, "E&xit" 102 }, "&Help" 400
     conformance::TemplateWriter t;

@@ -1,4 +1,4 @@
-// BitBlt, StretchBlt and PatBlt: raster operations, clipping to both bitmaps, depth changes.
+// BitBlt, StretchBlt and PatBlt: clipping to both bitmaps, overlapping moves, depth changes.
 #include "gdi_fixture.h"
 
 namespace {
@@ -36,28 +36,6 @@ TEST_F(BlitTest, BlitsEntirelyOutsideDrawNothing) {
     EXPECT_TRUE(BitBlt(dst, 0, 0, 4, 4, src, -8, 0, SRCCOPY));
     EXPECT_TRUE(BitBlt(dst, 0, 0, 0, 4, src, 0, 0, SRCCOPY));
     EXPECT_EQ(CountInk(kRed), 0);
-}
-
-TEST_F(BlitTest, RasterOperationsCombineBits) {
-    struct Case {
-        DWORD rop;
-        COLORREF expected; // destination RGB(F0, F0, 00), source RGB(F0, 0F, 0F)
-    } cases[] = {
-        {SRCCOPY, RGB(0xF0, 0x0F, 0x0F)},   {SRCAND, RGB(0xF0, 0x00, 0x00)},
-        {SRCPAINT, RGB(0xF0, 0xFF, 0x0F)},  {SRCINVERT, RGB(0x00, 0xFF, 0x0F)},
-        {DSTINVERT, RGB(0x0F, 0x0F, 0xFF)}, {BLACKNESS, RGB(0, 0, 0)},
-        {WHITENESS, RGB(255, 255, 255)},    {NOTSRCCOPY, RGB(0x0F, 0xF0, 0xF0)},
-    };
-    for (const Case& c : cases) {
-        HDC dst = Canvas(2, 2, RGB(0xF0, 0xF0, 0xF0));
-        SetPixel(dst, 0, 0, RGB(0xF0, 0xF0, 0x00));
-        HDC src = Source(2, 2, RGB(0xF0, 0x0F, 0x0F));
-        BitBlt(dst, 0, 0, 1, 1, src, 0, 0, c.rop);
-        EXPECT_EQ(GetPixel(dst, 0, 0), c.expected) << std::hex << c.rop;
-        TearDown();
-        dc_ = nullptr;
-        src_ = nullptr;
-    }
 }
 
 TEST_F(BlitTest, PatBltPaintsWithTheBrush) {

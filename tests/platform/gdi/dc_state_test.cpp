@@ -1,4 +1,4 @@
-// What a DC remembers: the current position, its attributes, and drawing onto monochrome bitmaps.
+// What a DC remembers: its attributes, polyline corners, and drawing onto monochrome bitmaps.
 #include "gdi_fixture.h"
 
 namespace {
@@ -16,24 +16,6 @@ TEST_F(DcStateTest, PolylineDrawsEachCornerOnce) {
                                "....#\n"
                                ".####\n");
     EXPECT_FALSE(Polyline(dc, points, 1));
-}
-
-TEST_F(DcStateTest, UpdateCurrentPositionMovesAlongTheText) {
-    HDC dc = Canvas(80, 20);
-    SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-    SetTextAlign(dc, TA_UPDATECP);
-    SetBkColor(dc, kBlue);
-    MoveToEx(dc, 3, 2, nullptr);
-    TextOutA(dc, 50, 50, "ab", 2); // the coordinates are ignored
-    SIZE size;
-    GetTextExtentPointA(dc, "ab", 2, &size);
-    POINT at;
-    GetCurrentPositionEx(dc, &at);
-    EXPECT_EQ(at.x, 3 + size.cx);
-    EXPECT_EQ(at.y, 2);
-    // The text cell starts at the old position.
-    EXPECT_EQ(InkBox(kBlue).left, 3);
-    EXPECT_EQ(InkBox(kBlue).top, 2);
 }
 
 TEST_F(DcStateTest, MonochromeBitmapsHoldOnlyBlackAndWhite) {

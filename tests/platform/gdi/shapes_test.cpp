@@ -1,5 +1,5 @@
 // Which pixels shapes cover, beyond the conformance tests (tests/conformance/gdi_pixels.cpp):
-// reversed corners, closed and symmetric rounded outlines, wide pens and raster operations.
+// reversed corners, closed and symmetric rounded outlines and raster operations.
 #include "gdi_fixture.h"
 
 namespace {
@@ -49,30 +49,6 @@ TEST_F(ShapesTest, RoundRectFillStaysInsideOutline) {
     EXPECT_EQ(fill, (RECT{1, 1, 19, 11}));
     SelectObject(dc, old);
     DeleteObject(brush);
-}
-
-TEST_F(ShapesTest, WidePenDrawsThickOutline) {
-    HDC dc = Canvas(12, 12);
-    HPEN pen = CreatePen(PS_INSIDEFRAME, 2, kRed);
-    HGDIOBJ old = SelectObject(dc, pen);
-    SelectObject(dc, GetStockObject(NULL_BRUSH));
-    Rectangle(dc, 1, 1, 11, 11);
-    EXPECT_EQ(InkBox(kRed), (RECT{1, 1, 11, 11}));
-    EXPECT_EQ(GetPixel(dc, 2, 5), kRed);
-    EXPECT_EQ(GetPixel(dc, 3, 5), kWhite);
-    SelectObject(dc, old);
-    DeleteObject(pen);
-}
-
-TEST_F(ShapesTest, XorRasterOperationInvertsTwice) {
-    HDC dc = Canvas(6, 1);
-    SetROP2(dc, R2_NOT);
-    MoveToEx(dc, 0, 0, nullptr);
-    LineTo(dc, 3, 0);
-    EXPECT_EQ(Picture(kBlack), "###...\n");
-    MoveToEx(dc, 0, 0, nullptr);
-    LineTo(dc, 3, 0);
-    EXPECT_EQ(CountInk(kWhite), 6);
 }
 
 // A brush fill under each raster operation, over a run long enough for whole vector blocks
