@@ -4,6 +4,8 @@
 #include <afxwin.h>
 #include <afxpriv.h>
 
+#include "afx/handle_slots.h"
+
 #include <cstddef>
 
 namespace afx_internal {
@@ -16,6 +18,11 @@ void ResetModuleState();
 void SetInstanceHandle(HINSTANCE hInstance);
 
 // Handle maps (wnd_handle_map.cpp)
+// The objects that own their windows. Reached directly (not through a function with a guarded
+// static) because every framework message looks its window up here; made before main and never
+// destroyed, so objects going at exit may still look at it.
+using WindowMap = HandleSlots<HWND, CWnd*>;
+extern WindowMap& g_permanentWindows;
 size_t PermanentWindowCount();
 size_t TemporaryWindowCount();
 // Lets go of every permanent object without deleting it (after their windows are gone).

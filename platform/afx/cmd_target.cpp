@@ -76,6 +76,86 @@ bool AnyCommandEntry(const AFX_MSGMAP* pFirst, UINT nMsg, UINT nNotify, UINT nID
     return bAnswered;
 }
 
+// The kinds of command a map and its bases answer at all, remembered per map: a control's own
+// map mostly has no reflected-notification entry, and a window's no entry for a notification
+// at all, so most routing ends here after one table read, before any hashing.
+enum : unsigned {
+    kCommandEntries = 1,
+    kNotifyEntries = 2,
+    kReflectedCommandEntries = 4,
+    kReflectedNotifyEntries = 8,
+    kOtherEntries = 16,
+};
+
+unsigned EntryKind(UINT nMsg) {
+    switch (nMsg) {
+    case WM_COMMAND:
+        return kCommandEntries;
+    case WM_NOTIFY:
+        return kNotifyEntries;
+    case WM_REFLECT_BASE + WM_COMMAND:
+        return kReflectedCommandEntries;
+    case WM_REFLECT_BASE + WM_NOTIFY:
+        return kReflectedNotifyEntries;
+    default:
+        return kOtherEntries;
+    }
+}
+
+struct MapKindsEntry {
+    const AFX_MSGMAP* pMap;
+    unsigned kinds;
+};
+constexpr std::size_t kMapKindsCacheSize = 64;
+MapKindsEntry g_mapKindsCache[kMapKindsCacheSize];
+
+unsigned EntryKinds(const AFX_MSGMAP* pFirst) {
+    MapKindsEntry& cached =
+        g_mapKindsCache[(reinterpret_cast<std::uintptr_t>(pFirst) >> 4) & (kMapKindsCacheSize - 1)];
+    if (cached.pMap == pFirst)
+        return cached.kinds;
+    unsigned kinds = 0;
+    for (const AFX_MSGMAP* pMap = pFirst; pMap != NULL;
+         pMap = pMap->pfnGetBaseMap != NULL ? pMap->pfnGetBaseMap() : NULL) {
+        for (const AFX_MSGMAP_ENTRY* p = pMap->lpEntries; p->pfn != NULL; ++p)
+            kinds |= EntryKind(p->nMessage);
+    }
+    cached = MapKindsEntry{pFirst, kinds};
+    return kinds;
+}
+
+} // namespace
+
+namespace {
+// Commands are searched map by map so an _EX handler that declines passes the command on to the
+// base classes' entries. Kept out of OnCmdMsg, whose usual answer is "no handler".
+__attribute__((noinline)) BOOL RouteCommand(CCmdTarget* pTarget, const AFX_MSGMAP* pFirst,
+                                            UINT nMsg, UINT nNotify, UINT nID, void* pExtra,
+                                            AFX_CMDHANDLERINFO* pHandlerInfo) {
+    for (const AFX_MSGMAP* pMap = pFirst; pMap != NULL;
+         pMap = pMap->pfnGetBaseMap != NULL ? pMap->pfnGetBaseMap() : NULL) {
+        for (const AFX_MSGMAP_ENTRY* p = pMap->lpEntries; p->pfn != NULL; ++p) {
+            if (p->nMessage != nMsg || p->nCode != nNotify || nID < p->nID || nID > p->nLastID)
+                continue;
+            if (pHandlerInfo != NULL) {
+                pHandlerInfo->pTarget = pTarget;
+                pHandlerInfo->pfn = p->pfn;
+                return TRUE;
+            }
+            AFX_MSGCALL call = {nMsg, 0, reinterpret_cast<LPARAM>(pExtra), nID, nNotify, 0, TRUE};
+            CCmdUI* pCmdUI = nNotify == CN_UPDATE_COMMAND_UI ? static_cast<CCmdUI*>(pExtra) : NULL;
+            if (pCmdUI != NULL)
+                pCmdUI->m_bContinueRouting = FALSE;
+            p->pfn(pTarget, call);
+            if (pCmdUI != NULL && pCmdUI->m_bContinueRouting)
+                call.bHandled = FALSE;
+            // The handler may have destroyed the object; only the call record is read now.
+            if (call.bHandled)
+                return TRUE;
+        }
+    }
+    return FALSE;
+}
 } // namespace
 
 BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
@@ -90,31 +170,7 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
         nMsg = WM_COMMAND;
 
     const AFX_MSGMAP* pFirst = GetMessageMap();
-    if (!AnyCommandEntry(pFirst, nMsg, nNotify, nID))
+    if ((EntryKinds(pFirst) & EntryKind(nMsg)) == 0 || !AnyCommandEntry(pFirst, nMsg, nNotify, nID))
         return FALSE;
-    // Commands are searched map by map so an _EX handler that declines passes the command on
-    // to the base classes' entries.
-    for (const AFX_MSGMAP* pMap = pFirst; pMap != NULL;
-         pMap = pMap->pfnGetBaseMap != NULL ? pMap->pfnGetBaseMap() : NULL) {
-        for (const AFX_MSGMAP_ENTRY* p = pMap->lpEntries; p->pfn != NULL; ++p) {
-            if (p->nMessage != nMsg || p->nCode != nNotify || nID < p->nID || nID > p->nLastID)
-                continue;
-            if (pHandlerInfo != NULL) {
-                pHandlerInfo->pTarget = this;
-                pHandlerInfo->pfn = p->pfn;
-                return TRUE;
-            }
-            AFX_MSGCALL call = {nMsg, 0, reinterpret_cast<LPARAM>(pExtra), nID, nNotify, 0, TRUE};
-            CCmdUI* pCmdUI = nNotify == CN_UPDATE_COMMAND_UI ? static_cast<CCmdUI*>(pExtra) : NULL;
-            if (pCmdUI != NULL)
-                pCmdUI->m_bContinueRouting = FALSE;
-            p->pfn(this, call);
-            if (pCmdUI != NULL && pCmdUI->m_bContinueRouting)
-                call.bHandled = FALSE;
-            // The handler may have destroyed the object; only the call record is read now.
-            if (call.bHandled)
-                return TRUE;
-        }
-    }
-    return FALSE;
+    return RouteCommand(this, pFirst, nMsg, nNotify, nID, pExtra, pHandlerInfo);
 }

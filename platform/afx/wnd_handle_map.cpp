@@ -7,12 +7,13 @@
 
 #include <vector>
 
+afx_internal::WindowMap& afx_internal::g_permanentWindows = *new afx_internal::WindowMap;
+
 namespace {
-using WindowMap = afx_internal::HandleSlots<HWND, CWnd*>;
+using afx_internal::WindowMap;
 
 WindowMap& PermanentMap() {
-    static WindowMap map;
-    return map;
+    return afx_internal::g_permanentWindows;
 }
 // Deletes the map's objects, emptying the map first: a destructor must not find it half-cleared.
 void DeleteTemporaries(WindowMap& map) {
@@ -43,7 +44,7 @@ std::vector<void (*)()>& TempMapCleanups() {
 } // namespace
 
 CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd) {
-    return PermanentMap().Find(hWnd);
+    return afx_internal::g_permanentWindows.Find(hWnd);
 }
 
 CWnd* PASCAL CWnd::FromHandle(HWND hWnd) {

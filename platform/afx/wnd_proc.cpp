@@ -6,6 +6,7 @@
 #include "afx/afx_internal.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace {
 // The platform's libraries are linked, never loaded later, so their thread state sits in the
@@ -84,24 +85,16 @@ WNDPROC AFXAPI AfxGetAfxWndProc() {
     return &AfxWndProc;
 }
 
-LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
-    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
-    if (pWnd == NULL) {
-        // A window of a class that uses this procedure, made while CreateEx waits for it,
-        // is adopted on its first message; any other window without an object gets the
-        // system's default handling.
-        pWnd = afx_internal::AdoptPendingWindow(hWnd);
-        if (pWnd == NULL)
-            return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
-    }
-    return AfxCallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
-}
-
-LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
+namespace {
+// The body of AfxCallWndProc, inlined into AfxWndProc: every framework message passes here.
+inline __attribute__((always_inline)) LRESULT CallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg,
+                                                          WPARAM wParam, LPARAM lParam) {
     AFX_THREAD_STATE* pState = &t_threadState;
     // Messages nest (a handler sends another message); each level restores its caller's
     // current message, so Default() always means the message of the handler that calls it.
-    MSG oldState = pState->m_lastSentMsg;
+    // Copied whole, as one block: a handler may have written any of its fields.
+    MSG oldState;
+    std::memcpy(&oldState, &pState->m_lastSentMsg, sizeof oldState);
     pState->m_lastSentMsg.hwnd = hWnd;
     pState->m_lastSentMsg.message = nMsg;
     pState->m_lastSentMsg.wParam = wParam;
@@ -117,11 +110,30 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
     if (nMsg == WM_NCDESTROY)
         afx_internal::ForgetDestroyedWindow(hWnd);
     --pState->m_nMsgDepth;
-    pState->m_lastSentMsg = oldState;
+    std::memcpy(&pState->m_lastSentMsg, &oldState, sizeof oldState);
     // The window went while this call ran; the object may now let go of itself.
     if (finished.pWnd != NULL && finished.bPostNcDestroyPending)
         finished.pWnd->PostNcDestroy();
     return lResult;
+}
+
+} // namespace
+
+LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
+    CWnd* pWnd = afx_internal::g_permanentWindows.Find(hWnd);
+    if (pWnd == NULL) {
+        // A window of a class that uses this procedure, made while CreateEx waits for it,
+        // is adopted on its first message; any other window without an object gets the
+        // system's default handling.
+        pWnd = afx_internal::AdoptPendingWindow(hWnd);
+        if (pWnd == NULL)
+            return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
+    }
+    return CallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
+}
+
+LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
+    return CallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
 }
 
 const MSG* PASCAL CWnd::GetCurrentMessage() {
@@ -154,38 +166,53 @@ LRESULT CWnd::DefWindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
     return ::CallWindowProcA(pfnWndProc, m_hWnd, nMsg, wParam, lParam);
 }
 
-BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+namespace {
+// Commands and notifications, kept out of OnWndMsg so that its path for every other message
+// stays short.
+__attribute__((noinline)) BOOL CommandOrNotifyMsg(CWnd* pWnd, UINT message, WPARAM wParam,
+                                                  LPARAM lParam, LRESULT* pResult) {
     if (message == WM_COMMAND) {
-        if (!OnCommand(wParam, lParam))
+        if (!pWnd->OnCommand(wParam, lParam))
             return FALSE;
         if (pResult != NULL)
             *pResult = 1;
         return TRUE;
     }
-    if (message == WM_NOTIFY) {
-        NMHDR* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
-        LRESULT lResult = 0;
-        if (pNMHDR == NULL || pNMHDR->hwndFrom == NULL || !OnNotify(wParam, lParam, &lResult))
-            return FALSE;
-        if (pResult != NULL)
-            *pResult = lResult;
-        return TRUE;
-    }
+    NMHDR* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
+    LRESULT lResult = 0;
+    if (pNMHDR == NULL || pNMHDR->hwndFrom == NULL || !pWnd->OnNotify(wParam, lParam, &lResult))
+        return FALSE;
+    if (pResult != NULL)
+        *pResult = lResult;
+    return TRUE;
+}
 
-    AFX_MSGCALL call = {message, wParam, lParam, 0, 0, 0, TRUE};
+// Runs a handler found in the maps.
+__attribute__((noinline)) BOOL CallMapEntry(CWnd* pWnd, const AFX_MSGMAP_ENTRY* pEntry,
+                                            UINT message, WPARAM wParam, LPARAM lParam, UINT nID,
+                                            LRESULT* pResult) {
+    AFX_MSGCALL call = {message, wParam, lParam, nID, 0, 0, TRUE};
+    pEntry->pfn(pWnd, call);
+    // Nothing of the object is touched after the handler: it may have deleted itself.
+    if (pResult != NULL)
+        *pResult = call.lResult;
+    return TRUE;
+}
+} // namespace
+
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    if (message == WM_COMMAND || message == WM_NOTIFY)
+        return CommandOrNotifyMsg(this, message, wParam, lParam, pResult);
     UINT nLookup = message;
+    UINT nID = 0;
     if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
         nLookup = WM_CTLCOLOR;
-        call.nID = message - WM_CTLCOLORMSGBOX;
+        nID = message - WM_CTLCOLORMSGBOX;
     }
     const AFX_MSGMAP_ENTRY* pEntry = FindWindowMessageEntry(GetMessageMap(), nLookup);
     if (pEntry == NULL)
         return FALSE;
-    pEntry->pfn(this, call);
-    // Nothing of this object is touched after the handler: it may have deleted itself.
-    if (pResult != NULL)
-        *pResult = call.lResult;
-    return TRUE;
+    return CallMapEntry(this, pEntry, message, wParam, lParam, nID, pResult);
 }
 
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -223,7 +250,7 @@ BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult) {
 // ---- Reflection ------------------------------------------------------------------------------
 
 BOOL PASCAL CWnd::ReflectLastMsg(HWND hWndChild, LRESULT* pResult) {
-    CWnd* pWnd = FromHandlePermanent(hWndChild);
+    CWnd* pWnd = afx_internal::g_permanentWindows.Find(hWndChild);
     if (pWnd == NULL)
         return FALSE;
     return pWnd->SendChildNotifyLastMsg(pResult);

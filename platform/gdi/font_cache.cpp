@@ -211,10 +211,8 @@ FontFace* Resolve(const LOGFONTA& lf) {
 
 } // namespace
 
-const Glyph& FontFace::GetGlyph(unsigned char c) {
+const Glyph& FontFace::LoadGlyph(unsigned char c) {
     Glyph& g = glyphs[c];
-    if (g.loaded)
-        return g;
     g.loaded = true;
     FT_Face face = static_cast<FT_Face>(ftFace);
     if (!face) {
@@ -237,18 +235,25 @@ const Glyph& FontFace::GetGlyph(unsigned char c) {
     g.top = slot->bitmap_top;
     g.width = static_cast<int>(bm.width);
     g.height = static_cast<int>(bm.rows);
-    g.bits.assign(static_cast<std::size_t>(g.width) * g.height, 0);
+    g.words = (g.width + 63) / 64;
+    g.ink.assign(static_cast<std::size_t>(g.words) * g.height, 0);
+    bool any = false;
     for (int y = 0; y < g.height; ++y) {
         const unsigned char* row = bm.buffer + static_cast<std::ptrdiff_t>(y) * bm.pitch;
+        std::uint64_t* words = g.ink.data() + static_cast<std::size_t>(y) * g.words;
         for (int x = 0; x < g.width; ++x)
             if (bm.pixel_mode == FT_PIXEL_MODE_MONO ? (row[x / 8] >> (7 - x % 8)) & 1
-                                                    : row[x] >= 128)
-                g.bits[static_cast<std::size_t>(y) * g.width + x] = 1;
+                                                    : row[x] >= 128) {
+                words[x / 64] |= std::uint64_t{1} << (x % 64);
+                any = true;
+            }
     }
+    if (!any)
+        g.ink.clear();
     return g;
 }
 
-FontFace* FaceOf(HFONT handle) {
+FontFace* ResolveFaceOf(HFONT handle) {
     Font* font = LookupFont(handle);
     if (!font)
         font = LookupFont(Stock(SYSTEM_FONT));

@@ -18,7 +18,11 @@ struct Glyph {
     int top = 0;     // rows above the baseline to the bitmap's first row
     int width = 0;
     int height = 0;
-    std::vector<std::uint8_t> bits; // one byte per pixel, 1 = ink
+    // The ink as bits, `words` 64-bit words per row, bit i of word w for column 64 * w + i:
+    // drawing visits only the ink pixels, and a clip cuts a row with one mask. Empty for a
+    // glyph without ink.
+    int words = 0;
+    std::vector<std::uint64_t> ink;
 };
 
 struct FontFace {
@@ -38,11 +42,23 @@ struct FontFace {
     bool syntheticBold = false;
     Glyph glyphs[256];
 
-    const Glyph& GetGlyph(unsigned char c);
+    // Inline for the common case of a glyph loaded before: text is measured all the time.
+    const Glyph& GetGlyph(unsigned char c) {
+        const Glyph& g = glyphs[c];
+        return g.loaded ? g : LoadGlyph(c);
+    }
     int Advance(unsigned char c) { return GetGlyph(c).advance; }
+
+private:
+    const Glyph& LoadGlyph(unsigned char c);
 };
 
 // The face for a font handle's description, or the system font's for a bad handle. Never null.
-FontFace* FaceOf(HFONT font);
+FontFace* ResolveFaceOf(HFONT font);
+// The same, inline for a font whose face is known already: every measure and text draw asks.
+inline FontFace* FaceOf(HFONT handle) {
+    const Font* font = LookupFont(handle);
+    return font && font->face ? font->face : ResolveFaceOf(handle);
+}
 
 } // namespace gdi

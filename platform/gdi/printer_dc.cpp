@@ -34,6 +34,9 @@ std::map<HDC, PrintJob>& Jobs() {
 }
 
 PrintJob* FindJob(HDC hdc) {
+    // Every DeleteDC asks; almost always there is no print job at all.
+    if (Jobs().empty())
+        return nullptr;
     auto found = Jobs().find(hdc);
     return found != Jobs().end() ? &found->second : nullptr;
 }

@@ -137,21 +137,6 @@ void Combine(const std::vector<RECT>& a, const std::vector<RECT>& b, int mode, S
 
 } // namespace
 
-bool RectEmpty(const RECT& r) {
-    return r.right <= r.left || r.bottom <= r.top;
-}
-
-bool IntersectRects(const RECT& a, const RECT& b, RECT* out) {
-    RECT r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-           std::min(a.bottom, b.bottom)};
-    if (RectEmpty(r)) {
-        *out = RECT{0, 0, 0, 0};
-        return false;
-    }
-    *out = r;
-    return true;
-}
-
 std::vector<RECT> CombineRects(const std::vector<RECT>& a, const std::vector<RECT>& b, int mode) {
     std::vector<RECT> out;
     CombineRectsInto(a, b, mode, &out);

@@ -23,8 +23,20 @@ RECT BoundingBox(const std::vector<RECT>& rects);
 // NULLREGION, SIMPLEREGION or COMPLEXREGION for a canonical list.
 int RegionType(const std::vector<RECT>& rects);
 void OffsetRects(std::vector<RECT>& rects, int dx, int dy);
-bool RectEmpty(const RECT& r);
+// Inline: every fill, glyph and clip test of every drawing call goes through these two.
+inline bool RectEmpty(const RECT& r) {
+    return r.right <= r.left || r.bottom <= r.top;
+}
 // The common part of two rectangles; false (and an empty result) when they do not meet.
-bool IntersectRects(const RECT& a, const RECT& b, RECT* out);
+inline bool IntersectRects(const RECT& a, const RECT& b, RECT* out) {
+    const RECT r{a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
+                 a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};
+    if (RectEmpty(r)) {
+        *out = RECT{0, 0, 0, 0};
+        return false;
+    }
+    *out = r;
+    return true;
+}
 
 } // namespace gdi

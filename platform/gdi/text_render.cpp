@@ -22,8 +22,18 @@ int TextWidth(FontFace* face, const char* text, int count) {
 
 namespace {
 
+// The bits of a 64-column word of a glyph row that fall in columns [from, to) of the glyph.
+std::uint64_t ColumnMask(int word, LONG from, LONG to) {
+    const LONG lo = std::max<LONG>(from - 64 * word, 0);
+    const LONG hi = std::min<LONG>(to - 64 * word, 64);
+    if (lo >= hi)
+        return 0;
+    const std::uint64_t upTo = hi == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << hi) - 1;
+    return upTo & ~((std::uint64_t{1} << lo) - 1);
+}
+
 void DrawGlyph(const Target& t, const Glyph& g, int originX, int baseline, std::uint32_t pixel) {
-    if (g.bits.empty())
+    if (g.ink.empty())
         return;
     const RECT box{originX + g.left, baseline - g.top, originX + g.left + g.width,
                    baseline - g.top + g.height};
@@ -31,13 +41,21 @@ void DrawGlyph(const Target& t, const Glyph& g, int originX, int baseline, std::
         RECT part;
         if (!IntersectRects(box, c, &part))
             continue;
-        for (LONG y = part.top; y < part.bottom; ++y) {
-            const std::uint8_t* bits =
-                g.bits.data() + static_cast<std::size_t>(y - box.top) * g.width - box.left;
-            std::uint32_t* row = t.pixels + static_cast<std::size_t>(y) * t.width;
-            for (LONG x = part.left; x < part.right; ++x)
-                if (bits[x])
-                    row[x] = pixel;
+        for (int w = 0; w < g.words; ++w) {
+            const std::uint64_t visible =
+                ColumnMask(w, part.left - box.left, part.right - box.left);
+            if (visible == 0)
+                continue;
+            const std::size_t words = static_cast<std::size_t>(g.words);
+            const std::size_t stride = static_cast<std::size_t>(t.width);
+            std::size_t bit = static_cast<std::size_t>(part.top - box.top) * words + w;
+            std::size_t at = static_cast<std::size_t>(part.top) * stride +
+                             static_cast<std::size_t>(box.left + 64 * w);
+            for (LONG y = part.top; y < part.bottom; ++y, bit += words, at += stride) {
+                std::uint32_t* row = t.pixels + at;
+                for (std::uint64_t ink = g.ink[bit] & visible; ink != 0; ink &= ink - 1)
+                    row[static_cast<unsigned>(__builtin_ctzll(ink))] = pixel;
+            }
         }
     }
 }
@@ -92,13 +110,17 @@ BOOL OutputText(HDC hdc, int x, int y, UINT options, const RECT* rect, const cha
     if ((options & ETO_OPAQUE) && rect)
         FillSurfaceRect(t, surfaceRect, bk);
 
-    // Lists kept from call to call (text is drawn all the time), never destroyed.
+    // Kept from call to call (text is drawn all the time), never destroyed.
     static std::vector<RECT>& clipped = *new std::vector<RECT>;
-    static std::vector<RECT>& box = *new std::vector<RECT>(1);
     Target textTarget = t;
     if ((options & ETO_CLIPPED) && rect) {
-        box[0] = surfaceRect;
-        CombineRectsInto(*t.clip, box, RGN_AND, &clipped);
+        // The clip's rectangles are disjoint, so each one cut by the box gives the clipped
+        // list directly: no general region arithmetic for what is nearly always one rectangle.
+        clipped.clear();
+        RECT part;
+        for (const RECT& c : *t.clip)
+            if (IntersectRects(c, surfaceRect, &part))
+                clipped.push_back(part);
         textTarget.clip = &clipped;
     }
     const int sx = left + t.offsetX, sy = top + t.offsetY;

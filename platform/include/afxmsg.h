@@ -253,7 +253,7 @@ protected:                                                                      
      NULL},
 #define ON_NOTIFY(wNotifyCode, id, memberFxn)                                                      \
     {                                                                                              \
-        WM_NOTIFY, (UINT)(wNotifyCode), (UINT)(id), (UINT)(id),                                    \
+        WM_NOTIFY, (UINT)(WORD)(int)(wNotifyCode), (UINT)(id), (UINT)(id),                         \
             AFX_MSG_THUNK(AFX_NOTIFY* pNotify_ = reinterpret_cast<AFX_NOTIFY*>(call_.lParam);      \
                           pThis_->memberFxn(pNotify_->pNMHDR, pNotify_->pResult)),                 \
             NULL                                                                                   \
@@ -304,7 +304,7 @@ protected:                                                                      
      NULL},
 #define ON_NOTIFY_REFLECT(wNotifyCode, memberFxn)                                                  \
     {                                                                                              \
-        WM_REFLECT_BASE + WM_NOTIFY, (UINT)(wNotifyCode), 0, 0,                                    \
+        WM_REFLECT_BASE + WM_NOTIFY, (UINT)(WORD)(int)(wNotifyCode), 0, 0,                         \
             AFX_MSG_THUNK(AFX_NOTIFY* pNotify_ = reinterpret_cast<AFX_NOTIFY*>(call_.lParam);      \
                           pThis_->memberFxn(pNotify_->pNMHDR, pNotify_->pResult)),                 \
             NULL                                                                                   \

@@ -84,6 +84,7 @@ struct Cache {
     std::vector<Entry> entries;
     std::string scratch; // the file read again, compared with what is held
     unsigned long uses = 0;
+    unsigned long generation = 0;
 };
 
 Cache& TheCache() {
@@ -131,6 +132,7 @@ void Settle(Entry* entry) {
 }
 
 void Load(Entry* entry, std::string* scratch) {
+    ++TheCache().generation;
     long long readAt = NowNs();
     Identity identity;
     if (!ReadFile(entry->path, scratch, &identity)) {
@@ -172,10 +174,12 @@ const IniFile& CachedIniFile(const std::string& hostPath, bool* present) {
                     oldest = i;
             cache.entries.erase(cache.entries.begin() + static_cast<long>(oldest));
         }
+        ++cache.generation;
         cache.entries.emplace_back();
         entry = &cache.entries.back();
         entry->path = hostPath;
         Load(entry, &cache.scratch);
+        entry->nextLook = CoarseNowNs() + kCheckIntervalNs;
     } else if (CoarseNowNs() >= entry->nextLook) {
         struct stat st;
         bool exists = stat(hostPath.c_str(), &st) == 0 && S_ISREG(st.st_mode);
@@ -185,10 +189,9 @@ const IniFile& CachedIniFile(const std::string& hostPath, bool* present) {
         } else if (!entry->present || !entry->settled || !(IdentityOf(st) == entry->identity)) {
             Load(entry, &cache.scratch);
         }
+        entry->nextLook = CoarseNowNs() + kCheckIntervalNs;
     }
     entry->lastUse = ++cache.uses;
-    if (entry->nextLook == 0 || CoarseNowNs() >= entry->nextLook)
-        entry->nextLook = CoarseNowNs() + kCheckIntervalNs;
     if (present)
         *present = entry->present;
     return entry->file;
@@ -198,6 +201,7 @@ void ForgetCachedIniFile(const std::string& hostPath) {
     std::vector<Entry>& entries = TheCache().entries;
     for (size_t i = 0; i < entries.size(); ++i) {
         if (entries[i].path == hostPath) {
+            ++TheCache().generation;
             entries.erase(entries.begin() + static_cast<long>(i));
             return;
         }
@@ -211,7 +215,12 @@ long long ProfileChangeLatencyNs() {
 }
 
 void ForgetCachedIniFiles() {
+    ++TheCache().generation;
     TheCache().entries.clear();
+}
+
+unsigned long CachedIniGeneration() {
+    return TheCache().generation;
 }
 
 } // namespace kernel

@@ -20,6 +20,10 @@ const IniFile& CachedIniFile(const std::string& hostPath, bool* present);
 void ForgetCachedIniFile(const std::string& hostPath);
 void ForgetCachedIniFiles();
 
+// A number that changes whenever any held file may read differently: a file loaded or read
+// again, an entry dropped or made. Answers remembered from a held file stay good while it holds.
+unsigned long CachedIniGeneration();
+
 // The longest real time after which a change made outside the platform is seen (a few ms).
 long long ProfileChangeLatencyNs();
 

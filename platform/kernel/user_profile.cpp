@@ -8,6 +8,7 @@
 #include "kernel/profile_core.h"
 
 #include <cstdlib>
+#include <cstring>
 
 namespace kernel {
 namespace {
@@ -24,6 +25,34 @@ struct UserProfile {
 UserProfile& Profile() {
     static UserProfile profile;
     return profile;
+}
+
+// Numbers read from the user profile, remembered: a time control reads "iTime" at every typed
+// digit and every step, and finding a key again (a case-blind search of the parsed file) costs
+// more than all the rest of a read. A remembered answer is given only while the profile is the
+// same file, unchanged (CachedIniGeneration: every load, platform write or drop moves it) and the
+// keys the file lacks come from the same place (settingsGeneration); the check of the file for
+// outside changes still runs at every read, so reads stay exactly as fresh as before.
+struct RememberedInt {
+    char section[16];
+    char key[16];
+    INT defaultValue;
+    UINT value;
+    const IniFile* file;
+    unsigned long fileGeneration;
+    unsigned long settingsGeneration;
+};
+constexpr size_t kRememberedInts = 4;
+RememberedInt g_rememberedInts[kRememberedInts];
+size_t g_nextRememberedInt = 0;
+unsigned long g_settingsGeneration = 1; // 0 marks an unused entry
+
+void SettingsChanged() {
+    ++g_settingsGeneration;
+}
+
+bool FitsName(const char* name, size_t size) {
+    return std::strlen(name) < size;
 }
 
 const IntlKeys* IntlFallback() {
@@ -99,6 +128,7 @@ const IniFile& UserProfileFile() {
 } // namespace
 
 void SetProfileFile(const std::string& hostPath) {
+    SettingsChanged();
     Profile().profileFile = hostPath;
 }
 
@@ -108,11 +138,13 @@ std::string ProfileFile() {
 }
 
 void SetIntlNone() {
+    SettingsChanged();
     Profile().source = IntlSource::None;
     Profile().keys.clear();
 }
 
 void SetIntlFromEnvironment() {
+    SettingsChanged();
     Profile().source = IntlSource::Environment;
     Profile().environmentRead = false;
 }
@@ -128,6 +160,7 @@ bool SetIntlFromLocale(const char* localeName) {
 }
 
 void SetIntlFromFormats(const LocaleTimeFormats& formats) {
+    SettingsChanged();
     Profile().source = IntlSource::Fixed;
     Profile().keys = IntlKeysFromFormats(formats);
 }
@@ -143,11 +176,33 @@ DWORD WINAPI GetProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, 
 }
 
 UINT WINAPI GetProfileIntA(LPCSTR section, LPCSTR key, INT defaultValue) {
+    using namespace kernel;
     if (!section || !key)
         return static_cast<UINT>(defaultValue);
+    const IniFile& file = UserProfileFile();
+    const unsigned long fileGeneration = CachedIniGeneration();
+    for (const RememberedInt& r : g_rememberedInts) {
+        if (r.settingsGeneration == g_settingsGeneration && r.file == &file &&
+            r.fileGeneration == fileGeneration && r.defaultValue == defaultValue &&
+            std::strcmp(r.key, key) == 0 && std::strcmp(r.section, section) == 0)
+            return r.value;
+    }
     char text[256];
-    GetProfileStringA(section, key, "", text, sizeof text);
-    return kernel::ProfileIntFromText(text, defaultValue);
+    ReadProfileString(file, section, key, "", text, sizeof text, IntlFallback());
+    const UINT value = ProfileIntFromText(text, defaultValue);
+    if (FitsName(section, sizeof RememberedInt::section) &&
+        FitsName(key, sizeof RememberedInt::key)) {
+        RememberedInt& r = g_rememberedInts[g_nextRememberedInt];
+        g_nextRememberedInt = (g_nextRememberedInt + 1) % kRememberedInts;
+        std::strcpy(r.section, section);
+        std::strcpy(r.key, key);
+        r.defaultValue = defaultValue;
+        r.value = value;
+        r.file = &file;
+        r.fileGeneration = fileGeneration;
+        r.settingsGeneration = g_settingsGeneration;
+    }
+    return value;
 }
 
 BOOL WINAPI WriteProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value) {

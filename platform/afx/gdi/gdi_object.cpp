@@ -270,6 +270,14 @@ CDC* PASCAL CDC::FromHandle(HDC hDC) {
         return owner;
     if (CDC* temp = maps.tempDcs.Find(hDC))
         return temp;
+    // Each paint's DC mostly takes the slot of the last one, already deleted: its wrapper, the
+    // one the pool would hand out again, wraps the new DC in place.
+    const auto occupant = maps.tempDcs.Occupant(hDC);
+    if (occupant.first != nullptr && ::GetObjectType(occupant.first) == 0) {
+        occupant.second->m_hDC = occupant.second->m_hAttribDC = hDC;
+        maps.tempDcs.ReplaceOccupant(hDC, occupant.second);
+        return occupant.second;
+    }
     SweepDeletedDcs(maps);
     CDC* wrapper = maps.spareDcs.Take(RUNTIME_CLASS(CDC));
     if (!wrapper)

@@ -3,6 +3,8 @@
 // through its DrawItem: tests/buttons.
 #include "afx_fixture.h"
 
+#include <commctrl.h>
+
 #include <string>
 #include <vector>
 
@@ -26,14 +28,32 @@ BEGIN_MESSAGE_MAP(CSelfClicking, CButton)
 ON_CONTROL_REFLECT_EX(BN_CLICKED, OnClicked)
 END_MESSAGE_MAP()
 
+class CClickableEdit : public CEdit {
+protected:
+    afx_msg void Clicked(NMHDR*, LRESULT* pResult) {
+        g_events.push_back("edit clicked");
+        *pResult = 7;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CClickableEdit, CEdit)
+ON_NOTIFY_REFLECT(NM_CLICK, Clicked)
+END_MESSAGE_MAP()
+
 class CParent : public CWnd {
 protected:
     afx_msg void OnButton() { g_events.push_back("parent heard click"); }
+    afx_msg void OnRightClick(NMHDR*, LRESULT* pResult) {
+        g_events.push_back("parent heard right click");
+        *pResult = 9;
+    }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CParent, CWnd)
 ON_BN_CLICKED(2, OnButton)
+ON_NOTIFY(NM_RCLICK, 5, OnRightClick)
 END_MESSAGE_MAP()
 
 class ReflectionTest : public AfxParentTest<CParent> {
@@ -71,6 +91,28 @@ TEST_F(ReflectionTest, AReflectedCommandIsTheControlsUnlessItDeclines) {
     m_parent.SendMessage(WM_COMMAND, MAKEWPARAM(2, BN_CLICKED),
                          reinterpret_cast<LPARAM>(button.m_hWnd));
     EXPECT_EQ(g_events, std::vector<std::string>({"button clicked", "parent heard click"}));
+}
+
+// Notifications take the same way as commands: the control's reflected entry first, then the
+// parent's own; each kind of entry is found whichever other kinds a class has.
+TEST_F(ReflectionTest, ANotificationIsTheControlsWhenItHasAReflectedEntry) {
+    CClickableEdit edit;
+    ASSERT_TRUE(edit.Create(WS_VISIBLE, CRect(10, 90, 90, 110), &m_parent, 5));
+    const struct {
+        UINT code;
+        LRESULT result;
+        const char* heard;
+    } cases[] = {
+        {static_cast<UINT>(NM_CLICK), 7, "edit clicked"},
+        {static_cast<UINT>(NM_RCLICK), 9, "parent heard right click"},
+        {static_cast<UINT>(NM_CLICK), 7, "edit clicked"},
+    };
+    for (const auto& c : cases) {
+        g_events.clear();
+        NMHDR hdr = {edit.m_hWnd, 5, c.code};
+        EXPECT_EQ(c.result, m_parent.SendMessage(WM_NOTIFY, 5, reinterpret_cast<LPARAM>(&hdr)));
+        EXPECT_EQ(g_events, std::vector<std::string>({c.heard}));
+    }
 }
 
 } // namespace

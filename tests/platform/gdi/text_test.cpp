@@ -142,6 +142,58 @@ TEST_F(TextTest, VeryLongTextDrawsClippedWithoutHarm) {
     EXPECT_EQ(DrawnBox().right, 50);
 }
 
+// Glyphs are drawn from their ink bits 64 columns at a time, cut by each clip rectangle: a
+// clip region of several rectangles, an ETO_CLIPPED box and glyphs wider than 64 pixels must
+// leave exactly the unclipped drawing's pixels inside both and nothing outside.
+TEST_F(TextTest, ClippedTextKeepsExactlyTheInkInsideTheClip) {
+    struct Case {
+        int height;
+        const char* text;
+    };
+    for (const Case& c : {Case{-11, "Quick 1289"}, Case{-120, "W@M"}}) {
+        SCOPED_TRACE(c.height);
+        const int width = 300, height = 160;
+        HFONT font =
+            CreateFontA(c.height, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
+        const int count = static_cast<int>(std::strlen(c.text));
+        HDC dc = Canvas(width, height);
+        HGDIOBJ oldFont = SelectObject(dc, font);
+        SetBkMode(dc, TRANSPARENT);
+        TextOutA(dc, 3, 2, c.text, count);
+        const std::string whole = Picture(kBlack);
+        ASSERT_NE(whole.find('#'), std::string::npos);
+
+        RECT all{0, 0, width, height};
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        // Two bands with a gap between them, the upper one with a notch cut at its left.
+        HRGN clip = CreateRectRgn(5, 0, 200, 9);
+        HRGN lower = CreateRectRgn(0, 12, 150, height);
+        CombineRgn(clip, clip, lower, RGN_OR);
+        SelectClipRgn(dc, clip);
+        const RECT box{4, 1, 180, 140};
+        ExtTextOutA(dc, 3, 2, ETO_CLIPPED, &box, c.text, static_cast<UINT>(count), nullptr);
+        SelectClipRgn(dc, nullptr);
+
+        std::string expected = whole;
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
+                const POINT p{x, y};
+                const bool inside = PtInRegion(clip, x, y) && PtInRect(&box, p);
+                if (!inside)
+                    expected[static_cast<std::size_t>(y) * (width + 1) + x] = '.';
+            }
+        EXPECT_EQ(Picture(kBlack), expected);
+        SelectObject(dc, oldFont);
+        DeleteObject(font);
+        DeleteObject(lower);
+        DeleteObject(clip);
+        SelectObject(dc_, oldBitmap_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+        dc_ = nullptr;
+    }
+}
+
 TEST_F(TextTest, BadArgumentsFail) {
     HDC dc = TextCanvas(10, 10);
     SIZE size;

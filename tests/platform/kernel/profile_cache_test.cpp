@@ -126,4 +126,41 @@ TEST_F(ProfileCacheTest, AnOutsideChangeWaitsForTheNextLookButAPlatformWriteDoes
     EXPECT_EQ("none", Private("K"));
 }
 
+// A number read again is answered from memory; every way the profile can change must reach it.
+TEST_F(ProfileCacheTest, RememberedNumbersFollowEveryChange) {
+    const std::string pinned = WriteHostFile("pinned.ini", "[Intl]\niTime=5\n");
+    const struct {
+        const char* change;
+        std::function<void()> make;
+        UINT seen;
+    } steps[] = {
+        {"none yet", [] {}, 7},
+        {"written", [] { WriteProfileStringA("Intl", "iTime", "1"); }, 1},
+        {"profile text", [] { desktop::SetProfileText("[Intl]\niTime=2\n"); }, 2},
+        {"another program",
+         [] {
+             std::ofstream(desktop::WindowsFolder() + "/WIN.INI") << "[Intl]\niTime=3\n";
+             LetOutsideChangeShow();
+         },
+         3},
+        {"key removed", [] { WriteProfileStringA("Intl", "iTime", nullptr); }, 7},
+        {"locale keys",
+         [] {
+             desktop::SetProfileIntlFromFormats({"", "%I:%M %p", "", "", ""});
+         },
+         0},
+        {"other locale keys",
+         [] {
+             desktop::SetProfileIntlFromFormats({"", "%H:%M", "", "", ""});
+         },
+         1},
+        {"pinned file", [&] { desktop::SetProfileFile(pinned); }, 5},
+    };
+    for (const auto& step : steps) {
+        step.make();
+        EXPECT_EQ(step.seen, GetProfileIntA("Intl", "iTime", 7)) << step.change;
+        EXPECT_EQ(step.seen, GetProfileIntA("Intl", "iTime", 7)) << step.change;
+    }
+}
+
 } // namespace
