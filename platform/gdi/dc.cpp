@@ -32,7 +32,8 @@ BOOL WINAPI DeleteDC(HDC hdc) {
     Dc* dc = LookupDc(hdc);
     if (!dc)
         return FALSE;
-    gdi_internal::ForgetPrinterDc(hdc);
+    if (!dc->screen) // a print job belongs to a memory DC (CreateDCA makes one)
+        gdi_internal::ForgetPrinterDc(hdc);
     ReleaseState(dc->state);
     for (DcState& saved : dc->saved)
         ReleaseState(saved);
@@ -75,9 +76,9 @@ BOOL WINAPI RestoreDC(HDC hdc, int level) {
 
 namespace {
 
-template <class H> HGDIOBJ Swap(H& slot, HGDIOBJ obj) {
+template <class H> HGDIOBJ Swap(H& slot, Object* o, HGDIOBJ obj) {
     H previous = slot;
-    AddSelection(obj);
+    ++o->selections; // AddSelection(obj), with the object already looked up
     RemoveSelection(previous);
     slot = static_cast<H>(obj);
     return previous;
@@ -112,11 +113,11 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ obj) {
         return nullptr;
     switch (o->kind) {
     case Kind::Pen:
-        return Swap(dc->state.pen, obj);
+        return Swap(dc->state.pen, o, obj);
     case Kind::Brush:
-        return Swap(dc->state.brush, obj);
+        return Swap(dc->state.brush, o, obj);
     case Kind::Font:
-        return Swap(dc->state.font, obj);
+        return Swap(dc->state.font, o, obj);
     case Kind::Bitmap:
         return SelectBitmap(hdc, dc, obj);
     case Kind::Region: {
