@@ -96,7 +96,8 @@ bool UserProfilePath(std::string* host) {
 struct ResolvedProfile {
     bool valid = false;
     std::string windowsFolder;
-    std::string pinned;
+    unsigned long folderGeneration = 0;
+    unsigned long settingsGeneration = 0; // moves when the pinned file does
     unsigned long drives = 0;
     std::string host;
     CachedIniHint hint; // for host
@@ -108,8 +109,10 @@ ResolvedProfile& Resolved() {
 }
 
 bool StillResolves(const ResolvedProfile& r) {
-    return r.valid && r.drives == DriveMapGeneration() && r.pinned == Profile().profileFile &&
-           r.windowsFolder == WindowsFolderRef();
+    const unsigned long folder = WindowsFolderGeneration();
+    return r.valid && r.drives == DriveMapGeneration() &&
+           r.settingsGeneration == g_settingsGeneration &&
+           (folder != 0 ? r.folderGeneration == folder : r.windowsFolder == WindowsFolderRef());
 }
 
 // The user profile as it is now; empty when its name cannot be mapped.
@@ -129,7 +132,8 @@ const IniFile& UserProfileFile() {
     if (present && !r.host.empty()) {
         r.valid = true;
         r.windowsFolder = WindowsFolderRef();
-        r.pinned = Profile().profileFile;
+        r.folderGeneration = WindowsFolderGeneration();
+        r.settingsGeneration = g_settingsGeneration;
         r.drives = DriveMapGeneration();
     }
     return file;
