@@ -17,14 +17,11 @@ HDC WINAPI CreateCompatibleDC(HDC hdc) {
         return nullptr;
     dc->memory = true;
     // A fresh memory DC holds the 1x1 monochrome stock bitmap until the caller selects its own.
+    // It and the other three are stock objects, which keep no selection count.
     dc->state.bitmap = stockBitmap;
     dc->state.pen = static_cast<HPEN>(Stock(BLACK_PEN));
     dc->state.brush = static_cast<HBRUSH>(Stock(WHITE_BRUSH));
     dc->state.font = static_cast<HFONT>(Stock(SYSTEM_FONT));
-    AddSelection(dc->state.bitmap);
-    AddSelection(dc->state.pen);
-    AddSelection(dc->state.brush);
-    AddSelection(dc->state.font);
     return InsertAs<HDC>(std::move(dc));
 }
 
@@ -32,7 +29,8 @@ BOOL WINAPI DeleteDC(HDC hdc) {
     Dc* dc = LookupDc(hdc);
     if (!dc)
         return FALSE;
-    gdi_internal::ForgetPrinterDc(hdc);
+    if (!dc->screen) // a print job belongs to a memory DC (CreateDCA makes one)
+        gdi_internal::ForgetPrinterDc(hdc);
     ReleaseState(dc->state);
     for (DcState& saved : dc->saved)
         ReleaseState(saved);
@@ -75,9 +73,10 @@ BOOL WINAPI RestoreDC(HDC hdc, int level) {
 
 namespace {
 
-template <class H> HGDIOBJ Swap(H& slot, HGDIOBJ obj) {
+template <class H> HGDIOBJ Swap(H& slot, Object* o, HGDIOBJ obj) {
     H previous = slot;
-    AddSelection(obj);
+    if (!o->stock) // AddSelection(obj), with the object already looked up
+        ++o->selections;
     RemoveSelection(previous);
     slot = static_cast<H>(obj);
     return previous;
@@ -112,11 +111,11 @@ HGDIOBJ WINAPI SelectObject(HDC hdc, HGDIOBJ obj) {
         return nullptr;
     switch (o->kind) {
     case Kind::Pen:
-        return Swap(dc->state.pen, obj);
+        return Swap(dc->state.pen, o, obj);
     case Kind::Brush:
-        return Swap(dc->state.brush, obj);
+        return Swap(dc->state.brush, o, obj);
     case Kind::Font:
-        return Swap(dc->state.font, obj);
+        return Swap(dc->state.font, o, obj);
     case Kind::Bitmap:
         return SelectBitmap(hdc, dc, obj);
     case Kind::Region: {

@@ -29,7 +29,8 @@ struct Object {
     Kind kind;
     bool stock = false;     // GetStockObject: never deleted, not counted
     bool permanent = false; // gdi_internal::MakePermanent: same, for objects of other layers
-    int selections = 0;     // DC states (current and saved) holding this object
+    int selections = 0;     // DC states (current and saved) holding this object; always 0
+                            // for stock objects, which nothing can delete
 };
 
 struct Pen : Object {
@@ -122,18 +123,23 @@ struct HandleEntry {
     std::unique_ptr<Object> object; // null while the slot is free
     std::uint64_t generation = 1;   // of the handle the slot gives out, or gave out last
 };
-// Null until the first object is made; never freed, since objects may be released by other
-// layers' static destructors at exit.
-extern std::vector<HandleEntry>* g_handleEntries;
+// Where the table's entries are, for Lookup: kept in step with the table as it grows, and
+// hidden within the layer so that reading it is one PC-relative load, not a trip through the
+// global offset table. Empty until the first object is made; the entries are never freed,
+// since objects may be released by other layers' static destructors at exit.
+struct HandleTableView {
+    HandleEntry* entries = nullptr;
+    std::size_t size = 0;
+};
+extern HandleTableView g_handleTable __attribute__((visibility("hidden")));
 
 // Every drawing call starts here, so it is inline: a mask, a bounds check, a generation check.
 inline Object* Lookup(const void* handle) {
     const auto value = reinterpret_cast<std::uintptr_t>(handle);
     const std::size_t slot = (value >> kSlotShift) & (kMaxSlots - 1);
-    const std::vector<HandleEntry>* entries = g_handleEntries;
-    if (entries == nullptr || (value & ((1u << kSlotShift) - 1)) != 0 || slot >= entries->size())
+    if ((value & ((1u << kSlotShift) - 1)) != 0 || slot >= g_handleTable.size)
         return nullptr;
-    const HandleEntry& entry = (*entries)[slot];
+    const HandleEntry& entry = g_handleTable.entries[slot];
     return entry.generation == (value >> kGenerationShift) ? entry.object.get() : nullptr;
 }
 template <class T> T* LookupAs(const void* handle, Kind kind) {
@@ -180,8 +186,17 @@ template <class T> std::unique_ptr<T> MakeObject() {
     return std::unique_ptr<T>(new (std::nothrow) T());
 }
 
-// The object a stock index names (created on first use), or nullptr.
-HGDIOBJ Stock(int index);
+// The stock objects made so far, by index; they live as long as the process.
+extern HGDIOBJ g_stockObjects[DEFAULT_GUI_FONT + 1] __attribute__((visibility("hidden")));
+// Makes the stock object of an index on first use; nullptr for an index that names none.
+HGDIOBJ MakeStockObject(int index);
+// The object a stock index names (created on first use), or nullptr. Inline: every DC made
+// selects three.
+inline HGDIOBJ Stock(int index) {
+    if (index >= 0 && index <= DEFAULT_GUI_FONT && g_stockObjects[index])
+        return g_stockObjects[index];
+    return MakeStockObject(index);
+}
 // The 1x1 monochrome bitmap every fresh memory DC holds.
 HBITMAP StockBitmap();
 
@@ -189,7 +204,8 @@ HBITMAP StockBitmap();
 // made and every SelectObject counts several.
 inline void AddSelection(const void* handle) {
     if (Object* o = Lookup(handle))
-        ++o->selections;
+        if (!o->stock)
+            ++o->selections;
 }
 inline void RemoveSelection(const void* handle) {
     if (Object* o = Lookup(handle))

@@ -8,7 +8,8 @@
 
 namespace gdi {
 
-std::vector<HandleEntry>* g_handleEntries = nullptr;
+HandleTableView g_handleTable;
+HGDIOBJ g_stockObjects[DEFAULT_GUI_FONT + 1] = {};
 
 namespace {
 
@@ -23,16 +24,11 @@ struct Table {
     std::vector<std::unique_ptr<Dc>> spareDcs;
     std::vector<std::unique_ptr<Pen>> sparePens;
     std::vector<std::unique_ptr<Brush>> spareBrushes;
-    HGDIOBJ stock[DEFAULT_GUI_FONT + 1] = {};
     HBITMAP stockBitmap = nullptr;
 };
 
 Table& table() {
-    static Table* t = [] {
-        auto* made = new Table;
-        g_handleEntries = &made->entries;
-        return made;
-    }();
+    static Table* t = new Table;
     return *t;
 }
 
@@ -100,21 +96,27 @@ std::unique_ptr<Object> MakeStock(int index) {
     }
 }
 
-// A DC as new, but keeping the storage of its lists.
+// A DC as new, but keeping the storage of its lists. Field by field: a fresh DC assigned over
+// it costs a construction, a move of every list and a destruction, and this runs at every
+// paint. The size check fails when a field is added, so that it is reset here too.
 void ClearForReuse(Dc* dc) {
-    std::vector<RECT> visible = std::move(dc->visible);
+    static_assert(sizeof(Dc) == 240 && sizeof(DcState) == 120,
+                  "Dc or DcState changed: reset the new fields in ClearForReuse");
+    dc->stock = false;
+    dc->permanent = false;
+    dc->selections = 0;
+    dc->memory = false;
+    dc->screen = false;
+    dc->surfaceOrigin = POINT{0, 0};
+    dc->visible.clear();
     std::vector<RECT> clip = std::move(dc->state.clip);
-    std::vector<RECT> cache = std::move(dc->clipCache);
-    std::vector<DcState> saved = std::move(dc->saved);
-    visible.clear();
     clip.clear();
-    cache.clear();
-    saved.clear();
-    *dc = Dc();
-    dc->visible = std::move(visible);
+    dc->state = DcState();
     dc->state.clip = std::move(clip);
-    dc->clipCache = std::move(cache);
-    dc->saved = std::move(saved);
+    dc->saved.clear();
+    dc->clipValid = false;
+    dc->clipBitmap = nullptr;
+    dc->clipCache.clear();
 }
 
 } // namespace
@@ -132,6 +134,7 @@ void* Insert(std::unique_ptr<Object> object) {
             return nullptr;
         slot = t.entries.size();
         t.entries.emplace_back();
+        g_handleTable = HandleTableView{t.entries.data(), t.entries.size()};
     }
     HandleEntry& entry = t.entries[slot];
     entry.object = std::move(object);
@@ -203,18 +206,17 @@ std::vector<void*> AllHandles() {
     return handles;
 }
 
-HGDIOBJ Stock(int index) {
+HGDIOBJ MakeStockObject(int index) {
     if (index < 0 || index > DEFAULT_GUI_FONT)
         return nullptr;
-    Table& t = table();
-    if (!t.stock[index]) {
+    if (!g_stockObjects[index]) {
         std::unique_ptr<Object> object = MakeStock(index);
         if (!object)
             return nullptr;
         object->stock = true;
-        t.stock[index] = Insert(std::move(object));
+        g_stockObjects[index] = Insert(std::move(object));
     }
-    return t.stock[index];
+    return g_stockObjects[index];
 }
 
 HBITMAP StockBitmap() {

@@ -10,8 +10,21 @@ namespace gdi {
 namespace {
 
 // The DC's clip in surface coordinates, into *clip (the DC's own cache, whose storage is reused).
-void ComputeClip(const Dc& dc, int surfaceWidth, int surfaceHeight, std::vector<RECT>* clip) {
+// Out of line: it runs once per DC and clip change, and GetTarget runs at every drawing call.
+__attribute__((noinline)) void ComputeClip(const Dc& dc, int surfaceWidth, int surfaceHeight,
+                                           std::vector<RECT>* clip) {
     const RECT bounds{0, 0, surfaceWidth, surfaceHeight};
+    if (dc.screen && !dc.state.hasClip) {
+        // A window DC as BeginPaint and GetDC make it: its visible rectangles are the clip.
+        clip->clear();
+        RECT r;
+        for (const RECT& v : dc.visible)
+            if (IntersectRects(v, bounds, &r))
+                clip->push_back(r);
+        if (clip->size() > 1)
+            NormalizeRectsInto(*clip, clip);
+        return;
+    }
     // Reused from call to call, and never destroyed (DCs may draw from static destructors).
     static std::vector<RECT>& base = *new std::vector<RECT>;
     static std::vector<RECT>& user = *new std::vector<RECT>;
@@ -46,8 +59,10 @@ POINT LogicalToDevice(const DcState& state) {
 
 bool GetTarget(HDC hdc, Target* t) {
     Dc* dc = LookupDc(hdc);
-    if (!dc)
-        return false;
+    return dc && GetDcTarget(dc, t);
+}
+
+bool GetDcTarget(Dc* dc, Target* t) {
     t->dc = dc;
     if (dc->memory) {
         Bitmap* bitmap = LookupBitmap(dc->state.bitmap);
@@ -83,11 +98,6 @@ bool GetTarget(HDC hdc, Target* t) {
 std::uint32_t ToMonochrome(COLORREF color) {
     int sum = GetRValue(color) + GetGValue(color) + GetBValue(color);
     return sum > 382 ? 0xFFFFFF : 0;
-}
-
-std::uint32_t SurfaceColor(const Target& t, COLORREF color) {
-    color &= 0x00FFFFFF;
-    return t.mono ? ToMonochrome(color) : ToPixel(color);
 }
 
 std::uint32_t ApplyRop2(int rop2, std::uint32_t pen, std::uint32_t dst) {
@@ -131,25 +141,78 @@ RopMasks MasksFor(int rop2, std::uint32_t pen) {
 
 namespace {
 
-// One row of a solid fill. Rows here are short (a caret is one pixel wide, an edit field a few
-// dozen), so loop overhead costs as much as the stores: 16 pixels a step, then 4, and a tail as
-// one group of 4 that overlaps pixels already set (harmless, since they get the same value).
-inline void FillRow(std::uint32_t* row, std::size_t count, std::uint32_t pixel) {
-    if (count < 4) {
-        for (std::size_t i = 0; i < count; ++i)
-            row[i] = pixel;
-        return;
+// Four pixels, which the compiler stores as one vector.
+inline void Put4(std::uint32_t* p, std::uint32_t pixel) {
+    for (int k = 0; k < 4; ++k)
+        p[k] = pixel;
+}
+
+// 4 to 68 pixels of a row: a jump into a run of 4-pixel stores for the groups before the last,
+// then the last 4 pixels as one group, which may overlap pixels already set (harmless: they get
+// the same value). Rows here are short (an edit field is a few dozen pixels wide), so a loop's
+// overhead would cost as much as the stores.
+inline void FillShortRow(std::uint32_t* row, std::size_t count, std::uint32_t pixel) {
+    switch ((count - 1) / 4) {
+    case 16:
+        Put4(row + 60, pixel);
+        [[fallthrough]];
+    case 15:
+        Put4(row + 56, pixel);
+        [[fallthrough]];
+    case 14:
+        Put4(row + 52, pixel);
+        [[fallthrough]];
+    case 13:
+        Put4(row + 48, pixel);
+        [[fallthrough]];
+    case 12:
+        Put4(row + 44, pixel);
+        [[fallthrough]];
+    case 11:
+        Put4(row + 40, pixel);
+        [[fallthrough]];
+    case 10:
+        Put4(row + 36, pixel);
+        [[fallthrough]];
+    case 9:
+        Put4(row + 32, pixel);
+        [[fallthrough]];
+    case 8:
+        Put4(row + 28, pixel);
+        [[fallthrough]];
+    case 7:
+        Put4(row + 24, pixel);
+        [[fallthrough]];
+    case 6:
+        Put4(row + 20, pixel);
+        [[fallthrough]];
+    case 5:
+        Put4(row + 16, pixel);
+        [[fallthrough]];
+    case 4:
+        Put4(row + 12, pixel);
+        [[fallthrough]];
+    case 3:
+        Put4(row + 8, pixel);
+        [[fallthrough]];
+    case 2:
+        Put4(row + 4, pixel);
+        [[fallthrough]];
+    case 1:
+        Put4(row + 0, pixel);
+        [[fallthrough]];
+    default:
+        break;
     }
-    std::size_t i = 0;
-    for (; i + 16 <= count; i += 16)
-        for (std::size_t k = 0; k < 16; ++k)
-            row[i + k] = pixel;
-    for (; i + 4 <= count; i += 4)
-        for (std::size_t k = 0; k < 4; ++k)
-            row[i + k] = pixel;
-    if (i < count)
-        for (std::size_t k = 0; k < 4; ++k)
-            row[count - 4 + k] = pixel;
+    Put4(row + count - 4, pixel);
+}
+
+// Any row of 4 pixels or more: 64 pixels a step, then the rest as a short row.
+inline void FillRow(std::uint32_t* row, std::size_t count, std::uint32_t pixel) {
+    for (; count > 68; row += 64, count -= 64)
+        for (int k = 0; k < 64; ++k)
+            row[k] = pixel;
+    FillShortRow(row, count, pixel);
 }
 
 } // namespace
@@ -165,8 +228,18 @@ void FillSurfaceRect(const Target& t, RECT r, std::uint32_t pixel, int rop2) {
                 continue;
             const std::size_t count = static_cast<std::size_t>(part.right - part.left);
             std::size_t start = static_cast<std::size_t>(part.top) * stride + part.left;
-            for (LONG y = part.top; y < part.bottom; ++y, start += stride)
-                FillRow(t.pixels + start, count, pixel);
+            // The width decides the way every row is filled, so it is chosen once per part.
+            if (count < 4) {
+                for (LONG y = part.top; y < part.bottom; ++y, start += stride)
+                    for (std::size_t i = 0; i < count; ++i)
+                        t.pixels[start + i] = pixel;
+            } else if (count <= 68) {
+                for (LONG y = part.top; y < part.bottom; ++y, start += stride)
+                    FillShortRow(t.pixels + start, count, pixel);
+            } else {
+                for (LONG y = part.top; y < part.bottom; ++y, start += stride)
+                    FillRow(t.pixels + start, count, pixel);
+            }
         }
         return;
     }
@@ -199,8 +272,10 @@ void PlotSurfacePixel(const Target& t, int x, int y, std::uint32_t pixel, int ro
     p = rop2 == R2_COPYPEN ? pixel : ApplyRop2(rop2, pixel, p);
 }
 
-bool BrushColor(HBRUSH handle, COLORREF* color) {
+bool BrushColor(HBRUSH handle, COLORREF* color, const Brush** object) {
     auto value = reinterpret_cast<std::uintptr_t>(handle);
+    if (object)
+        *object = nullptr;
     if (value >= 1 && value <= 31) {
         *color = gdi_internal::SysColor(static_cast<int>(value) - 1);
         return true;
@@ -209,6 +284,8 @@ bool BrushColor(HBRUSH handle, COLORREF* color) {
     if (!brush || brush->style == BS_NULL)
         return false;
     *color = brush->color;
+    if (object)
+        *object = brush;
     return true;
 }
 

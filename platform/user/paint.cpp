@@ -18,6 +18,16 @@ RECT ClientBounds(const Window* w) {
 
 // In place: the list keeps its storage.
 void ClipTo(std::vector<RECT>& rects, const RECT& bound) {
+    if (rects.size() == 1) {
+        // Most windows are one rectangle on the screen: no list to compact.
+        const RECT i = Intersect(rects[0], bound);
+        if (Empty(i)) {
+            rects.clear();
+        } else {
+            rects[0] = i;
+        }
+        return;
+    }
     std::size_t kept = 0;
     for (const RECT& r : rects) {
         RECT i = Intersect(r, bound);
@@ -117,11 +127,15 @@ RECT ClientRectAt(const Window* w, POINT origin) {
 
 } // namespace
 
-void VisibleRectsInto(const Window* w, bool wholeWindow, std::vector<RECT>* list) {
+void VisibleRectsInto(const Window* w, bool wholeWindow, std::vector<RECT>* list,
+                      POINT* clientOrigin) {
     std::vector<RECT>& rects = *list;
     rects.clear();
     const Window* d = Desktop();
     if (w == d) {
+        if (clientOrigin) {
+            *clientOrigin = POINT{0, 0};
+        }
         rects.push_back(d->rect);
         for (const Window* t : d->children) {
             if (t->style & WS_VISIBLE) {
@@ -131,6 +145,9 @@ void VisibleRectsInto(const Window* w, bool wholeWindow, std::vector<RECT>* list
         return;
     }
     if (!IsReallyVisible(w)) {
+        if (clientOrigin) {
+            *clientOrigin = ClientOriginOnScreen(w);
+        }
         return;
     }
     // Every DC is made from this: the walk goes up the tree once, each level's client origin
@@ -141,12 +158,15 @@ void VisibleRectsInto(const Window* w, bool wholeWindow, std::vector<RECT>* list
         x += static_cast<long long>(p->rect.left) + p->client.left;
         y += static_cast<long long>(p->rect.top) + p->client.top;
     }
-    const POINT clientOrigin{Saturate(x), Saturate(y)};
+    const POINT origin{Saturate(x), Saturate(y)};
+    if (clientOrigin) {
+        *clientOrigin = origin;
+    }
     if (wholeWindow) {
         rects.push_back(Offset(w->rect, Saturate(x - w->rect.left - w->client.left),
                                Saturate(y - w->rect.top - w->client.top)));
     } else {
-        rects.push_back(ClientRectAt(w, clientOrigin));
+        rects.push_back(ClientRectAt(w, origin));
     }
     ClipTo(rects, d->rect);
     for (const Window* p = w; p != d; p = p->parent) {
@@ -172,7 +192,7 @@ void VisibleRectsInto(const Window* w, bool wholeWindow, std::vector<RECT>* list
     if (w->style & WS_CLIPCHILDREN) {
         for (const Window* c : w->children) {
             if (c->style & WS_VISIBLE) {
-                Subtract(rects, Offset(c->rect, clientOrigin.x, clientOrigin.y));
+                Subtract(rects, Offset(c->rect, origin.x, origin.y));
             }
         }
     }
@@ -433,9 +453,9 @@ HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT paint) {
     w->erase = false;
     w->internalPaint = false;
     NotePaintState(w, before);
-    POINT origin = ClientOriginOnScreen(w);
+    POINT origin{};
     std::vector<RECT>& clip = DcClipScratch();
-    VisibleRectsInto(w, false, &clip);
+    VisibleRectsInto(w, false, &clip, &origin);
     ClipTo(clip, Offset(update, origin.x, origin.y));
     HDC dc = gdi_internal::CreateScreenDC(origin, clip);
     *paint = PAINTSTRUCT{};
@@ -469,8 +489,9 @@ HDC WINAPI GetDC(HWND hwnd) {
         return gdi_internal::CreateWholeScreenDC();
     }
     std::vector<RECT>& clip = DcClipScratch();
-    VisibleRectsInto(w, false, &clip);
-    return gdi_internal::CreateScreenDC(ClientOriginOnScreen(w), clip);
+    POINT origin{};
+    VisibleRectsInto(w, false, &clip, &origin);
+    return gdi_internal::CreateScreenDC(origin, clip);
 }
 
 HDC WINAPI GetWindowDC(HWND hwnd) {

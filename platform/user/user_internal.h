@@ -137,7 +137,14 @@ void DestroyAllWindows();
 LRESULT Deliver(Window* w, UINT msg, WPARAM wParam, LPARAM lParam);
 
 bool IsChildStyle(const Window* w);
-Window* TopLevelOf(Window* w);
+// Inline, as these two run for every message the pump hands out and every DC made.
+inline Window* TopLevelOf(Window* w) {
+    const Window* d = Desktop();
+    while (w && w->parent && w->parent != d) {
+        w = w->parent;
+    }
+    return w;
+}
 // Where GetParent leads from hwnd while the window is a child: the first window of the chain
 // that is not one (hwnd itself when it is not a child), null when a child has no parent, or a
 // stale handle as given. The pump filters ask this of every message.
@@ -150,8 +157,27 @@ inline HWND ChildChainTop(HWND hwnd) {
     }
     return hwnd;
 }
+// IsChild's test, inline for the dialog manager's every message: only the chain of child windows
+// counts, so an owned pop-up is not a child.
+inline bool InChildChain(const Window* parent, const Window* w) {
+    for (const Window* c = w; c && (c->style & WS_CHILD); c = c->parent) {
+        if (c->parent == parent) {
+            return true;
+        }
+    }
+    return false;
+}
 bool IsDescendant(const Window* ancestor, const Window* w);
-bool IsReallyVisible(const Window* w); // visible with every ancestor
+// Visible with every ancestor.
+inline bool IsReallyVisible(const Window* w) {
+    const Window* d = Desktop();
+    for (; w && w != d; w = w->parent) {
+        if (!(w->style & WS_VISIBLE)) {
+            return false;
+        }
+    }
+    return w == d;
+}
 void LinkChild(Window* parent, Window* child, HWND insertAfter);
 void UnlinkChild(Window* child);
 
@@ -222,8 +248,10 @@ void ForgetPaintState(Window* w);
 // Screen rectangles where the window may draw: its client (or whole window) clipped by its
 // ancestors, the top-level windows above, WS_CLIPSIBLINGS siblings and WS_CLIPCHILDREN children.
 std::vector<RECT> VisibleRects(const Window* w, bool wholeWindow);
-// The same into a list the caller keeps, reusing its storage.
-void VisibleRectsInto(const Window* w, bool wholeWindow, std::vector<RECT>* rects);
+// The same into a list the caller keeps, reusing its storage; `clientOrigin`, when given, gets
+// ClientOriginOnScreen(w), which the walk works out on the way.
+void VisibleRectsInto(const Window* w, bool wholeWindow, std::vector<RECT>* rects,
+                      POINT* clientOrigin = nullptr);
 void PaintDesktop(const std::vector<RECT>& screenRects);
 void DrawNonClient(Window* w);
 // The standard scroll bars in the non-client area: drawn into `inside` (window coordinates, the
@@ -249,6 +277,9 @@ struct QueuedMessage {
 };
 void PostInput(const MSG& msg, bool mouse);
 void PostToQueue(const MSG& msg);
+// PeekMessageA(msg, nullptr, 0, 0, PM_REMOVE) for the driver's pump, which takes every message
+// in turn and needs none of its argument checks.
+bool TakeNextMessage(MSG* out);
 void ResetQueue();
 void RemoveMessagesFor(HWND hwnd);
 bool QueueEmpty();

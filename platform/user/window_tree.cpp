@@ -10,14 +10,6 @@ bool IsChildStyle(const Window* w) {
     return (w->style & WS_CHILD) != 0;
 }
 
-Window* TopLevelOf(Window* w) {
-    Window* d = Desktop();
-    while (w && w->parent && w->parent != d) {
-        w = w->parent;
-    }
-    return w;
-}
-
 bool IsDescendant(const Window* ancestor, const Window* w) {
     for (const Window* p = w ? w->parent : nullptr; p; p = p->parent) {
         if (p == ancestor) {
@@ -25,16 +17,6 @@ bool IsDescendant(const Window* ancestor, const Window* w) {
         }
     }
     return false;
-}
-
-bool IsReallyVisible(const Window* w) {
-    const Window* d = Desktop();
-    for (; w && w != d; w = w->parent) {
-        if (!(w->style & WS_VISIBLE)) {
-            return false;
-        }
-    }
-    return w == d;
 }
 
 void LinkChild(Window* parent, Window* child, HWND insertAfter) {
@@ -158,13 +140,7 @@ BOOL WINAPI IsChild(HWND parent, HWND hwnd) {
     if (!p || !w) {
         return FALSE;
     }
-    // Only the chain of child windows counts: an owned pop-up is not a child.
-    for (Window* c = w; c && (c->style & WS_CHILD); c = c->parent) {
-        if (c->parent == p) {
-            return TRUE;
-        }
-    }
-    return FALSE;
+    return InChildChain(p, w);
 }
 
 namespace {

@@ -11,6 +11,14 @@ namespace user_controls {
 
 LRESULT CALLBACK EditWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+// The width of a whole line as last measured in a font. A font never changes once made and its
+// handle is never given to another font, so the handle and the text are all the width depends on.
+struct MeasuredLine {
+    HFONT font = nullptr;
+    std::string text;
+    int width = -1; // -1: nothing measured yet
+};
+
 struct EditState {
     EditBuffer buffer;
     std::size_t limit = 30000;
@@ -25,6 +33,10 @@ struct EditState {
     HWND notify = nullptr;      // the parent it was created with, told of changes even when unowned
     bool hasFormatRect = false; // EM_SETRECT gave one (multiline edits)
     RECT formatRect{};
+    // Typing measures the new line before it goes in and again to place the caret, and a
+    // Backspace brings back the line before: the last two lines measured answer all three.
+    mutable MeasuredLine measured[2];
+    mutable int nextMeasured = 0;
 };
 
 // The text as the user sees it: the real text, or password characters. No copy is made: the

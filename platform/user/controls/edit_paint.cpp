@@ -19,6 +19,30 @@ int TextWidth(HDC hdc, const std::string& text, std::size_t count) {
     return size.cx;
 }
 
+// The width of a whole shown line in the edit's font, measured once for the last two lines.
+int LineWidth(const EditState& state, const std::string& line) {
+    const HFONT font = FontOrSystem(state.font);
+    // A deleted font (the program's fault) is measured as the DC measures it, never kept.
+    const bool keep = GetObjectType(font) == OBJ_FONT;
+    if (keep) {
+        for (const MeasuredLine& m : state.measured) {
+            if (m.width >= 0 && m.font == font && m.text == line) {
+                return m.width;
+            }
+        }
+    }
+    MeasureScope measure(state.font);
+    const int width = TextWidth(measure.dc(), line, line.size());
+    if (keep && measure.dc() != nullptr) {
+        MeasuredLine& slot = state.measured[state.nextMeasured];
+        state.nextMeasured = 1 - state.nextMeasured;
+        slot.font = font;
+        slot.text.assign(line);
+        slot.width = width;
+    }
+    return width;
+}
+
 int LineHeight(HDC hdc) {
     TEXTMETRICA metrics{};
     if (hdc == nullptr || !GetTextMetricsA(hdc, &metrics)) {
@@ -52,10 +76,9 @@ int OriginX(HWND hwnd, const EditState& state, int visible, int width) {
 } // namespace
 
 bool EditLineFits(HWND hwnd, const EditState& state, const std::string& line) {
-    MeasureScope measure(state.font);
     const bool masked = (StyleOf(hwnd) & ES_PASSWORD) != 0 && state.passwordChar != '\0';
     const std::string shown = masked ? std::string(line.size(), state.passwordChar) : line;
-    return TextWidth(measure.dc(), shown, shown.size()) <= VisibleWidth(hwnd, state);
+    return LineWidth(state, shown) <= VisibleWidth(hwnd, state);
 }
 
 const std::string& EditDisplayText(HWND hwnd, const EditState& state) {
@@ -90,14 +113,15 @@ void EditScrollToCaret(HWND hwnd, EditState& state) {
             return;
         }
     }
-    MeasureScope measure(state.font);
     const std::string& text = EditDisplayText(hwnd, state);
     const int visible = VisibleWidth(hwnd, state);
-    const int width = TextWidth(measure.dc(), text, text.size());
+    const int width = LineWidth(state, text);
     // Typing appends: a caret at the end is as far in as the whole text is wide.
-    const int caretX = state.buffer.caret() == text.size()
-                           ? width
-                           : TextWidth(measure.dc(), text, state.buffer.caret());
+    int caretX = width;
+    if (state.buffer.caret() != text.size()) {
+        MeasureScope measure(state.font);
+        caretX = TextWidth(measure.dc(), text, state.buffer.caret());
+    }
     int scroll = state.scrollX;
     if (caretX - scroll > visible) {
         scroll = caretX - visible;

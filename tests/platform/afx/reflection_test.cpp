@@ -1,6 +1,6 @@
-// Reflection: notifications a control sends its parent come back to the control's own object
-// (owner drawing, reflected commands and colours); the parent hears of them only when the
-// control leaves them. An owner-drawn button painting through its DrawItem: tests/buttons.
+// Reflection: notifications a control sends its parent come back to the control's own object;
+// the parent hears of them only when the control leaves them. An owner-drawn button painting
+// through its DrawItem: tests/buttons.
 #include "afx_fixture.h"
 
 #include <commctrl.h>
@@ -26,36 +26,6 @@ protected:
 
 BEGIN_MESSAGE_MAP(CSelfClicking, CButton)
 ON_CONTROL_REFLECT_EX(BN_CLICKED, OnClicked)
-END_MESSAGE_MAP()
-
-class CColouredEdit : public CEdit {
-public:
-    static constexpr INT_PTR kBrush = 0xB0B;
-    BOOL m_bGiveBrush = TRUE;
-
-protected:
-    afx_msg HBRUSH CtlColor(CDC* pDC, UINT nCtlColor) {
-        g_events.push_back("edit colour " + std::to_string(nCtlColor) +
-                           (pDC != nullptr ? " dc" : " none"));
-        return m_bGiveBrush ? reinterpret_cast<HBRUSH>(kBrush) : NULL;
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CColouredEdit, CEdit)
-ON_WM_CTLCOLOR_REFLECT()
-END_MESSAGE_MAP()
-
-class CReflectingBar : public CScrollBar {
-protected:
-    afx_msg void VScroll(UINT nSBCode, UINT nPos) {
-        g_events.push_back("bar scrolled " + std::to_string(nSBCode) + " " + std::to_string(nPos));
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CReflectingBar, CScrollBar)
-ON_WM_VSCROLL_REFLECT()
 END_MESSAGE_MAP()
 
 class CClickableEdit : public CEdit {
@@ -121,30 +91,6 @@ TEST_F(ReflectionTest, AReflectedCommandIsTheControlsUnlessItDeclines) {
     m_parent.SendMessage(WM_COMMAND, MAKEWPARAM(2, BN_CLICKED),
                          reinterpret_cast<LPARAM>(button.m_hWnd));
     EXPECT_EQ(g_events, std::vector<std::string>({"button clicked", "parent heard click"}));
-}
-
-TEST_F(ReflectionTest, AControlChoosesItsOwnColoursOrLeavesThemToItsParent) {
-    CColouredEdit edit;
-    ASSERT_TRUE(edit.Create(WS_VISIBLE, CRect(10, 90, 90, 110), &m_parent, 4));
-    HDC hdc = ::GetDC(edit.m_hWnd);
-    LRESULT brush = m_parent.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(hdc),
-                                         reinterpret_cast<LPARAM>(edit.m_hWnd));
-    EXPECT_EQ(brush, CColouredEdit::kBrush);
-    EXPECT_EQ(g_events, std::vector<std::string>({"edit colour 1 dc"}));
-
-    edit.m_bGiveBrush = FALSE;
-    brush = m_parent.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(hdc),
-                                 reinterpret_cast<LPARAM>(edit.m_hWnd));
-    EXPECT_NE(brush, CColouredEdit::kBrush) << "the parent's default colours apply";
-    ::ReleaseDC(edit.m_hWnd, hdc);
-}
-
-TEST_F(ReflectionTest, AClickOnAScrollBarArrowComesBackToTheBar) {
-    CReflectingBar bar;
-    ASSERT_TRUE(bar.Create(SBS_VERT | WS_VISIBLE, CRect(200, 10, 212, 110), &m_parent, 5));
-    desktop::ClickWindow(bar.m_hWnd, POINT{6, 3}); // the up arrow
-    ASSERT_FALSE(g_events.empty());
-    EXPECT_EQ(g_events.front(), "bar scrolled " + std::to_string(SB_LINEUP) + " 0");
 }
 
 // Notifications take the same way as commands: the control's reflected entry first, then the

@@ -112,6 +112,33 @@ TEST_F(EditTest, TextThroughBuffersAndFonts) {
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(edit, WM_GETFONT, 0, 0)), font);
 }
 
+// The edit keeps the widths of the lines it measured: a new font must measure them again.
+TEST_F(EditTest, TheCaretIsPlacedInTheFontOfTheMoment) {
+    HWND edit = Create("EDIT", "WWW", 0, 101, 10, 10, 300, 40);
+    SetFocus(edit);
+    Key(edit, VK_END);
+    HFONT big =
+        CreateFontA(30, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
+    ASSERT_NE(big, nullptr);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, big);
+    SIZE bigWidth{};
+    GetTextExtentPoint32A(dc, "WWW", 3, &bigWidth);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    POINT before{};
+    GetCaretPos(&before);
+    ASSERT_NE(before.x, 1 + bigWidth.cx) << "the fonts measure alike: the case proves nothing";
+    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(big), TRUE);
+    Key(edit, VK_HOME);
+    Key(edit, VK_END);
+    POINT after{};
+    GetCaretPos(&after);
+    EXPECT_EQ(after.x, 1 + bigWidth.cx);
+    DestroyWindow(edit);
+    DeleteObject(big);
+}
+
 TEST_F(EditTest, AClickFocusesAndPutsTheCaretAtTheNearestCharacter) {
     HWND edit = Create("EDIT", "iiii", 0, 101, 10, 10, 200, 20);
     Click(edit, 1, 5);

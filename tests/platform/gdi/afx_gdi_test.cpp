@@ -1,13 +1,8 @@
-// The framework's drawing classes: ownership, selection through FromHandle, and what they draw.
+// The framework's drawing classes: ownership, selection through FromHandle, and the window DCs
+// that release themselves.
 #include "gdi_fixture.h"
 
 #include <afxwin.h>
-#include <resources.h>
-
-#include "support/bmp_bytes.h"
-
-#include <cstring>
-#include <vector>
 
 namespace {
 
@@ -28,16 +23,6 @@ TEST_F(AfxGdiTest, ObjectsReleaseTheirHandlesWhenDestroyed) {
         EXPECT_EQ(desktop::GdiObjectCounts().total(), start_.total() + 6);
     }
     EXPECT_EQ(desktop::GdiObjectCounts(), start_) << desktop::Describe(desktop::GdiObjectCounts());
-}
-
-TEST_F(AfxGdiTest, PointFontConvertsTenthsOfAPoint) {
-    CFont font;
-    ASSERT_TRUE(font.CreatePointFont(80, "MS Sans Serif"));
-    LOGFONT lf;
-    ASSERT_EQ(font.GetLogFont(&lf), static_cast<int>(sizeof lf));
-    EXPECT_EQ(lf.lfHeight, -11);
-    EXPECT_STREQ(lf.lfFaceName, "MS Sans Serif");
-    EXPECT_EQ(static_cast<HFONT>(font), font.m_hObject);
 }
 
 TEST_F(AfxGdiTest, SelectObjectAnswersThePreviousObject) {
@@ -71,37 +56,6 @@ TEST_F(AfxGdiTest, AttachAndDetach) {
     EXPECT_EQ(object.GetSafeHandle(), nullptr);
     EXPECT_FALSE(object.DeleteObject());
     EXPECT_TRUE(DeleteObject(brush));
-}
-
-TEST_F(AfxGdiTest, SolidAnd3dRectangles) {
-    HDC raw = Canvas(6, 5);
-    CDC* dc = CDC::FromHandle(raw);
-    dc->FillSolidRect(1, 1, 4, 3, kBlue);
-    EXPECT_EQ(InkBox(kBlue), (RECT{1, 1, 5, 4}));
-    EXPECT_EQ(dc->GetBkColor(), kBlue);
-    CRect r(0, 0, 6, 5);
-    dc->Draw3dRect(&r, kWhite, kBlack);
-    EXPECT_EQ(Picture(kBlack), ".....#\n"
-                               ".....#\n"
-                               ".....#\n"
-                               ".....#\n"
-                               "######\n");
-    EXPECT_EQ(GetPixel(raw, 0, 0), kWhite);
-    EXPECT_EQ(GetPixel(raw, 4, 0), kWhite);
-}
-
-TEST_F(AfxGdiTest, BitmapLoadsFromTheHostResources) {
-    resources::AddBitmap(GetModuleHandleA(nullptr), "IDB_TWO",
-                         test_support::BmpBytes(2, 1, kRed, RECT{1, 0, 2, 1}, kBlue));
-    CBitmap bitmap;
-    ASSERT_TRUE(bitmap.LoadBitmap("IDB_TWO"));
-    BITMAP bm;
-    ASSERT_EQ(bitmap.GetBitmap(&bm), static_cast<int>(sizeof bm));
-    EXPECT_EQ(bm.bmWidth, 2);
-    EXPECT_EQ(bm.bmHeight, 1);
-
-    CBitmap missing;
-    EXPECT_FALSE(missing.LoadBitmap("NO_SUCH_BITMAP"));
 }
 
 TEST_F(AfxGdiTest, WindowAndScreenDCsDrawOnTheScreen) {

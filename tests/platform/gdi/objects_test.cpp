@@ -2,6 +2,7 @@
 #include "gdi_fixture.h"
 
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -196,6 +197,24 @@ TEST_F(ObjectsTest, DeletedAndForeignHandlesFailEverywhere) {
     EXPECT_FALSE(DeleteObject(dc)); // a DC goes with DeleteDC
     EXPECT_TRUE(DeleteDC(dc));
     EXPECT_FALSE(DeleteDC(dc));
+}
+
+// Handles are found through a view of the table that must follow it as it grows and moves.
+TEST_F(ObjectsTest, ObjectsStayReachableWhileTheTableGrows) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    std::vector<HPEN> pens;
+    for (int i = 0; i < 5000; ++i)
+        pens.push_back(CreatePen(PS_SOLID, 1, RGB(i % 256, 0, 0)));
+    for (HPEN pen : {pens.front(), pens[2500], pens.back()}) {
+        LOGPEN lp{};
+        ASSERT_EQ(GetObjectA(pen, sizeof lp, &lp), static_cast<int>(sizeof lp));
+        EXPECT_NE(SelectObject(dc, pen), nullptr);
+    }
+    EXPECT_EQ(GetObjectType(dc), static_cast<DWORD>(OBJ_MEMDC));
+    SelectObject(dc, GetStockObject(BLACK_PEN));
+    for (HPEN pen : pens)
+        EXPECT_TRUE(DeleteObject(pen));
+    EXPECT_TRUE(DeleteDC(dc));
 }
 
 TEST_F(ObjectsTest, BitmapSizesZeroNegativeAndHuge) {

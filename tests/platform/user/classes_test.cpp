@@ -139,19 +139,6 @@ TEST_F(ClassesTest, CreationHookAndFirstMessagesSeeTheWindowBeforeAnythingElse) 
     EXPECT_FALSE(UnhookWindowsHookEx(hook));
 }
 
-TEST_F(ClassesTest, AHookCanVetoCreation) {
-    HHOOK hook = SetWindowsHookExA(
-        WH_CBT, [](int code, WPARAM, LPARAM) -> LRESULT { return code == HCBT_CREATEWND; }, nullptr,
-        0);
-    EXPECT_EQ(TopLevel(), nullptr);
-    UnhookWindowsHookEx(hook);
-    EXPECT_NE(TopLevel(), nullptr);
-    // The vetoed window left nothing behind.
-    int count = 0;
-    EnumWindows([](HWND, LPARAM p) -> BOOL { return ++*(int*)p, TRUE; }, (LPARAM)&count);
-    EXPECT_EQ(count, 1);
-}
-
 // A framework keeps one variable for its hook handle; a window created while its hook is
 // installed installs the hook again, and each hook unhooks itself once it has seen its window.
 HHOOK g_frameworkHook;

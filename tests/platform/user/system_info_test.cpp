@@ -108,10 +108,6 @@ TEST_F(SystemInfoTest, MovingAndSizingReportClientPositionAndSize) {
     EXPECT_EQ(WindowFromPoint(s), child);
     ScreenToClient(child, &s);
     EXPECT_EQ(s.x, 0);
-    POINT inTop{20, 30};
-    EXPECT_EQ(ChildWindowFromPoint(top, inTop), child);
-    POINT outside{500, 500};
-    EXPECT_EQ(ChildWindowFromPoint(top, outside), nullptr);
 }
 
 TEST_F(SystemInfoTest, VisibilityNeedsEveryAncestorAndShowWindowTellsTheWindow) {
