@@ -101,7 +101,10 @@ void PumpOne(MSG& msg) {
         return;
     }
     for (PumpFilter filter : g_pumpFilters) {
-        if (filter && filter(msg)) {
+        if (!filter) {
+            break; // filters are only ever added, one after the other
+        }
+        if (filter(msg)) {
             return;
         }
     }
