@@ -17,14 +17,11 @@ HDC WINAPI CreateCompatibleDC(HDC hdc) {
         return nullptr;
     dc->memory = true;
     // A fresh memory DC holds the 1x1 monochrome stock bitmap until the caller selects its own.
+    // It and the other three are stock objects, which keep no selection count.
     dc->state.bitmap = stockBitmap;
     dc->state.pen = static_cast<HPEN>(Stock(BLACK_PEN));
     dc->state.brush = static_cast<HBRUSH>(Stock(WHITE_BRUSH));
     dc->state.font = static_cast<HFONT>(Stock(SYSTEM_FONT));
-    AddSelection(dc->state.bitmap);
-    AddSelection(dc->state.pen);
-    AddSelection(dc->state.brush);
-    AddSelection(dc->state.font);
     return InsertAs<HDC>(std::move(dc));
 }
 
@@ -78,7 +75,8 @@ namespace {
 
 template <class H> HGDIOBJ Swap(H& slot, Object* o, HGDIOBJ obj) {
     H previous = slot;
-    ++o->selections; // AddSelection(obj), with the object already looked up
+    if (!o->stock) // AddSelection(obj), with the object already looked up
+        ++o->selections;
     RemoveSelection(previous);
     slot = static_cast<H>(obj);
     return previous;

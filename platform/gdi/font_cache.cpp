@@ -166,6 +166,32 @@ void SetupMetrics(FontFace& f, const LOGFONTA& lf) {
     f.maxWidth = widest;
 }
 
+TEXTMETRICA TextMetricsOf(const FontFace& face) {
+    TEXTMETRICA tm{};
+    tm.tmHeight = face.height;
+    tm.tmAscent = face.ascent;
+    tm.tmDescent = face.descent;
+    tm.tmInternalLeading = face.internalLeading;
+    tm.tmExternalLeading = 0;
+    tm.tmAveCharWidth = face.averageWidth;
+    tm.tmMaxCharWidth = face.maxWidth;
+    tm.tmWeight = face.weight;
+    tm.tmDigitizedAspectX = 96;
+    tm.tmDigitizedAspectY = 96;
+    tm.tmFirstChar = 0x20;
+    tm.tmLastChar = 0xFF;
+    tm.tmDefaultChar = 0x1F;
+    tm.tmBreakChar = 0x20;
+    tm.tmItalic = face.italic ? 0xFF : 0;
+    tm.tmUnderlined = face.underline ? 0xFF : 0;
+    tm.tmStruckOut = face.strikeOut ? 0xFF : 0;
+    // In this field a set low bit means variable pitch, the reverse of what its name says.
+    tm.tmPitchAndFamily =
+        static_cast<BYTE>(face.fixedPitch ? (0x06 | FF_MODERN) : (0x07 | FF_SWISS));
+    tm.tmCharSet = ANSI_CHARSET;
+    return tm;
+}
+
 using Key = std::tuple<std::string, LONG, bool, bool, bool, bool, BYTE>;
 
 std::map<Key, std::unique_ptr<FontFace>>& Faces() {
@@ -204,6 +230,7 @@ FontFace* Resolve(const LOGFONTA& lf) {
     f->fixedPitch = face && FT_IS_FIXED_WIDTH(face);
     f->faceName = lf.lfFaceName[0] ? std::string(lf.lfFaceName) : match.family;
     SetupMetrics(*f, lf);
+    f->metrics = TextMetricsOf(*f);
     FontFace* result = f.get();
     faces.emplace(key, std::move(f));
     return result;

@@ -38,6 +38,7 @@ struct FontFace {
     bool strikeOut = false;
     bool fixedPitch = false;
     std::string faceName;   // as GetTextFaceA reports it
+    TEXTMETRICA metrics{};  // as GetTextMetricsA reports them, made once with the face
     void* ftFace = nullptr; // FT_Face, or nullptr when no font file could be loaded
     bool syntheticBold = false;
     Glyph glyphs[256];

@@ -8,16 +8,13 @@
 
 namespace gdi {
 
+ScreenChanges g_screenChanges;
+Screen* g_screen = nullptr;
+
 namespace {
 
-struct ScreenChanges {
-    bool tracking = false;
-    RECT bounds{0, 0, 0, 0}; // empty when nothing changed
-};
-
 ScreenChanges& Changes() {
-    static ScreenChanges changes;
-    return changes;
+    return g_screenChanges;
 }
 
 void AddChange(const RECT& r) {
@@ -41,14 +38,12 @@ void ChangeAll() {
 
 } // namespace
 
-void NoteScreenChange(const std::vector<RECT>& areas) {
-    if (!Changes().tracking)
-        return;
+void NoteTrackedScreenChange(const std::vector<RECT>& areas) {
     for (const RECT& r : areas)
         AddChange(r);
 }
 
-Screen& TheScreen() {
+Screen& MakeScreen() {
     static Screen* screen = [] {
         auto* s = new Screen;
         s->width = 1024;
@@ -57,6 +52,7 @@ Screen& TheScreen() {
                          ToPixel(gdi_internal::SysColor(1 /* COLOR_DESKTOP */)));
         return s;
     }();
+    g_screen = screen;
     return *screen;
 }
 
@@ -69,12 +65,10 @@ std::unique_ptr<Dc> NewScreenDc(POINT origin, const std::vector<RECT>& clip) {
     dc->screen = true;
     dc->surfaceOrigin = origin;
     dc->visible.assign(clip.begin(), clip.end());
+    // Stock objects, which keep no selection count.
     dc->state.pen = static_cast<HPEN>(Stock(BLACK_PEN));
     dc->state.brush = static_cast<HBRUSH>(Stock(WHITE_BRUSH));
     dc->state.font = static_cast<HFONT>(Stock(SYSTEM_FONT));
-    AddSelection(dc->state.pen);
-    AddSelection(dc->state.brush);
-    AddSelection(dc->state.font);
     return dc;
 }
 

@@ -29,7 +29,8 @@ struct Object {
     Kind kind;
     bool stock = false;     // GetStockObject: never deleted, not counted
     bool permanent = false; // gdi_internal::MakePermanent: same, for objects of other layers
-    int selections = 0;     // DC states (current and saved) holding this object
+    int selections = 0;     // DC states (current and saved) holding this object; always 0
+                            // for stock objects, which nothing can delete
 };
 
 struct Pen : Object {
@@ -203,7 +204,8 @@ HBITMAP StockBitmap();
 // made and every SelectObject counts several.
 inline void AddSelection(const void* handle) {
     if (Object* o = Lookup(handle))
-        ++o->selections;
+        if (!o->stock)
+            ++o->selections;
 }
 inline void RemoveSelection(const void* handle) {
     if (Object* o = Lookup(handle))

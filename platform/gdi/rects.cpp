@@ -17,12 +17,13 @@ RECT ToSurface(const Target& t, const RECT& r) {
 int WINAPI FillRect(HDC hdc, LPCRECT rect, HBRUSH brush) {
     Target t;
     COLORREF color;
-    if (!rect || !LookupDc(hdc) || !BrushColor(brush, &color))
+    const Brush* solid = nullptr;
+    Dc* dc = LookupDc(hdc);
+    if (!rect || !dc || !BrushColor(brush, &color, &solid))
         return FALSE;
-    if (!GetTarget(hdc, &t))
+    if (!GetDcTarget(dc, &t))
         return TRUE;
     // Controls fill their backgrounds with solid brushes at every paint: one colour, no tile.
-    const Brush* solid = LookupBrush(brush);
     if (!solid || (solid->style != BS_HATCHED && solid->style != BS_PATTERN)) {
         FillSurfaceRect(t, ToSurface(t, *rect), SurfaceColor(t, color));
         return TRUE;

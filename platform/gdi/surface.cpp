@@ -59,8 +59,10 @@ POINT LogicalToDevice(const DcState& state) {
 
 bool GetTarget(HDC hdc, Target* t) {
     Dc* dc = LookupDc(hdc);
-    if (!dc)
-        return false;
+    return dc && GetDcTarget(dc, t);
+}
+
+bool GetDcTarget(Dc* dc, Target* t) {
     t->dc = dc;
     if (dc->memory) {
         Bitmap* bitmap = LookupBitmap(dc->state.bitmap);
@@ -96,11 +98,6 @@ bool GetTarget(HDC hdc, Target* t) {
 std::uint32_t ToMonochrome(COLORREF color) {
     int sum = GetRValue(color) + GetGValue(color) + GetBValue(color);
     return sum > 382 ? 0xFFFFFF : 0;
-}
-
-std::uint32_t SurfaceColor(const Target& t, COLORREF color) {
-    color &= 0x00FFFFFF;
-    return t.mono ? ToMonochrome(color) : ToPixel(color);
 }
 
 std::uint32_t ApplyRop2(int rop2, std::uint32_t pen, std::uint32_t dst) {
@@ -275,8 +272,10 @@ void PlotSurfacePixel(const Target& t, int x, int y, std::uint32_t pixel, int ro
     p = rop2 == R2_COPYPEN ? pixel : ApplyRop2(rop2, pixel, p);
 }
 
-bool BrushColor(HBRUSH handle, COLORREF* color) {
+bool BrushColor(HBRUSH handle, COLORREF* color, const Brush** object) {
     auto value = reinterpret_cast<std::uintptr_t>(handle);
+    if (object)
+        *object = nullptr;
     if (value >= 1 && value <= 31) {
         *color = gdi_internal::SysColor(static_cast<int>(value) - 1);
         return true;
@@ -285,6 +284,8 @@ bool BrushColor(HBRUSH handle, COLORREF* color) {
     if (!brush || brush->style == BS_NULL)
         return false;
     *color = brush->color;
+    if (object)
+        *object = brush;
     return true;
 }
 

@@ -31,13 +31,19 @@ struct Target {
 
 // The DC's drawing target; false when the handle is no DC or the DC has nothing to draw on.
 bool GetTarget(HDC hdc, Target* target);
+// The same for a DC already looked up.
+bool GetDcTarget(Dc* dc, Target* target);
 // The clip of a DC changed (clip calls, origin changes, a new bitmap, a moved window).
 void InvalidateClip(Dc* dc);
 // Device coordinates = logical + (viewport origin - window origin).
 POINT LogicalToDevice(const DcState& state);
 
 // The pixel value a colour takes on this target (black or white on monochrome surfaces).
-std::uint32_t SurfaceColor(const Target& t, COLORREF color);
+// Inline: every fill and text draw asks for one or two.
+inline std::uint32_t SurfaceColor(const Target& t, COLORREF color) {
+    color &= 0x00FFFFFF;
+    return t.mono ? ToMonochrome(color) : ToPixel(color);
+}
 std::uint32_t ApplyRop2(int rop2, std::uint32_t pen, std::uint32_t dst);
 
 // Calls paint(row, y, part) for each row of each part of r (surface coordinates) inside the clip;
@@ -61,7 +67,8 @@ bool SurfacePointVisible(const Target& t, int x, int y);
 // The colour a brush handle paints with: a solid brush's colour, or for a small integer the
 // system colour it names (Win32 accepts COLOR_WINDOW + 1 as a brush). False for a null brush or
 // an invalid handle.
-bool BrushColor(HBRUSH brush, COLORREF* color);
+// `object`, when given, receives the brush object (nullptr for a system colour).
+bool BrushColor(HBRUSH brush, COLORREF* color, const Brush** object = nullptr);
 
 // What a brush paints on one target: one pixel everywhere, or a tile repeated from the device
 // origin (hatched and pattern brushes). A hatched brush under TRANSPARENT leaves the pixels
@@ -88,10 +95,25 @@ struct Screen {
     int height = 0;
     std::vector<std::uint32_t> pixels;
 };
-Screen& TheScreen();
+// Both inline, since every drawing call on a window asks: the screen (made on first use) and
+// whether the live display is tracking changes.
+extern Screen* g_screen __attribute__((visibility("hidden")));
+Screen& MakeScreen();
+inline Screen& TheScreen() {
+    return g_screen ? *g_screen : MakeScreen();
+}
+struct ScreenChanges {
+    bool tracking = false;
+    RECT bounds{0, 0, 0, 0}; // empty when nothing changed
+};
+extern ScreenChanges g_screenChanges __attribute__((visibility("hidden")));
+void NoteTrackedScreenChange(const std::vector<RECT>& areas);
 // A DC is about to draw on the screen within these rectangles (surface coordinates). Counted
 // only while the live display asks for changes; any screen DC that is used is taken to change
 // all of its visible area, which is cheap to note and never misses a pixel.
-void NoteScreenChange(const std::vector<RECT>& areas);
+inline void NoteScreenChange(const std::vector<RECT>& areas) {
+    if (g_screenChanges.tracking)
+        NoteTrackedScreenChange(areas);
+}
 
 } // namespace gdi

@@ -69,11 +69,14 @@ BOOL OutputText(HDC hdc, int x, int y, UINT options, const RECT* rect, const cha
         return FALSE;
     DcState& state = dc->state;
     FontFace* face = FaceOf(state.font);
-    int width = 0;
-    for (int i = 0; i < count; ++i)
-        width += dx ? dx[i] : face->Advance(static_cast<unsigned char>(text[i]));
-
     const UINT align = forceTopLeft ? (state.textAlign & TA_UPDATECP) : state.textAlign;
+    // Left-aligned text drawn without its background nor lines needs no width.
+    int width = 0;
+    if ((align & (TA_CENTER | TA_UPDATECP)) != 0 || state.bkMode == OPAQUE || face->underline ||
+        face->strikeOut)
+        for (int i = 0; i < count; ++i)
+            width += dx ? dx[i] : face->Advance(static_cast<unsigned char>(text[i]));
+
     if (align & TA_UPDATECP) {
         x = state.position.x;
         y = state.position.y;
@@ -98,7 +101,7 @@ BOOL OutputText(HDC hdc, int x, int y, UINT options, const RECT* rect, const cha
     }
 
     Target t;
-    if (!GetTarget(hdc, &t))
+    if (!GetDcTarget(dc, &t))
         return TRUE;
     RECT surfaceRect{0, 0, 0, 0};
     if (rect)
@@ -180,29 +183,7 @@ BOOL WINAPI GetTextMetricsA(HDC hdc, LPTEXTMETRICA tm) {
     Dc* dc = LookupDc(hdc);
     if (!dc || !tm)
         return FALSE;
-    FontFace* face = FaceOf(dc->state.font);
-    *tm = TEXTMETRICA{};
-    tm->tmHeight = face->height;
-    tm->tmAscent = face->ascent;
-    tm->tmDescent = face->descent;
-    tm->tmInternalLeading = face->internalLeading;
-    tm->tmExternalLeading = 0;
-    tm->tmAveCharWidth = face->averageWidth;
-    tm->tmMaxCharWidth = face->maxWidth;
-    tm->tmWeight = face->weight;
-    tm->tmDigitizedAspectX = 96;
-    tm->tmDigitizedAspectY = 96;
-    tm->tmFirstChar = 0x20;
-    tm->tmLastChar = 0xFF;
-    tm->tmDefaultChar = 0x1F;
-    tm->tmBreakChar = 0x20;
-    tm->tmItalic = face->italic ? 0xFF : 0;
-    tm->tmUnderlined = face->underline ? 0xFF : 0;
-    tm->tmStruckOut = face->strikeOut ? 0xFF : 0;
-    // In this field a set low bit means variable pitch, the reverse of what its name says.
-    tm->tmPitchAndFamily =
-        static_cast<BYTE>(face->fixedPitch ? (0x06 | FF_MODERN) : (0x07 | FF_SWISS));
-    tm->tmCharSet = ANSI_CHARSET;
+    *tm = FaceOf(dc->state.font)->metrics;
     return TRUE;
 }
 

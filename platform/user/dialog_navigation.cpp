@@ -182,17 +182,18 @@ HWND WINAPI GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous) {
 }
 
 BOOL WINAPI IsDialogMessageA(HWND dialog, LPMSG msg) {
-    if (!msg || !Lookup(dialog)) {
+    const Window* d = msg ? Lookup(dialog) : nullptr;
+    if (!d) {
         return FALSE;
     }
     HWND target = msg->hwnd;
-    if (target != dialog && !IsChild(dialog, target)) {
+    if (target != dialog && !InChildChain(d, Lookup(target))) {
         return FALSE;
     }
     switch (msg->message) {
     case WM_KEYDOWN: {
         UINT code = (UINT)SendMessageA(target, WM_GETDLGCODE, msg->wParam, (LPARAM)msg);
-        if (!IsWindow(dialog)) {
+        if (!Lookup(dialog)) {
             return TRUE;
         }
         if (code & DLGC_WANTALLKEYS) {
@@ -248,7 +249,7 @@ BOOL WINAPI IsDialogMessageA(HWND dialog, LPMSG msg) {
     }
     case WM_CHAR: {
         UINT code = (UINT)SendMessageA(target, WM_GETDLGCODE, msg->wParam, (LPARAM)msg);
-        if (!IsWindow(dialog)) {
+        if (!Lookup(dialog)) {
             return TRUE;
         }
         if (msg->wParam == '\t' && !(code & DLGC_WANTTAB)) {

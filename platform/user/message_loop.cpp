@@ -118,7 +118,7 @@ void PumpOne(MSG& msg) {
 void PumpUntilIdle() {
     MSG msg;
     long rounds = 0;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (TakeNextMessage(&msg)) {
         if (msg.message == WM_QUIT) {
             // The host's own loop ends on it: leave it for that loop.
             PostQuitMessage((int)msg.wParam);

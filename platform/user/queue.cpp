@@ -30,7 +30,8 @@ bool ForWindow(HWND target, HWND filter) {
     return !filter || target == filter || IsChild(filter, target);
 }
 
-bool Take(MSG* out, HWND filter, UINT first, UINT last, bool remove) {
+// Inline into each caller: the pump's unfiltered calls then skip the filter tests altogether.
+[[gnu::always_inline]] inline bool Take(MSG* out, HWND filter, UINT first, UINT last, bool remove) {
     for (auto it = g_posted.begin(); it != g_posted.end(); ++it) {
         if (ForWindow(it->hwnd, filter) && InRange(it->message, first, last)) {
             *out = *it;
@@ -89,6 +90,14 @@ bool QueueEmpty() {
 
 void PostToQueue(const MSG& msg) {
     g_posted.push_back(msg);
+}
+
+bool TakeNextMessage(MSG* out) {
+    if (!Take(out, nullptr, 0, 0, true)) {
+        return false;
+    }
+    g_last = *out;
+    return true;
 }
 
 } // namespace wm

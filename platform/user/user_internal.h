@@ -157,6 +157,16 @@ inline HWND ChildChainTop(HWND hwnd) {
     }
     return hwnd;
 }
+// IsChild's test, inline for the dialog manager's every message: only the chain of child windows
+// counts, so an owned pop-up is not a child.
+inline bool InChildChain(const Window* parent, const Window* w) {
+    for (const Window* c = w; c && (c->style & WS_CHILD); c = c->parent) {
+        if (c->parent == parent) {
+            return true;
+        }
+    }
+    return false;
+}
 bool IsDescendant(const Window* ancestor, const Window* w);
 // Visible with every ancestor.
 inline bool IsReallyVisible(const Window* w) {
@@ -267,6 +277,9 @@ struct QueuedMessage {
 };
 void PostInput(const MSG& msg, bool mouse);
 void PostToQueue(const MSG& msg);
+// PeekMessageA(msg, nullptr, 0, 0, PM_REMOVE) for the driver's pump, which takes every message
+// in turn and needs none of its argument checks.
+bool TakeNextMessage(MSG* out);
 void ResetQueue();
 void RemoveMessagesFor(HWND hwnd);
 bool QueueEmpty();

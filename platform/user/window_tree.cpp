@@ -140,13 +140,7 @@ BOOL WINAPI IsChild(HWND parent, HWND hwnd) {
     if (!p || !w) {
         return FALSE;
     }
-    // Only the chain of child windows counts: an owned pop-up is not a child.
-    for (Window* c = w; c && (c->style & WS_CHILD); c = c->parent) {
-        if (c->parent == p) {
-            return TRUE;
-        }
-    }
-    return FALSE;
+    return InChildChain(p, w);
 }
 
 namespace {
