@@ -185,8 +185,6 @@ BOOL CKSpinEdit::IsDigitValid(int /*nField*/, UINT nChar, eDateFocus eFocus) {
 void CKSpinEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
     (void)nRepCnt;
     (void)nFlags;
-    const bool shift = ::GetKeyState(VK_SHIFT) < 0;
-    CKSpin* owner = OwnerOf(this);
     int step = 0;
     switch (nChar) {
     case VK_UP:
@@ -202,8 +200,8 @@ void CKSpinEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
         step = -15;
         break;
     case VK_TAB:
-        if (owner != nullptr) {
-            MoveFocus(owner, shift);
+        if (CKSpin* owner = OwnerOf(this)) {
+            MoveFocus(owner, ::GetKeyState(VK_SHIFT) < 0);
         }
         return;
     case VK_LEFT:
@@ -219,7 +217,9 @@ void CKSpinEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
         Default();
         return;
     }
-    if (owner != nullptr) {
+    // The owner is looked for only by the keys that need it: every other key (each typed digit's
+    // key-down) goes straight to the edit control.
+    if (CKSpin* owner = OwnerOf(this)) {
         owner->Spin(step);
     }
 }

@@ -30,6 +30,11 @@ void ForgetPermanentMap();
 // The windows that have permanent objects.
 void CollectPermanentWindows(HWND* pOut, size_t nMax, size_t* pnCount);
 
+// Command routing (cmd_target.cpp)
+// False when no entry of the map or its bases is for commands of message nMsg (WM_COMMAND,
+// WM_NOTIFY or their reflections): routing such a command there finds nothing.
+bool MapMayRoute(const AFX_MSGMAP* pMap, UINT nMsg);
+
 // Creation (wnd_create.cpp)
 // The object CreateEx is making a window for, attached to hWnd; NULL when none waits.
 CWnd* AdoptPendingWindow(HWND hWnd);

@@ -1,6 +1,8 @@
 // CCmdTarget: message-map lookup and command routing.
 #include <afxwin.h>
 
+#include "afx/afx_internal.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -126,6 +128,12 @@ unsigned EntryKinds(const AFX_MSGMAP* pFirst) {
 
 } // namespace
 
+namespace afx_internal {
+bool MapMayRoute(const AFX_MSGMAP* pMap, UINT nMsg) {
+    return (EntryKinds(pMap) & EntryKind(nMsg)) != 0;
+}
+} // namespace afx_internal
+
 namespace {
 // Commands are searched map by map so an _EX handler that declines passes the command on to the
 // base classes' entries. Kept out of OnCmdMsg, whose usual answer is "no handler".
@@ -170,7 +178,7 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
         nMsg = WM_COMMAND;
 
     const AFX_MSGMAP* pFirst = GetMessageMap();
-    if ((EntryKinds(pFirst) & EntryKind(nMsg)) == 0 || !AnyCommandEntry(pFirst, nMsg, nNotify, nID))
+    if (!afx_internal::MapMayRoute(pFirst, nMsg) || !AnyCommandEntry(pFirst, nMsg, nNotify, nID))
         return FALSE;
     return RouteCommand(this, pFirst, nMsg, nNotify, nID, pExtra, pHandlerInfo);
 }

@@ -278,6 +278,9 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_COMPAREITEM:
         return CWnd::OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, pResult);
     case WM_COMMAND: {
+        // Most controls have no reflected-command entry: known without routing the command.
+        if (!afx_internal::MapMayRoute(GetMessageMap(), WM_REFLECT_BASE + WM_COMMAND))
+            return FALSE;
         int nCode = HIWORD(wParam);
         if (CCmdTarget::OnCmdMsg(0, static_cast<int>(MAKELONG(nCode, WM_REFLECT_BASE + WM_COMMAND)),
                                  NULL, NULL)) {
@@ -288,6 +291,8 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         return FALSE;
     }
     case WM_NOTIFY: {
+        if (!afx_internal::MapMayRoute(GetMessageMap(), WM_REFLECT_BASE + WM_NOTIFY))
+            return FALSE;
         NMHDR* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
         LRESULT lDummy = 0;
         AFX_NOTIFY notify = {pResult != NULL ? pResult : &lDummy, pNMHDR};

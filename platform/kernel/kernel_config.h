@@ -26,6 +26,9 @@ void ClearModuleFileOverrides();
 void SetWindowsFolder(const std::string& hostFolder);
 std::string WindowsFolder();
 const std::string& WindowsFolderRef(); // the same, without a copy
+// Changes whenever a Windows folder is set; 0 while none is (a live host's folder follows its
+// environment, so a path resolved in it must be compared again).
+unsigned long WindowsFolderGeneration();
 // The folder GetTempPathA names; empty for the host's own ($TMPDIR or /tmp).
 void SetTempFolder(const std::string& hostFolder);
 void SetProfileFile(const std::string& hostPath); // empty: WIN.INI in the Windows folder

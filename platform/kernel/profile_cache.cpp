@@ -164,8 +164,15 @@ Entry* Find(const std::string& path) {
 } // namespace
 
 const IniFile& CachedIniFile(const std::string& hostPath, bool* present) {
+    CachedIniHint none;
+    return CachedIniFile(hostPath, present, &none);
+}
+
+const IniFile& CachedIniFile(const std::string& hostPath, bool* present, CachedIniHint* hint) {
     Cache& cache = TheCache();
-    Entry* entry = Find(hostPath);
+    Entry* entry = hint->entry != nullptr && hint->generation == cache.generation
+                       ? static_cast<Entry*>(const_cast<void*>(hint->entry))
+                       : Find(hostPath);
     if (!entry) {
         if (cache.entries.size() >= kMaxEntries) {
             size_t oldest = 0;
@@ -192,6 +199,8 @@ const IniFile& CachedIniFile(const std::string& hostPath, bool* present) {
         entry->nextLook = CoarseNowNs() + kCheckIntervalNs;
     }
     entry->lastUse = ++cache.uses;
+    hint->entry = entry;
+    hint->generation = cache.generation;
     if (present)
         *present = entry->present;
     return entry->file;

@@ -16,6 +16,15 @@ namespace kernel {
 // and allocates nothing.
 const IniFile& CachedIniFile(const std::string& hostPath, bool* present);
 
+// What a caller reading one file again and again keeps between calls, so that the file's entry is
+// found without comparing paths while nothing held has been made, dropped or loaded since. A hint
+// belongs to one path: a caller that changes the path starts from an empty hint.
+struct CachedIniHint {
+    const void* entry = nullptr;
+    unsigned long generation = 0;
+};
+const IniFile& CachedIniFile(const std::string& hostPath, bool* present, CachedIniHint* hint);
+
 // Drops what is held for one file (the kernel has just written it) or for all files (reset).
 void ForgetCachedIniFile(const std::string& hostPath);
 void ForgetCachedIniFiles();

@@ -55,6 +55,14 @@ bool FitsName(const char* name, size_t size) {
     return std::strlen(name) < size;
 }
 
+// Names are a few letters: compared in place, cheaper than a call to the C library.
+bool SameName(const char* kept, const char* name) {
+    for (; *kept == *name; ++kept, ++name)
+        if (*kept == '\0')
+            return true;
+    return false;
+}
+
 const IntlKeys* IntlFallback() {
     UserProfile& p = Profile();
     switch (p.source) {
@@ -88,9 +96,11 @@ bool UserProfilePath(std::string* host) {
 struct ResolvedProfile {
     bool valid = false;
     std::string windowsFolder;
-    std::string pinned;
+    unsigned long folderGeneration = 0;
+    unsigned long settingsGeneration = 0; // moves when the pinned file does
     unsigned long drives = 0;
     std::string host;
+    CachedIniHint hint; // for host
 };
 
 ResolvedProfile& Resolved() {
@@ -99,8 +109,10 @@ ResolvedProfile& Resolved() {
 }
 
 bool StillResolves(const ResolvedProfile& r) {
-    return r.valid && r.drives == DriveMapGeneration() && r.pinned == Profile().profileFile &&
-           r.windowsFolder == WindowsFolderRef();
+    const unsigned long folder = WindowsFolderGeneration();
+    return r.valid && r.drives == DriveMapGeneration() &&
+           r.settingsGeneration == g_settingsGeneration &&
+           (folder != 0 ? r.folderGeneration == folder : r.windowsFolder == WindowsFolderRef());
 }
 
 // The user profile as it is now; empty when its name cannot be mapped.
@@ -108,18 +120,20 @@ const IniFile& UserProfileFile() {
     ResolvedProfile& r = Resolved();
     bool present = false;
     if (StillResolves(r)) {
-        const IniFile& file = CachedIniFile(r.host, &present);
+        const IniFile& file = CachedIniFile(r.host, &present, &r.hint);
         if (present)
             return file;
     }
     r.valid = false;
+    r.hint = CachedIniHint{};
     if (!UserProfilePath(&r.host))
         r.host.clear();
-    const IniFile& file = CachedIniFile(r.host, &present);
+    const IniFile& file = CachedIniFile(r.host, &present, &r.hint);
     if (present && !r.host.empty()) {
         r.valid = true;
         r.windowsFolder = WindowsFolderRef();
-        r.pinned = Profile().profileFile;
+        r.folderGeneration = WindowsFolderGeneration();
+        r.settingsGeneration = g_settingsGeneration;
         r.drives = DriveMapGeneration();
     }
     return file;
@@ -184,7 +198,7 @@ UINT WINAPI GetProfileIntA(LPCSTR section, LPCSTR key, INT defaultValue) {
     for (const RememberedInt& r : g_rememberedInts) {
         if (r.settingsGeneration == g_settingsGeneration && r.file == &file &&
             r.fileGeneration == fileGeneration && r.defaultValue == defaultValue &&
-            std::strcmp(r.key, key) == 0 && std::strcmp(r.section, section) == 0)
+            SameName(r.key, key) && SameName(r.section, section))
             return r.value;
     }
     char text[256];

@@ -47,8 +47,19 @@ void SetTempFolder(const std::string& hostFolder) {
     Temp() = hostFolder;
 }
 
+namespace {
+unsigned long g_folderGeneration = 0;
+} // namespace
+
 void SetWindowsFolder(const std::string& hostFolder) {
     Folder() = hostFolder;
+    ++g_folderGeneration;
+    if (g_folderGeneration == 0)
+        g_folderGeneration = 1;
+}
+
+unsigned long WindowsFolderGeneration() {
+    return Folder().empty() ? 0 : g_folderGeneration;
 }
 
 std::string WindowsFolder() {
