@@ -123,6 +123,7 @@ LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         } else {
             w->style &= ~WS_VISIBLE;
         }
+        LayoutChanged();
         return 0;
     case WM_SETFONT:
         w->font = (HFONT)wParam;

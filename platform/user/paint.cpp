@@ -125,33 +125,15 @@ RECT ClientRectAt(const Window* w, POINT origin) {
                 Saturate(static_cast<long long>(origin.y) + w->client.bottom - w->client.top)};
 }
 
-} // namespace
-
-void VisibleRectsInto(const Window* w, bool wholeWindow, std::vector<RECT>* list,
-                      POINT* clientOrigin) {
-    std::vector<RECT>& rects = *list;
-    rects.clear();
+void ComputeVisibleRects(const Window* w, bool wholeWindow, std::vector<RECT>& rects,
+                         POINT* clientOrigin) {
     const Window* d = Desktop();
-    if (w == d) {
-        if (clientOrigin) {
-            *clientOrigin = POINT{0, 0};
-        }
-        rects.push_back(d->rect);
-        for (const Window* t : d->children) {
-            if (t->style & WS_VISIBLE) {
-                Subtract(rects, WindowRectOnScreen(t));
-            }
-        }
-        return;
-    }
     if (!IsReallyVisible(w)) {
-        if (clientOrigin) {
-            *clientOrigin = ClientOriginOnScreen(w);
-        }
+        *clientOrigin = ClientOriginOnScreen(w);
         return;
     }
-    // Every DC is made from this: the walk goes up the tree once, each level's client origin
-    // worked out from the one below it rather than by walking the rest of the chain again.
+    // The walk goes up the tree once, each level's client origin worked out from the one below
+    // it rather than by walking the rest of the chain again.
     long long x = 0;
     long long y = 0;
     for (const Window* p = w; p != d; p = p->parent) {
@@ -159,9 +141,7 @@ void VisibleRectsInto(const Window* w, bool wholeWindow, std::vector<RECT>* list
         y += static_cast<long long>(p->rect.top) + p->client.top;
     }
     const POINT origin{Saturate(x), Saturate(y)};
-    if (clientOrigin) {
-        *clientOrigin = origin;
-    }
+    *clientOrigin = origin;
     if (wholeWindow) {
         rects.push_back(Offset(w->rect, Saturate(x - w->rect.left - w->client.left),
                                Saturate(y - w->rect.top - w->client.top)));
@@ -195,6 +175,55 @@ void VisibleRectsInto(const Window* w, bool wholeWindow, std::vector<RECT>* list
                 Subtract(rects, Offset(c->rect, origin.x, origin.y));
             }
         }
+    }
+}
+
+} // namespace
+
+void VisibleRectsInto(const Window* w, bool wholeWindow, std::vector<RECT>* list,
+                      POINT* clientOrigin) {
+    std::vector<RECT>& rects = *list;
+    rects.clear();
+    const Window* d = Desktop();
+    if (w == d) {
+        if (clientOrigin) {
+            *clientOrigin = POINT{0, 0};
+        }
+        rects.push_back(d->rect);
+        for (const Window* t : d->children) {
+            if (t->style & WS_VISIBLE) {
+                Subtract(rects, WindowRectOnScreen(t));
+            }
+        }
+        return;
+    }
+    // Every DC is made from this, and a window that repaints as it is typed into asks for the
+    // same region again and again: the last answer is kept until the layout changes.
+    struct Kept {
+        const Window* window = nullptr;
+        bool wholeWindow = false;
+        std::uint64_t generation = 0;
+        POINT origin{};
+        std::vector<RECT> rects;
+    };
+    static Kept& kept = *new Kept; // outlives static destructors
+    if (kept.generation == g_layoutGeneration && kept.window == w &&
+        kept.wholeWindow == wholeWindow) {
+        rects.assign(kept.rects.begin(), kept.rects.end());
+        if (clientOrigin) {
+            *clientOrigin = kept.origin;
+        }
+        return;
+    }
+    POINT origin{};
+    ComputeVisibleRects(w, wholeWindow, rects, &origin);
+    kept.window = w;
+    kept.wholeWindow = wholeWindow;
+    kept.generation = g_layoutGeneration;
+    kept.origin = origin;
+    kept.rects.assign(rects.begin(), rects.end());
+    if (clientOrigin) {
+        *clientOrigin = origin;
     }
 }
 
@@ -403,8 +432,10 @@ BOOL WINAPI RedrawWindow(HWND hwnd, const RECT* rect, HRGN region, UINT flags) {
         if (flags & RDW_NOCHILDREN) {
             DWORD saved = w->style;
             w->style |= WS_CLIPCHILDREN;
+            LayoutChanged();
             Invalidate(w, target, (flags & RDW_ERASE) != 0, false);
             w->style = saved;
+            LayoutChanged();
         } else {
             Invalidate(w, target, (flags & RDW_ERASE) != 0, children);
         }

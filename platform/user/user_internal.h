@@ -102,6 +102,14 @@ struct Window {
 
 extern Window* g_desktop;
 Window* MakeDesktop();
+// Counts changes of what decides where windows may draw: a window's rectangle or client area,
+// its styles, its parent, its place among its siblings, its creation and destruction, the size
+// of the screen. Every such change calls LayoutChanged after it is made; the visible regions
+// DCs are made from are kept while the count stays (VisibleRectsInto).
+extern std::uint64_t g_layoutGeneration;
+inline void LayoutChanged() {
+    ++g_layoutGeneration;
+}
 inline Window* Desktop() {
     return g_desktop ? g_desktop : MakeDesktop();
 }

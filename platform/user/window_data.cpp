@@ -161,6 +161,7 @@ LONG_PTR WINAPI SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value) {
             return old;
         }
         field = ss.styleNew;
+        LayoutChanged();
         Deliver(w, WM_STYLECHANGED, (WPARAM)index, (LPARAM)&ss);
         return old;
     }
@@ -277,6 +278,7 @@ BOOL WINAPI EnableWindow(HWND hwnd, BOOL enable) {
     BOOL wasDisabled = (w->style & WS_DISABLED) != 0;
     if (enable && wasDisabled) {
         w->style &= ~WS_DISABLED;
+        LayoutChanged();
         Deliver(w, WM_ENABLE, TRUE, 0);
     } else if (!enable && !wasDisabled) {
         Deliver(w, WM_CANCELMODE, 0, 0);
@@ -284,6 +286,7 @@ BOOL WINAPI EnableWindow(HWND hwnd, BOOL enable) {
             return FALSE;
         }
         w->style |= WS_DISABLED;
+        LayoutChanged();
         Window* f = FocusWindow();
         if (f && (f == w || IsDescendant(w, f))) {
             SetFocus(nullptr);

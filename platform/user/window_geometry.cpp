@@ -54,6 +54,7 @@ void RecalcClient(Window* w) {
     r.top = std::clamp(r.top, w->rect.top, w->rect.bottom);
     r.bottom = std::clamp(r.bottom, r.top, w->rect.bottom);
     w->client = Offset(r, -w->rect.left, -w->rect.top);
+    LayoutChanged();
 }
 
 POINT ClientOriginOnScreen(const Window* w) {
@@ -236,6 +237,7 @@ BOOL WINAPI SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int 
     }
     RECT oldClient = w->client;
     w->rect = newRect;
+    LayoutChanged();
     if (zorder) {
         LinkChild(w->parent, w, wp.hwndInsertAfter);
     }
@@ -247,6 +249,7 @@ BOOL WINAPI SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int 
     }
     if (show) {
         w->style |= WS_VISIBLE;
+        LayoutChanged();
     }
     if (redraw && IsReallyVisible(w) &&
         (moved || sized || show || zorder || (flags & SWP_FRAMECHANGED))) {
@@ -310,6 +313,7 @@ BOOL WINAPI ShowWindow(HWND hwnd, int cmdShow) {
         return wasVisible;
     case SW_MAXIMIZE: {
         w->style = (w->style & ~WS_MINIMIZE) | WS_MAXIMIZE;
+        LayoutChanged();
         RECT area{};
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
         if (!wasVisible) {
@@ -326,6 +330,7 @@ BOOL WINAPI ShowWindow(HWND hwnd, int cmdShow) {
     case SW_SHOWMINNOACTIVE:
     case SW_FORCEMINIMIZE:
         w->style = (w->style & ~WS_MAXIMIZE) | WS_MINIMIZE;
+        LayoutChanged();
         if (!wasVisible) {
             Deliver(w, WM_SHOWWINDOW, TRUE, 0);
         }
@@ -344,6 +349,7 @@ BOOL WINAPI ShowWindow(HWND hwnd, int cmdShow) {
     bool activate = !child && cmdShow != SW_SHOWNA && cmdShow != SW_SHOWNOACTIVATE;
     if (cmdShow == SW_RESTORE || cmdShow == SW_SHOWNORMAL) {
         w->style &= ~(WS_MINIMIZE | WS_MAXIMIZE);
+        LayoutChanged();
     }
     if (!wasVisible) {
         Deliver(w, WM_SHOWWINDOW, TRUE, 0);

@@ -59,6 +59,7 @@ void FinishDestroy(Window* w) {
     }
     UnlinkChild(w);
     w->parent = nullptr;
+    LayoutChanged();
     w->cls->windows--;
     ReleaseHandle(h);
     ForgetPaintState(w);
@@ -274,6 +275,7 @@ BOOL WINAPI DestroyWindow(HWND hwnd) {
             ExposeInParent(w);
         }
         w->style &= ~WS_VISIBLE;
+        LayoutChanged();
     }
     MoveFocusOff(w);
     if ((w->style & WS_CHILD) && !(w->exStyle & WS_EX_NOPARENTNOTIFY) && w->parent) {

@@ -14,6 +14,7 @@ namespace wm {
 
 std::vector<HandleSlot> g_handleSlots;
 Window* g_desktop = nullptr;
+std::uint64_t g_layoutGeneration = 1;
 
 namespace {
 
@@ -81,6 +82,7 @@ void FitDesktopToScreen(int width, int height) {
     if (g_desktop) {
         g_desktop->rect = RECT{0, 0, width, height};
         g_desktop->client = g_desktop->rect;
+        LayoutChanged();
     }
 }
 
@@ -96,6 +98,7 @@ Window* MakeDesktop() {
         g_desktop->cls = &g_desktopClass;
         g_desktop->proc = DesktopProc;
         g_desktop->style = WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_POPUP;
+        LayoutChanged();
         g_desktop->handle = AllocateHandle(g_desktop);
         gdi_internal::SetScreenSizeHook(FitDesktopToScreen);
         FitDesktopToScreen(gdi_internal::ScreenWidth(), gdi_internal::ScreenHeight());

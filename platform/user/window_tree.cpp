@@ -23,6 +23,7 @@ void LinkChild(Window* parent, Window* child, HWND insertAfter) {
     auto& list = parent->children;
     list.erase(std::remove(list.begin(), list.end(), child), list.end());
     child->parent = parent;
+    LayoutChanged();
     if (insertAfter == HWND_BOTTOM) {
         list.push_back(child);
         return;
@@ -46,6 +47,7 @@ void UnlinkChild(Window* child) {
     }
     auto& list = child->parent->children;
     list.erase(std::remove(list.begin(), list.end(), child), list.end());
+    LayoutChanged();
 }
 
 } // namespace wm

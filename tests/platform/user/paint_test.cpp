@@ -144,6 +144,84 @@ TEST_F(PaintTest, TopLevelWindowsDrawOnlyWhereTheyAreNotCovered) {
     EXPECT_EQ(desktop::ScreenPixel(250, 250), GetSysColor(COLOR_BACKGROUND));
 }
 
+// A window's DC reaches only where the window shows, whatever changed around it since the last
+// DC it had: moves, hiding, z-order, styles, siblings coming and going.
+TEST_F(PaintTest, AWindowDcFollowsEveryChangeAroundIt) {
+    const struct {
+        const char* change;
+        HWND (*apply)(HWND below, HWND above); // a window it made, if any
+        POINT at;     // (150, 150): where the upper window covered the lower one
+        bool reached; // whether the lower window's DC now draws there
+    } rows[] = {
+        {"move the upper window away",
+         [](HWND, HWND above) -> HWND {
+             SetWindowPos(above, nullptr, 300, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+             return nullptr;
+         },
+         {150, 150},
+         true},
+        {"hide it",
+         [](HWND, HWND above) -> HWND {
+             ShowWindow(above, SW_HIDE);
+             return nullptr;
+         },
+         {150, 150},
+         true},
+        {"raise the lower one",
+         [](HWND below, HWND) -> HWND {
+             SetWindowPos(below, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+             return nullptr;
+         },
+         {150, 150},
+         true},
+        {"destroy it",
+         [](HWND, HWND above) -> HWND {
+             DestroyWindow(above);
+             return nullptr;
+         },
+         {150, 150},
+         true},
+        {"switch its drawing off",
+         [](HWND, HWND above) -> HWND {
+             SendMessageA(above, WM_SETREDRAW, FALSE, 0);
+             return nullptr;
+         },
+         {150, 150},
+         true},
+        {"a third window over both",
+         [](HWND, HWND) -> HWND {
+             return CreateWindowExA(0, "UserTestWnd", "Third", WS_POPUP | WS_VISIBLE, 20, 20, 40,
+                                    40, nullptr, nullptr, nullptr, nullptr);
+         },
+         {30, 30},
+         false},
+    };
+    for (const auto& row : rows) {
+        HWND below = TopLevel("Below", 0, 0, 200, 200, WS_POPUP | WS_VISIBLE);
+        HWND above = TopLevel("Above", 100, 100, 200, 200, WS_POPUP | WS_VISIBLE);
+        desktop::PumpUntilIdle();
+        const RECT all{0, 0, 200, 200};
+        HBRUSH blue = CreateSolidBrush(RGB(0, 0, 255));
+        HDC dc = GetDC(below);
+        FillRect(dc, &all, blue);
+        ReleaseDC(below, dc);
+        DeleteObject(blue);
+        ASSERT_EQ(desktop::ScreenPixel(150, 150), kWhite) << row.change;
+        HWND made = row.apply(below, above);
+        HBRUSH red = CreateSolidBrush(kRed);
+        dc = GetDC(below);
+        FillRect(dc, &all, red);
+        ReleaseDC(below, dc);
+        DeleteObject(red);
+        EXPECT_EQ(desktop::ScreenPixel(row.at.x, row.at.y) == kRed, row.reached) << row.change;
+        for (HWND w : {made, above, below}) {
+            if (w && IsWindow(w)) {
+                DestroyWindow(w);
+            }
+        }
+    }
+}
+
 TEST_F(PaintTest, WindowDcsAreReleasedAndCounted) {
     HWND w = TopLevel();
     desktop::PumpUntilIdle();
