@@ -111,19 +111,25 @@ struct MapKindsEntry {
 constexpr std::size_t kMapKindsCacheSize = 64;
 MapKindsEntry g_mapKindsCache[kMapKindsCacheSize];
 
-unsigned EntryKinds(const AFX_MSGMAP* pFirst) {
-    MapKindsEntry& cached =
-        g_mapKindsCache[(reinterpret_cast<std::uintptr_t>(pFirst) >> 4) & (kMapKindsCacheSize - 1)];
-    if (cached.pMap == pFirst)
-        return cached.kinds;
+// The map walk, out of line so that the look-up before it stays a few instructions.
+__attribute__((noinline)) unsigned RememberEntryKinds(const AFX_MSGMAP* pFirst,
+                                                      MapKindsEntry* cached) {
     unsigned kinds = 0;
     for (const AFX_MSGMAP* pMap = pFirst; pMap != NULL;
          pMap = pMap->pfnGetBaseMap != NULL ? pMap->pfnGetBaseMap() : NULL) {
         for (const AFX_MSGMAP_ENTRY* p = pMap->lpEntries; p->pfn != NULL; ++p)
             kinds |= EntryKind(p->nMessage);
     }
-    cached = MapKindsEntry{pFirst, kinds};
+    *cached = MapKindsEntry{pFirst, kinds};
     return kinds;
+}
+
+unsigned EntryKinds(const AFX_MSGMAP* pFirst) {
+    MapKindsEntry& cached =
+        g_mapKindsCache[(reinterpret_cast<std::uintptr_t>(pFirst) >> 4) & (kMapKindsCacheSize - 1)];
+    if (cached.pMap == pFirst)
+        return cached.kinds;
+    return RememberEntryKinds(pFirst, &cached);
 }
 
 } // namespace

@@ -17,9 +17,12 @@ namespace afx_internal {
 template <class Handle, class Value, unsigned kShift = 0> class HandleSlots {
 public:
     Value Find(Handle handle) const {
-        if (handle == Handle() || slots_.empty())
+        // Every framework message looks its window up here. A null handle needs no test of its
+        // own: it meets an empty slot's null handle and reads that slot's null value.
+        const Slot* slots = slots_.data();
+        if (slots == nullptr)
             return Value();
-        const Slot& slot = slots_[Index(handle)];
+        const Slot& slot = slots[Index(handle)];
         if (slot.handle == handle)
             return slot.value;
         for (const Slot& extra : overflow_)
@@ -50,8 +53,10 @@ public:
     void Assign(Handle handle, Value value) {
         if (handle == Handle())
             return;
-        if (slots_.empty())
+        if (slots_.empty()) {
             slots_.resize(kFirstSize);
+            mask_ = kFirstSize - 1;
+        }
         for (;;) {
             Slot& slot = slots_[Index(handle)];
             if (slot.handle == handle) {
@@ -153,8 +158,7 @@ private:
     static constexpr size_t kMaxSize = size_t(1) << 20;
 
     size_t Index(Handle handle) const {
-        return static_cast<size_t>(reinterpret_cast<std::uintptr_t>(handle) >> kShift) &
-               (slots_.size() - 1);
+        return static_cast<size_t>(reinterpret_cast<std::uintptr_t>(handle) >> kShift) & mask_;
     }
 
     bool EraseOverflow(Handle handle) {
@@ -172,6 +176,7 @@ private:
         std::vector<Slot> old;
         old.swap(slots_);
         slots_.resize(old.size() * 2);
+        mask_ = slots_.size() - 1;
         std::vector<Slot> waiting;
         waiting.swap(overflow_);
         count_ = 0;
@@ -185,6 +190,7 @@ private:
 
     std::vector<Slot> slots_;
     std::vector<Slot> overflow_;
+    size_t mask_ = 0; // slots_.size() - 1 once there are slots
     size_t count_ = 0;
 };
 

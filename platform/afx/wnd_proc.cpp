@@ -187,16 +187,14 @@ __attribute__((noinline)) BOOL CommandOrNotifyMsg(CWnd* pWnd, UINT message, WPAR
     return TRUE;
 }
 
-// Runs a handler found in the maps.
-__attribute__((noinline)) BOOL CallMapEntry(CWnd* pWnd, const AFX_MSGMAP_ENTRY* pEntry,
-                                            UINT message, WPARAM wParam, LPARAM lParam, UINT nID,
-                                            LRESULT* pResult) {
+// Runs a handler found in the maps and gives its result.
+__attribute__((noinline)) LRESULT CallMapEntry(CWnd* pWnd, const AFX_MSGMAP_ENTRY* pEntry,
+                                               UINT message, WPARAM wParam, LPARAM lParam,
+                                               UINT nID) {
     AFX_MSGCALL call = {message, wParam, lParam, nID, 0, 0, TRUE};
     pEntry->pfn(pWnd, call);
     // Nothing of the object is touched after the handler: it may have deleted itself.
-    if (pResult != NULL)
-        *pResult = call.lResult;
-    return TRUE;
+    return call.lResult;
 }
 } // namespace
 
@@ -212,7 +210,10 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     const AFX_MSGMAP_ENTRY* pEntry = FindWindowMessageEntry(GetMessageMap(), nLookup);
     if (pEntry == NULL)
         return FALSE;
-    return CallMapEntry(this, pEntry, message, wParam, lParam, nID, pResult);
+    const LRESULT lResult = CallMapEntry(this, pEntry, message, wParam, lParam, nID);
+    if (pResult != NULL)
+        *pResult = lResult;
+    return TRUE;
 }
 
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {

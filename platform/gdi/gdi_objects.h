@@ -128,19 +128,23 @@ struct HandleEntry {
 // global offset table. Empty until the first object is made; the entries are never freed,
 // since objects may be released by other layers' static destructors at exit.
 struct HandleTableView {
-    HandleEntry* entries = nullptr;
-    std::size_t size = 0;
+    const unsigned char* entries = nullptr; // the first HandleEntry
+    std::size_t bytes = 0;                  // the entries' size in bytes
 };
 extern HandleTableView g_handleTable __attribute__((visibility("hidden")));
+static_assert(sizeof(HandleEntry) == std::size_t{1} << kSlotShift,
+              "a handle's slot bits are then its entry's offset in the table");
 
-// Every drawing call starts here, so it is inline: a mask, a bounds check, a generation check.
+// Every drawing call starts here, so it is inline: a mask, a bounds check, and one comparison
+// with the handle the slot gives out now, which checks the generation and the zero low bits.
 inline Object* Lookup(const void* handle) {
     const auto value = reinterpret_cast<std::uintptr_t>(handle);
-    const std::size_t slot = (value >> kSlotShift) & (kMaxSlots - 1);
-    if ((value & ((1u << kSlotShift) - 1)) != 0 || slot >= g_handleTable.size)
+    const std::uintptr_t offset = value & ((kMaxSlots - 1) << kSlotShift);
+    if (offset >= g_handleTable.bytes)
         return nullptr;
-    const HandleEntry& entry = g_handleTable.entries[slot];
-    return entry.generation == (value >> kGenerationShift) ? entry.object.get() : nullptr;
+    const auto& entry = *reinterpret_cast<const HandleEntry*>(g_handleTable.entries + offset);
+    return ((entry.generation << kGenerationShift) | offset) == value ? entry.object.get()
+                                                                      : nullptr;
 }
 template <class T> T* LookupAs(const void* handle, Kind kind) {
     Object* o = Lookup(handle);

@@ -134,7 +134,8 @@ void* Insert(std::unique_ptr<Object> object) {
             return nullptr;
         slot = t.entries.size();
         t.entries.emplace_back();
-        g_handleTable = HandleTableView{t.entries.data(), t.entries.size()};
+        g_handleTable = HandleTableView{reinterpret_cast<const unsigned char*>(t.entries.data()),
+                                        t.entries.size() * sizeof(HandleEntry)};
     }
     HandleEntry& entry = t.entries[slot];
     entry.object = std::move(object);
@@ -231,14 +232,26 @@ HBITMAP StockBitmap() {
     return t.stockBitmap;
 }
 
+namespace {
+
+// A DC released with the stock object it started with (as window DCs nearly always are) has
+// nothing to count down: stock objects keep no selection count, and comparing handles spares
+// looking the object up.
+void ReleaseSelection(const void* handle, int stockIndex) {
+    if (handle != g_stockObjects[stockIndex])
+        RemoveSelection(handle);
+}
+
+} // namespace
+
 void ReleaseState(DcState& state) {
-    RemoveSelection(state.pen);
-    RemoveSelection(state.brush);
-    RemoveSelection(state.font);
-    if (state.bitmap) {
-        RemoveSelection(state.bitmap);
-        Bitmap* bitmap = LookupBitmap(state.bitmap);
-        if (bitmap && bitmap->selections == 0)
+    ReleaseSelection(state.pen, BLACK_PEN);
+    ReleaseSelection(state.brush, WHITE_BRUSH);
+    ReleaseSelection(state.font, SYSTEM_FONT);
+    if (Bitmap* bitmap = LookupBitmap(state.bitmap)) {
+        if (bitmap->selections > 0)
+            --bitmap->selections;
+        if (bitmap->selections == 0)
             bitmap->selectedInto = nullptr;
     }
     state.pen = nullptr;

@@ -229,7 +229,10 @@ void FillSurfaceRect(const Target& t, RECT r, std::uint32_t pixel, int rop2) {
             const std::size_t count = static_cast<std::size_t>(part.right - part.left);
             std::size_t start = static_cast<std::size_t>(part.top) * stride + part.left;
             // The width decides the way every row is filled, so it is chosen once per part.
-            if (count < 4) {
+            if (count == 1) { // a caret or a vertical line
+                for (LONG y = part.top; y < part.bottom; ++y, start += stride)
+                    t.pixels[start] = pixel;
+            } else if (count < 4) {
                 for (LONG y = part.top; y < part.bottom; ++y, start += stride)
                     for (std::size_t i = 0; i < count; ++i)
                         t.pixels[start + i] = pixel;
@@ -270,23 +273,6 @@ void PlotSurfacePixel(const Target& t, int x, int y, std::uint32_t pixel, int ro
         return;
     std::uint32_t& p = t.pixels[static_cast<std::size_t>(y) * t.width + x];
     p = rop2 == R2_COPYPEN ? pixel : ApplyRop2(rop2, pixel, p);
-}
-
-bool BrushColor(HBRUSH handle, COLORREF* color, const Brush** object) {
-    auto value = reinterpret_cast<std::uintptr_t>(handle);
-    if (object)
-        *object = nullptr;
-    if (value >= 1 && value <= 31) {
-        *color = gdi_internal::SysColor(static_cast<int>(value) - 1);
-        return true;
-    }
-    Brush* brush = LookupBrush(handle);
-    if (!brush || brush->style == BS_NULL)
-        return false;
-    *color = brush->color;
-    if (object)
-        *object = brush;
-    return true;
 }
 
 } // namespace gdi

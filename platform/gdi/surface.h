@@ -67,8 +67,24 @@ bool SurfacePointVisible(const Target& t, int x, int y);
 // The colour a brush handle paints with: a solid brush's colour, or for a small integer the
 // system colour it names (Win32 accepts COLOR_WINDOW + 1 as a brush). False for a null brush or
 // an invalid handle.
-// `object`, when given, receives the brush object (nullptr for a system colour).
-bool BrushColor(HBRUSH brush, COLORREF* color, const Brush** object = nullptr);
+// `object`, when given, receives the brush object (nullptr for a system colour). Inline: every
+// FillRect asks.
+inline bool BrushColor(HBRUSH handle, COLORREF* color, const Brush** object = nullptr) {
+    auto value = reinterpret_cast<std::uintptr_t>(handle);
+    if (object)
+        *object = nullptr;
+    if (value >= 1 && value <= 31) {
+        *color = gdi_internal::SysColor(static_cast<int>(value) - 1);
+        return true;
+    }
+    const Brush* brush = LookupBrush(handle);
+    if (!brush || brush->style == BS_NULL)
+        return false;
+    *color = brush->color;
+    if (object)
+        *object = brush;
+    return true;
+}
 
 // What a brush paints on one target: one pixel everywhere, or a tile repeated from the device
 // origin (hatched and pattern brushes). A hatched brush under TRANSPARENT leaves the pixels

@@ -262,6 +262,20 @@ CDC::~CDC() {
         ::DeleteDC(Detach());
 }
 
+namespace {
+// A new temporary wrapper, out of line so that finding a wrapped DC stays short.
+__attribute__((noinline)) CDC* WrapNewDc(Maps& maps, HDC hDC) {
+    SweepDeletedDcs(maps);
+    CDC* wrapper = maps.spareDcs.Take(RUNTIME_CLASS(CDC));
+    if (!wrapper)
+        wrapper = new CDC;
+    wrapper->m_hDC = wrapper->m_hAttribDC = hDC;
+    EvictDeleted(maps.tempDcs, hDC, [&maps](CDC* old) { ReleaseTemporary(maps, old); });
+    maps.tempDcs.Assign(hDC, wrapper);
+    return wrapper;
+}
+} // namespace
+
 CDC* PASCAL CDC::FromHandle(HDC hDC) {
     if (!hDC)
         return nullptr;
@@ -278,14 +292,7 @@ CDC* PASCAL CDC::FromHandle(HDC hDC) {
         maps.tempDcs.ReplaceOccupant(hDC, occupant.second);
         return occupant.second;
     }
-    SweepDeletedDcs(maps);
-    CDC* wrapper = maps.spareDcs.Take(RUNTIME_CLASS(CDC));
-    if (!wrapper)
-        wrapper = new CDC;
-    wrapper->m_hDC = wrapper->m_hAttribDC = hDC;
-    EvictDeleted(maps.tempDcs, hDC, [&maps](CDC* old) { ReleaseTemporary(maps, old); });
-    maps.tempDcs.Assign(hDC, wrapper);
-    return wrapper;
+    return WrapNewDc(maps, hDC);
 }
 
 void PASCAL CDC::DeleteTempMap() {

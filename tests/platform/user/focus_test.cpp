@@ -68,22 +68,6 @@ TEST_F(FocusTest, KeyboardInputGoesToTheFocusWindow) {
     EXPECT_EQ(typedB, std::string("\t\b\r\x1bQ?"));
 }
 
-TEST_F(FocusTest, KeyStateIsAsOfTheMessageBeingHandled) {
-    HWND top = TopLevel();
-    SHORT shiftDuringTab = 0;
-    Handle(top, [&](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
-        if (m == WM_KEYDOWN && w == VK_TAB) {
-            shiftDuringTab = GetKeyState(VK_SHIFT);
-        }
-        return DefWindowProcA(h, m, w, l);
-    });
-    SetFocus(top);
-    desktop::PressKey(VK_TAB, {VK_SHIFT}); // all four keys are queued before any is handled
-    EXPECT_LT(shiftDuringTab, 0);
-    EXPECT_GE(GetKeyState(VK_SHIFT), 0);
-    EXPECT_GE(GetAsyncKeyState(VK_SHIFT), 0);
-}
-
 TEST_F(FocusTest, ClicksGoToTheDeepestEnabledChildAndDoNotMoveFocusByThemselves) {
     HWND top = TopLevel();
     HWND a = Child(top, 1, 10, 10, 100, 50);
