@@ -109,8 +109,16 @@ void PumpOne(MSG& msg) {
         }
     }
     if (Window* w = Lookup(msg.hwnd)) {
-        Window* top = TopLevelOf(w);
-        if (top && top->dialog && IsDialogMessageA(top->handle, &msg)) {
+        // The dialog is the top-level window, and it takes the message when the chain up to it
+        // is all child windows: TopLevelOf and IsDialogMessageA's IsChild test in one walk.
+        const Window* d = Desktop();
+        Window* top = w;
+        bool childChain = true;
+        while (top->parent && top->parent != d) {
+            childChain = childChain && (top->style & WS_CHILD);
+            top = top->parent;
+        }
+        if (top->dialog && (top == w || childChain) && DialogMessage(top->handle, &msg)) {
             return;
         }
     }

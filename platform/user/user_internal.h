@@ -367,6 +367,8 @@ void FreeDialogInfo(Window* w);
 DialogInfo* DialogOf(HWND hwnd);
 // A window of the dialog class made with CreateWindowExA gets its dialog state on first need.
 DialogInfo* EnsureDialogInfo(Window* w);
+// IsDialogMessageA once the message is known to be for the dialog or a window of its child chain.
+BOOL DialogMessage(HWND dialog, MSG* msg);
 // DM_SETDEFID: keeps the identifier and gives its push button the default look.
 void SetDefaultId(HWND dlg, DialogInfo* info, WORD id);
 // DM_GETDEFID's answer.
