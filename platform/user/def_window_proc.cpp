@@ -60,6 +60,14 @@ LRESULT HitTest(Window* w, LPARAM lParam) {
 }
 
 } // namespace
+
+void StoreWindowText(Window* w, const char* text) {
+    w->text = text;
+    if ((w->style & WS_CAPTION) == WS_CAPTION && IsReallyVisible(w)) {
+        DrawNonClient(w);
+    }
+}
+
 } // namespace wm
 
 using namespace wm;
@@ -106,10 +114,7 @@ LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         }
         return TRUE;
     case WM_SETTEXT:
-        w->text = lParam ? (const char*)lParam : "";
-        if ((w->style & WS_CAPTION) == WS_CAPTION && IsReallyVisible(w)) {
-            DrawNonClient(w);
-        }
+        StoreWindowText(w, lParam ? (const char*)lParam : "");
         return TRUE;
     case WM_GETTEXT:
         return CopyText(w->text, wParam, lParam);

@@ -181,15 +181,10 @@ HWND WINAPI GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous) {
     return NextGroupItem(d, c, previous != FALSE);
 }
 
-BOOL WINAPI IsDialogMessageA(HWND dialog, LPMSG msg) {
-    const Window* d = msg ? Lookup(dialog) : nullptr;
-    if (!d) {
-        return FALSE;
-    }
+namespace wm {
+
+BOOL DialogMessage(HWND dialog, MSG* msg) {
     HWND target = msg->hwnd;
-    if (target != dialog && !InChildChain(d, Lookup(target))) {
-        return FALSE;
-    }
     switch (msg->message) {
     case WM_KEYDOWN: {
         UINT code = (UINT)SendMessageA(target, WM_GETDLGCODE, msg->wParam, (LPARAM)msg);
@@ -263,4 +258,17 @@ BOOL WINAPI IsDialogMessageA(HWND dialog, LPMSG msg) {
     TranslateMessage(msg);
     DispatchMessageA(msg);
     return TRUE;
+}
+
+} // namespace wm
+
+BOOL WINAPI IsDialogMessageA(HWND dialog, LPMSG msg) {
+    const Window* d = msg ? Lookup(dialog) : nullptr;
+    if (!d) {
+        return FALSE;
+    }
+    if (msg->hwnd != dialog && !InChildChain(d, Lookup(msg->hwnd))) {
+        return FALSE;
+    }
+    return DialogMessage(dialog, msg);
 }

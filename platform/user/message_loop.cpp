@@ -101,13 +101,24 @@ void PumpOne(MSG& msg) {
         return;
     }
     for (PumpFilter filter : g_pumpFilters) {
-        if (filter && filter(msg)) {
+        if (!filter) {
+            break; // filters are only ever added, one after the other
+        }
+        if (filter(msg)) {
             return;
         }
     }
     if (Window* w = Lookup(msg.hwnd)) {
-        Window* top = TopLevelOf(w);
-        if (top && top->dialog && IsDialogMessageA(top->handle, &msg)) {
+        // The dialog is the top-level window, and it takes the message when the chain up to it
+        // is all child windows: TopLevelOf and IsDialogMessageA's IsChild test in one walk.
+        const Window* d = Desktop();
+        Window* top = w;
+        bool childChain = true;
+        while (top->parent && top->parent != d) {
+            childChain = childChain && (top->style & WS_CHILD);
+            top = top->parent;
+        }
+        if (top->dialog && (top == w || childChain) && DialogMessage(top->handle, &msg)) {
             return;
         }
     }

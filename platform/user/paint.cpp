@@ -12,10 +12,6 @@
 namespace wm {
 namespace {
 
-RECT ClientBounds(const Window* w) {
-    return RECT{0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top};
-}
-
 // In place: the list keeps its storage.
 void ClipTo(std::vector<RECT>& rects, const RECT& bound) {
     if (rects.size() == 1) {

@@ -155,15 +155,35 @@ inline Window* TopLevelOf(Window* w) {
 }
 // Where GetParent leads from hwnd while the window is a child: the first window of the chain
 // that is not one (hwnd itself when it is not a child), null when a child has no parent, or a
-// stale handle as given. The pump filters ask this of every message.
+// stale handle as given. The pump filters ask this of every message, nearly always for the
+// window they asked about last: that answer is kept while the layout stays (parents, styles
+// and handles all count as layout).
+struct ChainTopAnswer {
+    HWND hwnd = nullptr;
+    std::uint64_t generation = 0;
+    HWND top = nullptr;
+};
+extern ChainTopAnswer g_lastChainTop;
+HWND WalkChildChain(HWND hwnd);
 inline HWND ChildChainTop(HWND hwnd) {
-    for (Window* w = Lookup(hwnd); w && (w->style & WS_CHILD); w = w->parent) {
-        if (!w->parent || w->parent == Desktop()) {
-            return nullptr;
-        }
-        hwnd = w->parent->handle;
+    if (g_lastChainTop.generation == g_layoutGeneration && g_lastChainTop.hwnd == hwnd) {
+        return g_lastChainTop.top;
     }
-    return hwnd;
+    return WalkChildChain(hwnd);
+}
+// GetParent's answer for a live window, and its client area in client coordinates
+// (GetClientRect's): inline, as the controls ask them at every paint.
+inline HWND ParentHandle(const Window* w) {
+    if (w->style & WS_CHILD) {
+        return w->parent && w->parent != Desktop() ? w->parent->handle : nullptr;
+    }
+    if ((w->style & WS_POPUP) && w->owner) {
+        return w->owner->handle;
+    }
+    return nullptr;
+}
+inline RECT ClientBounds(const Window* w) {
+    return RECT{0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top};
 }
 // IsChild's test, inline for the dialog manager's every message: only the chain of child windows
 // counts, so an owned pop-up is not a child.
@@ -262,6 +282,8 @@ void VisibleRectsInto(const Window* w, bool wholeWindow, std::vector<RECT>* rect
                       POINT* clientOrigin = nullptr);
 void PaintDesktop(const std::vector<RECT>& screenRects);
 void DrawNonClient(Window* w);
+// WM_SETTEXT's default: the window keeps the text, and a caption shows it at once.
+void StoreWindowText(Window* w, const char* text);
 // The standard scroll bars in the non-client area: drawn into `inside` (window coordinates, the
 // area within the frames), and a click on one turned into WM_VSCROLL/WM_HSCROLL codes.
 void DrawWindowScrollBars(Window* w, HDC dc, const RECT& inside);
@@ -345,6 +367,8 @@ void FreeDialogInfo(Window* w);
 DialogInfo* DialogOf(HWND hwnd);
 // A window of the dialog class made with CreateWindowExA gets its dialog state on first need.
 DialogInfo* EnsureDialogInfo(Window* w);
+// IsDialogMessageA once the message is known to be for the dialog or a window of its child chain.
+BOOL DialogMessage(HWND dialog, MSG* msg);
 // DM_SETDEFID: keeps the identifier and gives its push button the default look.
 void SetDefaultId(HWND dlg, DialogInfo* info, WORD id);
 // DM_GETDEFID's answer.

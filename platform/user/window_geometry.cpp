@@ -127,7 +127,7 @@ BOOL WINAPI GetClientRect(HWND hwnd, LPRECT rect) {
         SetLastErrorValue(w ? ERROR_INVALID_PARAMETER : ERROR_INVALID_WINDOW_HANDLE);
         return FALSE;
     }
-    *rect = RECT{0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top};
+    *rect = ClientBounds(w);
     return TRUE;
 }
 

@@ -71,6 +71,7 @@ void ReleaseHandle(HWND hwnd) {
             g_slots[index].generation = 1;
         }
         g_freeSlots.push_back(index);
+        LayoutChanged(); // what the handle stood for is gone
     }
 }
 

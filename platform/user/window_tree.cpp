@@ -10,6 +10,21 @@ bool IsChildStyle(const Window* w) {
     return (w->style & WS_CHILD) != 0;
 }
 
+ChainTopAnswer g_lastChainTop;
+
+HWND WalkChildChain(HWND hwnd) {
+    const HWND asked = hwnd;
+    for (Window* w = Lookup(hwnd); w && (w->style & WS_CHILD); w = w->parent) {
+        if (!w->parent || w->parent == Desktop()) {
+            hwnd = nullptr;
+            break;
+        }
+        hwnd = w->parent->handle;
+    }
+    g_lastChainTop = ChainTopAnswer{asked, g_layoutGeneration, hwnd};
+    return hwnd;
+}
+
 bool IsDescendant(const Window* ancestor, const Window* w) {
     for (const Window* p = w ? w->parent : nullptr; p; p = p->parent) {
         if (p == ancestor) {
@@ -60,13 +75,7 @@ HWND WINAPI GetParent(HWND hwnd) {
         SetLastErrorValue(ERROR_INVALID_WINDOW_HANDLE);
         return nullptr;
     }
-    if (w->style & WS_CHILD) {
-        return w->parent && w->parent != Desktop() ? w->parent->handle : nullptr;
-    }
-    if ((w->style & WS_POPUP) && w->owner) {
-        return w->owner->handle;
-    }
-    return nullptr;
+    return ParentHandle(w);
 }
 
 HWND WINAPI SetParent(HWND child, HWND newParent) {
@@ -81,6 +90,8 @@ HWND WINAPI SetParent(HWND child, HWND newParent) {
     if (visible) {
         ExposeInParent(w);
     }
+    // Out of the old parent's list first: a window listed under both would be destroyed twice.
+    UnlinkChild(w);
     LinkChild(p, w, HWND_TOP);
     if (IsReallyVisible(w)) {
         Invalidate(w, nullptr, true, true);

@@ -1,12 +1,9 @@
 // Profile lists and line ends as the system gives them: a lone CR ends a line; section and key
-// lists (GetPrivateProfileStringA with a null section or key, GetPrivateProfileSectionNamesA,
-// GetPrivateProfileSectionA) with their cutting rules; GetPrivateProfileIntA with null names;
-// and GetTempFileNameA.
+// lists (GetPrivateProfileStringA with a null section or key) with their cutting rules.
 #include "conformance.h"
 
 #include <windows.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -30,18 +27,14 @@ std::string Bytes(const char* buffer, DWORD count) {
     return shown;
 }
 
-enum class List { SectionsByString, SectionNames, Keys, Section };
+enum class List { SectionsByString, Keys };
 
 DWORD ReadList(List list, const std::string& file, char* buffer, DWORD size) {
     switch (list) {
     case List::SectionsByString:
         return GetPrivateProfileStringA(nullptr, "A", "def", buffer, size, file.c_str());
-    case List::SectionNames:
-        return GetPrivateProfileSectionNamesA(buffer, size, file.c_str());
     case List::Keys:
         return GetPrivateProfileStringA("One", nullptr, "def", buffer, size, file.c_str());
-    case List::Section:
-        return GetPrivateProfileSectionA("One", buffer, size, file.c_str());
     }
     return 0;
 }
@@ -76,18 +69,10 @@ CONFORMANCE_TEST(KernelProfileListsAndTheirCutting) {
         {List::SectionsByString, 15, 13, "One|Two|Three|", __LINE__},
         {List::SectionsByString, 8, 6, "One|Tw|", __LINE__},
         {List::SectionsByString, 3, 1, "O|", __LINE__},
-        {List::SectionNames, 16, 14, "One|Two|Three||", __LINE__},
-        {List::SectionNames, 15, 13, "One|Two|Three|", __LINE__},
-        {List::SectionNames, 5, 3, "One|", __LINE__},
         {List::Keys, 64, 4, "A|B||", __LINE__},
         {List::Keys, 6, 4, "A|B||", __LINE__},
         {List::Keys, 5, 3, "A|B|", __LINE__},
         {List::Keys, 4, 2, "A||", __LINE__},
-        {List::Section, 64, 19, "A=1|B=2|loose line||", __LINE__},
-        {List::Section, 21, 19, "A=1|B=2|loose line||", __LINE__},
-        {List::Section, 20, 18, "A=1|B=2|loose line|", __LINE__},
-        {List::Section, 10, 8, "A=1|B=2||", __LINE__},
-        {List::Section, 5, 3, "A=1|", __LINE__},
     };
     for (const Row& row : rows) {
         char buffer[64];
@@ -111,29 +96,4 @@ CONFORMANCE_TEST(KernelProfileKeyListOfAnEmptyOrMissingSectionIsTheDefault) {
     CHECK_EQ(3u, (unsigned)GetPrivateProfileStringA("Missing", nullptr, "def", buffer,
                                                     sizeof buffer, file.c_str()));
     CHECK_STR_EQ("def", buffer);
-    // A section without lines lists nothing, double-terminated.
-    std::memset(buffer, '#', sizeof buffer);
-    CHECK_EQ(0u, (unsigned)GetPrivateProfileSectionA("Three", buffer, sizeof buffer, file.c_str()));
-    CHECK_EQ('\0', buffer[0]);
-    CHECK_EQ('\0', buffer[1]);
-    // A missing file has no sections.
-    std::string missing = conformance::TempPath("missing.ini");
-    CHECK_EQ(0u, (unsigned)GetPrivateProfileSectionNamesA(buffer, sizeof buffer, missing.c_str()));
-    CHECK_EQ('\0', buffer[0]);
-}
-
-CONFORMANCE_TEST(KernelProfileIntWithNullNamesReadsTheList) {
-    std::string file = conformance::TempPath("numbers.ini");
-    CHECK(conformance::WriteTextFile(file, "[12]\r\nA=7\r\n"));
-    CHECK_EQ(12u, GetPrivateProfileIntA(nullptr, nullptr, 5, file.c_str()));  // section "12"
-    CHECK_EQ(0u, GetPrivateProfileIntA("12", nullptr, 5, file.c_str()));      // key "A"
-    CHECK_EQ(0u, GetPrivateProfileIntA(nullptr, nullptr, 5, File().c_str())); // "One"
-    std::string missing = conformance::TempPath("none.ini");
-    CHECK_EQ(5u, GetPrivateProfileIntA(nullptr, nullptr, 5, missing.c_str()));
-    // The user profile: the number its first section name starts with, 0 for a name, and the
-    // default only when it has no sections.
-    char names[256];
-    DWORD n = GetProfileStringA(nullptr, nullptr, "", names, sizeof names);
-    UINT expected = n == 0 ? 5u : (names[0] >= '0' && names[0] <= '9' ? (UINT)atoi(names) : 0u);
-    CHECK_EQ(expected, GetPrivateProfileIntA(nullptr, nullptr, 5, nullptr));
 }

@@ -1,9 +1,8 @@
 // Menus and accelerators as the framework's frames rely on them: building menus, item states
-// and queries, menu templates, accelerator tables and what TranslateAcceleratorA sends, and the
-// message order of a tracked pop-up menu.
+// and queries, menus and accelerator tables from compiled resources, what TranslateAcceleratorA
+// sends, and the message order of a tracked pop-up menu.
 #include "conformance.h"
 #include "host_window.h"
-#include "template_writer.h"
 
 #include <windows.h>
 
@@ -94,44 +93,6 @@ CONFORMANCE_TEST(MenuItemStatesAnswerThePreviousState) {
     CHECK_EQ((DWORD)MF_CHECKED, CheckMenuItem(file, 102, MF_BYCOMMAND | MF_UNCHECKED));
     CHECK_EQ((DWORD)-1, CheckMenuItem(file, 999, MF_BYCOMMAND | MF_CHECKED));
     DestroyMenu(file);
-}
-
-CONFORMANCE_TEST(MenuFromTemplateBytes) {
-    // "&File" { "&New" 100, separator, "&Tools" { "&Options" 300 }, "E&xit" 102 }, "&Help" 400
-    conformance::TemplateWriter t;
-    t.Word(0);
-    t.Word(0);
-    t.Word(MF_POPUP);
-    t.Text("&File");
-    t.Word(0);
-    t.Word(100);
-    t.Text("&New");
-    t.Word(0);
-    t.Word(0);
-    t.Text("");
-    t.Word(MF_POPUP);
-    t.Text("&Tools");
-    t.Word(MF_END | MF_GRAYED);
-    t.Word(300);
-    t.Text("&Options");
-    t.Word(MF_END);
-    t.Word(102);
-    t.Text("E&xit");
-    t.Word(MF_END);
-    t.Word(400);
-    t.Text("&Help");
-    HMENU bar = LoadMenuIndirectA(t.Get());
-    CHECK(bar != nullptr);
-    CHECK_EQ(2, GetMenuItemCount(bar));
-    HMENU file = GetSubMenu(bar, 0);
-    CHECK_EQ(4, GetMenuItemCount(file));
-    CHECK_EQ((UINT)(MF_SEPARATOR | MF_GRAYED | MF_DISABLED), GetMenuState(file, 1, MF_BYPOSITION));
-    CHECK_EQ((UINT)MF_GRAYED, GetMenuState(bar, 300, MF_BYCOMMAND));
-    CHECK_EQ(400u, GetMenuItemID(bar, 1));
-    char text[16] = "";
-    GetMenuStringA(bar, 102, text, sizeof text, MF_BYCOMMAND);
-    CHECK_STR_EQ("E&xit", text);
-    DestroyMenu(bar);
 }
 
 CONFORMANCE_TEST(AcceleratorSendsItsCommandWithHighWordOne) {

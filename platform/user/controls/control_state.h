@@ -87,6 +87,21 @@ inline DWORD StyleOf(HWND hwnd) {
     return w != nullptr ? w->style : static_cast<DWORD>(GetWindowLongA(hwnd, GWL_STYLE));
 }
 
+// GetParent and GetClientRect, read the same way.
+inline HWND ParentOf(HWND hwnd) {
+    const wm::Window* w = wm::Lookup(hwnd);
+    return w != nullptr ? wm::ParentHandle(w) : GetParent(hwnd);
+}
+inline RECT ClientOf(HWND hwnd) {
+    RECT r{};
+    if (const wm::Window* w = wm::Lookup(hwnd)) {
+        r = wm::ClientBounds(w);
+    } else {
+        GetClientRect(hwnd, &r);
+    }
+    return r;
+}
+
 // GWLP_ID, read the same way.
 inline UINT_PTR IdOf(HWND hwnd) {
     const wm::Window* w = wm::Lookup(hwnd);
@@ -159,7 +174,7 @@ inline LRESULT TextAndFontMessage(HWND hwnd, HFONT& font, UINT message, WPARAM w
 
 // WM_COMMAND to the parent: identifier and code in wParam, the control's handle in lParam.
 inline void NotifyParent(HWND hwnd, UINT code) {
-    HWND parent = GetParent(hwnd);
+    HWND parent = ParentOf(hwnd);
     if (parent != nullptr) {
         const UINT id = static_cast<UINT>(IdOf(hwnd));
         SendMessageA(parent, WM_COMMAND, MAKEWPARAM(id & 0xFFFF, code),
@@ -175,7 +190,7 @@ inline HBRUSH ControlColor(HWND hwnd, HDC hdc, UINT message, int defaultBackgrou
     SetTextColor(hdc, GetSysColor(defaultText));
     SetBkColor(hdc, GetSysColor(defaultBackground));
     HBRUSH brush = nullptr;
-    if (HWND parent = GetParent(hwnd)) {
+    if (HWND parent = ParentOf(hwnd)) {
         brush = reinterpret_cast<HBRUSH>(SendMessageA(
             parent, message, reinterpret_cast<WPARAM>(hdc), reinterpret_cast<LPARAM>(hwnd)));
     }

@@ -29,8 +29,11 @@ void Notify(HWND hwnd, const EditState& state, UINT code) {
     }
 }
 
+// What DefWindowProcA's WM_SETTEXT does, without going through it at every keystroke.
 void MirrorWindowText(HWND hwnd, const EditState& state) {
-    DefWindowProcA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(state.buffer.text().c_str()));
+    if (wm::Window* w = wm::Lookup(hwnd)) {
+        wm::StoreWindowText(w, state.buffer.text().c_str());
+    }
 }
 
 // After the text changed: repaint, then EN_UPDATE (about to be shown) and EN_CHANGE (shown).

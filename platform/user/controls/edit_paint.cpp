@@ -52,8 +52,7 @@ int LineHeight(HDC hdc) {
 }
 
 int VisibleWidth(HWND hwnd, const EditState& state) {
-    RECT client{};
-    GetClientRect(hwnd, &client);
+    const RECT client = ClientOf(hwnd);
     return std::max(0, static_cast<int>(client.right - client.left) - state.leftMargin -
                            state.rightMargin);
 }
@@ -198,10 +197,10 @@ std::size_t EditCharFromX(HWND hwnd, const EditState& state, int x) {
 }
 
 void EditPaint(HWND hwnd, const EditState& state, HDC hdc) {
-    RECT client{};
-    GetClientRect(hwnd, &client);
+    const RECT client = ClientOf(hwnd);
     const DWORD style = StyleOf(hwnd);
-    const bool enabled = IsWindowEnabled(hwnd) != FALSE;
+    const wm::Window* record = wm::Lookup(hwnd);
+    const bool enabled = record != nullptr && (record->style & WS_DISABLED) == 0;
     const bool readOnly = (style & ES_READONLY) != 0;
 
     // Read-only and disabled edits ask for static colours and default to the dialog face.

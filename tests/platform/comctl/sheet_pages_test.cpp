@@ -64,6 +64,23 @@ TEST_F(SheetTest, CtrlTabMovesThroughThePagesBothWays) {
     EXPECT_EQ(0, CurrentTab(sheet));
 }
 
+// The pump finds the sheet from the focused window's chain of parents: a control moved out of
+// the sheet no longer passes its keys to it, and goes with its new parent.
+TEST_F(SheetTest, CtrlTabLeavesTheSheetAloneOnceTheFocusedControlMovesOut) {
+    HWND sheet = Modeless(3);
+    HWND control = GetDlgItem(Page(sheet), 100);
+    SetFocus(control);
+    desktop::PressKey(VK_TAB, {VK_CONTROL});
+    ASSERT_EQ(1, CurrentTab(sheet));
+    HWND elsewhere = CreateWindowExA(0, "STATIC", "elsewhere", WS_POPUP | WS_VISIBLE, 400, 400, 100,
+                                     100, nullptr, nullptr, nullptr, nullptr);
+    SetParent(control, elsewhere);
+    desktop::PressKey(VK_TAB, {VK_CONTROL});
+    EXPECT_EQ(1, CurrentTab(sheet));
+    DestroyWindow(elsewhere); // takes the control with it, and only once
+    EXPECT_FALSE(IsWindow(control));
+}
+
 TEST_F(SheetTest, ClickingApplyTellsThePagesAndKeepsTheSheet) {
     HWND sheet = Modeless(2);
     SendMessageA(sheet, PSM_CHANGED, reinterpret_cast<WPARAM>(Page(sheet)), 0);

@@ -146,6 +146,11 @@ TEST_F(EditTest, AClickFocusesAndPutsTheCaretAtTheNearestCharacter) {
     EXPECT_EQ(Selection(edit), Caret(0));
     Click(edit, 199, 5);
     EXPECT_EQ(Selection(edit), Caret(4));
+    // A shift-click extends the selection from the caret.
+    SendMessageA(edit, EM_SETSEL, 0, 0);
+    Post(edit, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(199, 5));
+    Post(edit, WM_LBUTTONUP, MK_SHIFT, MAKELPARAM(199, 5));
+    EXPECT_EQ(Selection(edit), std::make_pair(DWORD{0}, DWORD{4}));
     EXPECT_EQ(GetCapture(), nullptr);
 }
 

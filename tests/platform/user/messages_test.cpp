@@ -52,22 +52,6 @@ TEST_F(MessagesTest, QuitEndsGetMessageAfterPostedMessages) {
     EXPECT_EQ(msg.wParam, 3u);
 }
 
-TEST_F(MessagesTest, FiltersSelectByWindowAndRange) {
-    HWND a = TopLevel("A");
-    HWND b = TopLevel("B");
-    desktop::PumpUntilIdle();
-    PostMessageA(a, WM_USER + 5, 0, 0);
-    PostMessageA(b, WM_USER + 1, 0, 0);
-    MSG msg;
-    ASSERT_TRUE(PeekMessageA(&msg, b, 0, 0, PM_REMOVE));
-    EXPECT_EQ(msg.message, (UINT)WM_USER + 1);
-    EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_USER, WM_USER + 4, PM_REMOVE));
-    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_USER, WM_USER + 5, PM_NOREMOVE));
-    ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
-    EXPECT_EQ(msg.hwnd, a);
-    EXPECT_FALSE(PeekMessageA(nullptr, nullptr, 0, 0, PM_REMOVE));
-}
-
 TEST_F(MessagesTest, PostedMessagesForADestroyedWindowAreDropped) {
     HWND w = TopLevel();
     int got = 0;
