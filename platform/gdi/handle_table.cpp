@@ -27,9 +27,15 @@ struct Table {
     HBITMAP stockBitmap = nullptr;
 };
 
+// Made on first use and never freed (objects may be released by other layers' static
+// destructors at exit); a plain pointer rather than a function-local static, whose guard every
+// DC made and released would test.
+Table* g_table = nullptr;
+
 Table& table() {
-    static Table* t = new Table;
-    return *t;
+    if (!g_table)
+        g_table = new Table;
+    return *g_table;
 }
 
 void* HandleOf(std::size_t slot, std::uint64_t generation) {

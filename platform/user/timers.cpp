@@ -28,6 +28,9 @@ bool IsDue(DWORD due, DWORD now) {
 } // namespace
 
 bool TakeTimer(HWND filter, bool remove, MSG* out) {
+    if (g_timers.empty()) {
+        return false; // the pump asks whenever its queue runs dry
+    }
     DWORD now = kernel::CurrentTick();
     Timer* best = nullptr;
     for (Timer& t : g_timers) {

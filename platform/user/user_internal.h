@@ -116,25 +116,32 @@ inline Window* Desktop() {
 HWND AllocateHandle(Window* w);
 void ReleaseHandle(HWND hwnd);
 // The handle table (window_table.cpp): a handle's low bits are its slot number plus one, the
-// bits above them the slot's generation when it was given out.
+// bits above them the slot's generation when it was given out. A slot keeps the whole handle
+// it answers to (the one it will give out next while it is free, with no window), so a lookup
+// compares one word.
 struct HandleSlot {
     Window* window = nullptr;
-    std::uint32_t generation = 1;
+    std::uintptr_t handle = 0;
 };
 constexpr std::uintptr_t kHandleIndexBits = 20;
-extern std::vector<HandleSlot> g_handleSlots;
+// The slots and their count, kept beside the list that owns them: a lookup reads them directly.
+struct HandleTable {
+    const HandleSlot* slots = nullptr;
+    std::size_t count = 0;
+};
+extern HandleTable g_handleTable;
 
 // The live window of a handle, or null for a null, stale or foreign handle. Every call of the
-// platform starts here, so it is inline: an index, a bounds check and a generation check.
+// platform starts here, so it is inline: an index, a bounds check and a comparison.
 inline Window* Lookup(HWND hwnd) {
     const std::uintptr_t v = (std::uintptr_t)hwnd;
     const std::uintptr_t index = (v & ((std::uintptr_t(1) << kHandleIndexBits) - 1)) - 1;
     // A null low part wraps to a huge index and fails the bounds check with the rest.
-    if (index >= g_handleSlots.size()) {
+    if (index >= g_handleTable.count) {
         return nullptr;
     }
-    const HandleSlot& s = g_handleSlots[index];
-    return s.generation == (v >> kHandleIndexBits) ? s.window : nullptr;
+    const HandleSlot& s = g_handleTable.slots[index];
+    return s.handle == v ? s.window : nullptr;
 }
 // Frees the record once no message frame holds it any more.
 void ReleaseIfUnused(Window* w);

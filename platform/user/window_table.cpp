@@ -12,7 +12,7 @@
 
 namespace wm {
 
-std::vector<HandleSlot> g_handleSlots;
+HandleTable g_handleTable;
 Window* g_desktop = nullptr;
 std::uint64_t g_layoutGeneration = 1;
 
@@ -22,7 +22,7 @@ using Slot = HandleSlot;
 constexpr std::uintptr_t kIndexBits = kHandleIndexBits;
 constexpr std::uintptr_t kIndexMask = (std::uintptr_t(1) << kIndexBits) - 1;
 
-std::vector<Slot>& g_slots = g_handleSlots;
+std::vector<Slot> g_slots;
 std::vector<std::uint32_t> g_freeSlots;
 
 struct Observer {
@@ -34,8 +34,8 @@ bool g_observing = false;
 
 WindowClass g_desktopClass;
 
-HWND MakeHandle(std::uint32_t index, std::uint32_t generation) {
-    return (HWND)(((std::uintptr_t)generation << kIndexBits) | (index + 1));
+std::uintptr_t MakeHandle(std::uint32_t index, std::uintptr_t generation) {
+    return (generation << kIndexBits) | (index + 1);
 }
 
 LRESULT CALLBACK DesktopProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -54,10 +54,11 @@ HWND AllocateHandle(Window* w) {
             return nullptr;
         }
         index = (std::uint32_t)g_slots.size();
-        g_slots.push_back(Slot{});
+        g_slots.push_back(Slot{nullptr, MakeHandle(index, 1)});
+        g_handleTable = HandleTable{g_slots.data(), g_slots.size()};
     }
     g_slots[index].window = w;
-    return MakeHandle(index, g_slots[index].generation);
+    return (HWND)g_slots[index].handle;
 }
 
 void ReleaseHandle(HWND hwnd) {
@@ -66,10 +67,11 @@ void ReleaseHandle(HWND hwnd) {
     if (index < g_slots.size()) {
         g_slots[index].window = nullptr;
         // Generations wrap within the bits a handle keeps for them; 0 is never used.
-        g_slots[index].generation = (g_slots[index].generation + 1) & 0x7ffffff;
-        if (g_slots[index].generation == 0) {
-            g_slots[index].generation = 1;
+        std::uintptr_t generation = ((g_slots[index].handle >> kIndexBits) + 1) & 0x7ffffff;
+        if (generation == 0) {
+            generation = 1;
         }
+        g_slots[index].handle = MakeHandle(index, generation);
         g_freeSlots.push_back(index);
         LayoutChanged(); // what the handle stood for is gone
     }

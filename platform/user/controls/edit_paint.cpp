@@ -80,13 +80,22 @@ bool EditLineFits(HWND hwnd, const EditState& state, const std::string& line) {
     return LineWidth(state, shown) <= VisibleWidth(hwnd, state);
 }
 
+namespace {
+
+// Painting asks again and again; the same text rebuilt in place keeps any earlier reference
+// valid and needs the heap only when the text outgrows the buffer. Out of line, so that the
+// plain text's path does not test the static's guard.
+[[gnu::noinline]] const std::string& MaskedText(const EditState& state) {
+    static std::string& masked = *new std::string;
+    masked.assign(state.buffer.length(), state.passwordChar);
+    return masked;
+}
+
+} // namespace
+
 const std::string& EditDisplayText(HWND hwnd, const EditState& state) {
     if ((StyleOf(hwnd) & ES_PASSWORD) != 0 && state.passwordChar != '\0') {
-        // Painting asks again and again; the same text rebuilt in place keeps any earlier
-        // reference valid and needs the heap only when the text outgrows the buffer.
-        static std::string& masked = *new std::string;
-        masked.assign(state.buffer.length(), state.passwordChar);
-        return masked;
+        return MaskedText(state);
     }
     return state.buffer.text();
 }
