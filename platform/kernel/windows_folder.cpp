@@ -66,11 +66,35 @@ std::string WindowsFolder() {
     return WindowsFolderRef();
 }
 
+namespace {
+// An environment variable as last seen: whether it was set, and its value.
+struct SeenVariable {
+    bool set = false;
+    std::string value;
+
+    // Notes the variable's value now; true when that differs from the last one seen.
+    bool Changed(const char* now) {
+        if (set == (now != nullptr) && (now == nullptr || value == now))
+            return false;
+        set = now != nullptr;
+        value = now != nullptr ? now : "";
+        return true;
+    }
+};
+} // namespace
+
 const std::string& WindowsFolderRef() {
     if (!Folder().empty())
         return Folder();
+    // A live host's folder follows its environment. It is made again only when that changes:
+    // the user profile is looked for at every profile read, which must not allocate each time.
     static std::string live;
-    live = LiveHostFolder();
+    static SeenVariable config;
+    static SeenVariable home;
+    const bool configChanged = config.Changed(std::getenv("XDG_CONFIG_HOME"));
+    const bool homeChanged = home.Changed(std::getenv("HOME"));
+    if (live.empty() || configChanged || homeChanged)
+        live = LiveHostFolder();
     return live;
 }
 

@@ -22,6 +22,37 @@ IdleWaiter g_idleWaiter = nullptr;
 // Few parts of the platform add one (property sheets, the framework's frames).
 PumpFilter g_pumpFilters[4] = {};
 
+// Where the pump offers a window's messages: its top-level window, when that may be a dialog
+// taking them (the chain up to it is all child windows, as IsDialogMessageA's IsChild test
+// wants). Nearly every message is for the window the last one was for, so the answer is kept
+// while the layout stays; whether the window has dialog state is read afresh each time.
+struct DialogRoute {
+    HWND hwnd = nullptr;
+    std::uint64_t generation = 0;
+    Window* dialog = nullptr;
+};
+
+const DialogRoute& RouteOf(HWND hwnd) {
+    static DialogRoute route;
+    if (route.generation == g_layoutGeneration && route.hwnd == hwnd) {
+        return route;
+    }
+    route = DialogRoute{hwnd, g_layoutGeneration, nullptr};
+    if (Window* w = Lookup(hwnd)) {
+        const Window* d = Desktop();
+        Window* top = w;
+        bool childChain = true;
+        while (top->parent && top->parent != d) {
+            childChain = childChain && (top->style & WS_CHILD);
+            top = top->parent;
+        }
+        if (top == w || childChain) {
+            route.dialog = top;
+        }
+    }
+    return route;
+}
+
 [[noreturn]] void Stalled(const char* why) {
     std::fprintf(stderr, "message loop stalled: %s\n", why);
     std::fflush(stderr);
@@ -108,19 +139,9 @@ void PumpOne(MSG& msg) {
             return;
         }
     }
-    if (Window* w = Lookup(msg.hwnd)) {
-        // The dialog is the top-level window, and it takes the message when the chain up to it
-        // is all child windows: TopLevelOf and IsDialogMessageA's IsChild test in one walk.
-        const Window* d = Desktop();
-        Window* top = w;
-        bool childChain = true;
-        while (top->parent && top->parent != d) {
-            childChain = childChain && (top->style & WS_CHILD);
-            top = top->parent;
-        }
-        if (top->dialog && (top == w || childChain) && DialogMessage(top->handle, &msg)) {
-            return;
-        }
+    const DialogRoute& route = RouteOf(msg.hwnd);
+    if (route.dialog && route.dialog->dialog && DialogMessage(route.dialog->handle, &msg)) {
+        return;
     }
     TranslateMessage(&msg);
     DispatchMessageA(&msg);

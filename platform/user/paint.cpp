@@ -176,48 +176,51 @@ void ComputeVisibleRects(const Window* w, bool wholeWindow, std::vector<RECT>& r
 
 } // namespace
 
+namespace {
+
+// Every DC is made from a visible region, and a window that repaints as it is typed into asks
+// for the same one again and again: the last answer is kept until the layout changes.
+struct KeptRegion {
+    const Window* window = nullptr;
+    bool wholeWindow = false;
+    std::uint64_t generation = 0;
+    POINT origin{};
+    std::vector<RECT> rects;
+};
+KeptRegion& g_kept = *new KeptRegion; // outlives static destructors
+
+const std::vector<RECT>& KeptVisibleRects(const Window* w, bool wholeWindow, POINT* clientOrigin) {
+    KeptRegion& kept = g_kept;
+    if (kept.generation != g_layoutGeneration || kept.window != w ||
+        kept.wholeWindow != wholeWindow) {
+        kept.rects.clear();
+        const Window* d = Desktop();
+        if (w == d) {
+            kept.origin = POINT{0, 0};
+            kept.rects.push_back(d->rect);
+            for (const Window* t : d->children) {
+                if (t->style & WS_VISIBLE) {
+                    Subtract(kept.rects, WindowRectOnScreen(t));
+                }
+            }
+        } else {
+            ComputeVisibleRects(w, wholeWindow, kept.rects, &kept.origin);
+        }
+        kept.window = w;
+        kept.wholeWindow = wholeWindow;
+        kept.generation = g_layoutGeneration;
+    }
+    *clientOrigin = kept.origin;
+    return kept.rects;
+}
+
+} // namespace
+
 void VisibleRectsInto(const Window* w, bool wholeWindow, std::vector<RECT>* list,
                       POINT* clientOrigin) {
-    std::vector<RECT>& rects = *list;
-    rects.clear();
-    const Window* d = Desktop();
-    if (w == d) {
-        if (clientOrigin) {
-            *clientOrigin = POINT{0, 0};
-        }
-        rects.push_back(d->rect);
-        for (const Window* t : d->children) {
-            if (t->style & WS_VISIBLE) {
-                Subtract(rects, WindowRectOnScreen(t));
-            }
-        }
-        return;
-    }
-    // Every DC is made from this, and a window that repaints as it is typed into asks for the
-    // same region again and again: the last answer is kept until the layout changes.
-    struct Kept {
-        const Window* window = nullptr;
-        bool wholeWindow = false;
-        std::uint64_t generation = 0;
-        POINT origin{};
-        std::vector<RECT> rects;
-    };
-    static Kept& kept = *new Kept; // outlives static destructors
-    if (kept.generation == g_layoutGeneration && kept.window == w &&
-        kept.wholeWindow == wholeWindow) {
-        rects.assign(kept.rects.begin(), kept.rects.end());
-        if (clientOrigin) {
-            *clientOrigin = kept.origin;
-        }
-        return;
-    }
     POINT origin{};
-    ComputeVisibleRects(w, wholeWindow, rects, &origin);
-    kept.window = w;
-    kept.wholeWindow = wholeWindow;
-    kept.generation = g_layoutGeneration;
-    kept.origin = origin;
-    kept.rects.assign(rects.begin(), rects.end());
+    const std::vector<RECT>& kept = KeptVisibleRects(w, wholeWindow, &origin);
+    list->assign(kept.begin(), kept.end());
     if (clientOrigin) {
         *clientOrigin = origin;
     }
@@ -480,10 +483,18 @@ HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT paint) {
     w->erase = false;
     w->internalPaint = false;
     NotePaintState(w, before);
+    // The visible region cut to the update area, in one pass over the kept region.
     POINT origin{};
+    const std::vector<RECT>& visible = KeptVisibleRects(w, false, &origin);
+    const RECT bound = Offset(update, origin.x, origin.y);
     std::vector<RECT>& clip = DcClipScratch();
-    VisibleRectsInto(w, false, &clip, &origin);
-    ClipTo(clip, Offset(update, origin.x, origin.y));
+    clip.clear();
+    for (const RECT& r : visible) {
+        const RECT i = Intersect(r, bound);
+        if (!Empty(i)) {
+            clip.push_back(i);
+        }
+    }
     HDC dc = gdi_internal::CreateScreenDC(origin, clip);
     *paint = PAINTSTRUCT{};
     paint->hdc = dc;

@@ -1,6 +1,7 @@
 // The user profile: WIN.INI in the Windows folder, and the "Intl" keys the driver pins.
 #include "kernel_fixture.h"
 
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -90,4 +91,43 @@ TEST_F(UserProfileTest, MissingLocaleAndCLocaleAnswerNothing) {
     EXPECT_EQ("dd.MM.yyyy", Profile("Intl", "sShortDate"));
     EXPECT_EQ(".", Profile("Intl", "sDate"));
     EXPECT_EQ(1u, GetProfileIntA("Intl", "iTime", 0));
+}
+
+// Without a folder set (a live host) the profile lives in the user's configuration folder, which
+// follows the environment even though it is not worked out again at every read.
+TEST_F(UserProfileTest, ALiveHostsFolderFollowsItsEnvironment) {
+    const char* savedConfig = std::getenv("XDG_CONFIG_HOME");
+    const char* savedHome = std::getenv("HOME");
+    const std::string keepConfig = savedConfig ? savedConfig : "";
+    const std::string keepHome = savedHome ? savedHome : "";
+    desktop::SetWindowsFolder("");
+    const struct {
+        const char* config; // nullptr: unset
+        const char* home;
+        const char* folder;
+    } cases[] = {
+        {"/cfg/one", "/home/a", "/cfg/one/ruzav32"},
+        {"/cfg/two", "/home/a", "/cfg/two/ruzav32"},
+        {nullptr, "/home/a", "/home/a/.config/ruzav32"},
+        {nullptr, "/home/b", "/home/b/.config/ruzav32"},
+        {"/cfg/one", "/home/b", "/cfg/one/ruzav32"},
+    };
+    for (const auto& c : cases) {
+        if (c.config)
+            setenv("XDG_CONFIG_HOME", c.config, 1);
+        else
+            unsetenv("XDG_CONFIG_HOME");
+        setenv("HOME", c.home, 1);
+        EXPECT_EQ(c.folder, desktop::WindowsFolder());
+        EXPECT_EQ(c.folder, desktop::WindowsFolder());
+    }
+    if (savedConfig)
+        setenv("XDG_CONFIG_HOME", keepConfig.c_str(), 1);
+    else
+        unsetenv("XDG_CONFIG_HOME");
+    if (savedHome)
+        setenv("HOME", keepHome.c_str(), 1);
+    else
+        unsetenv("HOME");
+    desktop::reset();
 }

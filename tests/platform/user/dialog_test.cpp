@@ -105,6 +105,30 @@ TEST_F(DialogTest, TemplateBuildsControlsWithTheFontBeforeInitAndFocusesTheFirst
     EXPECT_EQ(at.y, MulDiv(20, units.bottom, 8));
 }
 
+// The pump offers a window's keys to its top-level dialog, and only while the window is in it:
+// Escape in a control moved out of the dialog cancels nothing.
+TEST_F(DialogTest, EscapeCancelsOnlyWhileTheControlIsInTheDialog) {
+    Log log;
+    resources::DialogTemplate t = Form(WS_VISIBLE);
+    HWND dlg = CreateDialogIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, FormProc,
+                                          (LPARAM)&log);
+    ASSERT_NE(dlg, nullptr);
+    HWND name = GetDlgItem(dlg, IDC_NAME);
+    ASSERT_EQ(GetFocus(), name);
+    desktop::PressKey(VK_SHIFT); // the last keys the pump saw were the control's
+    HWND plain = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 300, 300, 100, 100,
+                                 nullptr, nullptr, nullptr, nullptr);
+    SetParent(name, plain);
+    SetFocus(name); // the new window took it
+    desktop::PressKey(VK_ESCAPE);
+    EXPECT_TRUE(log.commands.empty());
+    SetParent(name, dlg);
+    desktop::PressKey(VK_ESCAPE);
+    EXPECT_EQ(log.commands.size(), 1u);
+    DestroyWindow(plain);
+    DestroyWindow(dlg);
+}
+
 TEST_F(DialogTest, ModalDialogRunsItsOwnLoopUntilEndDialogAndDisablesItsOwner) {
     HWND owner = TopLevel("Owner");
     Log log;
