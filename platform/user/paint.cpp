@@ -45,15 +45,22 @@ std::vector<RECT>& DcClipScratch() {
 // every input message; with nothing pending anywhere it need not walk the windows at all.
 // Every change to those three fields goes through NotePaintState.
 int g_windowsWithPaint = 0;
+// The window that last came to have something to paint. While it is the only one (a control
+// repainting as it is typed into), the queue finds it without walking the windows; a window
+// being destroyed stops being it (ForgetPaintState).
+Window* g_lastToNeedPaint = nullptr;
 
 bool HasPaintState(const Window* w) {
     return !Empty(w->update) || w->ncPaint || w->internalPaint;
 }
 
-void NotePaintState(const Window* w, bool before) {
+void NotePaintState(Window* w, bool before) {
     const bool after = HasPaintState(w);
     if (after != before) {
         g_windowsWithPaint += after ? 1 : -1;
+        if (after) {
+            g_lastToNeedPaint = w;
+        }
     }
 }
 
@@ -311,11 +318,20 @@ void ForgetPaintState(Window* w) {
     w->ncPaint = false;
     w->internalPaint = false;
     NotePaintState(w, before);
+    if (g_lastToNeedPaint == w) {
+        g_lastToNeedPaint = nullptr;
+    }
 }
 
 Window* FindPaintTarget(HWND filter) {
     if (g_windowsWithPaint == 0) {
         return nullptr;
+    }
+    if (!filter && g_windowsWithPaint == 1 && g_lastToNeedPaint &&
+        HasPaintState(g_lastToNeedPaint)) {
+        // The one window with something to paint: painted when it shows, as the walk finds it.
+        Window* only = g_lastToNeedPaint;
+        return only != Desktop() && IsReallyVisible(only) ? only : nullptr;
     }
     if (filter) {
         Window* w = Lookup(filter);

@@ -222,6 +222,24 @@ TEST_F(PaintTest, AWindowDcFollowsEveryChangeAroundIt) {
     }
 }
 
+// The queue finds the window with something to paint however the others came to have and lost
+// something to paint before it.
+TEST_F(PaintTest, TheWindowLeftToPaintIsPaintedWhateverCameAfterIt) {
+    HWND first = TopLevel("First", 0, 0, 100, 100, WS_POPUP | WS_VISIBLE);
+    HWND second = TopLevel("Second", 200, 0, 100, 100, WS_POPUP | WS_VISIBLE);
+    desktop::PumpUntilIdle();
+    RECT painted{};
+    PaintWith(this, first, kRed, &painted);
+    PaintWith(this, second, kRed);
+    InvalidateRect(first, nullptr, FALSE);
+    InvalidateRect(second, nullptr, FALSE);
+    ValidateRect(second, nullptr);
+    desktop::PumpUntilIdle();
+    EXPECT_EQ(painted.right, 100);
+    EXPECT_EQ(desktop::WindowPixel(first, 50, 50), kRed);
+    EXPECT_NE(desktop::WindowPixel(second, 50, 50), kRed);
+}
+
 TEST_F(PaintTest, WindowDcsAreReleasedAndCounted) {
     HWND w = TopLevel();
     desktop::PumpUntilIdle();
