@@ -101,22 +101,5 @@ TEST_F(TypedDateTest, AYearStepFromALeapDayKeepsTheDayInItsMonth) {
     EXPECT_EQ(Fields(), "28/ 2/85");
 }
 
-// 200,000,000 pixels: the layout's width * 17 overflowed 32 bits.
-TEST_F(TypedDateTest, AHugeControlIsLaidOutWithoutOverflow) {
-    SetIntl("sShortDate=yyyy/MM/dd\nsDate=/\n");
-    ControlPlan plan;
-    plan.kind = eSpinDate;
-    plan.width = 200000000;
-    SpinDialog dlg({plan});
-    RECT previous = dlg.childRect(dlg.field(1, 1));
-    EXPECT_GT(previous.right, previous.left);
-    for (int n = 2; n <= 3; ++n) {
-        const RECT r = dlg.childRect(dlg.field(1, n));
-        EXPECT_GE(r.left, previous.right) << "field " << n;
-        EXPECT_GT(r.right, r.left) << "field " << n;
-        previous = r;
-    }
-}
-
 } // namespace
 } // namespace spin_test

@@ -1,22 +1,9 @@
-// What a DC remembers: its attributes, polyline corners, and drawing onto monochrome bitmaps.
+// What a DC remembers: its attributes, and drawing onto monochrome bitmaps.
 #include "gdi_fixture.h"
 
 namespace {
 
 class DcStateTest : public GdiTest {};
-
-TEST_F(DcStateTest, PolylineDrawsEachCornerOnce) {
-    HDC dc = Canvas(5, 5);
-    SetROP2(dc, R2_NOT); // a corner drawn twice would vanish again
-    const POINT points[] = {{0, 0}, {4, 0}, {4, 4}, {0, 4}};
-    EXPECT_TRUE(Polyline(dc, points, 4));
-    EXPECT_EQ(Picture(kBlack), "#####\n"
-                               "....#\n"
-                               "....#\n"
-                               "....#\n"
-                               ".####\n");
-    EXPECT_FALSE(Polyline(dc, points, 1));
-}
 
 TEST_F(DcStateTest, MonochromeBitmapsHoldOnlyBlackAndWhite) {
     HDC dc = CreateCompatibleDC(nullptr);

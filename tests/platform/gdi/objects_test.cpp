@@ -67,30 +67,6 @@ TEST_F(ObjectsTest, SelectedObjectCannotBeDeletedUntilDeselected) {
     DeleteDC(dc);
 }
 
-TEST_F(ObjectsTest, RestoreDCBringsBackAttributesOriginsAndTheClip) {
-    HDC dc = Canvas(6, 6);
-    SetTextColor(dc, kRed);
-    SetWindowOrgEx(dc, 3, 4, nullptr);
-    EXPECT_EQ(SaveDC(dc), 1);
-    SetTextColor(dc, kBlue);
-    IntersectClipRect(dc, 3, 4, 5, 6);
-    SetPixel(dc, 3, 4, kWhite); // drawn through the clip once
-    EXPECT_EQ(SaveDC(dc), 2);
-    SetWindowOrgEx(dc, 9, 9, nullptr);
-    EXPECT_TRUE(RestoreDC(dc, 1));
-    EXPECT_EQ(GetTextColor(dc), kRed);
-    POINT origin;
-    GetWindowOrgEx(dc, &origin);
-    EXPECT_EQ(origin.x, 3);
-    EXPECT_EQ(origin.y, 4);
-    EXPECT_FALSE(RestoreDC(dc, -1)); // nothing saved any more
-    EXPECT_FALSE(RestoreDC(dc, 1));  // the level just past the last saved
-    SetWindowOrgEx(dc, 0, 0, nullptr);
-    RECT all{0, 0, 6, 6};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    EXPECT_EQ(CountInk(kBlack), 36) << "the clip went with the restore";
-}
-
 TEST_F(ObjectsTest, FreshMemoryDCHoldsAOnePixelMonochromeBitmap) {
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ bitmap = GetCurrentObject(dc, OBJ_BITMAP);
@@ -230,22 +206,6 @@ TEST_F(ObjectsTest, BitmapSizesZeroNegativeAndHuge) {
     EXPECT_EQ(CreateBitmap(100000, 100000, 1, 32, nullptr), nullptr);
     EXPECT_EQ(CreateBitmap(4, 4, 1, 7, nullptr), nullptr);
     EXPECT_EQ(desktop::GdiObjectCounts().bitmaps, start_.bitmaps);
-    DeleteDC(dc);
-}
-
-TEST_F(ObjectsTest, BitmapBitsRoundTrip) {
-    const BYTE mono[] = {0xA0, 0x00, 0x50, 0x00}; // 4x2, rows padded to 16 bits
-    HBITMAP bitmap = CreateBitmap(4, 2, 1, 1, mono);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    EXPECT_EQ(GetPixel(dc, 0, 0), kWhite);
-    EXPECT_EQ(GetPixel(dc, 1, 0), kBlack);
-    EXPECT_EQ(GetPixel(dc, 1, 1), kWhite);
-    BYTE back[4] = {};
-    EXPECT_EQ(GetBitmapBits(bitmap, sizeof back, back), 4);
-    EXPECT_EQ(std::memcmp(back, mono, 4), 0);
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
     DeleteDC(dc);
 }
 
