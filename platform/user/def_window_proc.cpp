@@ -61,8 +61,8 @@ LRESULT HitTest(Window* w, LPARAM lParam) {
 
 } // namespace
 
-void StoreWindowText(Window* w, const char* text) {
-    w->text = text;
+void StoreWindowText(Window* w, const char* text, std::size_t length) {
+    w->text.assign(text, length);
     if ((w->style & WS_CAPTION) == WS_CAPTION && IsReallyVisible(w)) {
         DrawNonClient(w);
     }
@@ -114,7 +114,9 @@ LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         }
         return TRUE;
     case WM_SETTEXT:
-        StoreWindowText(w, lParam ? (const char*)lParam : "");
+        if (const char* text = lParam ? (const char*)lParam : "") {
+            StoreWindowText(w, text, std::strlen(text));
+        }
         return TRUE;
     case WM_GETTEXT:
         return CopyText(w->text, wParam, lParam);

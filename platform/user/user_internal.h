@@ -47,7 +47,15 @@ WindowClass* FindClass(LPCSTR name, HINSTANCE instance);
 void SetRegisteringSystemClasses(bool on);
 void ClearClasses();
 void RegisterDialogClass();
-void EnsureStarted();
+// Called on first use, so a host that never resets finds the platform ready; inline, as the
+// colour and metric reads of every paint ask.
+extern bool g_started;
+void Start();
+inline void EnsureStarted() {
+    if (!g_started) {
+        Start();
+    }
+}
 
 // ---- Windows -------------------------------------------------------------------------------
 
@@ -290,7 +298,7 @@ void VisibleRectsInto(const Window* w, bool wholeWindow, std::vector<RECT>* rect
 void PaintDesktop(const std::vector<RECT>& screenRects);
 void DrawNonClient(Window* w);
 // WM_SETTEXT's default: the window keeps the text, and a caption shows it at once.
-void StoreWindowText(Window* w, const char* text);
+void StoreWindowText(Window* w, const char* text, std::size_t length);
 // The standard scroll bars in the non-client area: drawn into `inside` (window coordinates, the
 // area within the frames), and a click on one turned into WM_VSCROLL/WM_HSCROLL codes.
 void DrawWindowScrollBars(Window* w, HDC dc, const RECT& inside);

@@ -7,9 +7,10 @@
 #include "user/user_internal.h"
 
 namespace wm {
-namespace {
 
 bool g_started = false;
+
+namespace {
 
 void RegisterSystemClasses() {
     ClearClasses();
@@ -32,8 +33,7 @@ void RegisterDialogClass() {
     RegisterClassA(&wc);
 }
 
-// Called on first use, so a host that never resets finds the platform ready.
-void EnsureStarted() {
+void Start() {
     if (g_started) {
         return;
     }

@@ -32,7 +32,9 @@ void Notify(HWND hwnd, const EditState& state, UINT code) {
 // What DefWindowProcA's WM_SETTEXT does, without going through it at every keystroke.
 void MirrorWindowText(HWND hwnd, const EditState& state) {
     if (wm::Window* w = wm::Lookup(hwnd)) {
-        wm::StoreWindowText(w, state.buffer.text().c_str());
+        // The edit's text holds no NUL (every way in takes a C string): its length is the C
+        // string's.
+        wm::StoreWindowText(w, state.buffer.text().data(), state.buffer.length());
     }
 }
 
