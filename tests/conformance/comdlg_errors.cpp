@@ -1,5 +1,5 @@
 // The common dialogs' answers to bad records, which come before any window: the extended error
-// codes a host reads, and the file title helper.
+// codes a host reads.
 #include "conformance.h"
 
 #include <windows.h>
@@ -23,12 +23,4 @@ CONFORMANCE_TEST(ComdlgBadRecordsReportExtendedErrors) {
     pd.lStructSize = 7;
     CHECK(!PrintDlgA(&pd));
     CHECK_EQ(static_cast<DWORD>(CDERR_STRUCTSIZE), CommDlgExtendedError());
-}
-
-CONFORMANCE_TEST(ComdlgFileTitles) {
-    char title[8] = {};
-    CHECK_EQ(0, GetFileTitleA("C:\\DOCS\\a.txt", title, sizeof(title)));
-    CHECK_STR_EQ("a.txt", title);
-    CHECK_EQ(13, GetFileTitleA("C:\\DOCS\\longname.txt", title, sizeof(title)));
-    CHECK_EQ(-1, GetFileTitleA("C:\\DOCS\\", title, sizeof(title))); // a folder has none
 }

