@@ -194,10 +194,10 @@ struct KeptRegion {
     POINT origin{};
     std::vector<RECT> rects;
 };
-KeptRegion& g_kept = *new KeptRegion; // outlives static destructors
-
 const std::vector<RECT>& KeptVisibleRects(const Window* w, bool wholeWindow, POINT* clientOrigin) {
-    KeptRegion& kept = g_kept;
+    // Made on first use (a DC may be asked for before this file's statics are set up) and
+    // never freed (nor after static destructors).
+    static KeptRegion& kept = *new KeptRegion;
     if (kept.generation != g_layoutGeneration || kept.window != w ||
         kept.wholeWindow != wholeWindow) {
         kept.rects.clear();
