@@ -52,6 +52,8 @@ TEST_F(EditTest, DeleteArrowsHomeAndEnd) {
     SendMessageA(edit, EM_SETSEL, 1, 1);
     Key(edit, VK_DELETE);
     EXPECT_EQ(Text(edit), "acd");
+    const std::vector<Note> changed{Command(edit, EN_UPDATE), Command(edit, EN_CHANGE)};
+    EXPECT_EQ(notes, changed);
     SendMessageA(edit, EM_SETSEL, 0, 2);
     Key(edit, VK_DELETE);
     EXPECT_EQ(Text(edit), "d");
@@ -59,6 +61,12 @@ TEST_F(EditTest, DeleteArrowsHomeAndEnd) {
     notes.clear();
     Key(edit, VK_DELETE); // nothing after the caret: no change, no notification
     EXPECT_EQ(Text(edit), "d");
+    SendMessageA(edit, EM_SETREADONLY, TRUE, 0);
+    SendMessageA(edit, EM_SETSEL, 0, 0);
+    Key(edit, VK_DELETE); // a read-only edit keeps its text
+    EXPECT_EQ(Text(edit), "d");
+    EXPECT_TRUE(notes.empty());
+    SendMessageA(edit, EM_SETREADONLY, FALSE, 0);
 
     SetWindowTextA(edit, "abcd");
     SendMessageA(edit, EM_SETSEL, 1, 3);
@@ -69,6 +77,7 @@ TEST_F(EditTest, DeleteArrowsHomeAndEnd) {
         Key(edit, VK_RIGHT); // stops at the end
     EXPECT_EQ(Selection(edit), Caret(4));
     Key(edit, VK_HOME);
+    EXPECT_EQ(Selection(edit), Caret(0));
     Key(edit, VK_LEFT); // stops at the start
     EXPECT_EQ(Selection(edit), Caret(0));
     Key(edit, VK_END);
