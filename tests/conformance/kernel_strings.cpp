@@ -15,7 +15,10 @@ int Sign(int value) {
 
 CONFORMANCE_TEST(KernelStringCopies) {
     char buffer[16];
-    CHECK_EQ(6, lstrlenA("abcdef"));
+    CHECK(lstrcpyA(buffer, "abc") == buffer);
+    CHECK(lstrcatA(buffer, "def") == buffer);
+    CHECK_STR_EQ("abcdef", buffer);
+    CHECK_EQ(6, lstrlenA(buffer));
     CHECK_EQ(0, lstrlenA(nullptr));
     std::memset(buffer, '#', sizeof buffer);
     CHECK(lstrcpynA(buffer, "abcdef", 4) == buffer);
@@ -26,6 +29,11 @@ CONFORMANCE_TEST(KernelStringCopies) {
 }
 
 CONFORMANCE_TEST(KernelStringNullPointers) {
+    char buffer[8] = "keep";
+    CHECK(lstrcpyA(buffer, nullptr) == nullptr);
+    CHECK(lstrcatA(buffer, nullptr) == nullptr);
+    CHECK(lstrcpyA(nullptr, "abc") == nullptr);
+    CHECK_STR_EQ("keep", buffer);
     CHECK_EQ(0, lstrcmpA(nullptr, nullptr));
     CHECK_EQ(-1, Sign(lstrcmpA(nullptr, "a")));
     CHECK_EQ(1, Sign(lstrcmpA("a", nullptr)));
@@ -56,6 +64,18 @@ CONFORMANCE_TEST(KernelWsprintfFormats) {
     CHECK_STR_EQ("Ln 12, Col 1", b);
     wsprintfA(b, "%i|%u", -42, 0xffffffffu);
     CHECK_STR_EQ("-42|4294967295", b);
+    wsprintfA(b, "%x %X %#x", 255, 255, 255);
+    CHECK_STR_EQ("ff FF 0xff", b);
+    wsprintfA(b, "%4d|%-4d|%03d|%.4d", 7, 7, 7, 42);
+    CHECK_STR_EQ("   7|7   |007|0042", b);
+    wsprintfA(b, "%.2s|%5s|%-5s|", "abc", "abc", "abc");
+    CHECK_STR_EQ("ab|  abc|abc  |", b);
+    wsprintfA(b, "%s", static_cast<const char*>(nullptr));
+    CHECK_STR_EQ("(null)", b);
+    wsprintfA(b, "%c%%%d%%", 'x', 50);
+    CHECK_STR_EQ("x%50%", b);
+    wsprintfA(b, "%ld|%lu", static_cast<LONG>(-5), static_cast<DWORD>(5));
+    CHECK_STR_EQ("-5|5", b);
 }
 
 CONFORMANCE_TEST(KernelWsprintfStopsAt1024Bytes) {

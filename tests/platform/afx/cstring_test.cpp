@@ -1,5 +1,5 @@
-// CString: construction and bad input, concatenation, comparison, extraction, searching,
-// buffers and string resources.
+// CString: construction and bad input, concatenation, comparison, extraction, trimming,
+// searching, formatting of any length, buffers and string resources.
 #include "afx_fixture.h"
 
 #include <resources.h>
@@ -102,6 +102,33 @@ TEST_F(CStringTest, ExtractionClampsToTheText) {
     EXPECT_EQ(s.Left(2), "He");
     EXPECT_EQ(s.Left(99), "Hello");
     EXPECT_EQ(s.Left(-1), "");
+}
+
+TEST_F(CStringTest, TrimmingLeavesTheTextBetween) {
+    CString s(" \t  padded text \r\n");
+    s.TrimLeft();
+    EXPECT_EQ(s, "padded text \r\n");
+    s.TrimRight();
+    EXPECT_EQ(s, "padded text");
+    CString zeros("000120");
+    zeros.TrimLeft('0');
+    EXPECT_EQ(zeros, "120");
+    CString blank("   ");
+    blank.TrimLeft();
+    EXPECT_TRUE(blank.IsEmpty());
+}
+
+// A host's Format is not cut to any buffer, and formatting from the string's own text is safe.
+TEST_F(CStringTest, FormatHasNoLengthLimit) {
+    CString s;
+    std::string big(100000, 'q');
+    s.Format("<%s>", big.c_str());
+    EXPECT_EQ(s.GetLength(), 100002);
+    EXPECT_EQ(s.Left(2), "<q");
+    s.Format("%s and %s", static_cast<LPCSTR>(s.Left(3)), "more");
+    EXPECT_EQ(s, "<qq and more");
+    s.Format(static_cast<LPCSTR>(nullptr));
+    EXPECT_TRUE(s.IsEmpty());
 }
 
 TEST_F(CStringTest, SearchingGivesIndexesOrMinusOne) {
