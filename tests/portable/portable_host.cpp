@@ -40,9 +40,9 @@ PinnedIntl::~PinnedIntl() {
 SpinHost::SpinHost(std::vector<SpinPlan> plans) : plans_(std::move(plans)) {
     CKSpin::RegisterClass();
     // Its children are made in WM_INITDIALOG, in tab order.
-    CreateDialogIndirectParamA(GetModuleHandleA(nullptr),
-                               EmptyDialog(WS_POPUP | WS_VISIBLE | WS_CAPTION, 200, 150), nullptr,
-                               Proc, reinterpret_cast<LPARAM>(this));
+    CreateDialogIndirectParamA(
+        GetModuleHandleA(nullptr), EmptyDialog(WS_POPUP | WS_VISIBLE | WS_CAPTION, 200, 150),
+        nullptr, test_support::HostDialogProc<SpinHost>, reinterpret_cast<LPARAM>(this));
     Pump(dialog_);
     notes.clear();
 }
@@ -55,69 +55,30 @@ SpinHost::~SpinHost() {
     Pump(nullptr);
 }
 
-CKSpin* SpinHost::spin(WORD id) const {
-    CWnd* wnd = CWnd::FromHandlePermanent(item(id));
-    return wnd != nullptr && wnd->IsKindOf(RUNTIME_CLASS(CKSpin)) ? static_cast<CKSpin*>(wnd)
-                                                                  : nullptr;
-}
-
 std::string SpinHost::fields(WORD id) const {
-    const HWND control = item(id);
     std::string all;
-    for (int n = 1; n <= 3; ++n) {
-        const HWND f = GetDlgItem(control, 100 + n);
-        all += (n > 1 ? "|" : "") + WindowText(f);
-    }
+    for (int n = 1; n <= 3; ++n)
+        all += (n > 1 ? "|" : "") + WindowText(field(id, n));
     return all;
 }
 
-INT_PTR CALLBACK SpinHost::Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        reinterpret_cast<SpinHost*>(lParam)->Initialise(dialog);
-        return FALSE; // the checks place the focus themselves
-    }
-    auto* self = reinterpret_cast<SpinHost*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    if (message == WM_COMMAND && self != nullptr) {
-        const HWND from = reinterpret_cast<HWND>(lParam);
-        self->notes.push_back({LOWORD(wParam), HIWORD(wParam), from,
-                               self->fields(static_cast<WORD>(LOWORD(wParam)))});
-        return TRUE;
-    }
-    return FALSE;
+void SpinHost::Command(WORD id, WORD code, HWND from) {
+    notes.push_back({id, code, from, fields(id)});
 }
 
-void SpinHost::Initialise(HWND dialog) {
+BOOL SpinHost::Initialise(HWND dialog) {
     dialog_ = dialog;
     parent_.Attach(dialog);
     int y = 4;
     Child(dialog, "EDIT", kEditBefore, WS_BORDER, y);
-    for (SpinPlan& plan : plans_) {
+    for (const SpinPlan& plan : plans_) {
         y += 24;
         Child(dialog, "CKSpin", plan.id, 0, y);
-        CKSpin* s = spin(plan.id);
-        if (s == nullptr)
-            continue;
-        switch (plan.kind) {
-        case eSpinInt:
-            s->SetProperties(&parent_, 0, 100, plan.number, 1);
-            s->Set(&plan.number);
-            break;
-        case eSpinFloat:
-            s->SetProperties(&parent_, 0.0f, 10.0f, plan.fraction, 0.25f);
-            s->Set(&plan.fraction);
-            break;
-        case eSpinDate:
-            s->SetProperties(&parent_, eSpinDate);
-            s->Set(&plan.date);
-            break;
-        default:
-            s->SetProperties(&parent_, plan.kind);
-            s->Set(&plan.time);
-            break;
-        }
+        if (CKSpin* s = spin(plan.id))
+            test_support::ConfigureSpin(*s, &parent_, plan);
     }
     Child(dialog, "BUTTON", kButtonAfter, BS_PUSHBUTTON, y + 24);
+    return FALSE; // the checks place the focus themselves
 }
 
 const DLGTEMPLATE* EmptyDialog(DWORD style, short cx, short cy) {

@@ -8,6 +8,7 @@
 // focus, and the WM_COMMAND notifications the host dialog receives.
 #pragma once
 
+#include "../support/spin_host.h"
 #include "conformance.h"
 #include "host_window.h"
 
@@ -45,10 +46,12 @@ private:
 struct SpinPlan {
     WORD id;
     eSpinValueTypes kind;
-    int number = 5;        // an integer control: 0..100 by 1
-    float fraction = 1.5f; // a float control: 0..10 by 0.25
+    int nValue = 5;      // an integer control: 0..100 by 1
+    float fValue = 1.5f; // a float control: 0..10 by 0.25
     tagSpinTime time{9, 15, 0, 0};
     tagSpinDate date{5, 3, 1998, 0};
+    static constexpr int nMin = 0, nMax = 100, nStep = 1;
+    static constexpr float fMin = 0.0f, fMax = 10.0f, fStep = 0.25f;
 };
 
 struct Notification {
@@ -72,17 +75,18 @@ public:
 
     HWND dialog() const { return dialog_; }
     HWND item(WORD id) const { return GetDlgItem(dialog_, id); }
-    CKSpin* spin(WORD id) const;
+    CKSpin* spin(WORD id) const { return test_support::SpinOf(item(id)); }
     // Field n (1..3) of a spin control, as its identifiers 101..103 name them; 0 is the arrows.
-    HWND field(WORD id, int n) const { return GetDlgItem(item(id), 100 + n); }
+    HWND field(WORD id, int n) const { return test_support::SpinField(item(id), n); }
     // The control's field texts as "f1|f2|f3" (missing fields read as empty).
     std::string fields(WORD id) const;
 
     std::vector<Notification> notes;
 
 private:
-    static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-    void Initialise(HWND dialog);
+    friend INT_PTR CALLBACK test_support::HostDialogProc<SpinHost>(HWND, UINT, WPARAM, LPARAM);
+    BOOL Initialise(HWND dialog);
+    void Command(WORD id, WORD code, HWND from);
 
     std::vector<SpinPlan> plans_;
     HWND dialog_ = nullptr;

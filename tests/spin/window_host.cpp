@@ -25,7 +25,8 @@ SpinDialog::SpinDialog(std::vector<ControlPlan> controls) : plans_(std::move(con
     y += 16;
     tmpl.items.push_back(Item("BUTTON", kButtonAfterId, BS_PUSHBUTTON, y));
     dialog_ = ::CreateDialogIndirectParamA(AfxGetInstanceHandle(), resources::DialogBytes(tmpl),
-                                           nullptr, Proc, reinterpret_cast<LPARAM>(this));
+                                           nullptr, test_support::HostDialogProc<SpinDialog>,
+                                           reinterpret_cast<LPARAM>(this));
 }
 
 SpinDialog::~SpinDialog() {
@@ -40,16 +41,6 @@ void SpinDialog::close() {
     if (parent_.m_hWnd != nullptr) {
         parent_.Detach();
     }
-}
-
-CKSpin* SpinDialog::spin(WORD id) const {
-    CWnd* wnd = CWnd::FromHandlePermanent(control(id));
-    return wnd != nullptr && wnd->IsKindOf(RUNTIME_CLASS(CKSpin)) ? static_cast<CKSpin*>(wnd)
-                                                                  : nullptr;
-}
-
-HWND SpinDialog::field(WORD id, int n) const {
-    return ::GetDlgItem(control(id), 100 + n);
 }
 
 std::string SpinDialog::text(HWND wnd) const {
@@ -68,30 +59,20 @@ RECT SpinDialog::childRect(HWND child) const {
     return RECT{tl.x, tl.y, br.x, br.y};
 }
 
-INT_PTR CALLBACK SpinDialog::Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        ::SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        reinterpret_cast<SpinDialog*>(lParam)->initialise(dialog);
-        return TRUE;
+void SpinDialog::Command(WORD id, WORD code, HWND from) {
+    Notification n{id, code, from, {}};
+    for (int i = 0; i < 3; ++i) {
+        n.fields[i] = text(test_support::SpinField(from, i + 1));
     }
-    auto* self = reinterpret_cast<SpinDialog*>(::GetWindowLongPtrA(dialog, DWLP_USER));
-    if (message == WM_COMMAND && self != nullptr) {
-        Notification n{LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam), {}};
-        const HWND from = reinterpret_cast<HWND>(lParam);
-        for (int i = 0; i < 3; ++i) {
-            n.fields[i] = self->text(::GetDlgItem(from, 101 + i));
-        }
-        self->notes.push_back(n);
-        if (n.code == self->closeOnCode) {
-            self->dialog_ = nullptr;
-            ::DestroyWindow(dialog);
-        }
-        return TRUE;
+    notes.push_back(n);
+    if (n.code == closeOnCode) {
+        const HWND dialog = dialog_;
+        dialog_ = nullptr;
+        ::DestroyWindow(dialog);
     }
-    return FALSE;
 }
 
-void SpinDialog::initialise(HWND dialog) {
+BOOL SpinDialog::Initialise(HWND dialog) {
     dialog_ = dialog;
     parent_.Attach(dialog);
     int y = 30;
@@ -112,35 +93,10 @@ void SpinDialog::initialise(HWND dialog) {
         if (s == nullptr || !plan.configure) {
             continue;
         }
-        CWnd* parent = plan.withParent ? &parent_ : nullptr;
-        switch (plan.kind) {
-        case eSpinInt:
-            s->SetProperties(parent, plan.nMin, plan.nMax, plan.nValue, plan.nStep);
-            if (plan.setValue) {
-                s->Set(&plan.nValue);
-            }
-            break;
-        case eSpinFloat:
-            s->SetProperties(parent, plan.fMin, plan.fMax, plan.fValue, plan.fStep);
-            if (plan.setValue) {
-                s->Set(&plan.fValue);
-            }
-            break;
-        case eSpinDate:
-            s->SetProperties(parent, eSpinDate);
-            if (plan.setValue) {
-                s->Set(&plan.date);
-            }
-            break;
-        default:
-            s->SetProperties(parent, plan.kind);
-            if (plan.setValue) {
-                s->Set(&plan.time);
-            }
-            break;
-        }
+        test_support::ConfigureSpin(*s, plan.withParent ? &parent_ : nullptr, plan, plan.setValue);
     }
     ::MoveWindow(::GetDlgItem(dialog, kButtonAfterId), 10, y, 60, 20, TRUE);
+    return TRUE;
 }
 
 void SpinWindowTest::SetIntl(const std::string& lines) {

@@ -4,6 +4,8 @@
 // that moment.
 #pragma once
 
+#include "support/spin_host.h"
+
 #include <desktop.h>
 #include <ruzav32/spin.h>
 
@@ -52,9 +54,9 @@ public:
     HWND dialog() const { return dialog_; }
     CWnd* parent() { return &parent_; }
     HWND control(WORD id) const { return ::GetDlgItem(dialog_, id); }
-    CKSpin* spin(WORD id) const;
+    CKSpin* spin(WORD id) const { return test_support::SpinOf(control(id)); }
     // Field n (1..3) of a control, the separators (4, 5) and the arrows (0).
-    HWND field(WORD id, int n) const;
+    HWND field(WORD id, int n) const { return test_support::SpinField(control(id), n); }
     HWND separator(WORD id, int n) const { return ::GetDlgItem(control(id), 103 + n); }
     HWND arrows(WORD id) const { return ::GetDlgItem(control(id), 100); }
     std::string text(HWND wnd) const;
@@ -70,8 +72,9 @@ public:
     int closeOnCode = -1;
 
 private:
-    static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-    void initialise(HWND dialog);
+    friend INT_PTR CALLBACK test_support::HostDialogProc<SpinDialog>(HWND, UINT, WPARAM, LPARAM);
+    BOOL Initialise(HWND dialog);
+    void Command(WORD id, WORD code, HWND from);
 
     std::vector<ControlPlan> plans_;
     HWND dialog_ = nullptr;
