@@ -11,13 +11,7 @@ namespace {
 
 // A small dialog; helpStyle 0 leaves the Help button out.
 resources::DialogTemplate AskTemplate(DWORD helpStyle) {
-    using test_support::Control;
-    auto t = test_support::HostDialog("Ask", 180, 70,
-                                      WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
-    t.x = t.y = 0;
-    t.items = {Control("EDIT", IDC_NAME, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 8, 8, 100, 12),
-               Control("BUTTON", IDOK, WS_TABSTOP | BS_DEFPUSHBUTTON, 8, 48, 50, 14, "OK"),
-               Control("BUTTON", IDCANCEL, WS_TABSTOP, 64, 48, 50, 14, "Cancel")};
+    auto t = test_support::EditOkCancel("Ask", 180, 70, IDC_NAME);
     if (helpStyle != 0)
         t.items.push_back({"BUTTON", "&Help", ID_HELP, helpStyle, 0, 120, 48, 50, 14});
     return t;

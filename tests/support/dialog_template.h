@@ -27,4 +27,15 @@ inline resources::DialogItem Control(const char* cls, WORD id, DWORD style, shor
         cls, text, id, static_cast<DWORD>(WS_CHILD | WS_VISIBLE | style), 0, x, y, cx, cy};
 }
 
+// A modal form at the top left of the screen: an edit above OK (the default button) and Cancel.
+inline resources::DialogTemplate EditOkCancel(const char* caption, short cx, short cy,
+                                              WORD editId) {
+    auto t = HostDialog(caption, cx, cy, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
+    t.x = t.y = 0;
+    t.items = {Control("EDIT", editId, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 8, 8, 100, 12),
+               Control("BUTTON", IDOK, WS_TABSTOP | BS_DEFPUSHBUTTON, 8, 48, 50, 14, "OK"),
+               Control("BUTTON", IDCANCEL, WS_TABSTOP, 64, 48, 50, 14, "Cancel")};
+    return t;
+}
+
 } // namespace test_support

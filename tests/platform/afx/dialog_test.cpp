@@ -14,14 +14,8 @@ constexpr UINT IDD_SAMPLE = 100;
 constexpr int IDC_NAME = 1000;
 
 void AddSampleTemplate() {
-    using test_support::Control;
-    auto t = test_support::HostDialog("Sample", 160, 80,
-                                      WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
-    t.x = t.y = 0;
-    t.items = {Control("EDIT", IDC_NAME, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 10, 10, 100, 12),
-               Control("BUTTON", IDOK, WS_TABSTOP | BS_DEFPUSHBUTTON, 10, 50, 50, 14, "OK"),
-               Control("BUTTON", IDCANCEL, WS_TABSTOP, 70, 50, 50, 14, "Cancel")};
-    resources::AddDialog(::GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_SAMPLE), t);
+    resources::AddDialog(::GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDD_SAMPLE),
+                         test_support::EditOkCancel("Sample", 160, 80, IDC_NAME));
 }
 
 class CSampleDlg : public CDialog {
