@@ -111,9 +111,19 @@ CONFORMANCE_TEST(UserFocusMessageOrder) {
 }
 
 namespace {
-HWND PlainDialog() {
-    return CreateWindowExA(0, "#32770", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, nullptr, nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
+struct TwoEditDialog {
+    HWND dlg, e1, e2;
+};
+
+// A plain dialog holding two edits, one above the other, with the focus in the first or second.
+TwoEditDialog TwoEdits(const char* text1, const char* text2, int focused) {
+    HWND dlg = CreateWindowExA(0, "#32770", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200, nullptr,
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND e1 = Edit(dlg, 1, text1, 0, 10);
+    HWND e2 = Edit(dlg, 2, text2, 0, 40);
+    SetFocus(focused == 1 ? e1 : e2);
+    conformance::Pump();
+    return {dlg, e1, e2};
 }
 
 // A Tab posted to a control, taken from the queue and given to the dialog manager.
@@ -126,11 +136,7 @@ bool PostedTabTakenBy(HWND dlg, HWND control) {
 } // namespace
 
 CONFORMANCE_TEST(UserIsDialogMessageTabMovesToTheNextEditAndSelectsIt) {
-    HWND dlg = PlainDialog();
-    HWND e1 = Edit(dlg, 1, "one", 0, 10);
-    HWND e2 = Edit(dlg, 2, "second", 0, 40);
-    SetFocus(e1);
-    conformance::Pump();
+    const auto [dlg, e1, e2] = TwoEdits("one", "second", 1);
     CHECK(PostedTabTakenBy(dlg, e1));
     CHECK(GetFocus() == e2);
     DWORD start = 1, end = 0;
@@ -150,11 +156,7 @@ CONFORMANCE_TEST(UserIsDialogMessageTabMovesToTheNextEditAndSelectsIt) {
 // Programs that post their own key messages hold Shift through the thread's key state: it turns
 // a posted Tab backwards and gives TranslateMessage capitals, and puts nothing in the queue.
 CONFORMANCE_TEST(UserSetKeyboardStateHoldsShiftForPostedKeys) {
-    HWND dlg = PlainDialog();
-    HWND e1 = Edit(dlg, 1, "", 0, 10);
-    HWND e2 = Edit(dlg, 2, "", 0, 40);
-    SetFocus(e2);
-    conformance::Pump();
+    const auto [dlg, e1, e2] = TwoEdits("", "", 2);
     BYTE keys[256];
     CHECK(GetKeyboardState(keys));
     keys[VK_SHIFT] = 0x80;

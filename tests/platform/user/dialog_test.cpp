@@ -70,6 +70,12 @@ INT_PTR CALLBACK FormProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+// The form opened modeless, its procedure writing to `log`.
+HWND OpenForm(Log& log, DWORD extraStyle = WS_VISIBLE) {
+    return CreateDialogIndirectParamA(nullptr, resources::DialogBytes(Form(extraStyle)), nullptr,
+                                      FormProc, (LPARAM)&log);
+}
+
 DWORD Selection(HWND edit) {
     return (DWORD)SendMessageA(edit, EM_GETSEL, 0, 0);
 }
@@ -78,9 +84,7 @@ using DialogTest = UserTest;
 
 TEST_F(DialogTest, TemplateBuildsControlsWithTheFontBeforeInitAndFocusesTheFirstTabStop) {
     Log log;
-    resources::DialogTemplate t = Form(WS_VISIBLE);
-    HWND dlg = CreateDialogIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, FormProc,
-                                          (LPARAM)&log);
+    HWND dlg = OpenForm(log);
     ASSERT_NE(dlg, nullptr);
     EXPECT_EQ(log.setFontsBeforeInit, 3);
     EXPECT_EQ(GetFocus(), GetDlgItem(dlg, IDC_NAME));
@@ -109,9 +113,7 @@ TEST_F(DialogTest, TemplateBuildsControlsWithTheFontBeforeInitAndFocusesTheFirst
 // Escape in a control moved out of the dialog cancels nothing.
 TEST_F(DialogTest, EscapeCancelsOnlyWhileTheControlIsInTheDialog) {
     Log log;
-    resources::DialogTemplate t = Form(WS_VISIBLE);
-    HWND dlg = CreateDialogIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, FormProc,
-                                          (LPARAM)&log);
+    HWND dlg = OpenForm(log);
     ASSERT_NE(dlg, nullptr);
     HWND name = GetDlgItem(dlg, IDC_NAME);
     ASSERT_EQ(GetFocus(), name);
@@ -191,10 +193,8 @@ TEST_F(DialogTest, ControlsOfRegisteredClassesAndUnknownClasses) {
 }
 
 TEST_F(DialogTest, DialogItemHelpersConvertNumbersStrictly) {
-    resources::DialogTemplate t = Form();
     Log log;
-    HWND dlg = CreateDialogIndirectParamA(nullptr, resources::DialogBytes(t), nullptr, FormProc,
-                                          (LPARAM)&log);
+    HWND dlg = OpenForm(log, 0);
     struct Row {
         const char* text;
         BOOL isSigned;
