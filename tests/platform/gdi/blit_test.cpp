@@ -7,21 +7,10 @@ class BlitTest : public GdiTest {
 protected:
     // A second 32-bit memory DC: a source of `w` x `h` pixels filled with `colour`.
     HDC Source(int w, int h, COLORREF colour) {
-        src_ = CreateCompatibleDC(nullptr);
-        srcBitmap_ = CreateBitmap(w, h, 1, 32, nullptr);
-        srcOld_ = SelectObject(src_, srcBitmap_);
-        RECT all{0, 0, w, h};
-        HBRUSH brush = CreateSolidBrush(colour);
-        FillRect(src_, &all, brush);
-        DeleteObject(brush);
-        return src_;
+        return src_ = MemoryDC(w, h, colour, srcBitmap_, srcOld_);
     }
     void TearDown() override {
-        if (src_) {
-            SelectObject(src_, srcOld_);
-            DeleteObject(srcBitmap_);
-            DeleteDC(src_);
-        }
+        FreeMemoryDC(src_, srcBitmap_, srcOld_);
         GdiTest::TearDown();
     }
     HDC src_ = nullptr;

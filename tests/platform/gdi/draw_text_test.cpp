@@ -41,7 +41,6 @@ TEST_F(DrawTextTest, CalcRectMeasuresWithoutDrawing) {
         EXPECT_EQ(r.bottom, 7 + tm_.tmHeight * c.lines) << c.text;
         EXPECT_EQ(CountInk(kBlack), 0);
         TearDown();
-        dc_ = nullptr;
     }
 }
 

@@ -16,26 +16,35 @@ protected:
         desktop::reset();
         start_ = desktop::GdiObjectCounts();
     }
-    void TearDown() override {
-        if (dc_) {
-            SelectObject(dc_, oldBitmap_);
-            DeleteObject(bitmap_);
-            DeleteDC(dc_);
-        }
+    void TearDown() override { FreeMemoryDC(dc_, bitmap_, oldBitmap_); }
+
+    // A memory DC holding a new width x height 32-bit bitmap filled with `colour`; the bitmap
+    // and the one it displaced go to `bitmap` and `old`.
+    static HDC MemoryDC(int width, int height, COLORREF colour, HBITMAP& bitmap, HGDIOBJ& old) {
+        HDC dc = CreateCompatibleDC(nullptr);
+        bitmap = CreateBitmap(width, height, 1, 32, nullptr);
+        old = SelectObject(dc, bitmap);
+        RECT all{0, 0, width, height};
+        HBRUSH brush = CreateSolidBrush(colour);
+        FillRect(dc, &all, brush);
+        DeleteObject(brush);
+        return dc;
+    }
+    // Gives back what MemoryDC made (nothing when `dc` is null) and forgets the DC.
+    static void FreeMemoryDC(HDC& dc, HBITMAP bitmap, HGDIOBJ old) {
+        if (dc == nullptr)
+            return;
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+        dc = nullptr;
     }
 
-    // A memory DC holding a width x height 32-bit bitmap cleared to `background`.
+    // The canvas: a memory DC holding a width x height 32-bit bitmap cleared to `background`.
     HDC Canvas(int width, int height, COLORREF background = RGB(255, 255, 255)) {
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateBitmap(width, height, 1, 32, nullptr);
-        oldBitmap_ = SelectObject(dc_, bitmap_);
         width_ = width;
         height_ = height;
-        RECT all{0, 0, width, height};
-        HBRUSH brush = CreateSolidBrush(background);
-        FillRect(dc_, &all, brush);
-        DeleteObject(brush);
-        return dc_;
+        return dc_ = MemoryDC(width, height, background, bitmap_, oldBitmap_);
     }
 
     // A canvas with the GUI font selected, drawing text without its background; the font's

@@ -187,10 +187,7 @@ TEST_F(TextTest, ClippedTextKeepsExactlyTheInkInsideTheClip) {
         DeleteObject(font);
         DeleteObject(lower);
         DeleteObject(clip);
-        SelectObject(dc_, oldBitmap_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-        dc_ = nullptr;
+        FreeMemoryDC(dc_, bitmap_, oldBitmap_);
     }
 }
 
