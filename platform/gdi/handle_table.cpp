@@ -106,7 +106,7 @@ std::unique_ptr<Object> MakeStock(int index) {
 // it costs a construction, a move of every list and a destruction, and this runs at every
 // paint. The size check fails when a field is added, so that it is reset here too.
 void ClearForReuse(Dc* dc) {
-    static_assert(sizeof(Dc) == 240 && sizeof(DcState) == 120,
+    static_assert(sizeof(void*) != 8 || (sizeof(Dc) == 240 && sizeof(DcState) == 120),
                   "Dc or DcState changed: reset the new fields in ClearForReuse");
     dc->stock = false;
     dc->permanent = false;

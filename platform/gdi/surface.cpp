@@ -247,18 +247,10 @@ void FillSurfaceRect(const Target& t, RECT r, std::uint32_t pixel, int rop2) {
         return;
     }
     const RopMasks masks = MasksFor(rop2, pixel);
-    for (const RECT& c : *t.clip) {
-        RECT part;
-        if (!IntersectRects(r, c, &part))
-            continue;
-        const std::size_t count = static_cast<std::size_t>(part.right - part.left);
-        std::size_t start = static_cast<std::size_t>(part.top) * stride + part.left;
-        for (LONG y = part.top; y < part.bottom; ++y, start += stride) {
-            std::uint32_t* row = t.pixels + start;
-            for (std::size_t i = 0; i < count; ++i)
-                row[i] = ((row[i] & masks.keep) ^ masks.flip) & 0x00FFFFFFu;
-        }
-    }
+    ForEachClippedRow(t, r, [&masks](std::uint32_t* row, LONG, const RECT& part) {
+        for (LONG x = part.left; x < part.right; ++x)
+            row[x] = ((row[x] & masks.keep) ^ masks.flip) & 0x00FFFFFFu;
+    });
 }
 
 bool SurfacePointVisible(const Target& t, int x, int y) {
