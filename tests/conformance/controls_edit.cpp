@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+using conformance::EditSelection;
 using controls_conformance::Codes;
 using controls_conformance::CreateChild;
 using controls_conformance::Log;
@@ -15,20 +16,6 @@ using controls_conformance::Pump;
 using controls_conformance::WindowText;
 
 namespace {
-
-DWORD SelStart(HWND hwnd) {
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageA(hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return start;
-}
-
-DWORD SelEnd(HWND hwnd) {
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageA(hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return end;
-}
 
 void Type(HWND hwnd, const char* text) {
     for (const char* c = text; *c != '\0'; ++c) {
@@ -51,8 +38,7 @@ CONFORMANCE_TEST(ControlsEditNotificationOrder) {
     Log().clear();
     SetWindowTextA(edit, "  5");
     CHECK(Codes(edit) == UpdateChange());
-    CHECK_EQ(0u, SelStart(edit));
-    CHECK_EQ(0u, SelEnd(edit));
+    CHECK_STR_EQ("0-0", EditSelection(edit).c_str());
 
     Log().clear();
     SendMessageA(edit, EM_SETSEL, 2, 2);
@@ -60,8 +46,7 @@ CONFORMANCE_TEST(ControlsEditNotificationOrder) {
 
     Type(edit, "1");
     CHECK_STR_EQ("  15", WindowText(edit).c_str());
-    CHECK_EQ(3u, SelStart(edit));
-    CHECK_EQ(3u, SelEnd(edit));
+    CHECK_STR_EQ("3-3", EditSelection(edit).c_str());
     CHECK(Codes(edit) == UpdateChange());
 
     // Focus moves: the old edit says goodbye before the new one says hello.
@@ -88,7 +73,7 @@ CONFORMANCE_TEST(ControlsEditPostedKeysTypeLikeChars) {
     PostMessageA(edit, WM_KEYUP, '1', 0xC0020001);
     Pump();
     CHECK_STR_EQ("  15", WindowText(edit).c_str());
-    CHECK_EQ(3u, SelEnd(edit));
+    CHECK_STR_EQ("3-3", EditSelection(edit).c_str());
     CHECK(Codes(edit) == UpdateChange());
     DestroyWindow(edit);
 }
@@ -98,12 +83,10 @@ CONFORMANCE_TEST(ControlsEditTypingOverSelection) {
     SendMessageA(edit, EM_SETSEL, 1, 3);
     Type(edit, "X");
     CHECK_STR_EQ("aXd", WindowText(edit).c_str());
-    CHECK_EQ(2u, SelStart(edit));
-    CHECK_EQ(2u, SelEnd(edit));
+    CHECK_STR_EQ("2-2", EditSelection(edit).c_str());
 
     SendMessageA(edit, EM_SETSEL, 0, -1);
-    CHECK_EQ(0u, SelStart(edit));
-    CHECK_EQ(3u, SelEnd(edit));
+    CHECK_STR_EQ("0-3", EditSelection(edit).c_str());
     Type(edit, "\b");
     CHECK_STR_EQ("", WindowText(edit).c_str());
 
@@ -111,7 +94,7 @@ CONFORMANCE_TEST(ControlsEditTypingOverSelection) {
     SendMessageA(edit, EM_SETSEL, 1, 1);
     Type(edit, "\b");
     CHECK_STR_EQ("b", WindowText(edit).c_str());
-    CHECK_EQ(0u, SelEnd(edit));
+    CHECK_STR_EQ("0-0", EditSelection(edit).c_str());
     DestroyWindow(edit);
 }
 
@@ -167,16 +150,14 @@ CONFORMANCE_TEST(ControlsEditSelectionRules) {
     // Start -1 drops the selection and keeps the caret where the selection ended.
     SendMessageA(edit, EM_SETSEL, 4, 1);
     SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(-1), 0);
-    CHECK_EQ(1u, SelStart(edit));
-    CHECK_EQ(1u, SelEnd(edit));
+    CHECK_STR_EQ("1-1", EditSelection(edit).c_str());
     SendMessageA(edit, EM_SETSEL, 2, 99);
-    CHECK_EQ(2u, SelStart(edit));
-    CHECK_EQ(6u, SelEnd(edit));
+    CHECK_STR_EQ("2-6", EditSelection(edit).c_str());
     // Replacing the selection by a program: EN_UPDATE then EN_CHANGE, caret after the text.
     Log().clear();
     SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("XY"));
     CHECK_STR_EQ("abXY", WindowText(edit).c_str());
-    CHECK_EQ(4u, SelEnd(edit));
+    CHECK_STR_EQ("4-4", EditSelection(edit).c_str());
     CHECK(Codes(edit) == UpdateChange());
     CHECK_EQ(static_cast<long long>(DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS),
              static_cast<long long>(SendMessageA(edit, WM_GETDLGCODE, 0, 0)));

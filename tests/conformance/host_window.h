@@ -30,4 +30,11 @@ inline std::string WindowText(HWND hwnd) {
     return buffer;
 }
 
+// An edit's selection as "start-end".
+inline std::string EditSelection(HWND edit) {
+    DWORD start = 0, end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return std::to_string(start) + "-" + std::to_string(end);
+}
+
 } // namespace conformance

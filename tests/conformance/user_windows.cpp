@@ -139,10 +139,7 @@ CONFORMANCE_TEST(UserIsDialogMessageTabMovesToTheNextEditAndSelectsIt) {
     const auto [dlg, e1, e2] = TwoEdits("one", "second", 1);
     CHECK(PostedTabTakenBy(dlg, e1));
     CHECK(GetFocus() == e2);
-    DWORD start = 1, end = 0;
-    SendMessageA(e2, EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
-    CHECK_EQ(0u, (unsigned)start);
-    CHECK_EQ(6u, (unsigned)end);
+    CHECK_STR_EQ("0-6", conformance::EditSelection(e2).c_str());
     // A message for a window outside the dialog is not the dialog's.
     HWND other = CreateWindowExA(0, LoggingClass(), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                  GetModuleHandleA(nullptr), nullptr);

@@ -95,12 +95,6 @@ RECT WindowRect(HWND window) {
     return r;
 }
 
-std::string Selection(HWND edit) {
-    DWORD start = 0, end = 0;
-    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return std::to_string(start) + "-" + std::to_string(end);
-}
-
 void Pump(HWND dialog) {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {

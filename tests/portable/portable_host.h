@@ -97,10 +97,9 @@ private:
 // children come at run time. Valid until the fourth call after.
 const DLGTEMPLATE* EmptyDialog(DWORD style, short cx, short cy);
 
+using conformance::EditSelection;
 using conformance::WindowText;
 RECT WindowRect(HWND window);
-// The selection of an edit as "start-end".
-std::string Selection(HWND edit);
 
 // Dispatches everything queued, as a dialog's message loop does, until the queue is empty.
 void Pump(HWND dialog);

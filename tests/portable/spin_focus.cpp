@@ -67,7 +67,7 @@ CONFORMANCE_TEST(PortableSpinTabAndShiftTabWalkTheFieldsAndLeave) {
         }
         if (step.to != before && step.to != after)
             CHECK_STR_EQ(("0-" + std::to_string(GetWindowTextLengthA(step.to))).c_str(),
-                         Selection(step.to).c_str());
+                         EditSelection(step.to).c_str());
     }
 }
 
