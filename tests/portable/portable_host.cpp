@@ -55,13 +55,6 @@ SpinHost::~SpinHost() {
     Pump(nullptr);
 }
 
-std::string SpinHost::fields(WORD id) const {
-    std::string all;
-    for (int n = 1; n <= 3; ++n)
-        all += (n > 1 ? "|" : "") + WindowText(field(id, n));
-    return all;
-}
-
 void SpinHost::Command(WORD id, WORD code, HWND from) {
     notes.push_back({id, code, from, fields(id)});
 }

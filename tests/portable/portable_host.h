@@ -54,12 +54,7 @@ struct SpinPlan {
     static constexpr float fMin = 0.0f, fMax = 10.0f, fStep = 0.25f;
 };
 
-struct Notification {
-    WORD id;
-    WORD code;
-    HWND from;
-    std::string fields; // the sender's field texts when it arrived, as "f1|f2|f3"
-};
+using test_support::Notification;
 
 constexpr WORD kEditBefore = 10;  // an ordinary edit before the spin controls in the tab order
 constexpr WORD kButtonAfter = 20; // a push button after them
@@ -79,7 +74,7 @@ public:
     // Field n (1..3) of a spin control, as its identifiers 101..103 name them; 0 is the arrows.
     HWND field(WORD id, int n) const { return test_support::SpinField(item(id), n); }
     // The control's field texts as "f1|f2|f3" (missing fields read as empty).
-    std::string fields(WORD id) const;
+    std::string fields(WORD id) const { return test_support::SpinFieldTexts(item(id)); }
 
     std::vector<Notification> notes;
 

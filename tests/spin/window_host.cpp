@@ -60,12 +60,8 @@ RECT SpinDialog::childRect(HWND child) const {
 }
 
 void SpinDialog::Command(WORD id, WORD code, HWND from) {
-    Notification n{id, code, from, {}};
-    for (int i = 0; i < 3; ++i) {
-        n.fields[i] = text(test_support::SpinField(from, i + 1));
-    }
-    notes.push_back(n);
-    if (n.code == closeOnCode) {
+    notes.push_back({id, code, from, test_support::SpinFieldTexts(control(id))});
+    if (code == closeOnCode) {
         const HWND dialog = dialog_;
         dialog_ = nullptr;
         ::DestroyWindow(dialog);

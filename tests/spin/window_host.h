@@ -37,12 +37,7 @@ struct ControlPlan {
     tagSpinDate date{5, 3, 1998, 0};
 };
 
-struct Notification {
-    int id;
-    int code;
-    HWND from;
-    std::string fields[3]; // the control's field texts when the parent heard of it
-};
+using test_support::Notification;
 
 class SpinDialog {
 public:

@@ -6,6 +6,8 @@
 #include <ruzav32/spin.h>
 #include <windows.h>
 
+#include <string>
+
 namespace test_support {
 
 // The library's object behind a spin control's window, or null if it has none.
@@ -19,6 +21,26 @@ inline CKSpin* SpinOf(HWND control) {
 inline HWND SpinField(HWND control, int n) {
     return GetDlgItem(control, 100 + n);
 }
+
+// A spin control's field texts as "f1|f2|f3" (a missing field reads as empty).
+inline std::string SpinFieldTexts(HWND control) {
+    std::string all;
+    for (int n = 1; n <= 3; ++n) {
+        char text[64] = "";
+        if (HWND field = SpinField(control, n))
+            GetWindowTextA(field, text, sizeof text);
+        all += (n > 1 ? "|" : "") + std::string(text);
+    }
+    return all;
+}
+
+// A WM_COMMAND a host dialog received, with the sender's field texts as it arrived.
+struct Notification {
+    WORD id;
+    WORD code;
+    HWND from;
+    std::string fields; // as SpinFieldTexts gives them
+};
 
 // Configures a spin control as a host does in WM_INITDIALOG: SetProperties for the plan's kind
 // (an integer or float control with the plan's range, step and value), then Set with the plan's
